@@ -1,0 +1,77 @@
+// eqbond: the desktop companion of the bonding resistance tester.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include "link/port_table.h"
+#include "ui/app_controller.h"
+#include "ui/fonts.h"
+
+namespace {
+
+// Options are read before the window system is opened, so --help works without a display.
+eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Desktop companion of the equipotential-bonding resistance tester (RS-232, 9600,n,8,1).\n"
+        "Without options it walks the system's serial ports COM1..COM16 to find the instrument."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Show the version."));
+    const QCommandLineOption port(
+        QStringList{QStringLiteral("p"), QStringLiteral("port")},
+        QStringLiteral("Serial device for the next COM number (COM1, COM2, ...); repeat for more, "
+                       "up to 16. Replaces the system's port list."),
+        QStringLiteral("DEVICE"));
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        QStringLiteral("Start a simulated instrument on a pseudo-terminal at COM2 and use it."));
+    const QCommandLineOption no_splash(QStringLiteral("no-splash"),
+                                       QStringLiteral("Open the main window directly."));
+    parser.addOptions({help, version, port, demo, no_splash});
+    if (!parser.parse(arguments)) {
+        QTextStream(stderr) << "eqbond: " << parser.errorText() << "\nTry eqbond --help.\n";
+        ::exit(1);
+    }
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << parser.helpText().replace(QLatin1String("<executable_name>"),
+                                                         QLatin1String("eqbond"));
+        ::exit(0);
+    }
+    if (parser.isSet(version)) {
+        QTextStream(stdout) << "eqbond " << EQBOND_VERSION << "\n";
+        ::exit(0);
+    }
+
+    eqbond::ui::LaunchOptions options;
+    options.ports = parser.values(port);
+    if (options.ports.size() > eqbond::PortTable::kSlots) {
+        QTextStream(stderr) << "eqbond: at most 16 --port devices\n";
+        ::exit(1);
+    }
+    options.demo = parser.isSet(demo);
+    options.splash = !parser.isSet(no_splash);
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const eqbond::ui::LaunchOptions options = parse_options(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("eqbond"));
+    QApplication::setApplicationVersion(QStringLiteral(EQBOND_VERSION));
+    eqbond::ui::install_font_substitutes();
+    QApplication::setFont(eqbond::ui::song_font(9));
+
+    eqbond::ui::AppController controller(options);
+    QString error;
+    if (!controller.start(&error)) {
+        QTextStream(stderr) << "eqbond: " << error << "\n";
+        return 1;
+    }
+    return app.exec();
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The small interfaces through which the core reaches dialogs, message boxes, files, the printer
+// and the window system. The Qt layer implements them; tests use fakes that record the calls.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace eqbond {
+
+class SerialLine;
+struct Program;
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    // Title, text and the button set Cancel / Try Again / Continue, no icon; the answer is unused.
+    virtual void show(const QString& title, const QString& text) = 0;
+};
+
+struct SaveRequest {
+    QString default_extension;  // ".txt" or ".bmp"
+    QString file_name;          // suggested name
+    QString filter;             // extension filter text
+    QString initial_folder;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> choose_save_file(const SaveRequest& request) = 0;
+};
+
+// The retained image of the chart, kept by the window layer.
+class ChartImage {
+public:
+    virtual ~ChartImage() = default;
+    // Writes the image as a Windows bitmap; false when it could not be written.
+    virtual bool save_bitmap(const QString& path) = 0;
+};
+
+class PrinterSink {
+public:
+    virtual ~PrinterSink() = default;
+    // False when there is no printer to print on.
+    virtual bool begin() = 0;
+    virtual void set_font(const QString& family, double points, bool bold) = 0;
+    virtual void print_line(const QString& line) = 0;
+    virtual void new_page() = 0;
+    // False when the printer reported an error during the document.
+    virtual bool end_document() = 0;
+    virtual bool failed() const = 0;
+};
+
+// Window-system operations the handlers ask for.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    virtual void unload_main_window() = 0;
+    virtual void show_main_window() = 0;
+    // Opens the print options dialog without modality and runs events until it has answered.
+    virtual void run_print_options_dialog(Program& program) = 0;
+};
+
+// Non-owning: the Qt layer (or a test) owns the implementations and outlives the program.
+struct Ports {
+    SerialLine* line = nullptr;
+    MessageBox* message_box = nullptr;
+    FileDialogs* file_dialogs = nullptr;
+    ChartImage* chart_image = nullptr;
+    PrinterSink* printer = nullptr;
+    WindowHost* window = nullptr;
+};
+
+}  // namespace eqbond

@@ -1,0 +1,13 @@
+#pragma once
+// The program as the handlers see it: its state and its ports.
+#include "app/ports.h"
+#include "app/program_state.h"
+
+namespace eqbond {
+
+struct Program {
+    ProgramState state;
+    Ports ports;
+};
+
+}  // namespace eqbond

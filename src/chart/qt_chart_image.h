@@ -1,0 +1,32 @@
+#pragma once
+// The chart's retained image: the display list painted on the background colour. The window
+// shows it and the save button writes it as a bitmap.
+#include <QColor>
+#include <QImage>
+#include <vector>
+
+#include "app/ports.h"
+#include "chart/chart_geometry.h"
+
+namespace eqbond {
+
+struct Rgb;
+
+class QtChartImage : public ChartImage {
+public:
+    // Size of the chart's interior in pixels; text and lines in `ink`.
+    QtChartImage(QSize interior, QColor ink);
+
+    void render(const std::vector<ChartItem>& items, const Rgb& background);
+    const QImage& image() const { return image_; }
+    bool save_bitmap(const QString& path) override;
+
+private:
+    QImage image_;
+    QColor ink_;
+};
+
+// Paints a display list at 15 twips to the pixel: lines one pixel wide, texts by their top-left.
+void paint_chart(QPainter& painter, const std::vector<ChartItem>& items, const QColor& ink);
+
+}  // namespace eqbond

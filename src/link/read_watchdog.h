@@ -1,0 +1,10 @@
+#pragma once
+namespace eqbond {
+
+struct Program;
+
+// Timer1, every 100 ms while reading: re-requests a group that did not come, and re-opens the
+// port after the seventh re-request without progress.
+void timer1_tick(Program& p);
+
+}  // namespace eqbond

@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+namespace eqbond {
+
+struct RecordStore;
+
+// One group as the listing, the report and the printout show it: "0007组: " the resistance,
+// 3 blanks, year/month/day, 2 blanks, hour:minute, 2 blanks and the mark: "■" for a low
+// battery, otherwise `blank_mark` (its width differs between the three).
+QString group_entry(const RecordStore& store, int slot, const QString& blank_mark);
+
+}  // namespace eqbond

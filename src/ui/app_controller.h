@@ -1,0 +1,57 @@
+#pragma once
+// Owns the program, its Qt ports and its windows, and carries the main window's load and unload.
+#include <QObject>
+#include <memory>
+
+#include "app/program.h"
+#include "link/port_table.h"
+
+namespace eqbond {
+class QtSerialLine;
+namespace sim {
+class InstrumentSimulator;
+}
+}  // namespace eqbond
+
+namespace eqbond::ui {
+
+class MainWindow;
+class QtMessageBox;
+class QtFileDialogs;
+
+struct LaunchOptions {
+    QStringList ports;  // --port, in COM order; empty = the system's ports
+    bool demo = false;  // start the built-in simulated instrument
+    bool splash = true;
+};
+
+class AppController : public QObject, public WindowHost {
+    Q_OBJECT
+public:
+    explicit AppController(const LaunchOptions& options, QObject* parent = nullptr);
+    ~AppController() override;
+
+    // Shows the first window: the splash, or the main window directly.
+    bool start(QString* error);
+
+    Program& program() { return program_; }
+    MainWindow* main_window() const { return window_.get(); }
+    sim::InstrumentSimulator* simulator() const { return simulator_.get(); }
+
+    void unload_main_window() override;
+    void show_main_window() override;
+    void run_print_options_dialog(Program& program) override;
+
+private:
+    PortTable make_port_table(QString* error);
+
+    LaunchOptions options_;
+    Program program_;
+    std::unique_ptr<sim::InstrumentSimulator> simulator_;
+    std::unique_ptr<QtSerialLine> line_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<QtMessageBox> message_box_;
+    std::unique_ptr<QtFileDialogs> file_dialogs_;
+};
+
+}  // namespace eqbond::ui

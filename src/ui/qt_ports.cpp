@@ -1,0 +1,35 @@
+#include "ui/qt_ports.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace eqbond::ui {
+
+void QtMessageBox::show(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
+    box.setObjectName(QStringLiteral("SystemMessage"));
+    // Cancel, Try Again, Continue, in the words of this interface.
+    box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole)->setObjectName("Cancel");
+    box.addButton(QStringLiteral("重试"), QMessageBox::AcceptRole)->setObjectName("TryAgain");
+    box.addButton(QStringLiteral("继续"), QMessageBox::AcceptRole)->setObjectName("Continue");
+    box.exec();
+}
+
+std::optional<QString> QtFileDialogs::choose_save_file(const SaveRequest& request) {
+    QFileDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(request.initial_folder);
+    dialog.setNameFilter(request.filter);
+    QString suffix = request.default_extension;
+    if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(request.file_name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace eqbond::ui
