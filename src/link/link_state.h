@@ -25,6 +25,8 @@ struct LinkState {
     int32_t raw_value = 0;
     int32_t raw_group = 0;
     int16_t raw_year = 0, raw_month = 0, raw_day = 0, raw_hour = 0, raw_minute = 0;
+    int raw_kind = 0;
+    uint32_t frames_accepted = 0;  // good frames since start, for observers outside the window
 };
 
 }  // namespace eqbond

@@ -74,6 +74,8 @@ void on_receive(Program& p, PortEvent event) {
     link.raw_day = int16_t(reply.day);
     link.raw_hour = int16_t(reply.hour);
     link.raw_minute = int16_t(reply.minute);
+    link.raw_kind = reply.kind;
+    ++link.frames_accepted;
     if (link.reading == 0) {
         take_idle_reply(p, reply);
     } else if (link.reading == 1) {

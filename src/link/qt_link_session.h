@@ -1,0 +1,43 @@
+#pragma once
+// The program's link without a window: the core's state and handlers over the real serial line,
+// with the timers that search, probe, poll and watch a read. The command-line tool and the
+// integration tests drive the instrument through it exactly as the window does.
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/program.h"
+#include "link/port_table.h"
+#include "link/qt_serial_line.h"
+
+namespace eqbond {
+
+class LinkSession : public QObject {
+    Q_OBJECT
+public:
+    LinkSession(PortTable table, MessageBox& messages, QObject* parent = nullptr);
+    ~LinkSession() override;
+
+    Program& program() { return program_; }
+    QtSerialLine& line() { return line_; }
+
+    // Runs the start-up routine and starts the timers; the search begins at COM`first_port`.
+    void start(int first_port = 1);
+    void stop();
+
+    // Runs the event loop until `done` holds or `timeout_ms` passes; true when it held.
+    bool wait_until(const std::function<bool()>& done, int timeout_ms);
+
+    // Called after every receive event the core handled.
+    std::function<void(const Program&)> after_receive;
+
+private:
+    void add_timer(int period_ms, void (*tick)(Program&));
+
+    Program program_;
+    QtSerialLine line_;
+    std::vector<std::unique_ptr<QTimer>> timers_;
+};
+
+}  // namespace eqbond

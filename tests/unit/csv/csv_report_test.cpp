@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "link/protocol.h"
+#include "records/record_store.h"
+#include "records/value_format.h"
+#include "report/csv_report.h"
+
+namespace eqbond {
+namespace {
+
+TEST(CsvReport, MilliohmComesBackFromEveryDisplayText) {
+    for (int m : {0, 1, 55, 100, 123, 999, 1000, 9999, 10000, 12345, 39999, 40000}) {
+        EXPECT_EQ(milliohm_of_display_text(format_resistance(m)), m) << m;
+    }
+    EXPECT_EQ(milliohm_of_display_text(format_resistance(40001)), std::nullopt);
+    EXPECT_EQ(milliohm_of_display_text(QStringLiteral("0")), std::nullopt);  // a cleared slot
+}
+
+TEST(CsvReport, RowsQuoteWhatNeedsQuotingAndEndInCrLf) {
+    const struct {
+        QStringList fields;
+        const char* row;
+    } cases[] = {
+        {{"1", "2"}, "1,2\r\n"},
+        {{"a,b", "c"}, "\"a,b\",c\r\n"},
+        {{"say \"hi\"", ""}, "\"say \"\"hi\"\"\",\r\n"},
+        {{" 0.1236Ω"}, "\" 0.1236Ω\"\r\n"},
+        {{"line\nbreak"}, "\"line\nbreak\"\r\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(csv_row(c.fields), QString::fromUtf8(c.row));
+}
+
+TEST(CsvReport, OneRowPerStoredGroupInTheRangeUnderAChineseHeader) {
+    RecordStore store;
+    store.store_group(1, Reply{123, 1, 0, 24, 3, 15, 14, 30, 0});
+    store.store_group(2, Reply{45000, 2, 1, 24, 12, 1, 9, 5, 0});
+    store.store_group(4, Reply{12345, 4, 0, 25, 1, 2, 3, 4, 0});
+    const QByteArray bytes = csv_report(store, 1, 3);
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(QString::fromUtf8(bytes.mid(3)),
+              QStringLiteral("组号,电阻(mΩ),电阻值,日期,时间,电池电压低\r\n"
+                             "1,123,\" 0.1236Ω\",2024-03-15,14:30,0\r\n"
+                             "2,,\"  O L  Ω\",2024-12-01,09:05,1\r\n"));
+    EXPECT_TRUE(QString::fromUtf8(csv_report(store, 4, 4)).endsWith(
+        QStringLiteral("4,12345,12.3454Ω,2025-01-02,03:04,0\r\n")));
+}
+
+}  // namespace
+}  // namespace eqbond
