@@ -1,18 +1,73 @@
 // eqbond-sim: a simulated instrument on a pseudo-terminal; prints the device path to open.
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QTextStream>
 
+#include "sim/command_line.h"
 #include "sim/instrument_simulator.h"
+
+namespace {
+
+// Lines typed while the simulator runs: the faults that are easier to set off by hand.
+void follow_console(eqbond::sim::InstrumentSimulator& simulator, QSocketNotifier& console) {
+    QObject::connect(&console, &QSocketNotifier::activated, &simulator, [&simulator, &console] {
+        char buffer[256];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {  // no console (started in the background): stop listening
+            console.setEnabled(false);
+            return;
+        }
+        QTextStream err(stderr);
+        for (const QByteArray& word : QByteArray(buffer, int(n)).simplified().split(' ')) {
+            if (word == "silent") {
+                simulator.fall_silent();
+            } else if (word == "resume") {
+                simulator.resume();
+            } else if (word == "unplug") {
+                simulator.unplug();
+            } else if (word == "plug") {
+                if (!simulator.plug_in()) err << "eqbond-sim: no pseudo-terminal available\n";
+            } else if (word == "test") {
+                simulator.start_live_readings();
+            } else if (word == "quit") {
+                QCoreApplication::quit();
+            } else if (!word.isEmpty()) {
+                err << "eqbond-sim: commands are silent, resume, unplug, plug, test, quit\n";
+            }
+        }
+    });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    eqbond::sim::SimulatorConfig config;
-    for (int i = 1; i <= 5; ++i) config.groups.push_back({i * 1000 + 123, 0, 24, 5, i, 9, 30});
-    eqbond::sim::InstrumentSimulator simulator(config);
+    const eqbond::sim::CommandLine command = eqbond::sim::parse_command_line(app.arguments());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!command.error.isEmpty()) {
+        err << "eqbond-sim: " << command.error << "\nTry eqbond-sim --help.\n";
+        return 2;
+    }
+    if (command.show_help) {
+        out << QString(command.help_text)
+                   .replace(QLatin1String("<executable_name>"), QLatin1String("eqbond-sim"));
+        return 0;
+    }
+    eqbond::sim::InstrumentSimulator simulator(command.config);
     if (!simulator.start()) {
-        QTextStream(stderr) << "eqbond-sim: no pseudo-terminal available\n";
+        err << "eqbond-sim: no pseudo-terminal available\n";
         return 1;
     }
-    QTextStream(stdout) << simulator.device_path() << Qt::endl;
+    QObject::connect(&simulator, &eqbond::sim::InstrumentSimulator::unplugged,
+                     [&err] { err << "eqbond-sim: unplugged" << Qt::endl; });
+    QObject::connect(
+        &simulator, &eqbond::sim::InstrumentSimulator::plugged_in_again,
+        [&err, &simulator] { err << "eqbond-sim: back on " << simulator.pts_path() << Qt::endl; });
+    out << simulator.device_path() << Qt::endl;
+    QSocketNotifier console(STDIN_FILENO, QSocketNotifier::Read);
+    follow_console(simulator, console);
     return app.exec();
 }

@@ -1,23 +1,18 @@
 #include "sim/demo_instrument.h"
 
+#include "sim/stored_groups.h"
+
 namespace eqbond::sim {
 
 SimulatorConfig demo_config() {
     SimulatorConfig config;
-    const int kGroups = 250;
-    for (int i = 1; i <= kGroups; ++i) {
-        StoredGroup g;
-        g.value = (i * 7919) % 30000 + 50;
-        if (i % 37 == 0) g.value = 45000;  // an open connection reads as an overload
-        g.battery = i > 230 ? 1 : 0;
-        g.year = 26;
-        g.month = 1 + (i / 60) % 12;
-        g.day = 1 + i % 28;
-        g.hour = 8 + i % 10;
-        g.minute = (i * 13) % 60;
-        config.groups.push_back(g);
-    }
+    config.groups = generate_groups(320, 2024);
     config.live_value = 1234;
+    config.wander_step = 150;
+    config.lead_value = 85;
+    config.lead_share = 0.06;  // now and then the leads are checked
+    config.paced = true;       // a read takes as long as on the real line: the progress shows
+    config.seed = 7;
     return config;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The instrument eqbond --demo simulates: a few hundred stored groups and a wandering reading.
+// The instrument eqbond --demo simulates: a few hundred stored groups, a wandering reading and
+// now and then a lead-resistance reply, at the pace of the real line.
 #include "sim/instrument_simulator.h"
 
 namespace eqbond::sim {

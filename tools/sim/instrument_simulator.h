@@ -1,67 +1,91 @@
 #pragma once
-// A simulated instrument on a pseudo-terminal: it answers command frames as the tester does.
+// A simulated instrument on a pseudo-terminal: it answers command frames as the tester does,
+// with the timing of a 9600 baud line and the faults of a poor one when asked to.
 #include <QByteArray>
 #include <QObject>
+#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QString>
 #include <memory>
 #include <vector>
 
 #include "link/protocol.h"
+#include "sim/fault_injector.h"
+#include "sim/line_pacer.h"
+#include "sim/pseudo_terminal.h"
+#include "sim/simulator_config.h"
 
 namespace eqbond::sim {
 
-struct StoredGroup {
-    int value = 0;  // milliohm
-    int battery = 0;
-    int year = 24, month = 1, day = 1, hour = 0, minute = 0;
-};
-
-struct SimulatorConfig {
-    std::vector<StoredGroup> groups;
-    int live_value = 123;  // milliohm of the measurement a test command produces
-    int battery = 0;
-};
-
 class InstrumentSimulator : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit InstrumentSimulator(SimulatorConfig config, QObject* parent = nullptr);
     ~InstrumentSimulator() override;
 
-    // Opens the pseudo-terminal pair; false when the system refuses one.
+    // Opens the pseudo-terminal pair (and points config().link_path at it); false when the
+    // system refuses one.
     bool start();
-    // The device path the program opens.
-    QString device_path() const { return device_path_; }
+    // The device path the program opens: the stable link when there is one.
+    QString device_path() const;
+    // The pseudo-terminal itself, which changes each time the instrument comes back.
+    QString pts_path() const { return terminal_.slave_path(); }
 
     // From now on polls are answered with measurements that wander around live_value.
     void start_live_readings();
 
-    // Every command code received, in order.
+    // Stops answering (requests are still recorded) / answers again.
+    void fall_silent();
+    void resume();
+    bool silent() const { return silent_; }
+    // Closes the pseudo-terminal as an unplugged adapter vanishes, and removes the link.
+    void unplug();
+    // A fresh pseudo-terminal, with the link pointed at it; false when none could be opened.
+    bool plug_in();
+    bool plugged_in() const { return terminal_.is_open(); }
+
+    // Every command code received, in order, and every byte received.
     const std::vector<int32_t>& received_codes() const { return received_; }
+    const QByteArray& received_bytes() const { return received_bytes_; }
+    const FaultCounts& fault_counts() const { return faults_.counts(); }
+    bool backlight_on() const { return backlight_on_; }
     SimulatorConfig& config() { return config_; }
 
     // Writes raw bytes to the line, as an instrument would (tests use it for faults).
     void send_raw(const QByteArray& bytes);
 
-signals:
+  signals:
     void command_received(int code);
+    void unplugged();
+    void plugged_in_again();
 
-private:
+  private:
+    void listen();
     void on_readable();
     void answer(int32_t code);
-    Reply status_reply() const;
+    bool fault_triggered_at(int32_t group);
+    void reply(const Reply& r);
+    Reply poll_reply();
+    int next_poll_kind();
+    int next_live_value();
+    void write_to_line(const QByteArray& bytes);
 
     SimulatorConfig config_;
-    int master_fd_ = -1;
-    int slave_fd_ = -1;  // held open so the line survives the program closing its end
-    QString device_path_;
+    PseudoTerminal terminal_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    QByteArray pending_;
+    LinePacer pacer_;
+    FaultInjector faults_;
+    QRandomGenerator random_;
+    QByteArray pending_;                           // request bytes not yet a whole frame
+    LinePacer::Clock::time_point request_done_{};  // when the last request's 4 bytes had come
     std::vector<int32_t> received_;
+    QByteArray received_bytes_;
     bool measuring_ = false;
-    bool wandering_ = false;
-    uint32_t wander_state_ = 12345;
+    bool lead_pending_ = false;  // the verify command makes the next reply a lead resistance
+    bool backlight_on_ = false;
+    bool silent_ = false;
+    bool silence_fired_ = false, unplug_fired_ = false;
+    size_t script_position_ = 0;
 };
 
 }  // namespace eqbond::sim

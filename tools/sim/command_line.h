@@ -1,0 +1,20 @@
+#pragma once
+// The options of the eqbond-sim command, turned into a simulator configuration.
+#include <QString>
+#include <QStringList>
+
+#include "sim/simulator_config.h"
+
+namespace eqbond::sim {
+
+struct CommandLine {
+    SimulatorConfig config;
+    bool show_help = false;
+    QString help_text;
+    QString error;  // empty when the options were understood
+};
+
+// `arguments` as main() receives them, the program name first.
+CommandLine parse_command_line(const QStringList& arguments);
+
+}  // namespace eqbond::sim
