@@ -84,9 +84,12 @@ void QtSerialLine::on_ready_read() {
 
 void QtSerialLine::on_error(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError) return;
-    // A vanished device (an unplugged adapter, a closed pseudo-terminal) would otherwise raise
-    // the same error on every poll of the descriptor; the search will find the port silent.
-    if (error == QSerialPort::ResourceError && port_.isOpen()) port_.close();
+    // A vanished device (an unplugged adapter, a closed pseudo-terminal) is hung up: its reads
+    // end at end of file, which QSerialPort reports as a read error, or fail as a resource
+    // error. Left open it would raise the same error on every poll of the descriptor; closed, it
+    // counts as silent and the search or the read watchdog opens it again.
+    const bool device_gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (device_gone && port_.isOpen()) port_.close();
     if (handler_) handler_(PortEvent::Error);
 }
 
