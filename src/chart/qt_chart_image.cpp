@@ -9,27 +9,41 @@ namespace eqbond {
 
 namespace {
 constexpr double kTwipsPerPixel = 15.0;
+// Room for the longest chart text ("R(Ω)") in the default font.
+constexpr QSize kTextBox(200, 50);
+
+// A twip coordinate lands on the nearest pixel, as the window system maps twips to pixels.
+// Aliased drawing in Qt would floor a fractional coordinate instead, one pixel off for half
+// the ticks.
+int to_pixel(float twips) {
+    return qRound(twips / kTwipsPerPixel);
 }
+
+QPoint to_pixels(float x, float y) {
+    return QPoint(to_pixel(x), to_pixel(y));
+}
+}  // namespace
 
 void paint_chart(QPainter& painter, const std::vector<ChartItem>& items, const QColor& ink) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(ink, 0));
+    painter.setPen(QPen(ink, 0));  // cosmetic: one pixel wide at any scale
     for (const ChartItem& item : items) {
-        const QPointF from(item.x1 / kTwipsPerPixel, item.y1 / kTwipsPerPixel);
+        const QPoint from = to_pixels(item.x1, item.y1);
         if (item.kind == ChartItem::Kind::Line) {
-            painter.drawLine(QLineF(from, QPointF(item.x2 / kTwipsPerPixel, item.y2 / kTwipsPerPixel)));
+            painter.drawLine(from, to_pixels(item.x2, item.y2));
         } else {
-            painter.drawText(QRectF(from, QSizeF(200, 50)), Qt::AlignLeft | Qt::AlignTop, item.text);
+            painter.drawText(QRect(from, kTextBox), Qt::AlignLeft | Qt::AlignTop, item.text);
         }
     }
 }
 
 QtChartImage::QtChartImage(QSize interior, QColor ink)
     : image_(interior, QImage::Format_RGB32), ink_(ink) {
-    image_.fill(QColor(192, 255, 255));
+    image_.fill(QColor(colour::kCyan.r, colour::kCyan.g, colour::kCyan.b));
 }
 
 void QtChartImage::render(const std::vector<ChartItem>& items, const Rgb& background) {
+    // Every redraw starts from the plain background: nothing of the previous drawing survives.
     image_.fill(QColor(background.r, background.g, background.b));
     QPainter painter(&image_);
     paint_chart(painter, items, ink_);

@@ -8,12 +8,14 @@
 #include "app/ports.h"
 #include "chart/chart_geometry.h"
 
+class QPainter;
+
 namespace eqbond {
 
 struct Rgb;
 
 class QtChartImage : public ChartImage {
-public:
+  public:
     // Size of the chart's interior in pixels; text and lines in `ink`.
     QtChartImage(QSize interior, QColor ink);
 
@@ -21,12 +23,13 @@ public:
     const QImage& image() const { return image_; }
     bool save_bitmap(const QString& path) override;
 
-private:
+  private:
     QImage image_;
     QColor ink_;
 };
 
-// Paints a display list at 15 twips to the pixel: lines one pixel wide, texts by their top-left.
+// Paints a display list at 15 twips to the pixel, each point on its nearest pixel: lines one
+// pixel wide, texts by their top-left corner.
 void paint_chart(QPainter& painter, const std::vector<ChartItem>& items, const QColor& ink);
 
 }  // namespace eqbond
