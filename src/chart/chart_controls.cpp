@@ -1,5 +1,6 @@
 #include "chart/chart_controls.h"
 
+#include <QLocale>
 #include <cmath>
 
 #include "app/program.h"
@@ -14,17 +15,17 @@ void on_swatch_clicked(Program& p, int index) {
 }
 
 QString cursor_text(float y, float interior_height) {
-    double pos = y;
+    // The pointer's height stays single precision, as the mouse event delivers it.
+    float pos = y;
     if (pos > interior_height - 675) pos = interior_height - 675;
     if (pos < 450) pos = 450;
-    const double n = std::nearbyint((4800 - pos) / 4350 * 6000000);
-    const double ohms = n / 100000;
-    // At most five decimals by construction; the shortest text drops trailing zeros.
-    QString out = QString::number(ohms, 'f', 5);
-    while (out.endsWith(QLatin1Char('0'))) out.chop(1);
-    if (out.endsWith(QLatin1Char('.'))) out.chop(1);
-    if (out == QLatin1String("-0")) out = QStringLiteral("0");
-    return out + text::kOhm;
+    // llrint rounds an exact half to the even neighbour under the default rounding mode.
+    const long long n = std::llrint((4800 - double(pos)) / 4350 * 6000000);
+    const double ohms = double(n) / 100000;
+    // Shortest plain decimal: no trailing zeros, no point for whole ohms, and no exponent even
+    // for the smallest steps (0.00001, which 'g' would write as 1e-05). n / 100000 has at most
+    // seven significant digits, well inside the fifteen the read-out may show.
+    return QString::number(ohms, 'f', QLocale::FloatingPointShortest) + text::kOhm;
 }
 
 void show_cursor_value(Program& p, float /*x*/, float y, float interior_height) {
