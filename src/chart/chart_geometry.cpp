@@ -5,7 +5,7 @@ namespace eqbond {
 namespace {
 constexpr double kOriginX = 540;
 constexpr double kTimeAxisY = 4800;
-constexpr double kTopTickY = 450;        // 60 ohm
+constexpr double kTopTickY = 450;  // 60 ohm
 constexpr double kTwipsPerOhm = 72.5;
 constexpr double kTwipsPerSample = 60.73333;
 constexpr double kTwipsPerTenSamples = 607.3333;
@@ -58,8 +58,7 @@ std::vector<ChartItem> chart_geometry(const std::array<double, 621>& chart_point
     }
     for (int d = 0; d < kChartPoints - 1; ++d) {
         line(out, kOriginX + kTwipsPerSample * d, kTimeAxisY - kTwipsPerOhm * chart_points[d],
-             kOriginX + kTwipsPerSample * (d + 1),
-             kTimeAxisY - kTwipsPerOhm * chart_points[d + 1]);
+             kOriginX + kTwipsPerSample * (d + 1), kTimeAxisY - kTwipsPerOhm * chart_points[d + 1]);
     }
     return out;
 }

@@ -13,7 +13,7 @@ namespace {
 constexpr int kBorderPixels = 2;  // the standard single border, 3-D
 
 class Swatch : public QWidget {
-public:
+  public:
     Swatch(QColor colour, std::function<void()> on_click, QWidget* parent)
         : QWidget(parent), on_click_(std::move(on_click)) {
         QPalette palette = this->palette();
@@ -22,22 +22,22 @@ public:
         setAutoFillBackground(true);
     }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (rect().contains(event->position().toPoint())) on_click_();
     }
 
-private:
+  private:
     std::function<void()> on_click_;
 };
 }  // namespace
 
 class ChartCanvas : public QWidget {
-public:
+  public:
     ChartCanvas(ChartWidget* owner) : QWidget(owner), owner_(owner) { setMouseTracking(true); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.drawImage(0, 0, owner_->image().image());
@@ -46,7 +46,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override { emit_pointer(e); }
     void mouseReleaseEvent(QMouseEvent*) override { emit owner_->pointer_released(); }
 
-private:
+  private:
     void emit_pointer(QMouseEvent* e) {
         const QPointF pos = e->position();
         emit owner_->pointer_at(float(pos.x() * kTwipsPerPixel), float(pos.y() * kTwipsPerPixel));
@@ -66,8 +66,8 @@ ChartWidget::ChartWidget(int width_twips, int height_twips, QWidget* parent)
     // Created right to left so that the first listed swatch lies in front, as designed.
     for (int i = int(kSwatchColours.size()) - 1; i >= 0; --i) {
         const Rgb c = kSwatchColours[size_t(i)];
-        auto* swatch = new Swatch(QColor(c.r, c.g, c.b), [this, i] { emit swatch_clicked(i); },
-                                  canvas_);
+        auto* swatch = new Swatch(
+            QColor(c.r, c.g, c.b), [this, i] { emit swatch_clicked(i); }, canvas_);
         swatch->setObjectName(QStringLiteral("Picture%1").arg(3 + i));
         place(swatch, kSwatchLefts[size_t(i)], 0, 255, 255);
         swatches_[size_t(i)] = swatch;
@@ -79,12 +79,16 @@ ChartWidget::ChartWidget(int width_twips, int height_twips, QWidget* parent)
     place(readout_, 8640, 0, 1695, 270);
 }
 
-QWidget* ChartWidget::canvas() const { return canvas_; }
+QWidget* ChartWidget::canvas() const {
+    return canvas_;
+}
 
 float ChartWidget::interior_height_twips() const {
     return float(canvas_->height() * kTwipsPerPixel);
 }
 
-void ChartWidget::refresh() { canvas_->update(); }
+void ChartWidget::refresh() {
+    canvas_->update();
+}
 
 }  // namespace eqbond::ui

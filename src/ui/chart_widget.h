@@ -13,7 +13,7 @@ class ChartCanvas;
 
 class ChartWidget : public QFrame {
     Q_OBJECT
-public:
+  public:
     // Outer size in twips, as laid out.
     ChartWidget(int width_twips, int height_twips, QWidget* parent);
 
@@ -26,13 +26,13 @@ public:
     // Repaints from the retained image.
     void refresh();
 
-signals:
+  signals:
     void swatch_clicked(int index);
     // Pointer position over the interior, in twips; press and move alike.
     void pointer_at(float x_twips, float y_twips);
     void pointer_released();
 
-private:
+  private:
     QtChartImage image_;
     ChartCanvas* canvas_ = nullptr;
     QLineEdit* readout_ = nullptr;

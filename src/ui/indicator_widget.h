@@ -7,15 +7,15 @@ namespace eqbond::ui {
 // The alarm indicator: a filled circle.
 class IndicatorWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
     void set_fill(const QColor& fill);
     QColor fill() const { return fill_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor fill_ = Qt::green;
 };
 
