@@ -12,10 +12,14 @@ namespace eqbond::ui {
 namespace {
 constexpr int kBorderPixels = 2;  // the standard single border, 3-D
 
-class Swatch : public QWidget {
+// A small bordered box of one colour; the border keeps the swatch of the current background
+// colour visible on the chart.
+class Swatch : public QFrame {
   public:
     Swatch(QColor colour, std::function<void()> on_click, QWidget* parent)
-        : QWidget(parent), on_click_(std::move(on_click)) {
+        : QFrame(parent), on_click_(std::move(on_click)) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(kBorderPixels);
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, colour);
         setPalette(palette);
