@@ -213,6 +213,8 @@ void MainWindow::connect_events() {
             [this](const QString& t) { program_.state.ui.Text1.caption = t; });
     connect(Text2_, &QLineEdit::textEdited, this,
             [this](const QString& t) { program_.state.ui.Text2.caption = t; });
+    connect(chart_->readout(), &QLineEdit::textEdited, this,
+            [this](const QString& t) { program_.state.ui.Text3.caption = t; });
 
     connect(chart_, &ChartWidget::swatch_clicked, this,
             [this](int index) { run([index](Program& p) { on_swatch_clicked(p, index); }); });

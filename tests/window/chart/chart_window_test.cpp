@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -174,6 +175,17 @@ TEST_F(ChartWindow, ThePointerReadOutFollowsPressAndMove) {
         pointer(s.type, s.pixel, s.button);
         EXPECT_EQ(readout().toStdString(), s.text) << s.pixel.x() << "," << s.pixel.y();
     }
+}
+
+TEST_F(ChartWindow, TypingInTheReadOutStaysUntilThePointerMoves) {
+    QLineEdit* box = chart()->readout();
+    box->end(false);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+    QApplication::sendEvent(box, &key);
+    tick(5);  // any handler shows the state again
+    EXPECT_EQ(box->text().toStdString(), "0.0000Ω7");
+    pointer(QEvent::MouseMove, {100, 175}, Qt::NoButton);
+    EXPECT_EQ(box->text().toStdString(), "30Ω");
 }
 
 TEST_F(ChartWindow, TheReadOutIsABlackBoxWithWhiteText) {
