@@ -35,6 +35,7 @@ TEST(AlarmThreshold, ReadingTextAgainstTheTypedThresholdAsText) {
     } cases[] = {
         // The design threshold: a space sorts before "0".
         {"0.0000", {5000}, " 5.0000Ω", 0},
+        {"0.0000", {10000}, "10.0000Ω", 1},  // every two-digit reading, from 10 ohm up
         {"0.0000", {12000}, "12.0000Ω", 1},
         {"0.0000", {45000}, "  O L  Ω", 1},
         // Two integer digits, as the display writes them.
