@@ -27,8 +27,8 @@ class HeadlessProgram {
         program_.ports.line = &line_;
         program_.ports.message_box = &messages_;
         line_.set_event_handler([this](PortEvent event) {
+            if (event == PortEvent::Error) ++error_events_;
             on_receive(program_, event);
-            ++receive_events_;
         });
         add_timer(&TimerPeriods::Timer1, timer1_tick);
         add_timer(&TimerPeriods::Timer2, timer2_tick);
@@ -64,7 +64,8 @@ class HeadlessProgram {
     MainControls& ui() { return program_.state.ui; }
     FakeMessageBox& messages() { return messages_; }
     QtSerialLine& line() { return line_; }
-    int receive_events() const { return receive_events_; }
+    // Errors the port raised, such as its device vanishing.
+    int error_events() const { return error_events_; }
 
   private:
     void add_timer(int TimerPeriods::*period, void (*tick)(Program&)) {
@@ -93,7 +94,7 @@ class HeadlessProgram {
     FakeMessageBox messages_;
     QtSerialLine line_;
     std::vector<std::pair<int TimerPeriods::*, std::unique_ptr<QTimer>>> timers_;
-    int receive_events_ = 0;
+    int error_events_ = 0;
 };
 
 }  // namespace eqbond::test
