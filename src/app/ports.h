@@ -15,6 +15,8 @@ public:
     virtual ~MessageBox() = default;
     // Title, text and the button set Cancel / Try Again / Continue, no icon; the answer is unused.
     virtual void show(const QString& title, const QString& text) = 0;
+    // A notice with one button, for failures the user can only acknowledge.
+    virtual void notify(const QString& title, const QString& text) { show(title, text); }
 };
 
 struct SaveRequest {
@@ -42,13 +44,15 @@ public:
 class PrinterSink {
 public:
     virtual ~PrinterSink() = default;
-    // False when there is no printer to print on.
+    // False when printing cannot start: failed() then tells a printer error from no printer.
     virtual bool begin() = 0;
     virtual void set_font(const QString& family, double points, bool bold) = 0;
     virtual void print_line(const QString& line) = 0;
     virtual void new_page() = 0;
     // False when the printer reported an error during the document.
     virtual bool end_document() = 0;
+    // Drops the document after an error, so that no half job is sent.
+    virtual void abort() = 0;
     virtual bool failed() const = 0;
 };
 

@@ -41,18 +41,32 @@ struct HistoryState {
     int32_t page_count = 0;
 };
 
-// The print options dialog: its public results outlive its window.
-struct PrintOptionsState {
-    int16_t biaozi = 0;  // 100 open, 10 print confirmed, 30 cancelled
-    int16_t kai = 0;
-    int16_t jie = 0;
-    // Controls of the dialog, with their design values at each load.
+// Controls of the print options dialog with their design values; every load starts from these.
+struct Form2Controls {
     QString Label1 = QStringLiteral("共有:2000组");
     QString Label3 = QStringLiteral("共有:15页");
     QString Text1 = QStringLiteral("1");
     QString Text2 = QStringLiteral("168");
-    bool Option1 = true;  // range chosen; false = all groups
+    bool Option1 = true;  // range chosen; false = all groups (Option2)
+};
+
+// The print options dialog: its public results outlive its window.
+struct PrintOptionsState {
+    static constexpr int16_t kOpen = 100;
+    static constexpr int16_t kPrint = 10;
+    static constexpr int16_t kCancelled = 30;
+    enum class Field { None, Text1, Text2 };
+
+    int16_t biaozi = 0;  // 100 open, 10 print confirmed, 30 cancelled
+    int16_t kai = 0;
+    int16_t jie = 0;
+    Form2Controls ui;
     bool open = false;
+    Field selected_field = Field::None;  // the range field to select after a rejected entry
+
+    // A reload of the main window keeps the groups once the dialog has answered, either way:
+    // a cancelled dialog must not cost the data read from the instrument.
+    bool keeps_records() const { return biaozi == kPrint || biaozi == kCancelled; }
 };
 
 struct ProgramState {

@@ -12,7 +12,6 @@ namespace eqbond {
 namespace {
 constexpr int kWindowWidth = 13312;
 constexpr int kWindowHeight = 9900;
-constexpr int16_t kKeepStoreAfterPrint = 10;
 constexpr float kBannerStep = 40.0f;
 constexpr float kBannerRightTurn = 7400.0f;
 constexpr float kBannerLeftTurn = 120.0f;
@@ -35,7 +34,7 @@ void startup_routine(Program& p) {
     s.link.read_progress = 100;
     reset_statistics_texts(s.stats);
     reset_average(s.stats);
-    if (s.form2.biaozi != kKeepStoreAfterPrint) s.records.clear();
+    if (!s.form2.keeps_records()) s.records.clear();
     s.stats.avg_count = 0;
     s.link.reading = 0;
     s.link.group_total = 0;

@@ -1,0 +1,27 @@
+#include "report/report_row.h"
+
+#include "records/group_entry.h"
+#include "records/record_store.h"
+
+namespace eqbond {
+
+namespace {
+const QString kBlankMark(2, QLatin1Char(' '));
+const QString kAfterLeft(24, QLatin1Char(' '));
+const QString kAfterRight(1, QLatin1Char(' '));
+}  // namespace
+
+QString two_column_row(const RecordStore& store, int left_slot, int right_slot) {
+    const bool left = store.shown(left_slot);
+    const bool right = store.shown(right_slot);
+    QString row;
+    if (left) {
+        row += group_entry(store, left_slot, kBlankMark) + kAfterLeft;
+    } else if (right) {
+        row += QString(kLeftColumnCells, QLatin1Char(' '));
+    }
+    if (right) row += group_entry(store, right_slot, kBlankMark) + kAfterRight;
+    return row;
+}
+
+}  // namespace eqbond

@@ -1,0 +1,17 @@
+#pragma once
+// One row of the two-column report that the text file and the printout share.
+#include <QString>
+
+namespace eqbond {
+
+struct RecordStore;
+
+// Width of the left column in single-byte cells: the entry (39) and the 24 blanks after it.
+inline constexpr int kLeftColumnCells = 63;
+
+// The left entry with its 24 trailing blanks, then the right entry with one trailing blank.
+// A slot whose group is not shown is left out; a missing left entry leaves its column blank so
+// that the right entry keeps its place.
+QString two_column_row(const RecordStore& store, int left_slot, int right_slot);
+
+}  // namespace eqbond
