@@ -1,7 +1,7 @@
 #include "link/port_table.h"
 
-#include <QCollator>
 #include <algorithm>
+#include <utility>
 
 namespace eqbond {
 
@@ -18,15 +18,27 @@ PortTable PortTable::from_system(std::function<QStringList()> list_devices) {
     return table;
 }
 
+namespace {
+// A device name as its stem and its trailing number ("/dev/ttyUSB10" -> "/dev/ttyUSB", 10), so
+// ttyS2 comes before ttyS10. QCollator's numeric mode would do it, but not where Qt is built
+// without ICU: the POSIX collation ignores the mode and puts ttyS10 first.
+std::pair<QString, qulonglong> stem_and_number(const QString& device) {
+    int digits_from = int(device.size());
+    while (digits_from > 0 && device.at(digits_from - 1).isDigit()) --digits_from;
+    return {device.left(digits_from), device.mid(digits_from).toULongLong()};
+}
+}  // namespace
+
 QStringList PortTable::order_devices(QStringList devices) {
-    QCollator natural;
-    natural.setNumericMode(true);
     auto is_adapter = [](const QString& d) {
         return d.contains(QLatin1String("ttyUSB")) || d.contains(QLatin1String("ttyACM"));
     };
     std::stable_sort(devices.begin(), devices.end(), [&](const QString& a, const QString& b) {
         if (is_adapter(a) != is_adapter(b)) return is_adapter(a);
-        return natural.compare(a, b) < 0;
+        const auto key_a = stem_and_number(a);
+        const auto key_b = stem_and_number(b);
+        if (key_a != key_b) return key_a < key_b;
+        return a < b;  // "ttyS01" and "ttyS1": any fixed order
     });
     return devices;
 }
