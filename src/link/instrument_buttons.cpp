@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "link/command_sender.h"
 #include "link/protocol.h"
+#include "link/receive_dispatcher.h"
 
 namespace eqbond {
 
@@ -72,7 +73,8 @@ void on_read_clicked(Program& p) {
     link.reading = 1;
     if (!no_data_reported(link.group_total)) {
         link.next_group = link.resume_group;
-        send(p, link.next_group);
+        // A pause taken past the last group the PC keeps must not become a request either.
+        if (link.next_group <= kLastReadableGroup) send(p, link.next_group);
     } else {
         p.ports.message_box->show(text::kMessageTitle, text::kNoDataMessage);
     }
