@@ -1,13 +1,22 @@
 #include "ui/app_controller.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include "app/startup.h"
 #include "link/qt_serial_line.h"
 #include "link/receive_dispatcher.h"
+#include "report/print_options.h"
+#include "report/qt_printer.h"
+#include "report/save_button.h"
 #include "sim/demo_instrument.h"
 #include "sim/instrument_simulator.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
+#include "ui/print_options_dialog.h"
 #include "ui/qt_ports.h"
+#include "ui/resources.h"
+#include "ui/splash_window.h"
 
 namespace eqbond::ui {
 
@@ -20,7 +29,8 @@ AppController::AppController(const LaunchOptions& options, QObject* parent)
     : QObject(parent), options_(options) {}
 
 AppController::~AppController() {
-    // The window goes first: its handlers use the ports below.
+    // The windows go first: their handlers use the ports below.
+    splash_.reset();
     window_.reset();
     line_.reset();
 }
@@ -29,8 +39,8 @@ PortTable AppController::make_port_table(QString* error) {
 #ifdef Q_OS_WIN
     QStringList com_names;
     for (int i = 1; i <= PortTable::kSlots; ++i) com_names << QStringLiteral("COM%1").arg(i);
-    PortTable table = options_.ports.isEmpty() ? PortTable::fixed(com_names)
-                                               : PortTable::fixed(options_.ports);
+    PortTable table =
+        options_.ports.isEmpty() ? PortTable::fixed(com_names) : PortTable::fixed(options_.ports);
 #else
     PortTable table = options_.ports.isEmpty() ? PortTable::from_system(system_serial_devices)
                                                : PortTable::fixed(options_.ports);
@@ -49,20 +59,34 @@ PortTable AppController::make_port_table(QString* error) {
 }
 
 bool AppController::start(QString* error) {
+    load_resources();
     line_ = std::make_unique<QtSerialLine>(make_port_table(error));
     if (options_.demo && !simulator_) return false;
     window_ = std::make_unique<MainWindow>(program_);
     message_box_ = std::make_unique<QtMessageBox>(window_.get());
     file_dialogs_ = std::make_unique<QtFileDialogs>(window_.get());
+    printer_ = std::make_unique<QtPrinter>();
     program_.ports.line = line_.get();
     program_.ports.message_box = message_box_.get();
     program_.ports.file_dialogs = file_dialogs_.get();
     program_.ports.chart_image = &window_->chart()->image();
+    program_.ports.printer = printer_.get();
     program_.ports.window = this;
-    line_->set_event_handler([this](PortEvent event) {
-        window_->run([event](Program& p) { on_receive(p, event); });
+    window_->on_save = [this] { window_->run(on_save_clicked); };
+    window_->on_print = [this] { window_->run(on_print_clicked); };
+    line_->set_event_handler(
+        [this](PortEvent event) { window_->run([event](Program& p) { on_receive(p, event); }); });
+    if (!options_.splash) {
+        show_main_window();
+        return true;
+    }
+    splash_ = std::make_unique<SplashWindow>();
+    connect(splash_.get(), &SplashWindow::clicked, this, [this] {
+        show_main_window();
+        // Not inside the splash's own click: it goes once that has returned.
+        QTimer::singleShot(0, this, [this] { splash_.reset(); });
     });
-    show_main_window();
+    splash_->show();
     return true;
 }
 
@@ -73,11 +97,31 @@ void AppController::unload_main_window() {
 }
 
 void AppController::show_main_window() {
+    // A loaded window's chart box starts blank on its design colour, as its other controls
+    // start from their design values; the first Timer10 tick draws it.
+    window_->chart()->image().render({}, colour::kCyan);
+    window_->chart()->refresh();
     window_->run(load_main_window);
     window_->show();
     window_->start_timers();
 }
 
-void AppController::run_print_options_dialog(Program&) {}
+void AppController::run_print_options_dialog(Program& program) {
+    PrintOptionsDialog dialog(program);
+    // The dialog's own messages belong to it: the main window is hidden meanwhile.
+    QtMessageBox dialog_messages(&dialog);
+    MessageBox* const main_messages = program.ports.message_box;
+    program.ports.message_box = &dialog_messages;
+
+    dialog.load();
+    dialog.show();
+    unload_main_window();
+    QEventLoop wait;
+    connect(&dialog, &QDialog::finished, &wait, &QEventLoop::quit);
+    while (program.state.form2.biaozi == PrintOptionsState::kOpen) {
+        if (wait.exec() != 0) break;  // the application is quitting
+    }
+    program.ports.message_box = main_messages;
+}
 
 }  // namespace eqbond::ui

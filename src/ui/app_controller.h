@@ -7,6 +7,7 @@
 #include "link/port_table.h"
 
 namespace eqbond {
+class QtPrinter;
 class QtSerialLine;
 namespace sim {
 class InstrumentSimulator;
@@ -18,6 +19,7 @@ namespace eqbond::ui {
 class MainWindow;
 class QtMessageBox;
 class QtFileDialogs;
+class SplashWindow;
 
 struct LaunchOptions {
     QStringList ports;  // --port, in COM order; empty = the system's ports
@@ -36,10 +38,12 @@ public:
 
     Program& program() { return program_; }
     MainWindow* main_window() const { return window_.get(); }
+    SplashWindow* splash_window() const { return splash_.get(); }
     sim::InstrumentSimulator* simulator() const { return simulator_.get(); }
 
     void unload_main_window() override;
     void show_main_window() override;
+    // Form2 without modality, the main window unloaded, events run until the dialog answers.
     void run_print_options_dialog(Program& program) override;
 
 private:
@@ -52,6 +56,8 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<QtMessageBox> message_box_;
     std::unique_ptr<QtFileDialogs> file_dialogs_;
+    std::unique_ptr<QtPrinter> printer_;
+    std::unique_ptr<SplashWindow> splash_;
 };
 
 }  // namespace eqbond::ui

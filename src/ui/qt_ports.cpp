@@ -17,6 +17,13 @@ void QtMessageBox::show(const QString& title, const QString& text) {
     box.exec();
 }
 
+void QtMessageBox::notify(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
+    box.setObjectName(QStringLiteral("SystemNotice"));
+    box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole)->setObjectName("Ok");
+    box.exec();
+}
+
 std::optional<QString> QtFileDialogs::choose_save_file(const SaveRequest& request) {
     QFileDialog dialog(parent_);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));

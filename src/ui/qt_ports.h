@@ -10,6 +10,7 @@ class QtMessageBox : public MessageBox {
 public:
     explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
     void show(const QString& title, const QString& text) override;
+    void notify(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -1,0 +1,160 @@
+// The print and save buttons of the real main window, wired by the application controller: the
+// main window gives way to Form2 and comes back loaded anew, and the groups survive either
+// answer.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "support/report_fakes.h"
+#include "ui/app_controller.h"
+#include "ui/chart_widget.h"
+#include "ui/main_window.h"
+#include "ui/print_options_dialog.h"
+
+namespace eqbond {
+namespace {
+
+struct HandBack : ::testing::Test {
+    std::unique_ptr<ui::AppController> controller;
+    test::FakePrinter printer;
+    test::FakeMessageBox messages;
+    test::FakeFileDialogs dialogs;
+
+    // What the main window looked like while Form2 was open.
+    bool main_visible_meanwhile = true;
+    bool timers_running_meanwhile = true;
+    bool dialog_was_open = false;
+
+    void SetUp() override {
+        ui::LaunchOptions options;
+        options.ports = {QStringLiteral("/nonexistent/eqbond-test-port")};
+        options.splash = false;
+        controller = std::make_unique<ui::AppController>(options);
+        QString error;
+        ASSERT_TRUE(controller->start(&error)) << error.toStdString();
+        Ports& ports = controller->program().ports;
+        ports.printer = &printer;
+        ports.message_box = &messages;
+        ports.file_dialogs = &dialogs;
+        test::put_groups(state().records, 5);
+    }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    }
+
+    ProgramState& state() { return controller->program().state; }
+    ui::MainWindow* main() { return controller->main_window(); }
+    QPushButton* main_button(const char* name) {
+        return main()->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    // Clicks the print button; once Form2 is up, `in_dialog` acts on it.
+    void print_with(std::function<void(ui::PrintOptionsDialog&)> in_dialog) {
+        QTimer::singleShot(0, [this, in_dialog] {
+            ui::PrintOptionsDialog* dialog = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("Form2") && w->isVisible())
+                    dialog = qobject_cast<ui::PrintOptionsDialog*>(w);
+            ASSERT_NE(dialog, nullptr);
+            dialog_was_open = true;
+            main_visible_meanwhile = main()->isVisible();
+            timers_running_meanwhile = main()->timer(2)->isActive();
+            in_dialog(*dialog);
+        });
+        main_button("Command7")->click();
+    }
+};
+
+void click(ui::PrintOptionsDialog& d, const char* button) {
+    d.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+TEST_F(HandBack, EveryAnswerBringsTheMainWindowBackWithTheGroups) {
+    const struct {
+        const char* how;
+        std::function<void(ui::PrintOptionsDialog&)> act;
+        int16_t biaozi_seen;
+        int pages;
+    } answers[] = {
+        {"print", [](ui::PrintOptionsDialog& d) { click(d, "Command1"); }, 10, 1},
+        {"cancel", [](ui::PrintOptionsDialog& d) { click(d, "Command2"); }, 30, 0},
+        {"title bar", [](ui::PrintOptionsDialog& d) { d.close(); }, 30, 0},
+    };
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(answer.how);
+        printer.calls.clear();
+        dialog_was_open = false;
+        print_with(answer.act);
+        EXPECT_TRUE(dialog_was_open);
+        EXPECT_FALSE(main_visible_meanwhile) << "unloaded while the dialog is open";
+        EXPECT_FALSE(timers_running_meanwhile);
+        EXPECT_TRUE(main()->isVisible());
+        EXPECT_TRUE(main()->timer(2)->isActive());
+        EXPECT_EQ(int(printer.pages().size()), answer.pages);
+        EXPECT_EQ(state().form2.biaozi, 100);
+        EXPECT_EQ(state().records.rec_index[5], 5);
+        EXPECT_EQ(state().records.form2zushu, 5);
+    }
+}
+
+TEST_F(HandBack, TheReloadRestoresControlsButKeepsModuleVariables) {
+    ProgramState& s = state();
+    s.ui.Command8.caption = QStringLiteral("关背光灯");
+    s.ui.Text1.caption = QStringLiteral("3");
+    s.ui.Picture2.visible = false;
+    s.ui.RichTextBox1.visible = true;
+    s.ui.Picture2_back = Rgb{255, 0, 0};
+    main()->chart()->image().render({}, s.ui.Picture2_back);
+    s.chart.chart_samples[0] = 1234;
+    s.link.linked = 1;
+    main()->show_state();
+    print_with([](ui::PrintOptionsDialog& d) { click(d, "Command2"); });
+
+    EXPECT_EQ(main_button("Command8")->text(), QStringLiteral("开背光灯"));
+    EXPECT_EQ(main()->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("1"));
+    EXPECT_TRUE(main()->chart()->isVisible()) << "the chart is the visible view";
+    EXPECT_FALSE(main()->findChild<QWidget*>(QStringLiteral("RichTextBox1"))->isVisible());
+    EXPECT_EQ(main()->chart()->image().image().pixelColor(5, 5), QColor(192, 255, 255));
+    EXPECT_EQ(s.ui.Picture2_back, (Rgb{192, 255, 255}));
+    EXPECT_EQ(s.chart.chart_samples[0], 1234) << "module state outlives the window";
+    EXPECT_EQ(s.link.linked, 1);
+    EXPECT_EQ(s.link.next_group, 1) << "what the start-up sets, it sets";
+}
+
+TEST_F(HandBack, PrintsTheChosenRangeAfterTheMainWindowIsBack) {
+    print_with([](ui::PrintOptionsDialog& d) {
+        auto* to = d.findChild<QLineEdit*>(QStringLiteral("Text2"));
+        to->selectAll();
+        to->insert(QStringLiteral("3"));
+        click(d, "Command1");
+    });
+    const std::vector<QStringList> pages = printer.pages();
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].size(), 5);
+    EXPECT_TRUE(pages[0][3].startsWith(QStringLiteral("0001组:")));
+    EXPECT_TRUE(pages[0][3].contains(QStringLiteral("0003组:")));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(HandBack, SaveButtonOffersTheBitmapOrTheReport) {
+    const struct {
+        bool listing;
+        const char* name;
+    } cases[] = {{false, "KORVAL.bmp"}, {true, "KORVAL.txt"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.asked.clear();
+        state().ui.Picture2.visible = !c.listing;
+        state().ui.RichTextBox1.visible = c.listing;
+        main_button("Command4")->click();
+        ASSERT_EQ(dialogs.asked.size(), 1u);
+        EXPECT_EQ(dialogs.asked[0].file_name, QString::fromLatin1(c.name));
+        EXPECT_TRUE(messages.shown.empty()) << "a cancel says nothing";
+    }
+}
+
+}  // namespace
+}  // namespace eqbond
