@@ -6,7 +6,7 @@
 #include <map>
 
 #include "chart/chart_geometry.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "records/live_reading.h"
 #include "support/fake_ports.h"
 

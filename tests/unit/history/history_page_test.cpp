@@ -7,7 +7,7 @@
 
 #include "app/program.h"
 #include "link/protocol.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "records/record_store.h"
 
 namespace eqbond {

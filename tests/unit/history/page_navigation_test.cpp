@@ -5,7 +5,7 @@
 
 #include "app/program.h"
 #include "history/history_page.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 
 namespace eqbond {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "link/instrument_buttons.h"
 #include "link_bench.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 
 namespace eqbond {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/startup.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 #include "support/fake_ports.h"
 
 namespace eqbond {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "link/protocol.h"
-#include "qstring_printer.h"
+#include "support/qstring_printer.h"
 
 namespace eqbond {
 namespace {

@@ -1,8 +1,0 @@
-#pragma once
-// Lets failing expectations show QString values as text.
-#include <QString>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
