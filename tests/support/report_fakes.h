@@ -11,11 +11,9 @@
 #include "records/record_store.h"
 #include "report/print_options.h"
 #include "support/fake_ports.h"
+#include "support/qstring_printer.h"
 
-// Readable failure messages for texts and lists of texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+// Readable failure messages for lists of texts (texts: support/qstring_printer.h).
 inline void PrintTo(const QStringList& lines, std::ostream* out) {
     *out << "{\n";
     for (const QString& line : lines) *out << "  \"" << line.toStdString() << "\"\n";

@@ -5,10 +5,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "pdf_text.h"
 #include "records/record_store.h"
 #include "report/print_layout.h"
 #include "report/qt_printer.h"
+#include "support/pdf_text.h"
 #include "support/report_fakes.h"
 
 namespace eqbond {

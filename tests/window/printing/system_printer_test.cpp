@@ -11,9 +11,9 @@
 #include <QRegularExpression>
 #include <QThread>
 
-#include "pdf_text.h"
 #include "report/print_layout.h"
 #include "report/qt_printer.h"
+#include "support/pdf_text.h"
 #include "support/report_fakes.h"
 
 namespace eqbond {
