@@ -19,8 +19,15 @@ class PictureBox : public QLabel {
 public:
     PictureBox(const QString& picture, std::function<void()> on_click, QWidget* parent)
         : QLabel(parent), on_click_(std::move(on_click)) {
-        setPixmap(QPixmap(picture));
+        const QPixmap pixmap(picture);
+        setPixmap(pixmap);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // The box is a few rows taller than its picture: those rows continue its lower edge.
+        if (!pixmap.isNull()) {
+            QPalette palette = this->palette();
+            palette.setColor(QPalette::Window, pixmap.toImage().pixelColor(0, pixmap.height() - 1));
+            setPalette(palette);
+        }
         setAutoFillBackground(true);
     }
 
