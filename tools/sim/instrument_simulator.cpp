@@ -91,8 +91,9 @@ void InstrumentSimulator::on_readable() {
     if (n <= 0) return;
     received_bytes_.append(buffer, int(n));
     pending_.append(buffer, int(n));
+    request_seen_ = LinePacer::Clock::now();
     // A request is understood once its fourth byte has crossed the line.
-    request_done_ = LinePacer::Clock::now() +
+    request_done_ = request_seen_ +
                     (config_.paced ? 4 * LinePacer::kByteTime : LinePacer::Clock::duration::zero());
     // Frames start with "de"; anything before a header is line noise.
     while (terminal_.is_open() && pending_.size() >= kCommandFrameLength) {
@@ -114,6 +115,10 @@ void InstrumentSimulator::on_readable() {
 void InstrumentSimulator::answer(int32_t code) {
     const int count = int(config_.groups.size());
     if (code >= 1 && code < cmd::kFirstOperation) {
+        group_request_times_.push_back(request_seen_);
+        if (!pacer_.busy() && pacer_.last_sent() != LinePacer::Clock::time_point{}) {
+            turnarounds_.push_back(request_seen_ - pacer_.last_sent());
+        }
         if (code > count || fault_triggered_at(code) || silent_) return;
         const StoredGroup& g = config_.groups[size_t(code - 1)];
         reply({g.value, code, g.battery, g.year, g.month, g.day, g.hour, g.minute, kind::kStatus});

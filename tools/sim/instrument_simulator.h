@@ -49,6 +49,14 @@ class InstrumentSimulator : public QObject {
     const QByteArray& received_bytes() const { return received_bytes_; }
     const FaultCounts& fault_counts() const { return faults_.counts(); }
     bool backlight_on() const { return backlight_on_; }
+    // For each group request that found the line idle: the time since the instrument's last
+    // byte, that is how long the program took to ask for the next group.
+    const std::vector<LinePacer::Clock::duration>& turnarounds() const { return turnarounds_; }
+    // When each group request arrived.
+    const std::vector<LinePacer::Clock::time_point>& group_request_times() const {
+        return group_request_times_;
+    }
+    const LinePacer& line() const { return pacer_; }
     SimulatorConfig& config() { return config_; }
 
     // Writes raw bytes to the line, as an instrument would (tests use it for faults).
@@ -79,6 +87,9 @@ class InstrumentSimulator : public QObject {
     QByteArray pending_;                           // request bytes not yet a whole frame
     LinePacer::Clock::time_point request_done_{};  // when the last request's 4 bytes had come
     std::vector<int32_t> received_;
+    std::vector<LinePacer::Clock::duration> turnarounds_;
+    std::vector<LinePacer::Clock::time_point> group_request_times_;
+    LinePacer::Clock::time_point request_seen_{};
     QByteArray received_bytes_;
     bool measuring_ = false;
     bool lead_pending_ = false;  // the verify command makes the next reply a lead resistance

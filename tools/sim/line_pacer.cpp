@@ -37,6 +37,7 @@ void LinePacer::send(const QByteArray& bytes, Clock::time_point not_before, bool
     if (bytes.isEmpty()) return;
     const Clock::time_point now = Clock::now();
     if (!paced && queue_.empty() && not_before <= now) {
+        last_sent_ = now;
         write_(bytes);
         return;
     }
@@ -86,9 +87,13 @@ void LinePacer::send_due() {
     QByteArray out;
     while (!queue_.empty() && queue_.front().at <= now) {
         out += queue_.front().bytes;
+        if (queue_.size() == 1) lateness_.push_back(now - queue_.front().at);
         queue_.pop_front();
     }
-    if (!out.isEmpty()) write_(out);
+    if (!out.isEmpty()) {
+        last_sent_ = now;
+        write_(out);
+    }
     arm();
 }
 

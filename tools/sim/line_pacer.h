@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace eqbond::sim {
 
@@ -29,6 +30,10 @@ class LinePacer : public QObject {
     // Forgets every byte not yet sent.
     void clear();
     bool busy() const { return !queue_.empty(); }
+    // When bytes last went on the line.
+    Clock::time_point last_sent() const { return last_sent_; }
+    // For each time the queue ran empty: how late its last byte went out (the wake-up latency).
+    const std::vector<Clock::duration>& lateness() const { return lateness_; }
 
   private:
     struct Due {
@@ -41,7 +46,9 @@ class LinePacer : public QObject {
     std::function<void(const QByteArray&)> write_;
     std::deque<Due> queue_;
     Clock::time_point line_free_{};  // when the last queued byte has left
-    int timer_fd_ = -1;              // Linux: a timer with a microsecond wake-up
+    Clock::time_point last_sent_{};
+    std::vector<Clock::duration> lateness_;
+    int timer_fd_ = -1;  // Linux: a timer with a microsecond wake-up
     std::unique_ptr<QSocketNotifier> timer_notifier_;
     QTimer fallback_timer_;  // elsewhere: Qt's precise timer, to the millisecond
 };

@@ -1,0 +1,292 @@
+// How close a read of the stored groups comes to the limit of the 9600 baud line, and what one
+// receive event costs the core. The figures are printed last.
+//
+// The read runs the whole program (main window offscreen) and then the windowless core against
+// the paced simulator, whose exchange of a 4-byte request and a 12-byte reply takes 16 byte
+// times of 10 bits: 500 groups cannot take less than 500 x 16 x 10 / 9600 s = 8.333 s.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTextStream>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+#include "app/program.h"
+#include "link/instrument_buttons.h"
+#include "link/protocol.h"
+#include "link/qt_link_session.h"
+#include "link/receive_dispatcher.h"
+#include "link/serial_line.h"
+#include "sim/instrument_simulator.h"
+#include "sim/stored_groups.h"
+#include "ui/app_controller.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using eqbond::Program;
+
+constexpr int kGroups = 500;
+constexpr int kWindowReads = 3;
+constexpr double kExchangeLimitUs = 16 * 10 / 9600.0 * 1e6;
+constexpr double kSlowExchangeUs = 2000;
+constexpr double kLineLimitSeconds = kGroups * kExchangeLimitUs / 1e6;
+constexpr int kLinkDeadlineMs = 15000;
+constexpr int kReadDeadlineMs = 60000;
+
+bool wait_until(const std::function<bool()>& done, int timeout_ms) {
+    if (done()) return true;
+    QEventLoop loop;
+    QTimer check;
+    check.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    check.start(1);
+    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
+
+eqbond::sim::SimulatorConfig paced_instrument() {
+    eqbond::sim::SimulatorConfig config;
+    config.groups = eqbond::sim::generate_groups(kGroups, 1);
+    config.paced = true;
+    return config;
+}
+
+struct ReadResult {
+    double seconds = -1;       // negative: the read did not complete
+    double exchange_us = 0;    // median: one group request to the next
+    int slow_exchanges = 0;    // exchanges 2 ms or more over the line's 16.7 ms
+    double slow_seconds = 0;   // the time they took beyond the median
+    double turnaround_us = 0;  // median: instrument's last byte to the next request
+    double late_byte_us = 0;   // median: how late the simulator's last reply byte left
+};
+
+template <typename Duration>
+double median_us(std::vector<Duration> samples) {
+    if (samples.empty()) return 0;
+    std::nth_element(samples.begin(), samples.begin() + long(samples.size() / 2), samples.end());
+    return std::chrono::duration<double, std::micro>(samples[samples.size() / 2]).count();
+}
+
+template <typename Duration>
+std::vector<Duration> since(const std::vector<Duration>& all, size_t from) {
+    return std::vector<Duration>(all.begin() + long(std::min(from, all.size())), all.end());
+}
+
+// A read from the read button to the last group stored.
+ReadResult timed_read(Program& program, const eqbond::sim::InstrumentSimulator& instrument,
+                      const std::function<void()>& click_read) {
+    const eqbond::LinkState& link = program.state.link;
+    ReadResult result;
+    if (!wait_until([&] { return link.linked == 1 && link.group_total == kGroups; },
+                    kLinkDeadlineMs)) {
+        return result;
+    }
+    const size_t turnarounds_before = instrument.turnarounds().size();
+    const size_t requests_before = instrument.group_request_times().size();
+    const size_t lateness_before = instrument.line().lateness().size();
+    QElapsedTimer clock;
+    clock.start();
+    click_read();
+    if (!wait_until([&] { return link.reading == 0; }, kReadDeadlineMs)) return result;
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    if (program.state.records.form2zushu != kGroups) return result;
+    result.seconds = seconds;
+    result.turnaround_us = median_us(since(instrument.turnarounds(), turnarounds_before));
+    result.late_byte_us = median_us(since(instrument.line().lateness(), lateness_before));
+    const auto requests = since(instrument.group_request_times(), requests_before);
+    std::vector<std::chrono::steady_clock::duration> exchanges;
+    for (size_t i = 1; i < requests.size(); ++i) exchanges.push_back(requests[i] - requests[i - 1]);
+    result.exchange_us = median_us(exchanges);
+    // Stalls of the whole machine (other processes, a CPU quota) show as a few long exchanges.
+    for (const auto& exchange : exchanges) {
+        const double us = std::chrono::duration<double, std::micro>(exchange).count();
+        if (us < kExchangeLimitUs + kSlowExchangeUs) continue;
+        ++result.slow_exchanges;
+        result.slow_seconds += (us - result.exchange_us) / 1e6;
+    }
+    return result;
+}
+
+std::vector<ReadResult> reads_with_window() {
+    eqbond::sim::InstrumentSimulator instrument(paced_instrument());
+    if (!instrument.start()) return {};
+    eqbond::ui::LaunchOptions options;
+    options.ports = {instrument.device_path()};
+    options.splash = false;
+    eqbond::ui::AppController controller(options);
+    QString error;
+    if (!controller.start(&error)) return {};
+    std::vector<ReadResult> results;
+    for (int i = 0; i < kWindowReads; ++i) {
+        results.push_back(timed_read(controller.program(), instrument, [&] {
+            controller.main_window()->run(eqbond::on_read_clicked);
+        }));
+    }
+    return results;
+}
+
+class SilentMessages : public eqbond::MessageBox {
+  public:
+    void show(const QString&, const QString&) override {}
+};
+
+ReadResult read_without_window() {
+    eqbond::sim::InstrumentSimulator instrument(paced_instrument());
+    if (!instrument.start()) return {};
+    SilentMessages messages;
+    eqbond::LinkSession session(eqbond::PortTable::fixed({instrument.device_path()}), messages);
+    session.start();
+    return timed_read(session.program(), instrument,
+                      [&] { eqbond::on_read_clicked(session.program()); });
+}
+
+// A serial line that hands out prepared frames and forgets what is written.
+class ReplayLine : public eqbond::SerialLine {
+  public:
+    const QByteArray* next = nullptr;
+    void close() override {}
+    void set_number(int) override {}
+    eqbond::OpenOutcome open() override { return eqbond::OpenOutcome::Opened; }
+    void configure() override {}
+    bool is_open() const override { return true; }
+    void write(const QByteArray& bytes) override { benchmark::DoNotOptimize(bytes.data()); }
+    QByteArray read(int) override { return *next; }
+    void discard_input() override {}
+    QString device_name(int) const override { return {}; }
+};
+
+struct CoreOverReplay {
+    ReplayLine line;
+    SilentMessages messages;
+    Program program;
+    CoreOverReplay() {
+        program.ports.line = &line;
+        program.ports.message_box = &messages;
+        program.state.link.send_gate = 100;
+    }
+};
+
+// Reading: each event stores the requested group and requests the next one.
+void BM_ReceiveWhileReading(benchmark::State& state) {
+    CoreOverReplay core;
+    std::vector<QByteArray> frames(eqbond::kLastReadableGroup + 1);
+    for (int n = 1; n <= eqbond::kLastReadableGroup; ++n) {
+        frames[size_t(n)] = eqbond::encode_reply({100 + n, n, 0, 24, 3, 15, 14, n % 60, 0});
+    }
+    eqbond::LinkState& link = core.program.state.link;
+    link.group_total = eqbond::kLastReadableGroup;
+    link.reading = 1;
+    link.next_group = 1;
+    for (auto _ : state) {
+        if (link.next_group == eqbond::kLastReadableGroup) link.next_group = 1;  // never finish
+        core.line.next = &frames[size_t(link.next_group)];
+        eqbond::on_receive(core.program, eqbond::PortEvent::DataReceived);
+    }
+}
+
+// Idle: each event is a live measurement (statistics, chart samples, alarm test).
+void BM_ReceiveMeasurement(benchmark::State& state) {
+    CoreOverReplay core;
+    std::vector<QByteArray> frames;
+    int value = 1234;
+    for (int i = 0; i < 1000; ++i) {
+        value = std::clamp(value + (i * 7919 % 401) - 200, 0, 40000);
+        frames.push_back(eqbond::encode_reply({value, 250, 0, 24, 3, 15, 14, 30, 1}));
+    }
+    size_t i = 0;
+    for (auto _ : state) {
+        core.line.next = &frames[i++ % frames.size()];
+        eqbond::on_receive(core.program, eqbond::PortEvent::DataReceived);
+    }
+}
+
+BENCHMARK(BM_ReceiveWhileReading)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReceiveMeasurement)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// Keeps the medians the console reporter shows, for the figures at the end.
+class MedianKeeper : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.aggregate_name == "median") {
+                medians_us.emplace_back(
+                    run.run_name.function_name,
+                    run.GetAdjustedRealTime() *
+                        benchmark::GetTimeUnitMultiplier(benchmark::kMicrosecond) /
+                        benchmark::GetTimeUnitMultiplier(run.time_unit));
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::vector<std::pair<std::string, double>> medians_us;
+};
+
+QString read_text(const ReadResult& read) {
+    if (read.seconds < 0) return QStringLiteral("FAILED (no complete read)");
+    return QStringLiteral(
+               "%1 s = %2 x the line's limit\n"
+               "    median exchange %3 x the line's (program's turnaround %4 us, "
+               "simulator's last byte %5 us late); %6 exchanges stalled 2 ms or "
+               "more, %7 s in all")
+        .arg(read.seconds, 0, 'f', 3)
+        .arg(read.seconds / kLineLimitSeconds, 0, 'f', 4)
+        .arg(read.exchange_us / kExchangeLimitUs, 0, 'f', 4)
+        .arg(read.turnaround_us, 0, 'f', 0)
+        .arg(read.late_byte_us, 0, 'f', 0)
+        .arg(read.slow_exchanges)
+        .arg(read.slow_seconds, 0, 'f', 3);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    eqbond::ui::install_font_substitutes();
+    QApplication::setFont(eqbond::ui::song_font(9));
+
+    benchmark::Initialize(&argc, argv);
+    MedianKeeper reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    QTextStream out(stdout);
+    out << "reading " << kGroups << " groups from the paced simulator..." << Qt::endl;
+    std::vector<ReadResult> window_reads = reads_with_window();
+    const ReadResult core_read = read_without_window();
+
+    out << "\n== figures: read_bench ==\n";
+    out << QStringLiteral(
+               "line limit for %1 groups (16 bytes of 10 bits at 9600 baud each): "
+               "%2 s\n")
+               .arg(kGroups)
+               .arg(kLineLimitSeconds, 0, 'f', 3);
+    for (size_t i = 0; i < window_reads.size(); ++i) {
+        out << "read " << kGroups << " groups, whole program (window offscreen), run " << i + 1
+            << ": " << read_text(window_reads[i]) << "\n";
+    }
+    if (window_reads.empty()) out << "read with window: FAILED (no simulator or window)\n";
+    std::sort(window_reads.begin(), window_reads.end(),
+              [](const ReadResult& a, const ReadResult& b) { return a.seconds < b.seconds; });
+    if (!window_reads.empty() && window_reads.front().seconds >= 0) {
+        out << "read " << kGroups << " groups, whole program, median run: "
+            << read_text(window_reads[window_reads.size() / 2]) << " -- goal 1.02 or less\n";
+    }
+    out << "read " << kGroups << " groups, windowless core: " << read_text(core_read) << "\n";
+    for (const auto& [name, us] : reporter.medians_us) {
+        const char* what = name == "BM_ReceiveWhileReading"
+                               ? "one on_receive while reading (store + request next)"
+                               : "one on_receive while idle (live measurement)";
+        out << what << ": median " << QString::number(us, 'f', 3) << " us\n";
+    }
+    return 0;
+}
