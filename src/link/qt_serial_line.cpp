@@ -47,7 +47,11 @@ void QtSerialLine::configure() {
 bool QtSerialLine::is_open() const { return port_.isOpen(); }
 
 void QtSerialLine::write(const QByteArray& bytes) {
-    if (port_.isOpen()) port_.write(bytes);
+    if (!port_.isOpen()) return;
+    // QSerialPort only buffers a write until the event loop next turns; a read sends the next
+    // request from inside the receive event, so hand the frame to the driver at once.
+    port_.write(bytes);
+    port_.flush();
 }
 
 QByteArray QtSerialLine::read(int max_bytes) {
