@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTextStream>
+#include <csignal>
 
 #include "sim/command_line.h"
 #include "sim/instrument_simulator.h"
@@ -15,7 +16,7 @@ void follow_console(eqbond::sim::InstrumentSimulator& simulator, QSocketNotifier
     QObject::connect(&console, &QSocketNotifier::activated, &simulator, [&simulator, &console] {
         char buffer[256];
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n <= 0) {  // no console (started in the background): stop listening
+        if (n <= 0) {  // end of input, or a background job's terminal: stop listening
             console.setEnabled(false);
             return;
         }
@@ -67,6 +68,9 @@ int main(int argc, char** argv) {
         &simulator, &eqbond::sim::InstrumentSimulator::plugged_in_again,
         [&err, &simulator] { err << "eqbond-sim: back on " << simulator.pts_path() << Qt::endl; });
     out << simulator.device_path() << Qt::endl;
+    // Started with & from a shell, reading the terminal would stop the process; ignored, the
+    // signal turns into a failed read that ends the console instead.
+    ::signal(SIGTTIN, SIG_IGN);
     QSocketNotifier console(STDIN_FILENO, QSocketNotifier::Read);
     follow_console(simulator, console);
     return app.exec();

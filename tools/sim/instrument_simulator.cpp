@@ -18,7 +18,8 @@ InstrumentSimulator::InstrumentSimulator(SimulatorConfig config, QObject* parent
       pacer_([this](const QByteArray& bytes) { write_to_line(bytes); }),
       faults_(config_.faults, config_.seed),
       random_(config_.seed ^ 0x2545f491u),
-      measuring_(config_.measuring) {}
+      measuring_(config_.measuring),
+      wander_centre_(config_.live_value) {}
 
 InstrumentSimulator::~InstrumentSimulator() {
     notifier_.reset();
@@ -213,8 +214,11 @@ int InstrumentSimulator::next_poll_kind() {
 int InstrumentSimulator::next_live_value() {
     const int step = config_.wander_step;
     if (step > 0) {
+        // A random step with a pull back towards where the reading started, so it wanders
+        // around that value instead of drifting off.
         const int change = int(random_.bounded(-step, step + 1));
-        config_.live_value = qBound(0, config_.live_value + change, kHighestReading);
+        const int pull = (wander_centre_ - config_.live_value) / 8;
+        config_.live_value = qBound(0, config_.live_value + change + pull, kHighestReading);
     }
     return config_.live_value;
 }

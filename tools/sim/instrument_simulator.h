@@ -97,6 +97,7 @@ class InstrumentSimulator : public QObject {
     bool silent_ = false;
     bool silence_fired_ = false, unplug_fired_ = false;
     size_t script_position_ = 0;
+    int wander_centre_;  // the live value the reading wanders around
 };
 
 }  // namespace eqbond::sim
