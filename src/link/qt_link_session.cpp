@@ -20,7 +20,9 @@ LinkSession::LinkSession(PortTable table, MessageBox& messages, QObject* parent)
     });
 }
 
-LinkSession::~LinkSession() { stop(); }
+LinkSession::~LinkSession() {
+    stop();
+}
 
 void LinkSession::add_timer(int period_ms, void (*tick)(Program&)) {
     auto timer = std::make_unique<QTimer>();

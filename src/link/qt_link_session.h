@@ -15,7 +15,7 @@ namespace eqbond {
 
 class LinkSession : public QObject {
     Q_OBJECT
-public:
+  public:
     LinkSession(PortTable table, MessageBox& messages, QObject* parent = nullptr);
     ~LinkSession() override;
 
@@ -32,7 +32,7 @@ public:
     // Called after every receive event the core handled.
     std::function<void(const Program&)> after_receive;
 
-private:
+  private:
     void add_timer(int period_ms, void (*tick)(Program&));
 
     Program program_;

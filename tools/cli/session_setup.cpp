@@ -1,0 +1,31 @@
+#include "cli/session_setup.h"
+
+#include <QTextStream>
+
+#include "link/qt_link_session.h"
+
+namespace eqbond::cli {
+
+PortTable port_table_for(const QStringList& ports) {
+#ifdef Q_OS_WIN
+    if (ports.isEmpty()) {
+        QStringList com_names;
+        for (int i = 1; i <= PortTable::kSlots; ++i) com_names << QStringLiteral("COM%1").arg(i);
+        return PortTable::fixed(com_names);
+    }
+#else
+    if (ports.isEmpty()) return PortTable::from_system(system_serial_devices);
+#endif
+    return PortTable::fixed(ports);
+}
+
+bool wait_for_instrument(LinkSession& session, int timeout_seconds) {
+    const LinkState& link = session.program().state.link;
+    return session.wait_until([&] { return link.linked == 1; }, timeout_seconds * 1000);
+}
+
+void print_error(const QString& message) {
+    QTextStream(stderr) << "eqbond-cli: " << message << Qt::endl;
+}
+
+}  // namespace eqbond::cli

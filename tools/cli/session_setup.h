@@ -1,0 +1,32 @@
+#pragma once
+// What download and live share: the port table and waiting for the link.
+#include <QString>
+#include <QStringList>
+
+#include "app/ports.h"
+#include "link/port_table.h"
+
+namespace eqbond {
+class LinkSession;
+}
+
+namespace eqbond::cli {
+
+PortTable port_table_for(const QStringList& ports);
+
+// Remembers the last message the core showed instead of opening a box.
+class RecordedMessages : public MessageBox {
+  public:
+    void show(const QString& title, const QString& text) override {
+        (void)title;
+        last = text;
+    }
+    QString last;
+};
+
+// Waits for the instrument to answer; false after `timeout_seconds`.
+bool wait_for_instrument(LinkSession& session, int timeout_seconds);
+
+void print_error(const QString& message);
+
+}  // namespace eqbond::cli
