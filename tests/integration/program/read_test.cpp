@@ -36,6 +36,12 @@ sim::FaultConfig corrupted() {
     f.corrupt_share = 0.10;
     return f;
 }
+sim::FaultConfig noisy_and_corrupted() {
+    sim::FaultConfig f;
+    f.stray_share = 0.08;
+    f.corrupt_share = 0.08;
+    return f;
+}
 sim::FaultConfig every_third_lost() {
     sim::FaultConfig f;
     f.drop_every = 3;
@@ -96,6 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"drops_and_stray_bytes", 200, drops_and_noise()},
         ReadCase{"corrupted_bytes", 80, corrupted()},
         ReadCase{"every_third_reply_lost", 45, every_third_lost()},
+        // Bytes a millisecond apart: the tail of a broken frame trickles in after the checksum
+        // failed, and must be dropped before the next reply.
+        ReadCase{"paced_noisy_line", 60, noisy_and_corrupted(), true, 0},
         // Slower than the 100 ms watchdog: every group is asked for twice and answered twice.
         ReadCase{"slow_paced_instrument", 12, {}, true, 150}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
