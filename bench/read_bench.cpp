@@ -5,6 +5,7 @@
 // the paced simulator, whose exchange of a 4-byte request and a 12-byte reply takes 16 byte
 // times of 10 bits: 500 groups cannot take less than 500 x 16 x 10 / 9600 s = 8.333 s.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -216,6 +217,8 @@ BENCHMARK(BM_ReceiveMeasurement)->Repetitions(15)->ReportAggregatesOnly(true);
 // Keeps the medians the console reporter shows, for the figures at the end.
 class MedianKeeper : public benchmark::ConsoleReporter {
   public:
+    // Colour codes only for a terminal: piped output is read as text.
+    MedianKeeper() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.aggregate_name == "median") {
