@@ -30,7 +30,7 @@ void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int
     const int last_left = int(p) + rows - 1;
     for (int i = p; i <= last_left; ++i) {
         const int j = i + rows;
-        printer.print_line(two_column_row(store, i, j <= q ? j : -1));
+        printer.print_line(two_column_row(store, i, j <= q ? j : -1, MissingLeft::Blank));
     }
 }
 

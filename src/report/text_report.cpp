@@ -24,7 +24,7 @@ QStringList text_report_lines(const RecordStore& store, int32_t next_group) {
     const int32_t rows = next_group / 2;
     int in_block = 0;
     for (int32_t r = 1; r <= rows; ++r) {
-        lines << two_column_row(store, r, r + rows);
+        lines << two_column_row(store, r, r + rows, MissingLeft::Close);
         if (++in_block == kLinesPerBlock) {
             append_separator_block(lines);
             in_block = 0;
