@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <csignal>
@@ -60,6 +61,11 @@ int main(int argc, char** argv) {
     eqbond::sim::InstrumentSimulator simulator(command.config);
     if (!simulator.start()) {
         err << "eqbond-sim: no pseudo-terminal available\n";
+        return 1;
+    }
+    const QString link = command.config.link_path;
+    if (!link.isEmpty() && QFileInfo(link).symLinkTarget() != simulator.pts_path()) {
+        err << "eqbond-sim: cannot make the link " << link << "\n";
         return 1;
     }
     QObject::connect(&simulator, &eqbond::sim::InstrumentSimulator::unplugged,
