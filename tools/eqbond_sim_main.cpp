@@ -42,6 +42,25 @@ void follow_console(eqbond::sim::InstrumentSimulator& simulator, QSocketNotifier
     });
 }
 
+// Ctrl-C or kill end the event loop, so the link is removed on the way out: left behind it
+// would point at a pseudo-terminal number that another program may get next.
+int quit_pipe[2] = {-1, -1};
+
+void on_quit_signal(int) {
+    const char byte = 1;
+    const ssize_t written = ::write(quit_pipe[1], &byte, 1);
+    (void)written;
+}
+
+bool quit_on_signals(QObject* context) {
+    if (::pipe(quit_pipe) != 0) return false;
+    auto* notifier = new QSocketNotifier(quit_pipe[0], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
+    std::signal(SIGINT, on_quit_signal);
+    std::signal(SIGTERM, on_quit_signal);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +92,7 @@ int main(int argc, char** argv) {
     QObject::connect(
         &simulator, &eqbond::sim::InstrumentSimulator::plugged_in_again,
         [&err, &simulator] { err << "eqbond-sim: back on " << simulator.pts_path() << Qt::endl; });
+    quit_on_signals(&simulator);
     out << simulator.device_path() << Qt::endl;
     // Started with & from a shell, reading the terminal would stop the process; ignored, the
     // signal turns into a failed read that ends the console instead.
