@@ -7,13 +7,7 @@
 #include "app/program.h"
 #include "link/command_sender.h"
 #include "support/fake_ports.h"
-
-// Device names in failure messages as text.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
+#include "support/qstring_printer.h"
 
 namespace eqbond::test {
 namespace {
