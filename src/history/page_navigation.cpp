@@ -1,24 +1,13 @@
 #include "history/page_navigation.h"
 
-#include <QLocale>
-#include <cmath>
-
 #include "app/program.h"
+#include "app/typed_number.h"
 #include "history/history_page.h"
 
 namespace eqbond {
 
 namespace {
 constexpr int kHighestPage = 10000;
-}
-
-std::optional<int> parse_int16(const QString& typed) {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(typed.trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    const double rounded = std::nearbyint(value);
-    if (rounded < -32768 || rounded > 32767) return std::nullopt;
-    return int(rounded);
 }
 
 void on_prev_page_clicked(Program& p) {
@@ -39,14 +28,14 @@ void on_next_page_clicked(Program& p) {
 void on_jump_page_clicked(Program& p) {
     HistoryState& h = p.state.history;
     Control& typed = p.state.ui.Text1;
-    const std::optional<int> page = parse_int16(typed.caption);
+    const std::optional<int16_t> page = typed_int16(typed.caption);
     if (!page) {
         // Not a page number: stay on the page shown and say which one it is.
         typed.caption = QString::number(h.cur_page);
         show_history_page(p, h.cur_page);
         return;
     }
-    h.cur_page = int16_t(*page);
+    h.cur_page = *page;
     if (h.cur_page < 1) {
         typed.caption = QStringLiteral("1");
         h.cur_page = 1;

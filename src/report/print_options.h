@@ -8,10 +8,6 @@ namespace eqbond {
 
 struct Program;
 
-// A range field as a 16-bit group number: a decimal number, rounded to the nearest whole
-// number with halves to even; nothing when it is empty, not a number or outside 16 bits.
-std::optional<int16_t> range_field_value(const QString& text);
-
 // Command7 "打    印": opens the dialog, waits for its answer and prints the chosen range.
 void on_print_clicked(Program& p);
 
