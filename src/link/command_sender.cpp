@@ -22,6 +22,7 @@ void com_st(Program& p) {
         line.rescan_ports();
     }
     line.set_number(link.port_no);
+    link.line_port_no = link.port_no;
     const OpenOutcome outcome = line.open();
     // port_state 0 only for an invalid number, so the search timing is the same for a port that
     // exists but cannot be opened; the label, though, tells the truth about the open.
@@ -46,7 +47,10 @@ void send_cmd(Program& p) {
 void reopen_port(Program& p) {
     SerialLine& line = *p.ports.line;
     line.close();
-    line.set_number(p.state.link.port_no);
+    // The port the search opened, which port_no no longer names after the start-up routine moved
+    // it on to 6: re-opening COM6 instead would lose an instrument found at COM2 for good, as the
+    // link is not re-checked while a read runs.
+    line.set_number(p.state.link.line_port_no);
     line.configure();
     line.open();
 }

@@ -11,7 +11,7 @@ void com_st(Program& p);
 // Writes the command frame for cmd_code when the port is open.
 void send_cmd(Program& p);
 
-// Close, same number, configure, open: the read watchdog's recovery.
+// Close, same number as the open port, configure, open: the read watchdog's recovery.
 void reopen_port(Program& p);
 
 }  // namespace eqbond

@@ -9,6 +9,7 @@ struct LinkState {
     uint8_t send_gate = 0;      // 100 = the sender may write
     int16_t port_no = 0;        // COM number 1..16 used by com_st and the watchdog's re-open
     int16_t port_state = 0;     // 100 = the last com_st did not hit an invalid number
+    int16_t line_port_no = 0;   // the number com_st last opened; the watchdog re-opens it
     uint8_t linked = 0;         // 1 = the instrument answers
     uint8_t reply_seen = 0;     // set per good frame, read and cleared by Timer2
     uint8_t miss_count = 0;     // Timer2 ticks in a row without a reply
