@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "chart/chart_controls.h"
+#include "ui/click_on_release.h"
 #include "ui/twips.h"
 
 namespace eqbond::ui {
@@ -14,10 +15,10 @@ constexpr int kBorderPixels = 2;  // the standard single border, 3-D
 
 // A small bordered box of one colour; the border keeps the swatch of the current background
 // colour visible on the chart.
-class Swatch : public QFrame {
+class Swatch : public ClickOnRelease<QFrame> {
   public:
     Swatch(QColor colour, std::function<void()> on_click, QWidget* parent)
-        : QFrame(parent), on_click_(std::move(on_click)) {
+        : ClickOnRelease<QFrame>(std::move(on_click), parent) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(kBorderPixels);
         QPalette palette = this->palette();
@@ -25,15 +26,6 @@ class Swatch : public QFrame {
         setPalette(palette);
         setAutoFillBackground(true);
     }
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (rect().contains(event->position().toPoint())) on_click_();
-    }
-
-  private:
-    std::function<void()> on_click_;
 };
 }  // namespace
 

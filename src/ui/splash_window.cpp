@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/click_on_release.h"
 #include "ui/resources.h"
 #include "ui/twips.h"
 
@@ -15,10 +16,10 @@ constexpr int kTimer1Period = 2000;
 constexpr int kTimer2Period = 500;
 
 // A picture box that reports a click: press and release inside it.
-class PictureBox : public QLabel {
+class PictureBox : public ClickOnRelease<QLabel> {
 public:
     PictureBox(const QString& picture, std::function<void()> on_click, QWidget* parent)
-        : QLabel(parent), on_click_(std::move(on_click)) {
+        : ClickOnRelease<QLabel>(std::move(on_click), parent) {
         const QPixmap pixmap(picture);
         setPixmap(pixmap);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -30,15 +31,6 @@ public:
         }
         setAutoFillBackground(true);
     }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (rect().contains(event->position().toPoint())) on_click_();
-    }
-
-private:
-    std::function<void()> on_click_;
 };
 }  // namespace
 
