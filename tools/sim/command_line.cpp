@@ -53,12 +53,12 @@ class OptionReader {
     QString* error_;
 };
 
-void read_reply_kinds(const QString& spec, SimulatorConfig& config, OptionReader& reader) {
-    if (spec == QLatin1String("random")) {
+void read_reply_kinds(const QString& kinds_text, SimulatorConfig& config, OptionReader& reader) {
+    if (kinds_text == QLatin1String("random")) {
         config.random_kinds = true;
         return;
     }
-    for (const QString& item : spec.split(QLatin1Char(','))) {
+    for (const QString& item : kinds_text.split(QLatin1Char(','))) {
         bool ok = false;
         const int k = item.trimmed().toInt(&ok);
         if (!ok || k < 0 || k > 255) {
