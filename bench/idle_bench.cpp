@@ -1,0 +1,297 @@
+// What the running program costs while nobody touches it: all its timers ticking, the instrument
+// answering the polls with live readings. CPU time over wall time for 20 s: the real eqbond
+// binary as a child process (chart shown; with its built-in demo instrument, and with the same
+// instrument simulated here instead), and the same program in this process with the chart and
+// then the listing shown. Also what one second of each timer's ticks costs in the program's own
+// code and painting. The figures are printed last.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTextStream>
+#include <ctime>
+#include <tuple>
+
+#include "link/instrument_buttons.h"
+#include "proc_stats.h"
+#include "records/live_reading.h"
+#include "sim/demo_instrument.h"
+#include "sim/instrument_simulator.h"
+#include "ui/app_controller.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using eqbond::bench::run_events_for;
+using eqbond::bench::wait_until;
+
+constexpr int kSettleMs = 3000;  // start-up, the link and the first chart draws
+constexpr int kMeasureMs = 20000;
+constexpr double kGoalPercent = 1.0;
+constexpr int kLinkDeadlineMs = 15000;
+constexpr int kReadDeadlineMs = 60000;  // the demo's 320 groups at the pace of the line
+
+struct IdleFigure {
+    QString what;
+    double cpu_s = -1;
+    double wall_s = 0;
+    double percent() const { return cpu_s / wall_s * 100; }
+};
+
+double own_cpu_seconds() {
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+QString eqbond_binary() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../src/eqbond");
+}
+
+// The real program as a user starts it, measured from outside through /proc. With `port`
+// empty it runs its built-in demo instrument; otherwise it talks to the instrument simulated in
+// this process on that device, so its own cost shows without the simulator's.
+IdleFigure idle_of_real_binary(const QString& port) {
+    IdleFigure figure{
+        port.isEmpty()
+            ? QStringLiteral("eqbond --no-splash --demo (child process), chart shown")
+            : QStringLiteral(
+                  "eqbond --no-splash --port PTY (child; simulator outside), chart shown")};
+    const QString binary = eqbond_binary();
+    if (!QFileInfo::exists(binary)) {
+        figure.what += QStringLiteral(": NOT BUILT (") + binary + QLatin1Char(')');
+        return figure;
+    }
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    QStringList arguments{QStringLiteral("--no-splash")};
+    // At COM2, where the demo instrument stands: the first port the start-up opens.
+    arguments << (port.isEmpty() ? QStringList{QStringLiteral("--demo")}
+                                 : QStringList{QStringLiteral("--port"), QString(),
+                                               QStringLiteral("--port"), port});
+    child.start(binary, arguments);
+    if (!child.waitForStarted()) return figure;
+    run_events_for(kSettleMs);
+    const double cpu_before = eqbond::bench::cpu_seconds(child.processId());
+    QElapsedTimer wall;
+    wall.start();
+    run_events_for(kMeasureMs);
+    const double cpu_after = eqbond::bench::cpu_seconds(child.processId());
+    figure.wall_s = double(wall.nsecsElapsed()) / 1e9;
+    if (child.state() == QProcess::Running && cpu_before >= 0 && cpu_after >= 0)
+        figure.cpu_s = cpu_after - cpu_before;
+    child.terminate();
+    if (!child.waitForFinished(5000)) child.kill();
+    return figure;
+}
+
+IdleFigure measure_own_idle(const QString& what) {
+    IdleFigure figure{what};
+    const double cpu_before = own_cpu_seconds();
+    QElapsedTimer wall;
+    wall.start();
+    run_events_for(kMeasureMs);
+    figure.cpu_s = own_cpu_seconds() - cpu_before;
+    figure.wall_s = double(wall.nsecsElapsed()) / 1e9;
+    return figure;
+}
+
+std::unique_ptr<eqbond::ui::AppController> start_demo_program() {
+    eqbond::ui::LaunchOptions options;
+    options.demo = true;
+    options.splash = false;
+    auto controller = std::make_unique<eqbond::ui::AppController>(options);
+    QString error;
+    if (!controller->start(&error)) return nullptr;
+    return controller;
+}
+
+// The same program in this process: chart first, then the listing after a read of the demo's
+// groups (the read button switches the view; the listing stays when the read ends).
+std::vector<IdleFigure> idle_in_process() {
+    std::vector<IdleFigure> figures;
+    auto controller = start_demo_program();
+    if (!controller) return figures;
+    eqbond::Program& program = controller->program();
+    const eqbond::LinkState& link = program.state.link;
+    run_events_for(kSettleMs);
+    figures.push_back(measure_own_idle(QStringLiteral("same program in-process, chart shown")));
+
+    if (!wait_until([&] { return link.linked == 1 && link.group_total > 0; }, kLinkDeadlineMs))
+        return figures;
+    controller->main_window()->run(eqbond::on_read_clicked);
+    if (!wait_until([&] { return link.reading == 0; }, kReadDeadlineMs)) return figures;
+    run_events_for(kSettleMs);
+    if (!program.state.ui.RichTextBox1.visible || program.state.ui.Picture2.visible) return figures;
+    figures.push_back(
+        measure_own_idle(QStringLiteral("same program in-process, listing shown (%1 groups read)")
+                             .arg(program.state.records.form2zushu)));
+    return figures;
+}
+
+// Each timer's ticks of one second at its steady period.
+constexpr std::pair<int, int> kTicksPerSecond[] = {{1, 10}, {2, 3}, {3, 10}, {4, 2}, {5, 16},
+                                                   {6, 5},  {7, 2}, {9, 5},  {10, 1}};
+
+// One demo program for the micro-benchmarks, linked, its timers stopped: they tick only when a
+// benchmark says so.
+std::unique_ptr<eqbond::ui::AppController> ticked_program;
+
+eqbond::ui::AppController* program_for_ticks() {
+    if (ticked_program) return ticked_program.get();
+    ticked_program = start_demo_program();
+    if (!ticked_program) return nullptr;
+    const eqbond::LinkState& link = ticked_program->program().state.link;
+    if (!wait_until([&] { return link.linked == 1; }, kLinkDeadlineMs)) {
+        ticked_program.reset();
+        return nullptr;
+    }
+    ticked_program->main_window()->stop_timers();
+    return ticked_program.get();
+}
+
+// One second of ticks of one timer (argument: its number) or of all of them (argument 0): each
+// handler, the state shown after it, then the repaints they asked for.
+void BM_OneSecondOfTimerTicks(benchmark::State& state) {
+    eqbond::ui::AppController* controller = program_for_ticks();
+    if (!controller) {
+        state.SkipWithError("no linked demo program");
+        return;
+    }
+    eqbond::ui::MainWindow* window = controller->main_window();
+    eqbond::LinkState& link = controller->program().state.link;
+    const int only = int(state.range(0));
+    for (auto _ : state) {
+        for (const auto& [number, count] : kTicksPerSecond) {
+            if (only != 0 && number != only) continue;
+            for (int i = 0; i < count; ++i) {
+                // The replies to the polls come between the ticks of a running program; here
+                // the ticks come in a burst, so the supervision is told one came.
+                if (number == 2) link.reply_seen = 1;
+                QMetaObject::invokeMethod(window->timer(number), "timeout", Qt::DirectConnection);
+            }
+        }
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OneSecondOfTimerTicks)
+    ->Arg(0)
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        for (const auto& entry : kTicksPerSecond) b->Arg(entry.first);
+    })
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+// One live measurement as a poll's reply brings it (twice a second while linked): statistics,
+// the reading and its labels shown, repainted.
+void BM_LiveReading(benchmark::State& state) {
+    eqbond::ui::AppController* controller = program_for_ticks();
+    if (!controller) {
+        state.SkipWithError("no linked demo program");
+        return;
+    }
+    int value = 1234;
+    for (auto _ : state) {
+        value = value == 1234 ? 5678 : 1234;  // a changed reading, as a wandering one is
+        controller->main_window()->run([value](eqbond::Program& p) {
+            p.state.link.raw_value = value;
+            eqbond::update_live_reading(p);
+        });
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_LiveReading)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+class MedianReporter : public benchmark::ConsoleReporter {
+  public:
+    // Colour codes only for a terminal: piped output is read as text.
+    MedianReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+    // Per benchmark and argument: the median CPU time in microseconds.
+    std::vector<std::tuple<std::string, std::string, double>> median_cpu_us;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                median_cpu_us.emplace_back(run.run_name.function_name, run.run_name.args,
+                                           run.GetAdjustedCPUTime());
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+QString figure_line(const IdleFigure& f) {
+    if (f.cpu_s < 0) return f.what + QStringLiteral(": FAILED (no measurement)");
+    return QStringLiteral("%1: %2 s CPU in %3 s = %4% of one core (goal below %5%) %6")
+        .arg(f.what)
+        .arg(f.cpu_s, 0, 'f', 3)
+        .arg(f.wall_s, 0, 'f', 1)
+        .arg(f.percent(), 0, 'f', 3)
+        .arg(kGoalPercent)
+        .arg(f.percent() < kGoalPercent ? QStringLiteral("met") : QStringLiteral("MISSED"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    eqbond::ui::install_font_substitutes();
+    QApplication::setFont(eqbond::ui::song_font(9));
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    ticked_program.reset();
+
+    QTextStream out(stdout);
+    out << "idle for " << kMeasureMs / 1000 << " s after " << kSettleMs / 1000
+        << " s of settling, each..." << Qt::endl;
+    std::vector<IdleFigure> figures{idle_of_real_binary(QString())};
+    {
+        // The demo's instrument, live from the start, in this process instead of the program's.
+        eqbond::sim::InstrumentSimulator instrument(eqbond::sim::demo_config());
+        if (instrument.start()) {
+            instrument.start_live_readings();
+            figures.push_back(idle_of_real_binary(instrument.device_path()));
+        }
+    }
+    const std::vector<IdleFigure> in_process = idle_in_process();
+    figures.insert(figures.end(), in_process.begin(), in_process.end());
+
+    out << "\n== figures: idle_bench ==\n";
+    for (const IdleFigure& f : figures) out << figure_line(f) << "\n";
+    if (in_process.size() < 2) out << "listing shown: FAILED (the demo read did not complete)\n";
+    for (const auto& [name, arg, cpu_us] : reporter.median_cpu_us) {
+        if (name == "BM_LiveReading") {
+            out << QStringLiteral(
+                       "one live reading shown (statistics, labels, repaint): median "
+                       "%1 us CPU; at two a second %2% of one core\n")
+                       .arg(cpu_us, 0, 'f', 0)
+                       .arg(2 * cpu_us / 1e6 * 100, 0, 'f', 3);
+            continue;
+        }
+        const QString timers = arg == "0" ? QStringLiteral("all timers")
+                                          : QStringLiteral("Timer") + QString::fromStdString(arg);
+        out << QStringLiteral(
+                   "one second of ticks of %1 (handlers, state shown, repaints; chart "
+                   "shown): median %2 us CPU = %3% of one core\n")
+                   .arg(timers, -10)
+                   .arg(cpu_us, 6, 'f', 0)
+                   .arg(cpu_us / 1e6 * 100, 0, 'f', 3);
+    }
+    return 0;
+}
