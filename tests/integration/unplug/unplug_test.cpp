@@ -169,6 +169,11 @@ struct PausedCase {
     bool fresh_read;  // test button, then a fresh read; otherwise continue
 };
 
+// Names the case in test listings, instead of its bytes.
+void PrintTo(const PausedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class UnplugPaused : public Unplug, public ::testing::WithParamInterface<PausedCase> {};
 
 TEST_P(UnplugPaused, TheReadButtonFinishesTheReadOnceTheLinkIsBack) {

@@ -35,6 +35,11 @@ struct PrintCase {
     int pages;
 };
 
+// Names the case in test listings, instead of its bytes.
+void PrintTo(const PrintCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class UnplugWhilePrinting : public ::testing::TestWithParam<PrintCase> {
   protected:
     void SetUp() override {
