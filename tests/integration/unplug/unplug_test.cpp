@@ -20,8 +20,9 @@ namespace {
 
 constexpr int kGroups = 90;
 constexpr int kUnplugAtGroup = 40;
-// Not the start-up's COM2: the search finds it, so port_no names it for the watchdog's re-open.
+// Not the start-up's COM2: the search has to find it, and find it again once it is lost.
 constexpr int kInstrumentPort = 8;
+constexpr int kStartUpPort = 2;  // the port the start-up routine opens itself
 constexpr int kFindDeadlineMs = 5000;
 constexpr int kReadDeadlineMs = 20000;
 // Seven silent ticks of 300 ms drop the link; the search then passes the other fifteen ports,
@@ -53,12 +54,13 @@ sim::FaultConfig unplugged_at_group(int away_ms) {
 
 class Unplug : public ::testing::Test {
   protected:
-    void start(const sim::FaultConfig& faults = {}) {
+    void start(const sim::FaultConfig& faults = {}, int port = kInstrumentPort) {
+        program_.reset();  // before the instrument it talks to
         config_ = instrument_config(faults);
         instrument_ = std::make_unique<LinkedInstrument>(config_);
         ASSERT_TRUE(instrument_->start());
-        program_ = std::make_unique<HeadlessProgram>(
-            ports_with_instrument_at(kInstrumentPort, instrument_->path()));
+        program_ =
+            std::make_unique<HeadlessProgram>(ports_with_instrument_at(port, instrument_->path()));
         program_->load();
     }
 
@@ -140,27 +142,31 @@ TEST_F(Unplug, WhilePollingTheLinkDropsAndComesBack) {
 }
 
 // A read keeps the link up (the supervision leaves it alone while reading) and the watchdog
-// keeps re-opening the port: when the adapter is back, the read goes on by itself.
+// keeps re-opening the port: when the adapter is back, the read goes on by itself, whether the
+// search found the port or the start-up opened it.
 TEST_F(Unplug, WhileReadingALongOutageEndsWithTheReadGoingOn) {
-    start(unplugged_at_group(3000));
-    ASSERT_TRUE(wait_until([&] { return linked(); }, kFindDeadlineMs));
-    const size_t codes_before = (*instrument_)->received_codes().size();
-    bool link_shown_lost = false;
-    program_->click(on_read_clicked);
-    ASSERT_TRUE(wait_until(
-        [&] {
-            link_shown_lost |= program_->ui().Label17.caption == text::kNotLinked;
-            return program_->link().reading == 0;
-        },
-        kReadDeadlineMs))
-        << "stopped at group " << program_->link().next_group;
-    EXPECT_FALSE(link_shown_lost);
-    EXPECT_EQ(program_->state().records.form2zushu, kGroups);
-    EXPECT_TRUE(store_holds(program_->state().records, config_.groups));
-    const std::vector<int32_t> requests = group_requests_since(codes_before);
-    EXPECT_TRUE(std::is_sorted(requests.begin(), requests.end())) << "never asked backwards";
-    EXPECT_GT(std::count(requests.begin(), requests.end(), kUnplugAtGroup), 1)
-        << "the pending group was asked for again";
+    for (int port : {kInstrumentPort, kStartUpPort}) {
+        SCOPED_TRACE(testing::Message() << "instrument at COM" << port);
+        start(unplugged_at_group(3000), port);
+        ASSERT_TRUE(wait_until([&] { return linked(); }, kFindDeadlineMs));
+        const size_t codes_before = (*instrument_)->received_codes().size();
+        bool link_shown_lost = false;
+        program_->click(on_read_clicked);
+        ASSERT_TRUE(wait_until(
+            [&] {
+                link_shown_lost |= program_->ui().Label17.caption == text::kNotLinked;
+                return program_->link().reading == 0;
+            },
+            kReadDeadlineMs))
+            << "stopped at group " << program_->link().next_group;
+        EXPECT_FALSE(link_shown_lost);
+        EXPECT_EQ(program_->state().records.form2zushu, kGroups);
+        EXPECT_TRUE(store_holds(program_->state().records, config_.groups));
+        const std::vector<int32_t> requests = group_requests_since(codes_before);
+        EXPECT_TRUE(std::is_sorted(requests.begin(), requests.end())) << "never asked backwards";
+        EXPECT_GT(std::count(requests.begin(), requests.end(), kUnplugAtGroup), 1)
+            << "the pending group was asked for again";
+    }
 }
 
 struct PausedCase {
