@@ -46,8 +46,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, 
     return result;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t,
-                    int w, int h) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
+                    int h) {
     auto* result = named(new QPushButton(caption, parent), name);
     result->setFocusPolicy(Qt::TabFocus);
     place(result, l, t, w, h);
@@ -67,7 +67,9 @@ void stack_front_first(std::initializer_list<QWidget*> front_to_back) {
     for (auto it = order.rbegin(); it != order.rend(); ++it) (*it)->raise();
 }
 
-QColor to_qcolor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+QColor to_qcolor(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 void set_caption(QLabel* w, const Control& c) {
     if (w->text() != c.caption) w->setText(c.caption);
@@ -255,16 +257,26 @@ QTimer* MainWindow::timer(int number) const {
 namespace {
 int period_of(const TimerPeriods& periods, int number) {
     switch (number) {
-        case 1: return periods.Timer1;
-        case 2: return periods.Timer2;
-        case 3: return periods.Timer3;
-        case 4: return periods.Timer4;
-        case 5: return periods.Timer5;
-        case 6: return periods.Timer6;
-        case 7: return periods.Timer7;
-        case 9: return periods.Timer9;
-        case 10: return periods.Timer10;
-        default: return 0;
+        case 1:
+            return periods.Timer1;
+        case 2:
+            return periods.Timer2;
+        case 3:
+            return periods.Timer3;
+        case 4:
+            return periods.Timer4;
+        case 5:
+            return periods.Timer5;
+        case 6:
+            return periods.Timer6;
+        case 7:
+            return periods.Timer7;
+        case 9:
+            return periods.Timer9;
+        case 10:
+            return periods.Timer10;
+        default:
+            return 0;
     }
 }
 }  // namespace
@@ -306,7 +318,7 @@ void MainWindow::show_state() {
     set_caption(Label6_, ui.Label6);
     set_caption(Label8_, ui.Label8);
     set_caption(Label15_, ui.Label15);
-    Label15_->setToolTip(ui.Label15_tooltip);
+    if (Label15_->toolTip() != ui.Label15_tooltip) Label15_->setToolTip(ui.Label15_tooltip);
     set_caption(Label16_, ui.Label16);
     set_caption(Label17_, ui.Label17);
     set_caption(Label18_, ui.Label18);
@@ -343,8 +355,14 @@ void MainWindow::show_state() {
     const ChartState& chart = program_.state.chart;
     if (chart.generation != painted_generation_) {
         painted_generation_ = chart.generation;
-        chart_->image().render(chart.display_list, chart.drawn_background);
-        chart_->refresh();
+        // A redraw of the same list on the same background gives the same pixels: most periodic
+        // redraws of a steady reading cost nothing then.
+        if (chart.display_list != painted_list_ || chart.drawn_background != painted_background_) {
+            painted_list_ = chart.display_list;
+            painted_background_ = chart.drawn_background;
+            chart_->image().render(chart.display_list, chart.drawn_background);
+            chart_->refresh();
+        }
     }
 
     const QSize client(px(ui.window_width - kFrameWidthTwips),

@@ -19,7 +19,7 @@ class IndicatorWidget;
 
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
 
     // Runs one core handler, then shows the state it left.
@@ -38,7 +38,7 @@ public:
     std::function<void()> on_save;
     std::function<void()> on_print;
 
-private:
+  private:
     void build();
     void connect_events();
     void add_timer(int number, std::function<void(Program&)> tick);
@@ -57,6 +57,8 @@ private:
     QPlainTextEdit* RichTextBox1_;
     QProgressBar* ProgressBar1_;
     uint64_t painted_generation_ = 0;
+    std::vector<ChartItem> painted_list_;
+    Rgb painted_background_;
     QString shown_listing_;
 };
 
