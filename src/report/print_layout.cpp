@@ -1,5 +1,7 @@
 #include "report/print_layout.h"
 
+#include <algorithm>
+
 #include "app/program.h"
 #include "report/report_row.h"
 #include "report/report_texts.h"
@@ -42,7 +44,9 @@ PrintOutcome print_job(PrinterSink& printer, const RecordStore& store, int16_t f
         printer.abort();
         return true;
     };
-    int a = first;
+    // No group lives below 1: a range typed from below starts its first page at group 1, so it
+    // prints no pages of bare headings.
+    int a = std::max<int>(first, 1);
     while (int(last) - a + 1 > kPrintGroupsPerPage) {
         print_report(printer, store, int16_t(a), int16_t(a + kPrintGroupsPerPage - 1));
         if (stopped()) return PrintOutcome::Failed;

@@ -131,6 +131,8 @@ TEST(PrintJob, SplitsIntoPagesOf168Groups) {
          337,
          {{{1, 85}, {84, 168}}, {{169, 253}, {252, 336}}, {{337, 0}, {337, 0}}},
          {84, 84, 1}},
+        {10, -30000, 10, {{{1, 6}, {5, 10}}}, {5}},
+        {10, 0, 10, {{{1, 6}, {5, 10}}}, {5}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.first << ".." << c.last);
