@@ -18,7 +18,9 @@ void show_chart(MainControls& ui) {
     ui.RichTextBox1.visible = false;
 }
 
-bool no_data_reported(int32_t group_total) { return group_total == 0 || group_total == 65535; }
+bool no_data_reported(int32_t group_total) {
+    return group_total == 0 || group_total == 65535;
+}
 }  // namespace
 
 void on_test_clicked(Program& p) {
@@ -33,7 +35,9 @@ void on_verify_clicked(Program& p) {
     show_chart(p.state.ui);
 }
 
-void on_reset_clicked(Program& p) { send(p, cmd::kReset); }
+void on_reset_clicked(Program& p) {
+    send(p, cmd::kReset);
+}
 
 void on_backlight_clicked(Program& p) {
     Control& button = p.state.ui.Command8;
@@ -59,9 +63,7 @@ void on_read_clicked(Program& p) {
         return;
     }
     if (button.caption != text::kContinue && button.caption != text::kRead) {
-        button.caption = text::kContinue;
-        link.resume_group = link.next_group;
-        link.reading = 0;
+        pause_read(p);
         return;
     }
     if (button.caption == text::kRead) {
@@ -71,6 +73,7 @@ void on_read_clicked(Program& p) {
     }
     button.caption = text::kPause;
     link.reading = 1;
+    link.silent_read_ticks = 0;
     if (!no_data_reported(link.group_total)) {
         link.next_group = link.resume_group;
         // A pause taken past the last group the PC keeps must not become a request either.
@@ -78,6 +81,12 @@ void on_read_clicked(Program& p) {
     } else {
         p.ports.message_box->show(text::kMessageTitle, text::kNoDataMessage);
     }
+}
+
+void pause_read(Program& p) {
+    p.state.ui.Command5.caption = text::kContinue;
+    p.state.link.resume_group = p.state.link.next_group;
+    p.state.link.reading = 0;
 }
 
 void on_clear_clicked(Program& p) {

@@ -11,6 +11,9 @@ void on_backlight_clicked(Program& p);  // Command8 "开背光灯" / "关背光�
 void on_read_clicked(Program& p);       // Command5 "读    取" / "暂    停" / "继   续"
 void on_clear_clicked(Program& p);      // Command6 "数据清除"
 
+// Pauses a running read as the read button does: "继   续", the pending group kept for continue.
+void pause_read(Program& p);
+
 // Timer9, every 200 ms: the reading activity text and the page buttons.
 void timer9_tick(Program& p);
 

@@ -8,7 +8,7 @@
 namespace eqbond {
 
 class PortTable {
-public:
+  public:
     static constexpr int kSlots = 16;
 
     // Devices in the order given fill COM1, COM2, ...; the table stays as given.
@@ -25,7 +25,7 @@ public:
     void rescan();
     QStringList devices() const;
 
-private:
+  private:
     void fill(const QStringList& devices);
     std::array<QString, kSlots> slots_{};
     std::function<QStringList()> list_devices_;  // empty for a fixed table
@@ -33,7 +33,8 @@ private:
     int pinned_slot_ = 0;
 };
 
-// The serial devices the system knows of, as paths (Linux) or COM names (Windows); qt_port_table.cpp.
+// The serial devices the system knows of, as paths (Linux) or COM names (Windows);
+// qt_port_table.cpp.
 QStringList system_serial_devices();
 
 }  // namespace eqbond

@@ -3,7 +3,9 @@
 namespace eqbond {
 
 namespace {
-uint8_t byte_at(const QByteArray& frame, int i) { return static_cast<uint8_t>(frame.at(i)); }
+uint8_t byte_at(const QByteArray& frame, int i) {
+    return static_cast<uint8_t>(frame.at(i));
+}
 
 uint8_t sum_of_first_eleven(const QByteArray& frame) {
     unsigned sum = 0;

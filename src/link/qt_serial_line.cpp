@@ -33,7 +33,7 @@ OpenOutcome QtSerialLine::open() {
         return OpenOutcome::Opened;
     }
     return port_.error() == QSerialPort::DeviceNotFoundError ? OpenOutcome::InvalidNumber
-                                                              : OpenOutcome::OtherFailure;
+                                                             : OpenOutcome::OtherFailure;
 }
 
 void QtSerialLine::configure() {
@@ -44,7 +44,9 @@ void QtSerialLine::configure() {
     port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 
-bool QtSerialLine::is_open() const { return port_.isOpen(); }
+bool QtSerialLine::is_open() const {
+    return port_.isOpen();
+}
 
 void QtSerialLine::write(const QByteArray& bytes) {
     if (!port_.isOpen()) return;
@@ -66,9 +68,13 @@ void QtSerialLine::discard_input() {
     discarding_.start();
 }
 
-QString QtSerialLine::device_name(int port_no) const { return table_.device(port_no); }
+QString QtSerialLine::device_name(int port_no) const {
+    return table_.device(port_no);
+}
 
-void QtSerialLine::rescan_ports() { table_.rescan(); }
+void QtSerialLine::rescan_ports() {
+    table_.rescan();
+}
 
 void QtSerialLine::on_ready_read() {
     if (discarding_.isValid()) {

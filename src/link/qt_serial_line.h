@@ -12,11 +12,13 @@ namespace eqbond {
 
 class QtSerialLine : public QObject, public SerialLine {
     Q_OBJECT
-public:
+  public:
     explicit QtSerialLine(PortTable table, QObject* parent = nullptr);
 
     // Called once for each 12 bytes waiting, and for port errors.
-    void set_event_handler(std::function<void(PortEvent)> handler) { handler_ = std::move(handler); }
+    void set_event_handler(std::function<void(PortEvent)> handler) {
+        handler_ = std::move(handler);
+    }
     PortTable& table() { return table_; }
 
     void close() override;
@@ -30,7 +32,7 @@ public:
     QString device_name(int port_no) const override;
     void rescan_ports() override;
 
-private:
+  private:
     void on_ready_read();
     void on_error(QSerialPort::SerialPortError error);
 

@@ -66,6 +66,7 @@ void on_receive(Program& p, PortEvent event) {
     }
     LinkState& link = p.state.link;
     link.reply_seen = 1;
+    link.silent_read_ticks = 0;
     const Reply reply = decode_reply(frame);
     link.raw_value = reply.value;
     link.raw_group = reply.group;

@@ -11,7 +11,7 @@ enum class OpenOutcome { Opened, InvalidNumber, OtherFailure };
 enum class PortEvent { DataReceived, Error, Other };
 
 class SerialLine {
-public:
+  public:
     virtual ~SerialLine() = default;
     virtual void close() = 0;
     virtual void set_number(int port_no) = 0;  // COM1..COM16

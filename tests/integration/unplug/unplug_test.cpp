@@ -30,6 +30,8 @@ constexpr int kReadDeadlineMs = 20000;
 constexpr int kLinkLostDeadlineMs = 6000;
 constexpr int kFoundAgainDeadlineMs = 12000;
 constexpr int kAwayMs = 1000;
+// Five silent seconds pause a read by themselves; a margin for a busy machine.
+constexpr int kSilentPauseMs = 9000;
 
 PortTable ports_with_instrument_at(int com, const QString& device) {
     QStringList devices(com, QString());
@@ -218,8 +220,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PausedCase>& info) { return std::string(info.param.name); });
 
 // An adapter plugged in again usually comes back under a new device name. The paused read goes
-// on once the search has read the system's port list again and found it there.
-TEST(UnplugRenamed, WhileReadingThePausedReadContinuesUnderTheNewName) {
+// on once the search has read the system's port list again and found it there, whether the user
+// paused it or five silent seconds did.
+class UnplugRenamed : public ::testing::TestWithParam<bool> {};
+
+TEST_P(UnplugRenamed, WhileReadingThePausedReadContinuesUnderTheNewName) {
+    const bool paused_by_hand = GetParam();
     const sim::SimulatorConfig config = instrument_config(unplugged_at_group(0));
     sim::InstrumentSimulator instrument(config);  // no stable link: the name changes
     ASSERT_TRUE(instrument.start());
@@ -239,9 +245,17 @@ TEST(UnplugRenamed, WhileReadingThePausedReadContinuesUnderTheNewName) {
     ASSERT_TRUE(wait_until([&] { return !program.line().is_open(); }, kFindDeadlineMs));
     sim::PseudoTerminal squatter;
     ASSERT_TRUE(squatter.open());
-    program.click(on_read_clicked);  // pause
+    if (paused_by_hand) {
+        program.click(on_read_clicked);  // pause
+    } else {
+        ASSERT_TRUE(
+            wait_until([&] { return ui.Command5.caption == text::kContinue; }, kSilentPauseMs));
+        EXPECT_EQ(program.link().reading, 0);
+        EXPECT_EQ(program.link().resume_group, kUnplugAtGroup) << "the pending group is kept";
+    }
     ASSERT_TRUE(
         wait_until([&] { return ui.Label17.caption == text::kNotLinked; }, kLinkLostDeadlineMs));
+    EXPECT_EQ(ui.Label18.caption, text::kSearching);
     ASSERT_TRUE(instrument.plug_in());
     ASSERT_NE(instrument.pts_path().toStdString(), first_name.toStdString());
     ASSERT_TRUE(wait_until(linked, kFoundAgainDeadlineMs));
@@ -254,6 +268,11 @@ TEST(UnplugRenamed, WhileReadingThePausedReadContinuesUnderTheNewName) {
     EXPECT_EQ(program.state().records.form2zushu, kGroups);
     EXPECT_TRUE(store_holds(program.state().records, config.groups));
 }
+
+INSTANTIATE_TEST_SUITE_P(Pause, UnplugRenamed, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "ByHand" : "BySilence");
+                         });
 
 }  // namespace
 }  // namespace eqbond::test

@@ -198,5 +198,39 @@ TEST(ReadWatchdog, ReopenThatFailsLeavesThePortClosedAndTriesAgain) {
     EXPECT_EQ(b.line.number, 2);
 }
 
+// Five seconds of silence pause a read as the pause button does; any good frame, even one that
+// is not the pending group, shows the instrument is there and starts the count again.
+TEST(ReadWatchdog, PausesAReadOnlyAfterFiveSilentSeconds) {
+    const struct {
+        const char* what;
+        int ticks;
+        int frame_at_tick;  // 0: none
+        bool paused;
+    } cases[] = {
+        {"4.9 s of silence", 49, 0, false},
+        {"5 s of silence", 50, 0, true},
+        {"a stray reply 4 s in, then 4.9 s of silence", 88, 40, false},
+        {"a stray reply 4 s in, then 5 s of silence", 89, 40, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SilentRead b;
+        b.receive(group_frame(1));  // group 1 stored, group 2 pending
+        for (int tick = 1; tick <= c.ticks; ++tick) {
+            if (tick == c.frame_at_tick) b.receive(test::status_frame(10));
+            timer1_tick(b.program);
+        }
+        EXPECT_EQ(b.link().reading, c.paused ? 0 : 1);
+        EXPECT_EQ(b.ui().Command5.caption, c.paused ? text::kContinue : text::kPause);
+        if (!c.paused) continue;
+        EXPECT_EQ(b.link().resume_group, 2);
+        EXPECT_EQ(b.link().reply_seen, 0) << "the supervision judges the link afresh";
+        b.link_up(10);
+        b.line.written.clear();
+        on_read_clicked(b.program);  // continue
+        EXPECT_EQ(b.codes(), std::vector<int32_t>{2});
+    }
+}
+
 }  // namespace
 }  // namespace eqbond
