@@ -34,6 +34,7 @@ struct ChartState {
     std::vector<ChartItem> display_list;      // what the last draw_chart drew
     Rgb drawn_background = colour::kCyan;     // background it was drawn on
     uint64_t generation = 0;                  // counts draws, so the window repaints only then
+    uint64_t forced_generation = 0;  // a draw the user asked for: painted even if unchanged
 };
 
 struct HistoryState {

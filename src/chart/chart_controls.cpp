@@ -12,6 +12,8 @@ void on_swatch_clicked(Program& p, int index) {
     if (index < 0 || index >= int(kSwatchColours.size())) return;
     p.state.ui.Picture2_back = kSwatchColours[size_t(index)];
     draw_chart(p);
+    // A click on the colour already shown still redraws: the user asked for it.
+    p.state.chart.forced_generation = p.state.chart.generation;
 }
 
 QString cursor_text(float y, float interior_height) {

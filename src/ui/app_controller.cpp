@@ -99,9 +99,10 @@ void AppController::unload_main_window() {
 void AppController::show_main_window() {
     // A loaded window's chart box starts blank on its design colour, as its other controls
     // start from their design values; the first Timer10 tick draws it.
-    window_->chart()->image().render({}, colour::kCyan);
-    window_->chart()->refresh();
+    window_->clear_chart();
     window_->run(load_main_window);
+    if (!shown_before_) window_->centre_on_screen();
+    shown_before_ = true;
     window_->show();
     window_->start_timers();
 }

@@ -29,7 +29,7 @@ struct LaunchOptions {
 
 class AppController : public QObject, public WindowHost {
     Q_OBJECT
-public:
+  public:
     explicit AppController(const LaunchOptions& options, QObject* parent = nullptr);
     ~AppController() override;
 
@@ -46,7 +46,7 @@ public:
     // Form2 without modality, the main window unloaded, events run until the dialog answers.
     void run_print_options_dialog(Program& program) override;
 
-private:
+  private:
     PortTable make_port_table(QString* error);
 
     LaunchOptions options_;
@@ -58,6 +58,7 @@ private:
     std::unique_ptr<QtFileDialogs> file_dialogs_;
     std::unique_ptr<QtPrinter> printer_;
     std::unique_ptr<SplashWindow> splash_;
+    bool shown_before_ = false;  // only the first show centres the window
 };
 
 }  // namespace eqbond::ui

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QScreen>
 
 #include "alarm/alarm.h"
@@ -352,23 +353,52 @@ void MainWindow::show_state() {
     ProgressBar1_->setVisible(ui.ProgressBar1.visible);
     ProgressBar1_->setValue(ui.ProgressBar1_value);
 
-    const ChartState& chart = program_.state.chart;
-    if (chart.generation != painted_generation_) {
-        painted_generation_ = chart.generation;
-        // A redraw of the same list on the same background gives the same pixels: most periodic
-        // redraws of a steady reading cost nothing then.
-        if (chart.display_list != painted_list_ || chart.drawn_background != painted_background_) {
-            painted_list_ = chart.display_list;
-            painted_background_ = chart.drawn_background;
-            chart_->image().render(chart.display_list, chart.drawn_background);
-            chart_->refresh();
-        }
-    }
+    paint_chart_if_drawn();
 
     const QSize client(px(ui.window_width - kFrameWidthTwips),
                        px(ui.window_height - kFrameHeightTwips));
     if (!isMinimized() && !isMaximized() && size() != client) resize(client);
     sync_timers();
+}
+
+}  // namespace eqbond::ui
+
+namespace eqbond::ui {
+
+void MainWindow::paint_chart_if_drawn() {
+    const ChartState& chart = program_.state.chart;
+    if (chart.generation == painted_generation_) return;
+    painted_generation_ = chart.generation;
+    // A redraw of the same list on the same background gives the same pixels: most periodic
+    // redraws of a steady reading cost nothing then. The cache describes the image only while
+    // nothing else has painted it (see clear_chart).
+    const bool same = painted_valid_ && chart.display_list == painted_list_ &&
+                      chart.drawn_background == painted_background_;
+    if (same && chart.generation != chart.forced_generation) return;
+    painted_list_ = chart.display_list;
+    painted_background_ = chart.drawn_background;
+    painted_valid_ = true;
+    chart_->image().render(chart.display_list, chart.drawn_background);
+    chart_->refresh();
+}
+
+void MainWindow::clear_chart() {
+    chart_->image().render({}, colour::kCyan);
+    chart_->refresh();
+    painted_valid_ = false;  // the next redraw paints, whatever it draws
+}
+
+}  // namespace eqbond::ui
+
+namespace eqbond::ui {
+
+void MainWindow::centre_on_screen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // The outer size, border and title bar included, as the design gives it: before the first
+    // show the window manager has not told Qt the frame yet.
+    const QSize outer(px(program_.state.ui.window_width), px(program_.state.ui.window_height));
+    move(screen->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
 }
 
 }  // namespace eqbond::ui

@@ -32,6 +32,10 @@ class MainWindow : public QWidget {
     void stop_timers();
 
     ChartWidget* chart() const { return chart_; }
+    // A loaded window's chart box starts blank on its design colour; the next redraw paints it.
+    void clear_chart();
+    // Centres the window on its screen, as on its first show.
+    void centre_on_screen();
     QTimer* timer(int number) const;
 
     // Hooks for the buttons whose handlers live outside the window (save, print).
@@ -43,6 +47,7 @@ class MainWindow : public QWidget {
     void connect_events();
     void add_timer(int number, std::function<void(Program&)> tick);
     void sync_timers();
+    void paint_chart_if_drawn();
 
     Program& program_;
     std::vector<std::pair<int, QTimer*>> timers_;
@@ -59,6 +64,7 @@ class MainWindow : public QWidget {
     uint64_t painted_generation_ = 0;
     std::vector<ChartItem> painted_list_;
     Rgb painted_background_;
+    bool painted_valid_ = false;
     QString shown_listing_;
 };
 

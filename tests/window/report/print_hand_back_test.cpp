@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "support/report_fakes.h"
@@ -122,6 +124,54 @@ TEST_F(HandBack, TheReloadRestoresControlsButKeepsModuleVariables) {
     EXPECT_EQ(s.chart.chart_samples[0], 1234) << "module state outlives the window";
     EXPECT_EQ(s.link.linked, 1);
     EXPECT_EQ(s.link.next_group, 1) << "what the start-up sets, it sets";
+}
+
+// With a silent or steady instrument every redraw draws the same: the window must still paint it
+// onto the blank box that a reload leaves, whether the periodic redraw or a swatch click (of the
+// colour already shown) asks for it.
+TEST_F(HandBack, TheChartIsOnScreenAgainAfterTheDialog) {
+    const QColor ink = QApplication::palette().color(QPalette::ButtonText);
+    const QPoint on_resistance_axis(36, 200);
+    const auto axis_drawn = [&] {
+        return main()->chart()->image().image().pixelColor(on_resistance_axis) == ink;
+    };
+    const auto redraw_tick = [&] {
+        QMetaObject::invokeMethod(main()->timer(10), "timeout", Qt::DirectConnection);
+    };
+    const auto click_cyan_swatch = [&] {
+        QWidget* swatch = main()->chart()->swatch(0);
+        const QPointF centre = QRectF(swatch->rect()).center();
+        QMouseEvent press(QEvent::MouseButtonPress, centre, swatch->mapToGlobal(centre),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, swatch->mapToGlobal(centre),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(swatch, &press);
+        QApplication::sendEvent(swatch, &release);
+    };
+    const struct {
+        const char* how;
+        const char* button;
+        std::function<void()> redraw;
+    } cases[] = {
+        {"print, then the periodic redraw", "Command1", redraw_tick},
+        {"cancel, then the periodic redraw", "Command2", redraw_tick},
+        {"cancel, then the swatch of the colour shown", "Command2", click_cyan_swatch},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        redraw_tick();
+        ASSERT_TRUE(axis_drawn());
+        print_with([&c](ui::PrintOptionsDialog& d) { click(d, c.button); });
+        c.redraw();
+        EXPECT_TRUE(axis_drawn());
+    }
+}
+
+TEST_F(HandBack, TheMainWindowOpensCentredOnTheScreen) {
+    const QPoint screen_centre = main()->screen()->availableGeometry().center();
+    const QPoint offset = main()->frameGeometry().center() - screen_centre;
+    // Within the border and title bar, which the window manager adds after the first show.
+    EXPECT_LE(offset.manhattanLength(), 16) << offset.x() << ", " << offset.y();
 }
 
 TEST_F(HandBack, PrintsTheChosenRangeAfterTheMainWindowIsBack) {
