@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("eqbond"));
     QApplication::setApplicationVersion(QStringLiteral(EQBOND_VERSION));
+    // Lets the desktop match the window to its installed entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("example.korval.eqbond"));
     const QLocale language = eqbond::ui::interface_language();
     if (!eqbond::ui::install_qt_translations(language)) {
         QTextStream(stderr) << "eqbond: Qt's " << language.name()
