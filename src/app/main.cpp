@@ -6,6 +6,7 @@
 #include "link/port_table.h"
 #include "ui/app_controller.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -64,6 +65,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("eqbond"));
     QApplication::setApplicationVersion(QStringLiteral(EQBOND_VERSION));
+    // Lets the desktop match the window to its installed entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("example.korval.eqbond"));
+    const QLocale language = eqbond::ui::interface_language();
+    if (!eqbond::ui::install_qt_translations(language)) {
+        QTextStream(stderr) << "eqbond: Qt's " << language.name()
+                            << " translations are not installed; its dialogs stay English.\n";
+    }
     eqbond::ui::install_font_substitutes();
     QApplication::setFont(eqbond::ui::song_font(9));
 
