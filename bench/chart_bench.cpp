@@ -6,7 +6,7 @@
 #include <QTextStream>
 #include <cmath>
 
-#include "app/program.h"
+#include "base/program.h"
 #include "chart/chart.h"
 #include "chart/qt_chart_image.h"
 

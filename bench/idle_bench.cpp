@@ -124,21 +124,29 @@ std::vector<IdleFigure> idle_in_process() {
     run_events_for(kSettleMs);
     figures.push_back(measure_own_idle(QStringLiteral("same program in-process, chart shown")));
 
-    if (!wait_until([&] { return link.linked == 1 && link.group_total > 0; }, kLinkDeadlineMs))
+    if (!wait_until([&] { return link.linked && link.instrument_group_count > 0; },
+                    kLinkDeadlineMs))
         return figures;
     controller->main_window()->run(eqbond::on_read_clicked);
-    if (!wait_until([&] { return link.reading == 0; }, kReadDeadlineMs)) return figures;
+    if (!wait_until([&] { return link.reading() == false; }, kReadDeadlineMs)) return figures;
     run_events_for(kSettleMs);
-    if (!program.state.ui.RichTextBox1.visible || program.state.ui.Picture2.visible) return figures;
+    if (program.state.main_window.work_view != eqbond::WorkView::Listing) return figures;
     figures.push_back(
         measure_own_idle(QStringLiteral("same program in-process, listing shown (%1 groups read)")
-                             .arg(program.state.records.form2zushu)));
+                             .arg(program.state.records.last_stored_group)));
     return figures;
 }
 
 // Each timer's ticks of one second at its steady period.
-constexpr std::pair<int, int> kTicksPerSecond[] = {{1, 10}, {2, 3}, {3, 10}, {4, 2}, {5, 16},
-                                                   {6, 5},  {7, 2}, {9, 5},  {10, 1}};
+using eqbond::TimerId;
+constexpr std::pair<TimerId, int> kTicksPerSecond[] = {
+    {TimerId::ReadWatchdog, 10},  {TimerId::LinkSupervision, 3}, {TimerId::WindowSize, 10},
+    {TimerId::AlarmIndicator, 2}, {TimerId::Banner, 16},         {TimerId::ReadProgress, 5},
+    {TimerId::LinkPoll, 2},       {TimerId::ReadActivity, 5},    {TimerId::ChartRedraw, 1}};
+// Benchmark arguments: 0 for all timers, otherwise 1 + the timer's id.
+int argument_of(TimerId id) {
+    return int(id) + 1;
+}
 
 // One demo program for the micro-benchmarks, linked, its timers stopped: they tick only when a
 // benchmark says so.
@@ -149,7 +157,7 @@ eqbond::ui::AppController* program_for_ticks() {
     ticked_program = start_demo_program();
     if (!ticked_program) return nullptr;
     const eqbond::LinkState& link = ticked_program->program().state.link;
-    if (!wait_until([&] { return link.linked == 1; }, kLinkDeadlineMs)) {
+    if (!wait_until([&] { return link.linked; }, kLinkDeadlineMs)) {
         ticked_program.reset();
         return nullptr;
     }
@@ -169,13 +177,13 @@ void BM_OneSecondOfTimerTicks(benchmark::State& state) {
     eqbond::LinkState& link = controller->program().state.link;
     const int only = int(state.range(0));
     for (auto _ : state) {
-        for (const auto& [number, count] : kTicksPerSecond) {
-            if (only != 0 && number != only) continue;
+        for (const auto& [id, count] : kTicksPerSecond) {
+            if (only != 0 && argument_of(id) != only) continue;
             for (int i = 0; i < count; ++i) {
                 // The replies to the polls come between the ticks of a running program; here
                 // the ticks come in a burst, so the supervision is told one came.
-                if (number == 2) link.reply_seen = 1;
-                QMetaObject::invokeMethod(window->timer(number), "timeout", Qt::DirectConnection);
+                if (id == TimerId::LinkSupervision) link.reply_seen = true;
+                QMetaObject::invokeMethod(window->timer(id), "timeout", Qt::DirectConnection);
             }
         }
         QCoreApplication::processEvents();
@@ -184,7 +192,7 @@ void BM_OneSecondOfTimerTicks(benchmark::State& state) {
 BENCHMARK(BM_OneSecondOfTimerTicks)
     ->Arg(0)
     ->Apply([](benchmark::internal::Benchmark* b) {
-        for (const auto& entry : kTicksPerSecond) b->Arg(entry.first);
+        for (const auto& entry : kTicksPerSecond) b->Arg(argument_of(entry.first));
     })
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(3)
@@ -203,10 +211,8 @@ void BM_LiveReading(benchmark::State& state) {
     int value = 1234;
     for (auto _ : state) {
         value = value == 1234 ? 5678 : 1234;  // a changed reading, as a wandering one is
-        controller->main_window()->run([value](eqbond::Program& p) {
-            p.state.link.raw_value = value;
-            eqbond::update_live_reading(p);
-        });
+        controller->main_window()->run(
+            [value](eqbond::Program& p) { eqbond::update_live_reading(p, value); });
         QCoreApplication::processEvents();
     }
 }

@@ -83,8 +83,9 @@ void measure_in_process(Figures& figures) {
     QString error;
     if (!controller.start(&error)) return;
     const eqbond::ProgramState& state = controller.program().state;
-    if (!wait_until([&] { return state.link.linked == 1 && state.link.group_total == kGroups; },
-                    kLinkDeadlineMs))
+    if (!wait_until(
+            [&] { return state.link.linked && state.link.instrument_group_count == kGroups; },
+            kLinkDeadlineMs))
         return;
     run_events_for(kSettleMs);
     figures.after_startup = resident_bytes();
@@ -92,9 +93,9 @@ void measure_in_process(Figures& figures) {
     QElapsedTimer clock;
     clock.start();
     controller.main_window()->run(eqbond::on_read_clicked);
-    if (!wait_until([&] { return state.link.reading == 0; }, kReadDeadlineMs)) return;
+    if (!wait_until([&] { return state.link.reading() == false; }, kReadDeadlineMs)) return;
     figures.read_seconds = double(clock.elapsed()) / 1000;
-    figures.groups_read = state.records.form2zushu;
+    figures.groups_read = state.records.last_stored_group;
     run_events_for(kSettleMs);
     figures.after_read = resident_bytes();
     figures.peak = eqbond::bench::peak_resident_bytes();

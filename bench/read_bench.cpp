@@ -17,12 +17,12 @@
 #include <functional>
 #include <vector>
 
-#include "app/program.h"
+#include "base/program.h"
+#include "base/protocol.h"
+#include "base/serial_line.h"
 #include "link/instrument_buttons.h"
-#include "link/protocol.h"
-#include "link/qt_link_session.h"
 #include "link/receive_dispatcher.h"
-#include "link/serial_line.h"
+#include "program/qt_link_session.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"
 #include "ui/app_controller.h"
@@ -88,7 +88,7 @@ ReadResult timed_read(Program& program, const eqbond::sim::InstrumentSimulator& 
                       const std::function<void()>& click_read) {
     const eqbond::LinkState& link = program.state.link;
     ReadResult result;
-    if (!wait_until([&] { return link.linked == 1 && link.group_total == kGroups; },
+    if (!wait_until([&] { return link.linked && link.instrument_group_count == kGroups; },
                     kLinkDeadlineMs)) {
         return result;
     }
@@ -98,9 +98,9 @@ ReadResult timed_read(Program& program, const eqbond::sim::InstrumentSimulator& 
     QElapsedTimer clock;
     clock.start();
     click_read();
-    if (!wait_until([&] { return link.reading == 0; }, kReadDeadlineMs)) return result;
+    if (!wait_until([&] { return link.reading() == false; }, kReadDeadlineMs)) return result;
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
-    if (program.state.records.form2zushu != kGroups) return result;
+    if (program.state.records.last_stored_group != kGroups) return result;
     result.seconds = seconds;
     result.turnaround_us = median_us(since(instrument.turnarounds(), turnarounds_before));
     result.late_byte_us = median_us(since(instrument.line().lateness(), lateness_before));
@@ -173,7 +173,7 @@ struct CoreOverReplay {
     CoreOverReplay() {
         program.ports.line = &line;
         program.ports.message_box = &messages;
-        program.state.link.send_gate = 100;
+        program.state.link.sender_free = 100;
     }
 };
 
@@ -185,8 +185,8 @@ void BM_ReceiveWhileReading(benchmark::State& state) {
         frames[size_t(n)] = eqbond::encode_reply({100 + n, n, 0, 24, 3, 15, 14, n % 60, 0});
     }
     eqbond::LinkState& link = core.program.state.link;
-    link.group_total = eqbond::kLastReadableGroup;
-    link.reading = 1;
+    link.instrument_group_count = eqbond::kLastReadableGroup;
+    link.read_state = eqbond::ReadState::Reading;
     link.next_group = 1;
     for (auto _ : state) {
         if (link.next_group == eqbond::kLastReadableGroup) link.next_group = 1;  // never finish

@@ -15,8 +15,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/startup.h"
-#include "link/serial_line.h"
+#include "base/serial_line.h"
+#include "program/startup.h"
 #include "ui/app_controller.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"

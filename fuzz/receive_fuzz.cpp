@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/program.h"
-#include "app/startup.h"
+#include "base/program.h"
 #include "link/instrument_buttons.h"
 #include "link/read_watchdog.h"
 #include "link/receive_dispatcher.h"
 #include "link/supervision.h"
+#include "program/startup.h"
 #include "support/fake_ports.h"
 
 namespace {
@@ -59,18 +59,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fake.line.outcomes[2] = eqbond::OpenOutcome::Opened;
     Program& p = fake.program;
     eqbond::startup_routine(p);
-    p.state.link.linked = 1;
+    p.state.link.linked = true;
     size_t at = 0;
     auto next = [&]() -> uint8_t { return at < size ? data[at++] : 0; };
     // The first bytes choose the instrument's reported group count.
-    p.state.link.group_total = (next() << 8) | next();
+    p.state.link.instrument_group_count = (next() << 8) | next();
     while (at < size) {
         const uint8_t control = next();
         switch (control % 8) {
-            case 0: eqbond::on_read_clicked(p); break;
-            case 1: eqbond::timer1_tick(p); break;
-            case 2: eqbond::timer2_tick(p); break;
-            case 3: eqbond::timer7_tick(p); break;
+            case 0:
+                eqbond::on_read_clicked(p);
+                break;
+            case 1:
+                eqbond::watch_read(p);
+                break;
+            case 2:
+                eqbond::supervise_link(p);
+                break;
+            case 3:
+                eqbond::poll_instrument(p);
+                break;
             default: {
                 const size_t chunk = std::min<size_t>(control / 8, size - at);
                 fake.line.incoming.append(reinterpret_cast<const char*>(data + at), int(chunk));

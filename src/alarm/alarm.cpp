@@ -1,21 +1,19 @@
 #include "alarm/alarm.h"
 
-#include "app/program.h"
+#include "base/program.h"
 
 namespace eqbond {
 
 void on_lock_clicked(Program& p) {
-    Control& button = p.state.ui.Command15;
-    button.caption = button.caption == text::kLock ? text::kRelease : text::kLock;
+    p.state.main_window.alarm_locked = !p.state.main_window.alarm_locked;
 }
 
-void timer4_tick(Program& p) {
-    MainControls& ui = p.state.ui;
-    const bool armed = ui.Command15.caption == text::kRelease;
-    if (armed && p.state.link.linked == 1 && p.state.stats.alarm_hit == 1) {
-        ui.Shape1_fill = ui.Shape1_fill == colour::kRed ? colour::kGreen : colour::kRed;
+void blink_alarm_indicator(Program& p) {
+    MainWindowState& window = p.state.main_window;
+    if (window.alarm_locked && p.state.link.linked && p.state.stats.alarm_hit) {
+        window.indicator_red = !window.indicator_red;
     } else {
-        ui.Shape1_fill = colour::kGreen;
+        window.indicator_red = false;
     }
 }
 

@@ -8,6 +8,6 @@ struct Program;
 void on_lock_clicked(Program& p);  // Command15 "锁  定" / "解  除"
 
 // Timer4, every 400 ms: red and green in turn while locked, linked and hit; green otherwise.
-void timer4_tick(Program& p);
+void blink_alarm_indicator(Program& p);
 
 }  // namespace eqbond

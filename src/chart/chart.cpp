@@ -1,6 +1,6 @@
 #include "chart/chart.h"
 
-#include "app/program.h"
+#include "base/program.h"
 #include "chart/chart_geometry.h"
 
 namespace eqbond {
@@ -11,7 +11,7 @@ void draw_chart(Program& p) {
         chart.chart_points[kChartPoints - 1 - i] = chart.chart_samples[i] / 1000.0;
     }
     chart.display_list = chart_geometry(chart.chart_points);
-    chart.drawn_background = p.state.ui.Picture2_back;
+    chart.drawn_background = p.state.main_window.chart_background;
     ++chart.generation;
 }
 

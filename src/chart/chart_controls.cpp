@@ -3,14 +3,15 @@
 #include <QLocale>
 #include <cmath>
 
-#include "app/program.h"
+#include "base/program.h"
+#include "base/texts.h"
 #include "chart/chart.h"
 
 namespace eqbond {
 
 void on_swatch_clicked(Program& p, int index) {
     if (index < 0 || index >= int(kSwatchColours.size())) return;
-    p.state.ui.Picture2_back = kSwatchColours[size_t(index)];
+    p.state.main_window.chart_background = kSwatchColours[size_t(index)];
     draw_chart(p);
     // A click on the colour already shown still redraws: the user asked for it.
     p.state.chart.forced_generation = p.state.chart.generation;
@@ -31,7 +32,7 @@ QString cursor_text(float y, float interior_height) {
 }
 
 void show_cursor_value(Program& p, float /*x*/, float y, float interior_height) {
-    p.state.ui.Text3.caption = cursor_text(y, interior_height);
+    p.state.main_window.readout_text = cursor_text(y, interior_height);
 }
 
 }  // namespace eqbond

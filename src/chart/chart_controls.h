@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "app/controls.h"
+#include "base/rgb.h"
 
 namespace eqbond {
 

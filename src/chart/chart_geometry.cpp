@@ -19,7 +19,7 @@ void text_at(std::vector<ChartItem>& out, double x, double y, const QString& tex
 }
 }  // namespace
 
-std::vector<ChartItem> chart_geometry(const std::array<double, 621>& chart_points) {
+std::vector<ChartItem> chart_geometry(const ChartPoints& chart_points) {
     std::vector<ChartItem> out;
     out.reserve(6 + 2 + 14 + 61 + 13 + 16 + 31 + 151 + 149);
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QSaveFile>
 
-#include "app/controls.h"
+#include "base/rgb.h"
 
 namespace eqbond {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <vector>
 
-#include "app/ports.h"
+#include "base/ports.h"
 #include "chart/chart_geometry.h"
 
 class QPainter;

@@ -1,6 +1,6 @@
 #include "history/history_page.h"
 
-#include "app/program.h"
+#include "base/program.h"
 #include "records/group_entry.h"
 
 namespace eqbond {
@@ -33,7 +33,7 @@ QString history_page_text(const RecordStore& store, int page) {
 }
 
 void show_history_page(Program& p, int16_t page) {
-    p.state.ui.RichTextBox1.caption = history_page_text(p.state.records, page);
+    p.state.main_window.listing_text = history_page_text(p.state.records, page);
 }
 
 }  // namespace eqbond

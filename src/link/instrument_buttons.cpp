@@ -1,38 +1,33 @@
 #include "link/instrument_buttons.h"
 
-#include "app/program.h"
+#include "base/program.h"
+#include "base/protocol.h"
+#include "base/texts.h"
 #include "link/command_sender.h"
-#include "link/protocol.h"
 #include "link/receive_dispatcher.h"
 
 namespace eqbond {
 
 namespace {
 void send(Program& p, int32_t code) {
-    p.state.link.cmd_code = code;
-    send_cmd(p);
+    p.state.link.pending_command = code;
+    send_command(p);
 }
 
-void show_chart(MainControls& ui) {
-    ui.Picture2.visible = true;
-    ui.RichTextBox1.visible = false;
-}
-
-bool no_data_reported(int32_t group_total) {
-    return group_total == 0 || group_total == 65535;
+bool no_data_reported(int32_t group_count) {
+    return group_count == 0 || group_count == 65535;
 }
 }  // namespace
 
 void on_test_clicked(Program& p) {
-    p.state.link.reading = 0;
-    p.state.ui.Command5.caption = text::kRead;
+    p.state.link.read_state = ReadState::Idle;
     send(p, cmd::kTest);
-    show_chart(p.state.ui);
+    p.state.main_window.work_view = WorkView::Chart;
 }
 
 void on_verify_clicked(Program& p) {
     send(p, cmd::kVerify);
-    show_chart(p.state.ui);
+    p.state.main_window.work_view = WorkView::Chart;
 }
 
 void on_reset_clicked(Program& p) {
@@ -40,41 +35,31 @@ void on_reset_clicked(Program& p) {
 }
 
 void on_backlight_clicked(Program& p) {
-    Control& button = p.state.ui.Command8;
-    if (button.caption == text::kBacklightOn) {
-        button.caption = text::kBacklightOff;
-        p.state.link.cmd_code = cmd::kBacklightOn;
-    } else {
-        p.state.link.cmd_code = cmd::kBacklightOff;
-        button.caption = text::kBacklightOn;
-    }
-    send_cmd(p);
+    bool& on = p.state.main_window.backlight_on;
+    on = !on;
+    send(p, on ? cmd::kBacklightOn : cmd::kBacklightOff);
 }
 
 void on_read_clicked(Program& p) {
     ProgramState& s = p.state;
     LinkState& link = s.link;
-    Control& button = s.ui.Command5;
-    s.history.cur_page = 1;
-    if (link.linked != 1) {
+    s.history.current_page = 1;
+    if (!link.linked) {
         p.ports.message_box->show(text::kMessageTitle, text::kLinkFailedMessage);
-        button.caption = text::kRead;
-        link.reading = 0;
+        link.read_state = ReadState::Idle;
         return;
     }
-    if (button.caption != text::kContinue && button.caption != text::kRead) {
+    if (link.read_state == ReadState::Reading) {
         pause_read(p);
         return;
     }
-    if (button.caption == text::kRead) {
-        s.ui.Picture2.visible = false;
-        s.ui.RichTextBox1.visible = true;
+    if (link.read_state == ReadState::Idle) {
+        s.main_window.work_view = WorkView::Listing;
         link.resume_group = 1;
     }
-    button.caption = text::kPause;
-    link.reading = 1;
+    link.read_state = ReadState::Reading;
     link.silent_read_ticks = 0;
-    if (!no_data_reported(link.group_total)) {
+    if (!no_data_reported(link.instrument_group_count)) {
         link.next_group = link.resume_group;
         // A pause taken past the last group the PC keeps must not become a request either.
         if (link.next_group <= kLastReadableGroup) send(p, link.next_group);
@@ -84,30 +69,27 @@ void on_read_clicked(Program& p) {
 }
 
 void pause_read(Program& p) {
-    p.state.ui.Command5.caption = text::kContinue;
     p.state.link.resume_group = p.state.link.next_group;
-    p.state.link.reading = 0;
+    p.state.link.read_state = ReadState::Paused;
 }
 
 void on_clear_clicked(Program& p) {
     ProgramState& s = p.state;
-    s.ui.RichTextBox1.caption = QStringLiteral("   ");
+    s.main_window.listing_text = QStringLiteral("   ");
     s.records.clear();
-    s.records.form2zushu = 0;
+    s.records.last_stored_group = 0;
     s.history.page_count = 0;
 }
 
-void timer9_tick(Program& p) {
-    MainControls& ui = p.state.ui;
-    if (p.state.link.reading == 1) {
-        ui.Label18.caption = text::kReadingActivity;
-    } else if (ui.Label18.caption == text::kReadingActivity) {
-        ui.Label18.caption.clear();
+void show_read_activity(Program& p) {
+    MainWindowState& window = p.state.main_window;
+    if (p.state.link.reading()) {
+        window.activity = Activity::Reading;
+    } else if (window.activity == Activity::Reading) {
+        window.activity = Activity::None;
     }
-    for (Control* page_button : {&ui.Command14, &ui.Command12, &ui.Command13}) {
-        if (ui.Picture2.visible) page_button->enabled = false;
-        if (ui.RichTextBox1.visible) page_button->enabled = true;
-    }
+    // The page buttons serve the listing only.
+    window.page_buttons_enabled = window.work_view == WorkView::Listing;
 }
 
 }  // namespace eqbond

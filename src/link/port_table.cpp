@@ -48,15 +48,15 @@ void PortTable::fill(const QStringList& devices) {
     for (int i = 0; i < kSlots && i < devices.size(); ++i) slots_[i] = devices[i];
 }
 
-QString PortTable::device(int port_no) const {
-    if (port_no < 1 || port_no > kSlots) return {};
-    return slots_[port_no - 1];
+QString PortTable::device(int port_number) const {
+    if (port_number < 1 || port_number > kSlots) return {};
+    return slots_[port_number - 1];
 }
 
-void PortTable::set_device(int port_no, const QString& device) {
-    if (port_no < 1 || port_no > kSlots) return;
-    slots_[port_no - 1] = device;
-    pinned_slot_ = port_no;
+void PortTable::set_device(int port_number, const QString& device) {
+    if (port_number < 1 || port_number > kSlots) return;
+    slots_[port_number - 1] = device;
+    pinned_slot_ = port_number;
     pinned_device_ = device;
 }
 

@@ -19,8 +19,8 @@ class PortTable {
     // Puts USB and ACM adapters first, then the rest, each group in natural name order.
     static QStringList order_devices(QStringList devices);
 
-    QString device(int port_no) const;  // empty for an empty slot or a number out of 1..16
-    void set_device(int port_no, const QString& device);
+    QString device(int port_number) const;  // empty for an empty slot or a number out of 1..16
+    void set_device(int port_number, const QString& device);
     bool follows_system() const { return bool(list_devices_); }
     void rescan();
     QStringList devices() const;

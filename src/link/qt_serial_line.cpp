@@ -1,6 +1,6 @@
 #include "link/qt_serial_line.h"
 
-#include "link/protocol.h"
+#include "base/protocol.h"
 
 namespace eqbond {
 
@@ -20,9 +20,9 @@ void QtSerialLine::close() {
     if (port_.isOpen()) port_.close();
 }
 
-void QtSerialLine::set_number(int port_no) {
-    port_no_ = port_no;
-    port_.setPortName(table_.device(port_no));
+void QtSerialLine::set_number(int port_number) {
+    port_no_ = port_number;
+    port_.setPortName(table_.device(port_number));
 }
 
 OpenOutcome QtSerialLine::open() {
@@ -68,8 +68,8 @@ void QtSerialLine::discard_input() {
     discarding_.start();
 }
 
-QString QtSerialLine::device_name(int port_no) const {
-    return table_.device(port_no);
+QString QtSerialLine::device_name(int port_number) const {
+    return table_.device(port_number);
 }
 
 void QtSerialLine::rescan_ports() {

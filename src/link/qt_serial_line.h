@@ -5,8 +5,8 @@
 #include <QSerialPort>
 #include <functional>
 
+#include "base/serial_line.h"
 #include "link/port_table.h"
-#include "link/serial_line.h"
 
 namespace eqbond {
 
@@ -22,14 +22,14 @@ class QtSerialLine : public QObject, public SerialLine {
     PortTable& table() { return table_; }
 
     void close() override;
-    void set_number(int port_no) override;
+    void set_number(int port_number) override;
     OpenOutcome open() override;
     void configure() override;
     bool is_open() const override;
     void write(const QByteArray& bytes) override;
     QByteArray read(int max_bytes) override;
     void discard_input() override;
-    QString device_name(int port_no) const override;
+    QString device_name(int port_number) const override;
     void rescan_ports() override;
 
   private:

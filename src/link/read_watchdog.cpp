@@ -1,6 +1,6 @@
 #include "link/read_watchdog.h"
 
-#include "app/program.h"
+#include "base/program.h"
 #include "link/command_sender.h"
 #include "link/instrument_buttons.h"
 #include "link/receive_dispatcher.h"
@@ -17,26 +17,26 @@ constexpr int kResendsBeforeReopen = 6;
 constexpr int kSilentTicksBeforePause = 50;
 }  // namespace
 
-void timer1_tick(Program& p) {
+void watch_read(Program& p) {
     LinkState& link = p.state.link;
-    if (link.reading != 1) return;
+    if (!link.reading()) return;
     if (++link.silent_read_ticks >= kSilentTicksBeforePause) {
         link.silent_read_ticks = 0;
         pause_read(p);
         // The last reply is seconds old: the supervision judges the link afresh, as when idle.
-        link.reply_seen = 0;
+        link.reply_seen = false;
         return;
     }
     // Never past the last group the PC keeps: after a read capped at that group, next_group
     // stays one above it, and a read that then finds no data would re-request it.
-    if (link.next_group == link.next_group_seen && link.next_group <= kLastReadableGroup) {
-        link.cmd_code = link.next_group;
-        send_cmd(p);
-        ++link.resend_count;
+    if (link.next_group == link.group_pending_last_tick && link.next_group <= kLastReadableGroup) {
+        link.pending_command = link.next_group;
+        send_command(p);
+        ++link.re_requests;
     }
-    link.next_group_seen = link.next_group;
-    if (link.resend_count > kResendsBeforeReopen) {
-        link.resend_count = 0;
+    link.group_pending_last_tick = link.next_group;
+    if (link.re_requests > kResendsBeforeReopen) {
+        link.re_requests = 0;
         reopen_port(p);
     }
 }

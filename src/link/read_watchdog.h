@@ -5,6 +5,6 @@ struct Program;
 
 // Timer1, every 100 ms while reading: re-requests a group that did not come, and re-opens the
 // port after the seventh re-request without progress.
-void timer1_tick(Program& p);
+void watch_read(Program& p);
 
 }  // namespace eqbond

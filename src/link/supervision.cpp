@@ -1,62 +1,60 @@
 #include "link/supervision.h"
 
-#include "app/program.h"
+#include "base/program.h"
+#include "base/protocol.h"
 #include "link/command_sender.h"
-#include "link/protocol.h"
 
 namespace eqbond {
 
 namespace {
 constexpr uint8_t kSilentTicksAllowed = 6;
-constexpr int16_t kPortTaken = 100;
+constexpr int kPollPeriodMs = 500;
 
-void show_link_texts(ProgramState& s) {
-    MainControls& ui = s.ui;
-    if (s.link.linked == 1) {
-        ui.Label17.caption = text::kLinked;
-        if (ui.Label18.caption == text::kSearching) ui.Label18.caption.clear();
+void show_link_state(ProgramState& s) {
+    MainWindowState& window = s.main_window;
+    window.link_shown = s.link.linked;
+    if (s.link.linked) {
+        if (window.activity == Activity::Searching) window.activity = Activity::None;
     } else {
-        ui.Label17.caption = text::kNotLinked;
-        ui.Label18.caption = text::kSearching;
-        ui.Label6.caption = text::kNoReading;
-        ui.Label8.caption.clear();
+        window.activity = Activity::Searching;
+        window.reading_shown = ReadingShown::NoReading;
     }
 }
 }  // namespace
 
-void timer2_tick(Program& p) {
+void supervise_link(Program& p) {
     LinkState& link = p.state.link;
-    if (link.port_state == kPortTaken) {
-        if (link.reply_seen != 0) {
-            link.miss_count = 0;
-            link.linked = 1;
+    if (link.port_taken) {
+        if (link.reply_seen) {
+            link.silent_ticks = 0;
+            link.linked = true;
         } else {
-            ++link.miss_count;
+            ++link.silent_ticks;
         }
-        if (link.miss_count > kSilentTicksAllowed) {
-            link.miss_count = 0;
-            link.linked = 0;
-            com_st(p);
+        if (link.silent_ticks > kSilentTicksAllowed) {
+            link.silent_ticks = 0;
+            link.linked = false;
+            open_next_port(p);
         }
-        if (link.reading == 0) {
-            link.reply_seen = 0;
-            if (link.linked == 0) {
-                link.cmd_code = cmd::kProbe;
-                send_cmd(p);
+        if (!link.reading()) {
+            link.reply_seen = false;
+            if (!link.linked) {
+                link.pending_command = cmd::kProbe;
+                send_command(p);
             }
         }
     } else {
-        com_st(p);
+        open_next_port(p);
     }
-    show_link_texts(p.state);
+    show_link_state(p.state);
 }
 
-void timer7_tick(Program& p) {
-    p.state.ui.timers.Timer7 = 500;
+void poll_instrument(Program& p) {
+    p.state.main_window.period(TimerId::LinkPoll) = kPollPeriodMs;
     LinkState& link = p.state.link;
-    if (link.reading == 0 && link.linked == 1) {
-        link.cmd_code = cmd::kPoll;
-        send_cmd(p);
+    if (!link.reading() && link.linked) {
+        link.pending_command = cmd::kPoll;
+        send_command(p);
     }
 }
 

@@ -4,9 +4,9 @@ namespace eqbond {
 struct Program;
 
 // Timer2, every 300 ms: port search, probe, link state and the status texts.
-void timer2_tick(Program& p);
+void supervise_link(Program& p);
 
 // Timer7, 10 ms once and then every 500 ms: the state poll while linked and not reading.
-void timer7_tick(Program& p);
+void poll_instrument(Program& p);
 
 }  // namespace eqbond

@@ -1,7 +1,7 @@
 #include "records/group_entry.h"
 
-#include "records/record_store.h"
-#include "records/value_format.h"
+#include "base/record_store.h"
+#include "base/value_format.h"
 
 namespace eqbond {
 

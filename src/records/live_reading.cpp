@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "app/program.h"
-#include "records/value_format.h"
+#include "base/program.h"
+#include "base/texts.h"
+#include "base/value_format.h"
 
 namespace eqbond {
 
 namespace {
-constexpr int kShiftedChartSlots = 300;  // slots 0..299 move up, slot 300 is lost
+constexpr int kShiftedChartSlots = ChartState::kKeptSamples - 1;
 
 void push_chart_sample(ChartState& chart, int32_t value) {
     if (chart.chart_samples[0] == double(value)) return;
@@ -45,50 +46,46 @@ void reset_average(LiveStats& stats) {
     stats.avg_count = 0;
 }
 
-uint8_t alarm_test(const LiveStats& stats, const QString& threshold_text) {
-    if (stats.value_text >= threshold_text + text::kOhm) return 1;
-    return stats.max_text == text::kOverload ? 1 : 0;
+bool alarm_test(const LiveStats& stats, const QString& threshold_text) {
+    if (stats.value_text >= threshold_text + text::kOhm) return true;
+    return stats.max_text == text::kOverload;
 }
 
-void update_average(Program& p) {
-    LiveStats& stats = p.state.stats;
+void update_average(LiveStats& stats, int milliohm) {
     const int window = LiveStats::kAverageWindow;
     stats.avg_head = (stats.avg_head + 1) % window;
     // A full window drops its oldest sample, which is the one the new sample overwrites.
     if (stats.avg_count == window) stats.avg_sum -= stats.avg_samples[stats.avg_head];
-    stats.avg_samples[stats.avg_head] = p.state.link.raw_value;
-    stats.avg_sum += p.state.link.raw_value;
+    stats.avg_samples[stats.avg_head] = milliohm;
+    stats.avg_sum += milliohm;
     stats.avg_count = std::min(stats.avg_count + 1, window);
     stats.avg_text = format_resistance(static_cast<int>(stats.avg_sum / stats.avg_count));
 }
 
-void update_live_reading(Program& p) {
+void update_live_reading(Program& p, int milliohm) {
     ProgramState& s = p.state;
-    s.ui.Label8.caption.clear();
-    push_chart_sample(s.chart, s.link.raw_value);
-    update_average(p);
-    s.stats.value_text = format_resistance(s.link.raw_value);
+    push_chart_sample(s.chart, milliohm);
+    update_average(s.stats, milliohm);
+    s.stats.value_text = format_resistance(milliohm);
     update_extremes(s.stats);
-    s.ui.Label1.caption = QStringLiteral("最大值:") + s.stats.max_text;
-    s.ui.Label2.caption = QStringLiteral("最小值:") + s.stats.min_text;
-    s.ui.Label3.caption = QStringLiteral("平均值:") + s.stats.avg_text;
-    s.ui.Label6.caption = s.stats.value_text;
-    s.stats.alarm_hit = alarm_test(s.stats, s.ui.Text2.caption);
+    s.main_window.statistics_shown = true;
+    s.main_window.reading_shown = ReadingShown::Measurement;
+    s.main_window.reading_text = s.stats.value_text;
+    s.stats.alarm_hit = alarm_test(s.stats, s.main_window.threshold_text);
 }
 
-void show_lead_resistance(Program& p) {
-    p.state.ui.Label6.caption = format_resistance(p.state.link.raw_value);
-    p.state.ui.Label8.caption = text::kLeadMarker;
+void show_lead_resistance(Program& p, int milliohm) {
+    p.state.main_window.reading_shown = ReadingShown::LeadResistance;
+    p.state.main_window.reading_text = format_resistance(milliohm);
 }
 
 void show_idle_status(Program& p) {
-    p.state.ui.Label6.caption = text::kIdleReading;
-    p.state.ui.Label8.caption.clear();
+    p.state.main_window.reading_shown = ReadingShown::IdleStatus;
 }
 
 void update_battery_indicator(Program& p, int battery) {
-    if (battery == 1) p.state.ui.Label5.visible = true;
-    if (battery == 0) p.state.ui.Label5.visible = false;
+    if (battery == 1) p.state.main_window.battery_warning_visible = true;
+    if (battery == 0) p.state.main_window.battery_warning_visible = false;
 }
 
 }  // namespace eqbond

@@ -2,21 +2,20 @@
 // What an idle reply does to the live display: reading, statistics, chart samples, alarm flag,
 // battery warning.
 #include <QString>
-#include <cstdint>
 
 namespace eqbond {
 
 struct Program;
 struct LiveStats;
 
-// A measurement reply (kind 1), using raw_value.
-void update_live_reading(Program& p);
+// A measurement reply of `milliohm`.
+void update_live_reading(Program& p, int milliohm);
 
-// Adds raw_value to the mean of the newest measurements and refreshes avg_text.
-void update_average(Program& p);
+// Adds `milliohm` to the mean of the newest measurements and refreshes avg_text.
+void update_average(LiveStats& stats, int milliohm);
 
-// A lead-resistance reply (kind 3): the value with "线阻" beside it, nothing else.
-void show_lead_resistance(Program& p);
+// A lead-resistance reply: the value with its tag beside it, nothing else.
+void show_lead_resistance(Program& p, int milliohm);
 
 // A status reply (kind 0).
 void show_idle_status(Program& p);
@@ -32,6 +31,6 @@ void reset_average(LiveStats& stats);
 
 // The alarm rule: the reading text against the typed threshold followed by "Ω", as plain text;
 // an overload maximum keeps the alarm on.
-uint8_t alarm_test(const LiveStats& stats, const QString& threshold_text);
+bool alarm_test(const LiveStats& stats, const QString& threshold_text);
 
 }  // namespace eqbond

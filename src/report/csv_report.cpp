@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "records/record_store.h"
+#include "base/record_store.h"
 
 namespace eqbond {
 

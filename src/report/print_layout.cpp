@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/program.h"
+#include "base/program.h"
+#include "base/texts.h"
 #include "report/report_row.h"
-#include "report/report_texts.h"
 
 namespace eqbond {
 

@@ -2,78 +2,77 @@
 
 #include <algorithm>
 
-#include "app/program.h"
-#include "app/typed_number.h"
+#include "base/program.h"
+#include "base/texts.h"
+#include "base/typed_number.h"
 #include "report/print_layout.h"
-#include "report/report_texts.h"
 
 namespace eqbond {
 
 namespace {
 using Field = PrintOptionsState::Field;
 
-QString count_caption(int value, const QString& unit) {
-    return QStringLiteral("共有: ") + QString::number(value) + unit;
-}
-
 void reject_field(Program& p, Field field) {
-    p.state.form2.selected_field = field;
+    p.state.print_options.selected_field = field;
     p.ports.message_box->notify(text::kMessageTitle, text::kRangeWanted);
 }
 
 void close_and_show_main_window(Program& p) {
-    p.state.form2.open = false;
+    p.state.print_options.open = false;
     p.ports.window->show_main_window();
 }
 }  // namespace
 
 void on_print_clicked(Program& p) {
-    PrintOptionsState& form2 = p.state.form2;
-    form2.biaozi = PrintOptionsState::kOpen;
+    PrintOptionsState& print_options = p.state.print_options;
+    print_options.dialog_answer = DialogAnswer::Open;
     p.ports.window->run_print_options_dialog(p);
-    if (form2.biaozi == PrintOptionsState::kPrint) run_print_job(p, form2.kai, form2.jie);
-    form2.biaozi = PrintOptionsState::kOpen;
+    if (print_options.dialog_answer == DialogAnswer::Print)
+        run_print_job(p, print_options.first_group, print_options.last_group);
+    print_options.dialog_answer = DialogAnswer::Open;
 }
 
-void form2_load(Program& p) {
-    PrintOptionsState& form2 = p.state.form2;
-    form2.ui = Form2Controls{};
-    form2.open = true;
-    form2.selected_field = Field::None;
-    form2.biaozi = PrintOptionsState::kOpen;
-    const int groups = p.state.records.form2zushu;
-    form2.ui.Label1 = count_caption(groups, QStringLiteral("组"));
-    form2.ui.Label3 = count_caption(print_page_count(groups), QStringLiteral("页"));
+void load_print_options(Program& p) {
+    PrintOptionsState& print_options = p.state.print_options;
+    print_options.controls = PrintOptionsControls{};
+    print_options.open = true;
+    print_options.selected_field = Field::None;
+    print_options.dialog_answer = DialogAnswer::Open;
+    const int groups = p.state.records.last_stored_group;
+    print_options.controls.counts_shown = true;
+    print_options.controls.shown_groups = groups;
+    print_options.controls.shown_pages = print_page_count(groups);
 }
 
-void on_form2_print_clicked(Program& p) {
-    PrintOptionsState& form2 = p.state.form2;
-    const int16_t groups = p.state.records.form2zushu;
+void on_print_options_confirmed(Program& p) {
+    PrintOptionsState& print_options = p.state.print_options;
+    const PrintOptionsControls& controls = print_options.controls;
+    const int16_t groups = p.state.records.last_stored_group;
     int16_t first = 1;
     int16_t last = groups;
-    if (form2.ui.Option1) {
-        const std::optional<int16_t> from = typed_int16(form2.ui.Text1);
+    if (controls.range_chosen) {
+        const std::optional<int16_t> from = typed_int16(controls.first_group_text);
         if (!from) {
-            reject_field(p, Field::Text1);
+            reject_field(p, Field::FirstGroup);
             return;
         }
-        const std::optional<int16_t> to = typed_int16(form2.ui.Text2);
+        const std::optional<int16_t> to = typed_int16(controls.last_group_text);
         if (!to) {
-            reject_field(p, Field::Text2);
+            reject_field(p, Field::LastGroup);
             return;
         }
         first = *from;
         last = std::min(*to, groups);  // no further than the groups read
     }
-    form2.selected_field = Field::None;
-    form2.biaozi = PrintOptionsState::kPrint;
-    form2.kai = first;
-    form2.jie = last;
+    print_options.selected_field = Field::None;
+    print_options.dialog_answer = DialogAnswer::Print;
+    print_options.first_group = first;
+    print_options.last_group = last;
     close_and_show_main_window(p);
 }
 
-void on_form2_cancel_clicked(Program& p) {
-    p.state.form2.biaozi = PrintOptionsState::kCancelled;
+void on_print_options_cancelled(Program& p) {
+    p.state.print_options.dialog_answer = DialogAnswer::Cancelled;
     close_and_show_main_window(p);
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/ports.h"
+#include "base/ports.h"
 
 class QPainter;
 class QPrinter;
@@ -16,7 +16,7 @@ class QPrinter;
 namespace eqbond {
 
 class QtPrinter : public PrinterSink {
-public:
+  public:
     // On the system's default printer, looked up anew for every document.
     QtPrinter();
     // Into a PDF file at `pdf_path` (A4).
@@ -37,7 +37,7 @@ public:
     // The typeface asked for, or an installed Song/Ming-style CJK face in its place.
     static QFont song_font(const QString& family, double points, bool bold);
 
-private:
+  private:
     struct Line {
         QFont font;
         QString text;

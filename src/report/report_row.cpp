@@ -1,7 +1,7 @@
 #include "report/report_row.h"
 
+#include "base/record_store.h"
 #include "records/group_entry.h"
-#include "records/record_store.h"
 
 namespace eqbond {
 

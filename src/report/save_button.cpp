@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "app/program.h"
-#include "report/report_texts.h"
+#include "base/program.h"
+#include "base/texts.h"
 #include "report/text_report.h"
 
 namespace eqbond {
@@ -57,7 +57,7 @@ bool replace_file(const QString& path, const QByteArray& bytes) {
 }
 
 void on_save_clicked(Program& p) {
-    if (p.state.ui.Picture2.visible) {
+    if (p.state.main_window.work_view == WorkView::Chart) {
         save_chart_bitmap(p);
     } else {
         save_text_report(p);

@@ -2,9 +2,9 @@
 
 #include <QTextCodec>
 
-#include "records/record_store.h"
+#include "base/record_store.h"
+#include "base/texts.h"
 #include "report/report_row.h"
-#include "report/report_texts.h"
 
 namespace eqbond {
 

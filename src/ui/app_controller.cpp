@@ -3,9 +3,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "app/startup.h"
 #include "link/qt_serial_line.h"
 #include "link/receive_dispatcher.h"
+#include "program/startup.h"
 #include "report/print_options.h"
 #include "report/qt_printer.h"
 #include "report/save_button.h"
@@ -119,7 +119,7 @@ void AppController::run_print_options_dialog(Program& program) {
     unload_main_window();
     QEventLoop wait;
     connect(&dialog, &QDialog::finished, &wait, &QEventLoop::quit);
-    while (program.state.form2.biaozi == PrintOptionsState::kOpen) {
+    while (program.state.print_options.dialog_answer == DialogAnswer::Open) {
         if (wait.exec() != 0) break;  // the application is quitting
     }
     program.ports.message_box = main_messages;

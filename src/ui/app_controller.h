@@ -3,7 +3,7 @@
 #include <QObject>
 #include <memory>
 
-#include "app/program.h"
+#include "base/program.h"
 #include "link/port_table.h"
 
 namespace eqbond {

@@ -1,6 +1,6 @@
 #pragma once
-// Form1, the main window: built to the layout table, it forwards every event to its core handler
-// and then shows the core's control state. It holds no program logic.
+// The main window: built to the layout table, it forwards every event to its core handler and
+// then shows the view computed from the core's state. It holds no program logic.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,7 +10,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/program.h"
+#include "base/program.h"
+#include "program/program_timers.h"
 
 namespace eqbond::ui {
 
@@ -24,19 +25,19 @@ class MainWindow : public QWidget {
 
     // Runs one core handler, then shows the state it left.
     void run(const std::function<void(Program&)>& handler);
-    // Copies the core's control state onto the widgets.
+    // Copies the view of the core's state onto the widgets.
     void show_state();
 
     // Loading starts the timers at their design periods; unloading stops them.
-    void start_timers();
-    void stop_timers();
+    void start_timers() { timers_->start(); }
+    void stop_timers() { timers_->stop(); }
+    QTimer* timer(TimerId id) const { return timers_->timer(id); }
 
     ChartWidget* chart() const { return chart_; }
     // A loaded window's chart box starts blank on its design colour; the next redraw paints it.
     void clear_chart();
     // Centres the window on its screen, as on its first show.
     void centre_on_screen();
-    QTimer* timer(int number) const;
 
     // Hooks for the buttons whose handlers live outside the window (save, print).
     std::function<void()> on_save;
@@ -44,23 +45,30 @@ class MainWindow : public QWidget {
 
   private:
     void build();
+    void build_statistics_box();
+    void build_reading_box();
+    void build_bottom_boxes();
+    void build_button_boxes();
+    void build_work_area();
     void connect_events();
-    void add_timer(int number, std::function<void(Program&)> tick);
-    void sync_timers();
     void paint_chart_if_drawn();
 
     Program& program_;
-    std::vector<std::pair<int, QTimer*>> timers_;
+    ProgramTimers* timers_ = nullptr;
 
-    QLabel *Label1_, *Label2_, *Label3_, *Label5_, *Label6_, *Label8_, *Label15_, *Label16_,
-        *Label17_, *Label18_, *Label20_;
-    QPushButton *Command1_, *Command3_, *Command4_, *Command5_, *Command6_, *Command7_, *Command8_,
-        *Command10_, *Command12_, *Command13_, *Command14_, *Command15_;
-    QLineEdit *Text1_, *Text2_;
-    IndicatorWidget* Shape1_;
+    QLabel *max_label_, *min_label_, *average_label_, *battery_warning_label_, *reading_label_,
+        *reading_kind_label_, *port_name_label_, *port_status_label_, *link_status_label_,
+        *activity_label_, *banner_label_;
+    QPushButton *test_button_, *verify_button_, *save_button_, *read_button_, *clear_button_,
+        *print_button_, *backlight_button_, *reset_button_, *previous_page_button_,
+        *next_page_button_, *go_to_page_button_, *lock_button_;
+    QLineEdit *page_field_, *threshold_field_;
+    IndicatorWidget* alarm_indicator_;
     ChartWidget* chart_;
-    QPlainTextEdit* RichTextBox1_;
-    QProgressBar* ProgressBar1_;
+    QPlainTextEdit* listing_;
+    QProgressBar* progress_bar_;
+    QWidget *statistics_box_, *alarm_box_, *paging_box_, *status_box_, *data_box_, *instrument_box_,
+        *logo_, *work_area_, *statistics_backdrop_, *reading_box_;
     uint64_t painted_generation_ = 0;
     std::vector<ChartItem> painted_list_;
     Rgb painted_background_;

@@ -8,8 +8,9 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "base/texts.h"
+#include "program/window_views.h"
 #include "report/print_options.h"
-#include "report/report_texts.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -41,45 +42,53 @@ PrintOptionsDialog::PrintOptionsDialog(Program& program, QWidget* parent)
 }
 
 void PrintOptionsDialog::build() {
-    const Form2Controls design;
-    auto* Frame1 =
-        placed(new QGroupBox(QStringLiteral("打印信息"), this), "Frame1", 240, 480, 2295, 1455);
-    Label1_ = placed(new QLabel(design.Label1, Frame1), "Label1", 120, 240, 1935, 255);
-    Label3_ = placed(new QLabel(design.Label3, Frame1), "Label3", 120, 600, 1575, 255);
-    placed(new QLabel(QStringLiteral("每页可打印:168组"), Frame1), "Label2", 120, 960, 1815, 255);
+    const PrintOptionsView design = print_options_view(ProgramState{});
+    auto* info_box =
+        placed(new QGroupBox(text::kPrintInfoBox, this), "Frame1", 240, 480, 2295, 1455);
+    group_count_label_ =
+        placed(new QLabel(design.group_count_label, info_box), "Label1", 120, 240, 1935, 255);
+    page_count_label_ =
+        placed(new QLabel(design.page_count_label, info_box), "Label3", 120, 600, 1575, 255);
+    placed(new QLabel(text::kGroupsPerPageNote, info_box), "Label2", 120, 960, 1815, 255);
 
-    auto* Frame2 =
-        placed(new QGroupBox(QStringLiteral("自定义"), this), "Frame2", 2880, 480, 3975, 1455);
-    Option1_ = placed(new QRadioButton(Frame2), "Option1", 240, 360, 255, 255);
-    placed(new QLabel(QStringLiteral("从"), Frame2), "Label4", 720, 360, 255, 495);
-    Text1_ = placed(new QLineEdit(design.Text1, Frame2), "Text1", 960, 240, 975, 375);
-    placed(new QLabel(QStringLiteral("到"), Frame2), "Label5", 2040, 360, 375, 375);
-    Text2_ = placed(new QLineEdit(design.Text2, Frame2), "Text2", 2400, 240, 855, 375);
-    placed(new QLabel(QStringLiteral("组"), Frame2), "Label6", 3360, 360, 375, 255);
-    Option2_ = placed(new QRadioButton(Frame2), "Option2", 240, 840, 255, 375);
-    auto* Label7 =
-        placed(new QLabel(QStringLiteral("全部"), Frame2), "Label7", 720, 960, 1695, 375);
-    Label7->setBuddy(Option2_);
+    auto* range_box = placed(new QGroupBox(text::kRangeBox, this), "Frame2", 2880, 480, 3975, 1455);
+    range_option_ = placed(new QRadioButton(range_box), "Option1", 240, 360, 255, 255);
+    placed(new QLabel(text::kRangeFrom, range_box), "Label4", 720, 360, 255, 495);
+    first_group_field_ =
+        placed(new QLineEdit(design.first_group_field, range_box), "Text1", 960, 240, 975, 375);
+    placed(new QLabel(text::kRangeTo, range_box), "Label5", 2040, 360, 375, 375);
+    last_group_field_ =
+        placed(new QLineEdit(design.last_group_field, range_box), "Text2", 2400, 240, 855, 375);
+    placed(new QLabel(text::kGroupUnit, range_box), "Label6", 3360, 360, 375, 255);
+    all_option_ = placed(new QRadioButton(range_box), "Option2", 240, 840, 255, 375);
+    auto* all_label =
+        placed(new QLabel(text::kAllGroups, range_box), "Label7", 720, 960, 1695, 375);
+    all_label->setBuddy(all_option_);
     auto* options = new QButtonGroup(this);
-    options->addButton(Option1_);
-    options->addButton(Option2_);
+    options->addButton(range_option_);
+    options->addButton(all_option_);
 
-    Command1_ =
-        placed(new QPushButton(QStringLiteral("打印"), this), "Command1", 1680, 2520, 975, 495);
-    Command2_ =
-        placed(new QPushButton(QStringLiteral("取消"), this), "Command2", 4560, 2520, 975, 495);
-    Command1_->setDefault(true);
+    print_button_ =
+        placed(new QPushButton(text::kPrintButton, this), "Command1", 1680, 2520, 975, 495);
+    cancel_button_ =
+        placed(new QPushButton(text::kCancelButton, this), "Command2", 4560, 2520, 975, 495);
+    print_button_->setDefault(true);
 
-    connect(Command1_, &QPushButton::clicked, this, [this] { run(on_form2_print_clicked); });
-    connect(Command2_, &QPushButton::clicked, this, [this] { run(on_form2_cancel_clicked); });
-    Form2Controls& ui = program_.state.form2.ui;
-    connect(Text1_, &QLineEdit::textEdited, this, [&ui](const QString& t) { ui.Text1 = t; });
-    connect(Text2_, &QLineEdit::textEdited, this, [&ui](const QString& t) { ui.Text2 = t; });
-    connect(Option1_, &QRadioButton::toggled, this, [&ui](bool on) { ui.Option1 = on; });
+    connect(print_button_, &QPushButton::clicked, this,
+            [this] { run(on_print_options_confirmed); });
+    connect(cancel_button_, &QPushButton::clicked, this,
+            [this] { run(on_print_options_cancelled); });
+    PrintOptionsControls& controls = program_.state.print_options.controls;
+    connect(first_group_field_, &QLineEdit::textEdited, this,
+            [&controls](const QString& t) { controls.first_group_text = t; });
+    connect(last_group_field_, &QLineEdit::textEdited, this,
+            [&controls](const QString& t) { controls.last_group_text = t; });
+    connect(range_option_, &QRadioButton::toggled, this,
+            [&controls](bool on) { controls.range_chosen = on; });
 }
 
 void PrintOptionsDialog::load() {
-    form2_load(program_);
+    load_print_options(program_);
     show_state();
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -87,15 +96,17 @@ void PrintOptionsDialog::load() {
 }
 
 void PrintOptionsDialog::show_state() {
-    const PrintOptionsState& form2 = program_.state.form2;
-    Label1_->setText(form2.ui.Label1);
-    Label3_->setText(form2.ui.Label3);
-    set_text(Text1_, form2.ui.Text1);
-    set_text(Text2_, form2.ui.Text2);
-    (form2.ui.Option1 ? Option1_ : Option2_)->setChecked(true);
-    QLineEdit* selected = form2.selected_field == PrintOptionsState::Field::Text1   ? Text1_
-                          : form2.selected_field == PrintOptionsState::Field::Text2 ? Text2_
-                                                                                    : nullptr;
+    const PrintOptionsView view = print_options_view(program_.state);
+    group_count_label_->setText(view.group_count_label);
+    page_count_label_->setText(view.page_count_label);
+    set_text(first_group_field_, view.first_group_field);
+    set_text(last_group_field_, view.last_group_field);
+    (view.range_chosen ? range_option_ : all_option_)->setChecked(true);
+    using Field = PrintOptionsState::Field;
+    const Field field = program_.state.print_options.selected_field;
+    QLineEdit* selected = field == Field::FirstGroup  ? first_group_field_
+                          : field == Field::LastGroup ? last_group_field_
+                                                      : nullptr;
     if (selected) {
         selected->setFocus();
         selected->selectAll();
@@ -105,15 +116,15 @@ void PrintOptionsDialog::show_state() {
 void PrintOptionsDialog::run(void (*handler)(Program&)) {
     handler(program_);
     show_state();
-    if (!program_.state.form2.open) {
-        QDialog::done(program_.state.form2.biaozi == PrintOptionsState::kPrint ? Accepted
-                                                                               : Rejected);
+    if (!program_.state.print_options.open) {
+        const bool printing = program_.state.print_options.dialog_answer == DialogAnswer::Print;
+        QDialog::done(printing ? Accepted : Rejected);
     }
 }
 
 void PrintOptionsDialog::reject() {
-    if (program_.state.form2.open) {
-        run(on_form2_cancel_clicked);
+    if (program_.state.print_options.open) {
+        run(on_print_options_cancelled);
     } else {
         QDialog::reject();
     }

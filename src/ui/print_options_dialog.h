@@ -3,7 +3,7 @@
 // the core's state. Closing it by the title bar or Escape counts as its cancel button.
 #include <QDialog>
 
-#include "app/program.h"
+#include "base/program.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,7 @@ namespace eqbond::ui {
 
 class PrintOptionsDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit PrintOptionsDialog(Program& program, QWidget* parent = nullptr);
 
     // Form2's load: design values and the counts of groups and pages.
@@ -22,19 +22,19 @@ public:
     // Copies the core's dialog state onto the widgets.
     void show_state();
 
-public slots:
+  public slots:
     void reject() override;
 
-private:
+  private:
     void build();
     // Runs a core handler, shows its state and closes once the dialog has answered.
     void run(void (*handler)(Program&));
 
     Program& program_;
-    QLabel *Label1_ = nullptr, *Label3_ = nullptr;
-    QLineEdit *Text1_ = nullptr, *Text2_ = nullptr;
-    QRadioButton *Option1_ = nullptr, *Option2_ = nullptr;
-    QPushButton *Command1_ = nullptr, *Command2_ = nullptr;
+    QLabel *group_count_label_ = nullptr, *page_count_label_ = nullptr;
+    QLineEdit *first_group_field_ = nullptr, *last_group_field_ = nullptr;
+    QRadioButton *range_option_ = nullptr, *all_option_ = nullptr;
+    QPushButton *print_button_ = nullptr, *cancel_button_ = nullptr;
 };
 
 }  // namespace eqbond::ui

@@ -5,22 +5,24 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "base/texts.h"
+
 namespace eqbond::ui {
 
 void QtMessageBox::show(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
     box.setObjectName(QStringLiteral("SystemMessage"));
     // Cancel, Try Again, Continue, in the words of this interface.
-    box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole)->setObjectName("Cancel");
-    box.addButton(QStringLiteral("重试"), QMessageBox::AcceptRole)->setObjectName("TryAgain");
-    box.addButton(QStringLiteral("继续"), QMessageBox::AcceptRole)->setObjectName("Continue");
+    box.addButton(text::kCancelButton, QMessageBox::RejectRole)->setObjectName("Cancel");
+    box.addButton(text::kTryAgainButton, QMessageBox::AcceptRole)->setObjectName("TryAgain");
+    box.addButton(text::kContinueButton, QMessageBox::AcceptRole)->setObjectName("Continue");
     box.exec();
 }
 
 void QtMessageBox::notify(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
     box.setObjectName(QStringLiteral("SystemNotice"));
-    box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole)->setObjectName("Ok");
+    box.addButton(text::kOkButton, QMessageBox::AcceptRole)->setObjectName("Ok");
     box.exec();
 }
 

@@ -2,26 +2,26 @@
 // Message boxes and file dialogs on Qt Widgets.
 #include <QWidget>
 
-#include "app/ports.h"
+#include "base/ports.h"
 
 namespace eqbond::ui {
 
 class QtMessageBox : public MessageBox {
-public:
+  public:
     explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
     void show(const QString& title, const QString& text) override;
     void notify(const QString& title, const QString& text) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 
 class QtFileDialogs : public FileDialogs {
-public:
+  public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
     std::optional<QString> choose_save_file(const SaveRequest& request) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

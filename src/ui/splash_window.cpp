@@ -17,7 +17,7 @@ constexpr int kTimer2Period = 500;
 
 // A picture box that reports a click: press and release inside it.
 class PictureBox : public ClickOnRelease<QLabel> {
-public:
+  public:
     PictureBox(const QString& picture, std::function<void()> on_click, QWidget* parent)
         : ClickOnRelease<QLabel>(std::move(on_click), parent) {
         const QPixmap pixmap(picture);
@@ -42,20 +42,20 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     setFixedSize(px(11880), px(6870));
 
     auto on_click = [this] { picture_clicked(); };
-    Picture2_ = new PictureBox(QStringLiteral(":/eqbond/splash2.png"), on_click, this);
-    Picture2_->setObjectName(QStringLiteral("Picture2"));
-    place(Picture2_, 0, 0, 11895, 6975);
-    Picture1_ = new PictureBox(QStringLiteral(":/eqbond/splash1.png"), on_click, this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    place(Picture1_, 0, -120, 11895, 6975);
-    Picture1_->raise();  // in front of Picture2
+    rear_picture_ = new PictureBox(QStringLiteral(":/eqbond/splash2.png"), on_click, this);
+    rear_picture_->setObjectName(QStringLiteral("Picture2"));
+    place(rear_picture_, 0, 0, 11895, 6975);
+    front_picture_ = new PictureBox(QStringLiteral(":/eqbond/splash1.png"), on_click, this);
+    front_picture_->setObjectName(QStringLiteral("Picture1"));
+    place(front_picture_, 0, -120, 11895, 6975);
+    front_picture_->raise();  // in front of Picture2
 
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer2_ = new QTimer(this);
-    Timer2_->setObjectName(QStringLiteral("Timer2"));
-    connect(Timer1_, &QTimer::timeout, this, &SplashWindow::timer1_tick);
-    connect(Timer2_, &QTimer::timeout, this, &SplashWindow::timer2_tick);
+    blink_delay_timer_ = new QTimer(this);
+    blink_delay_timer_->setObjectName(QStringLiteral("Timer1"));
+    blink_timer_ = new QTimer(this);
+    blink_timer_->setObjectName(QStringLiteral("Timer2"));
+    connect(blink_delay_timer_, &QTimer::timeout, this, &SplashWindow::start_blinking);
+    connect(blink_timer_, &QTimer::timeout, this, &SplashWindow::toggle_rear_picture);
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {
@@ -63,22 +63,22 @@ void SplashWindow::showEvent(QShowEvent* event) {
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    Timer2_->stop();
-    Timer1_->start(kTimer1Period);
+    blink_timer_->stop();
+    blink_delay_timer_->start(kTimer1Period);
 }
 
-void SplashWindow::timer1_tick() {
-    Timer2_->start(kTimer2Period);
-    Timer1_->stop();
+void SplashWindow::start_blinking() {
+    blink_timer_->start(kTimer2Period);
+    blink_delay_timer_->stop();
 }
 
-void SplashWindow::timer2_tick() {
-    Picture2_->setHidden(!Picture2_->isHidden());
+void SplashWindow::toggle_rear_picture() {
+    rear_picture_->setHidden(!rear_picture_->isHidden());
 }
 
 void SplashWindow::picture_clicked() {
-    Timer1_->stop();
-    Timer2_->stop();
+    blink_delay_timer_->stop();
+    blink_timer_->stop();
     hide();
     emit clicked();
 }

@@ -11,31 +11,31 @@ namespace eqbond::ui {
 
 class SplashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
-    QTimer* timer1() const { return Timer1_; }
-    QTimer* timer2() const { return Timer2_; }
-    QLabel* picture(int number) const { return number == 1 ? Picture1_ : Picture2_; }
+    QTimer* blink_delay_timer() const { return blink_delay_timer_; }
+    QTimer* blink_timer() const { return blink_timer_; }
+    QLabel* picture(int number) const { return number == 1 ? front_picture_ : rear_picture_; }
 
     // Timer1, once after 2000 ms: starts Timer2 at 500 ms and stops itself.
-    void timer1_tick();
+    void start_blinking();
     // Timer2, every 500 ms: shows the rear picture when hidden, hides it when shown.
-    void timer2_tick();
+    void toggle_rear_picture();
     // A click on either picture: timers stopped, window hidden, then `clicked`.
     void picture_clicked();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
-    QLabel* Picture1_ = nullptr;
-    QLabel* Picture2_ = nullptr;
-    QTimer* Timer1_ = nullptr;
-    QTimer* Timer2_ = nullptr;
+  private:
+    QLabel* front_picture_ = nullptr;
+    QLabel* rear_picture_ = nullptr;
+    QTimer* blink_delay_timer_ = nullptr;
+    QTimer* blink_timer_ = nullptr;
 };
 
 }  // namespace eqbond::ui

@@ -6,14 +6,16 @@
 #include <map>
 #include <vector>
 
-#include "app/program.h"
-#include "link/protocol.h"
-#include "link/serial_line.h"
+#include "base/program.h"
+#include "base/protocol.h"
+#include "base/serial_line.h"
+#include "base/texts.h"
+#include "program/window_views.h"
 
 namespace eqbond::test {
 
 class FakeLine : public SerialLine {
-public:
+  public:
     // Open outcome per COM number; numbers not listed are invalid.
     std::map<int, OpenOutcome> outcomes;
     std::vector<QByteArray> written;
@@ -26,7 +28,7 @@ public:
         ++closes;
         open_ = false;
     }
-    void set_number(int port_no) override { number = port_no; }
+    void set_number(int port_number) override { number = port_number; }
     OpenOutcome open() override {
         ++opens;
         auto it = outcomes.find(number);
@@ -46,8 +48,9 @@ public:
         ++discards;
         incoming.clear();
     }
-    QString device_name(int port_no) const override {
-        return outcomes.count(port_no) ? QStringLiteral("/dev/fake%1").arg(port_no) : QString();
+    QString device_name(int port_number) const override {
+        return outcomes.count(port_number) ? QStringLiteral("/dev/fake%1").arg(port_number)
+                                           : QString();
     }
     void rescan_ports() override { ++rescans; }
 
@@ -60,12 +63,14 @@ public:
 };
 
 class FakeMessageBox : public MessageBox {
-public:
+  public:
     std::vector<std::pair<QString, QString>> shown;
-    void show(const QString& title, const QString& text) override { shown.emplace_back(title, text); }
+    void show(const QString& title, const QString& text) override {
+        shown.emplace_back(title, text);
+    }
 };
 
-// A program over fakes, with the line opened at `port` by the start-up routine's com_st.
+// A program over fakes, with the line opened at `port` by the start-up routine's open_next_port.
 struct FakeProgram {
     FakeLine line;
     FakeMessageBox messages;

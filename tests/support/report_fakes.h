@@ -7,8 +7,8 @@
 #include <ostream>
 #include <vector>
 
-#include "app/startup.h"
-#include "records/record_store.h"
+#include "base/record_store.h"
+#include "program/startup.h"
 #include "report/print_options.h"
 #include "support/fake_ports.h"
 #include "support/qstring_printer.h"
@@ -24,7 +24,7 @@ namespace eqbond::test {
 
 // Records every call; can be told to have no printer or to fail at a given point.
 class FakePrinter : public PrinterSink {
-public:
+  public:
     struct Call {
         enum class Kind { Begin, Font, Line, NewPage, End, Abort } kind;
         QString text;  // the line, or the font family
@@ -82,13 +82,13 @@ public:
         return n;
     }
 
-private:
+  private:
     int lines_ = 0;
     bool failed_ = false;
 };
 
 class FakeFileDialogs : public FileDialogs {
-public:
+  public:
     std::optional<QString> answer;  // nothing: the user cancels
     std::vector<SaveRequest> asked;
     std::optional<QString> choose_save_file(const SaveRequest& request) override {
@@ -99,7 +99,7 @@ public:
 
 // Writes a small stand-in for the bitmap, or fails when told to.
 class FakeChartImage : public ChartImage {
-public:
+  public:
     bool fails = false;
     std::vector<QString> saved_to;
     bool save_bitmap(const QString& path) override {
@@ -113,7 +113,7 @@ public:
 // The window system as the print button sees it: the dialog's load, the main window's unload
 // and load, and in between what `operator_acts` does in the dialog.
 class FakeWindowHost : public WindowHost {
-public:
+  public:
     std::function<void(Program&)> operator_acts;
     int unloads = 0, shows = 0;
     Program* program = nullptr;
@@ -130,11 +130,11 @@ public:
         load_main_window(*program);
     }
     void run_print_options_dialog(Program& p) override {
-        form2_load(p);
+        load_print_options(p);
         unload_main_window();
         // The operator answers within a few attempts (a rejected entry keeps the dialog open).
-        for (int attempt = 0; attempt < 5 && p.state.form2.biaozi == PrintOptionsState::kOpen;
-             ++attempt) {
+        for (int attempt = 0;
+             attempt < 5 && p.state.print_options.dialog_answer == DialogAnswer::Open; ++attempt) {
             main_window_shown_while_dialog_open |= main_window_shown;
             if (operator_acts) operator_acts(p);
         }
@@ -181,7 +181,7 @@ inline void put_groups(RecordStore& store, int n) {
             QStringLiteral(" %1.%2Ω").arg(g / 1000).arg(g % 1000 * 10, 4, 10, QLatin1Char('0'));
         put_group(store, g, value, "24/05/17", "09:05");
     }
-    store.form2zushu = static_cast<int16_t>(n);
+    store.last_stored_group = static_cast<int16_t>(n);
 }
 
 }  // namespace eqbond::test

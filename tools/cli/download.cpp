@@ -8,14 +8,15 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "cli/exit_codes.h"
 #include "cli/pdf_output.h"
 #include "cli/progress.h"
 #include "cli/session_setup.h"
 #include "link/instrument_buttons.h"
-#include "link/qt_link_session.h"
 #include "link/receive_dispatcher.h"
+#include "program/event_wait.h"
+#include "program/qt_link_session.h"
 #include "report/csv_report.h"
 #include "report/text_report.h"
 
@@ -25,31 +26,40 @@ namespace {
 
 enum class ReadOutcome { Complete, LinkLost };
 
-// Presses the read button and waits for the read to finish, or for `stall_ms` without a group.
+// Presses the read button and waits for the read to finish. A read that paused itself because the
+// instrument fell silent is continued once the instrument answers again; `stall_ms` without a new
+// group ends the wait.
 ReadOutcome read_all_groups(LinkSession& session, int stall_ms, Progress& progress) {
     Program& program = session.program();
     const LinkState& link = program.state.link;
-    const int total = std::min(link.group_total, kLastReadableGroup);
+    const int total = std::min(link.instrument_group_count, kLastReadableGroup);
     on_read_clicked(program);
-    if (link.reading == 1 && (link.group_total == 0 || link.group_total == 65535)) {
+    if (link.reading() &&
+        (link.instrument_group_count == 0 || link.instrument_group_count == 65535)) {
         on_read_clicked(program);  // nothing stored: pause the read the button left open
         return ReadOutcome::Complete;
     }
     QElapsedTimer since_progress;
     since_progress.start();
     int last_next = link.next_group;
-    const bool finished = session.wait_until(
-        [&] {
-            if (link.next_group != last_next) {
-                last_next = link.next_group;
-                since_progress.restart();
-                progress.update(link.next_group - 1, total);
-            }
-            return link.reading == 0 || since_progress.elapsed() > stall_ms;
-        },
-        INT32_MAX);
+    const auto stalled = [&] {
+        if (link.next_group != last_next) {
+            last_next = link.next_group;
+            since_progress.restart();
+            progress.update(link.next_group - 1, total);
+        }
+        return since_progress.elapsed() > stall_ms;
+    };
+    for (;;) {
+        wait_until([&] { return stalled() || !link.reading(); }, INT32_MAX);
+        if (link.read_state == ReadState::Idle) break;
+        if (stalled()) return ReadOutcome::LinkLost;
+        wait_until([&] { return stalled() || (link.linked && link.reply_seen); }, INT32_MAX);
+        if (stalled()) return ReadOutcome::LinkLost;
+        on_read_clicked(program);  // continue from the pending group
+    }
     progress.finish(link.next_group - 1, total);
-    return finished && link.reading == 0 ? ReadOutcome::Complete : ReadOutcome::LinkLost;
+    return ReadOutcome::Complete;
 }
 
 bool write_file(const QString& path, const std::function<bool(QSaveFile&)>& write) {
@@ -87,7 +97,7 @@ int run_download(const DownloadOptions& options) {
         print_error(QStringLiteral("the link was lost after %1 of %2 groups and did not come back "
                                    "within %3 s; nothing written")
                         .arg(read)
-                        .arg(std::min(state.link.group_total, kLastReadableGroup))
+                        .arg(std::min(state.link.instrument_group_count, kLastReadableGroup))
                         .arg(options.timeout_seconds));
         return kLinkLost;
     }

@@ -6,11 +6,12 @@
 #include <atomic>
 #include <csignal>
 
+#include "base/protocol.h"
+#include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
-#include "link/protocol.h"
-#include "link/qt_link_session.h"
-#include "records/value_format.h"
+#include "program/event_wait.h"
+#include "program/qt_link_session.h"
 #include "report/csv_report.h"
 
 namespace eqbond::cli {
@@ -39,23 +40,22 @@ int run_live(const LiveOptions& options) {
                     QStringLiteral("kind")});
     out.flush();
     int printed = 0;
-    session.after_receive = [&](const Program& program) {
-        const LinkState& link = program.state.link;
-        if (link.reading != 0) return;
-        if (link.raw_kind != kind::kMeasurement && link.raw_kind != kind::kLeadResistance) return;
+    session.after_receive = [&](const Program& program, const Reply& reply) {
+        if (program.state.link.reading()) return;
+        if (reply.kind != kind::kMeasurement && reply.kind != kind::kLeadResistance) return;
         if (options.count > 0 && printed >= options.count) return;
-        const QString text = format_resistance(link.raw_value);
+        const QString text = format_resistance(reply.value);
         out << csv_row({QDateTime::currentDateTime().toString(Qt::ISODate),
-                        QString::number(link.raw_value), text,
-                        link.raw_kind == kind::kMeasurement ? QStringLiteral("measurement")
-                                                            : QStringLiteral("lead")});
+                        QString::number(reply.value), text,
+                        reply.kind == kind::kMeasurement ? QStringLiteral("measurement")
+                                                         : QStringLiteral("lead")});
         out.flush();
         ++printed;
     };
     bool link_was_up = true;
-    session.wait_until(
+    wait_until(
         [&] {
-            const bool up = session.program().state.link.linked == 1;
+            const bool up = session.program().state.link.linked;
             if (up != link_was_up) {
                 print_error(up ? QStringLiteral("instrument found again")
                                : QStringLiteral("link lost; searching for the instrument"));

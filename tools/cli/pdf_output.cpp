@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "records/record_store.h"
+#include "base/record_store.h"
 #include "report/print_layout.h"
 #include "report/qt_printer.h"
 

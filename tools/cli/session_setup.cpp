@@ -2,7 +2,8 @@
 
 #include <QTextStream>
 
-#include "link/qt_link_session.h"
+#include "program/event_wait.h"
+#include "program/qt_link_session.h"
 
 namespace eqbond::cli {
 
@@ -21,7 +22,7 @@ PortTable port_table_for(const QStringList& ports) {
 
 bool wait_for_instrument(LinkSession& session, int timeout_seconds) {
     const LinkState& link = session.program().state.link;
-    return session.wait_until([&] { return link.linked == 1; }, timeout_seconds * 1000);
+    return wait_until([&] { return link.linked; }, timeout_seconds * 1000);
 }
 
 void print_error(const QString& message) {

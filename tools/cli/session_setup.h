@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/ports.h"
+#include "base/ports.h"
 #include "link/port_table.h"
 
 namespace eqbond {

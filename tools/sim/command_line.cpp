@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <climits>
 
-#include "link/protocol.h"
+#include "base/protocol.h"
 #include "sim/stored_groups.h"
 
 namespace eqbond::sim {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "link/protocol.h"
+#include "base/protocol.h"
 #include "sim/fault_injector.h"
 #include "sim/line_pacer.h"
 #include "sim/pseudo_terminal.h"

@@ -7,10 +7,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "base/protocol.h"
+#include "base/record_store.h"
+#include "base/value_format.h"
 #include "integration/support/wait.h"
-#include "link/protocol.h"
-#include "records/record_store.h"
-#include "records/value_format.h"
 #include "report/text_report.h"
 #include "sim/instrument_simulator.h"
 #include "support/qstring_printer.h"

@@ -2,11 +2,11 @@
 // says so, and shows what its replies to the polls carry.
 #include <gtest/gtest.h>
 
+#include "base/value_format.h"
 #include "integration/support/headless_program.h"
 #include "integration/support/linked_instrument.h"
 #include "integration/support/wait.h"
 #include "link/instrument_buttons.h"
-#include "records/value_format.h"
 #include "sim/stored_groups.h"
 
 namespace eqbond::test {
@@ -33,16 +33,18 @@ TEST(FindAndLive, FindsTheInstrumentAndFollowsItsReadings) {
     ASSERT_TRUE(instrument.start());
     HeadlessProgram program(ports_with_instrument_at_com8(instrument.path()));
     program.load();
-    MainControls& ui = program.ui();
+    const auto ui = [&] { return program.ui(); };
 
-    ASSERT_TRUE(wait_until([&] { return ui.Label17.caption == text::kLinked; }, kFindDeadlineMs));
-    EXPECT_EQ(ui.Label15.caption, QStringLiteral("COM8"));
-    EXPECT_EQ(ui.Label16.caption, text::kPortOpen);
-    EXPECT_EQ(ui.Label18.caption, QString());
+    ASSERT_TRUE(
+        wait_until([&] { return ui().link_status_label == text::kLinked; }, kFindDeadlineMs));
+    EXPECT_EQ(ui().port_name_label, QStringLiteral("COM8"));
+    EXPECT_EQ(ui().port_status_label, text::kPortOpen);
+    EXPECT_EQ(ui().activity_label, QString());
 
     // Before the test button the instrument answers with its status.
-    ASSERT_TRUE(wait_until([&] { return program.link().group_total == 17; }, kReplyDeadlineMs));
-    EXPECT_EQ(ui.Label6.caption, text::kIdleReading);
+    ASSERT_TRUE(
+        wait_until([&] { return program.link().instrument_group_count == 17; }, kReplyDeadlineMs));
+    EXPECT_EQ(ui().reading_label, text::kIdleReading);
 
     struct Step {
         const char* what;
@@ -65,16 +67,18 @@ TEST(FindAndLive, FindsTheInstrumentAndFollowsItsReadings) {
     for (const Step& step : steps) {
         step.act();
         EXPECT_TRUE(wait_until(
-            [&] { return ui.Label6.caption == step.reading && ui.Label8.caption == step.marker; },
+            [&] {
+                return ui().reading_label == step.reading && ui().reading_kind_label == step.marker;
+            },
             kReplyDeadlineMs))
-            << step.what << ": Label6 \"" << ui.Label6.caption.toStdString() << "\", Label8 \""
-            << ui.Label8.caption.toStdString() << "\"";
+            << step.what << ": Label6 \"" << ui().reading_label.toStdString() << "\", Label8 \""
+            << ui().reading_kind_label.toStdString() << "\"";
     }
     EXPECT_EQ(program.state().stats.max_text, text::kOverload);
-    EXPECT_FALSE(ui.Label5.visible);
+    EXPECT_FALSE(ui().battery_warning_visible);
 
     instrument->config().battery = 1;
-    EXPECT_TRUE(wait_until([&] { return ui.Label5.visible; }, kReplyDeadlineMs));
+    EXPECT_TRUE(wait_until([&] { return ui().battery_warning_visible; }, kReplyDeadlineMs));
 }
 
 TEST(FindAndLive, BacklightAndResetReachTheInstrument) {
@@ -82,7 +86,7 @@ TEST(FindAndLive, BacklightAndResetReachTheInstrument) {
     ASSERT_TRUE(instrument.start());
     HeadlessProgram program(ports_with_instrument_at_com8(instrument.path()));
     program.load();
-    ASSERT_TRUE(wait_until([&] { return program.link().linked == 1; }, kFindDeadlineMs));
+    ASSERT_TRUE(wait_until([&] { return program.link().linked; }, kFindDeadlineMs));
 
     program.click(on_backlight_clicked);
     ASSERT_TRUE(wait_until([&] { return instrument->backlight_on(); }, kReplyDeadlineMs));
@@ -105,10 +109,10 @@ TEST(FindAndLive, AnEmptyInstrumentIsReportedWhateverCountItGivesForNone) {
         ASSERT_TRUE(instrument.start());
         HeadlessProgram program(ports_with_instrument_at_com8(instrument.path()));
         program.load();
-        program.link().group_total = 5;  // a count the status reply must replace
-        ASSERT_TRUE(wait_until([&] { return program.link().linked == 1; }, kFindDeadlineMs));
-        ASSERT_TRUE(
-            wait_until([&] { return program.link().group_total == none_count; }, kReplyDeadlineMs))
+        program.link().instrument_group_count = 5;  // a count the status reply must replace
+        ASSERT_TRUE(wait_until([&] { return program.link().linked; }, kFindDeadlineMs));
+        ASSERT_TRUE(wait_until([&] { return program.link().instrument_group_count == none_count; },
+                               kReplyDeadlineMs))
             << none_count;
         program.click(on_read_clicked);
         ASSERT_EQ(program.messages().shown.size(), 1u) << none_count;

@@ -64,17 +64,17 @@ TEST_P(Read, StoresEveryGroupAsTheInstrumentSentIt) {
     program.load();
     LinkState& link = program.link();
     // A lost probe reply only delays the link; wait for the count the read depends on.
-    ASSERT_TRUE(wait_until([&] { return link.linked == 1 && link.group_total == c.groups; },
+    ASSERT_TRUE(wait_until([&] { return link.linked && link.instrument_group_count == c.groups; },
                            kFindDeadlineMs));
 
     program.click(on_read_clicked);
-    EXPECT_EQ(program.ui().Command5.caption, text::kPause);
-    ASSERT_TRUE(wait_until([&] { return link.reading == 0; }, kReadDeadlineMs))
+    EXPECT_EQ(program.ui().read_button, text::kPause);
+    ASSERT_TRUE(wait_until([&] { return link.reading() == false; }, kReadDeadlineMs))
         << "stopped at group " << link.next_group << " of " << c.groups;
 
     EXPECT_TRUE(store_holds(program.state().records, config.groups));
-    EXPECT_EQ(program.state().records.form2zushu, c.groups);
-    EXPECT_EQ(program.ui().Command5.caption, text::kRead);
+    EXPECT_EQ(program.state().records.last_stored_group, c.groups);
+    EXPECT_EQ(program.ui().read_button, text::kRead);
     EXPECT_EQ(program.state().history.page_count, (c.groups + 41) / 42);
     EXPECT_FALSE(program.state().records.shown(c.groups + 1));
     // Each fault asked for must have struck, or the case proves less than its name says.

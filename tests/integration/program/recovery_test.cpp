@@ -28,7 +28,7 @@ sim::SimulatorConfig instrument_with(int groups) {
 }
 
 bool linked_with_count(HeadlessProgram& program, int groups) {
-    return program.link().linked == 1 && program.link().group_total == groups;
+    return program.link().linked && program.link().instrument_group_count == groups;
 }
 
 // The instrument at `com`, every lower slot empty.
@@ -38,8 +38,8 @@ PortTable ports_with_instrument_at(int com, const QString& device) {
     return PortTable::fixed(devices);
 }
 
-// The watchdog re-opens the port numbered port_no, which names the instrument's port once the
-// search has found it there (the start-up's own COM2 leaves port_no at 6).
+// The watchdog re-opens the port numbered port_number, which names the instrument's port once the
+// search has found it there (the start-up's own COM2 leaves port_number at 6).
 TEST(Recovery, InstrumentUnpluggedMidReadComesBackAndTheReadFinishes) {
     sim::SimulatorConfig config = instrument_with(120);
     config.faults.unplug_at_group = 60;
@@ -52,15 +52,15 @@ TEST(Recovery, InstrumentUnpluggedMidReadComesBackAndTheReadFinishes) {
     HeadlessProgram program(ports_with_instrument_at(8, instrument.path()));
     program.load();
     ASSERT_TRUE(wait_until([&] { return linked_with_count(program, 120); }, kFindDeadlineMs));
-    ASSERT_EQ(program.link().port_no, 8);
+    ASSERT_EQ(program.link().port_number, 8);
 
     program.click(on_read_clicked);
     ASSERT_TRUE(wait_until([&] { return !instrument->plugged_in(); }, kReadDeadlineMs));
     ASSERT_TRUE(wait_until([&] { return !program.line().is_open(); }, kFindDeadlineMs));
-    EXPECT_EQ(program.link().reading, 1);
+    EXPECT_TRUE(program.link().reading());
     // The read watchdog keeps asking and re-opening the port; once the device is back the read
     // goes on from the group it was waiting for.
-    ASSERT_TRUE(wait_until([&] { return program.link().reading == 0; }, kReadDeadlineMs))
+    ASSERT_TRUE(wait_until([&] { return program.link().reading() == false; }, kReadDeadlineMs))
         << "stopped at group " << program.link().next_group;
     EXPECT_EQ(comebacks, 1);
     EXPECT_GE(program.error_events(), 1);
@@ -74,28 +74,28 @@ TEST(Recovery, PausedWhileUnpluggedTheReadContinuesWithTheButtonOnceFoundAgain) 
     ASSERT_TRUE(instrument.start());
     HeadlessProgram program(ports_with_instrument_at(2, instrument.path()));
     program.load();
-    MainControls& ui = program.ui();
+    const auto ui = [&] { return program.ui(); };
     ASSERT_TRUE(wait_until([&] { return linked_with_count(program, 90); }, kFindDeadlineMs));
 
     program.click(on_read_clicked);
     ASSERT_TRUE(wait_until([&] { return !instrument->plugged_in(); }, kReadDeadlineMs));
     program.click(on_read_clicked);  // pause
-    EXPECT_EQ(ui.Command5.caption, text::kContinue);
+    EXPECT_EQ(ui().read_button, text::kContinue);
     EXPECT_EQ(program.link().resume_group, 40);
-    ASSERT_TRUE(
-        wait_until([&] { return ui.Label17.caption == text::kNotLinked; }, kLinkLostDeadlineMs));
-    EXPECT_EQ(ui.Label18.caption, text::kSearching);
-    EXPECT_EQ(ui.Label6.caption, text::kNoReading);
+    ASSERT_TRUE(wait_until([&] { return ui().link_status_label == text::kNotLinked; },
+                           kLinkLostDeadlineMs));
+    EXPECT_EQ(ui().activity_label, text::kSearching);
+    EXPECT_EQ(ui().reading_label, text::kNoReading);
 
     ASSERT_TRUE(instrument->plug_in());
     const size_t codes_before = instrument->received_codes().size();
     ASSERT_TRUE(
-        wait_until([&] { return ui.Label17.caption == text::kLinked; }, kFoundAgainDeadlineMs));
-    EXPECT_EQ(ui.Label15.caption, QStringLiteral("COM2"));
+        wait_until([&] { return ui().link_status_label == text::kLinked; }, kFoundAgainDeadlineMs));
+    EXPECT_EQ(ui().port_name_label, QStringLiteral("COM2"));
 
     program.click(on_read_clicked);  // continue
-    EXPECT_EQ(ui.Command5.caption, text::kPause);
-    ASSERT_TRUE(wait_until([&] { return program.link().reading == 0; }, kReadDeadlineMs))
+    EXPECT_EQ(ui().read_button, text::kPause);
+    ASSERT_TRUE(wait_until([&] { return program.link().reading() == false; }, kReadDeadlineMs))
         << "stopped at group " << program.link().next_group;
     EXPECT_TRUE(store_holds(program.state().records, config.groups));
     // The read went on from group 40; groups 1..39 were not asked for again.
@@ -117,24 +117,24 @@ TEST(Recovery, AdapterBackUnderANewNameIsFoundWhenThePortListIsReadAgain) {
         return instrument.plugged_in() ? QStringList{instrument.pts_path()} : QStringList{};
     }));
     program.load();
-    MainControls& ui = program.ui();
+    const auto ui = [&] { return program.ui(); };
     ASSERT_TRUE(
-        wait_until([&] { return ui.Label17.caption == text::kLinked; }, kFoundAgainDeadlineMs));
-    EXPECT_EQ(ui.Label15_tooltip, first_name);
+        wait_until([&] { return ui().link_status_label == text::kLinked; }, kFoundAgainDeadlineMs));
+    EXPECT_EQ(ui().port_device, first_name);
 
     instrument.unplug();
     // Once the program has let go of the old name, another device takes it.
     ASSERT_TRUE(wait_until([&] { return !program.line().is_open(); }, kFindDeadlineMs));
     sim::PseudoTerminal squatter;
     ASSERT_TRUE(squatter.open());
-    ASSERT_TRUE(
-        wait_until([&] { return ui.Label17.caption == text::kNotLinked; }, kLinkLostDeadlineMs));
+    ASSERT_TRUE(wait_until([&] { return ui().link_status_label == text::kNotLinked; },
+                           kLinkLostDeadlineMs));
     ASSERT_TRUE(instrument.plug_in());
     ASSERT_NE(instrument.pts_path().toStdString(), first_name.toStdString());
     ASSERT_TRUE(
-        wait_until([&] { return ui.Label17.caption == text::kLinked; }, kFoundAgainDeadlineMs));
-    EXPECT_EQ(ui.Label15_tooltip, instrument.pts_path());
-    EXPECT_EQ(ui.Label15.caption, QStringLiteral("COM1"));
+        wait_until([&] { return ui().link_status_label == text::kLinked; }, kFoundAgainDeadlineMs));
+    EXPECT_EQ(ui().port_device, instrument.pts_path());
+    EXPECT_EQ(ui().port_name_label, QStringLiteral("COM1"));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/program.h"
+#include "base/program.h"
 #include "integration/support/linked_instrument.h"
 #include "integration/support/wait.h"
 #include "link/command_sender.h"
@@ -23,7 +23,7 @@ QByteArray bytes(std::initializer_list<int> values) {
     return out;
 }
 
-// The line opened on the instrument through com_st, as the program opens it.
+// The line opened on the instrument through open_next_port, as the program opens it.
 struct OpenLine {
     QtSerialLine line;
     Program program;
@@ -32,17 +32,17 @@ struct OpenLine {
 
     explicit OpenLine(const QString& device) : line(PortTable::fixed({device})) {
         program.ports.line = &line;
-        program.state.link.port_no = 0;  // com_st steps to COM1
-        program.state.link.send_gate = 100;
-        com_st(program);
+        program.state.link.port_number = 0;  // open_next_port steps to COM1
+        program.state.link.sender_free = 100;
+        open_next_port(program);
         line.set_event_handler([this](PortEvent event) {
             if (event == PortEvent::Error) ++error_events;
             if (event == PortEvent::DataReceived) frames_read.push_back(line.read(12));
         });
     }
     void send(int32_t code) {
-        program.state.link.cmd_code = code;
-        send_cmd(program);
+        program.state.link.pending_command = code;
+        send_command(program);
     }
 };
 

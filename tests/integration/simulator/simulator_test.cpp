@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include "base/protocol.h"
 #include "integration/support/wait.h"
-#include "link/protocol.h"
 #include "sim/command_line.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"

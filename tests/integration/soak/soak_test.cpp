@@ -90,7 +90,7 @@ TEST(Soak, TenReadsOverAPoorLineAreExactAndLeaveNoMemoryBehind) {
     program.load();
     const LinkState& link = program.link();
     const LiveStats& stats = program.state().stats;
-    ASSERT_TRUE(wait_until([&] { return link.linked == 1 && link.group_total == kGroups; },
+    ASSERT_TRUE(wait_until([&] { return link.linked && link.instrument_group_count == kGroups; },
                            kFindDeadlineMs));
 
     const long before_reads = resident_bytes();
@@ -102,8 +102,8 @@ TEST(Soak, TenReadsOverAPoorLineAreExactAndLeaveNoMemoryBehind) {
         const int32_t live_before = stats.avg_count;
         ASSERT_TRUE(wait_until(
             [&] {
-                return stats.avg_count >= live_before + kLiveReadingsBetweenReads &&
-                       link.linked == 1 && link.group_total == kGroups;
+                return stats.avg_count >= live_before + kLiveReadingsBetweenReads && link.linked &&
+                       link.instrument_group_count == kGroups;
             },
             kLiveDeadlineMs))
             << "live polling between the reads";
@@ -111,13 +111,13 @@ TEST(Soak, TenReadsOverAPoorLineAreExactAndLeaveNoMemoryBehind) {
         const int replies_before = instrument->fault_counts().replies;
         clock.start();
         program.click(on_read_clicked);
-        ASSERT_EQ(program.ui().Command5.caption, text::kPause);
-        ASSERT_TRUE(wait_until([&] { return link.reading == 0; }, kReadDeadlineMs))
+        ASSERT_EQ(program.ui().read_button, text::kPause);
+        ASSERT_TRUE(wait_until([&] { return link.reading() == false; }, kReadDeadlineMs))
             << "stopped at group " << link.next_group;
         std::printf("read %2d: %.2f s, %d replies\n", read, clock.elapsed() / 1000.0,
                     instrument->fault_counts().replies - replies_before);
-        EXPECT_EQ(program.ui().Command5.caption, text::kRead);
-        EXPECT_EQ(program.state().records.form2zushu, kGroups);
+        EXPECT_EQ(program.ui().read_button, text::kRead);
+        EXPECT_EQ(program.state().records.last_stored_group, kGroups);
         ASSERT_TRUE(store_holds(program.state().records, config.groups));
         if (read == 1) {
             after_first_read = resident_bytes();

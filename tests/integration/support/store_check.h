@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "records/record_store.h"
-#include "records/value_format.h"
+#include "base/record_store.h"
+#include "base/value_format.h"
 #include "sim/simulator_config.h"
 
 namespace eqbond::test {

@@ -6,12 +6,12 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "base/protocol.h"
 #include "integration/support/headless_program.h"
 #include "integration/support/linked_instrument.h"
 #include "integration/support/store_check.h"
 #include "integration/support/wait.h"
 #include "link/instrument_buttons.h"
-#include "link/protocol.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/stored_groups.h"
 
@@ -67,31 +67,32 @@ class Unplug : public ::testing::Test {
     }
 
     bool linked() const {
-        return program_->ui().Label17.caption == text::kLinked &&
-               program_->link().group_total == kGroups;
+        return program_->ui().link_status_label == text::kLinked &&
+               program_->link().instrument_group_count == kGroups;
     }
     void plug_in_after(int ms) {
         QTimer::singleShot(ms, [this] { ASSERT_TRUE((*instrument_)->plug_in()); });
     }
     void expect_link_lost() {
-        const MainControls& ui = program_->ui();
-        ASSERT_TRUE(wait_until([&] { return ui.Label17.caption == text::kNotLinked; },
+        const auto ui = [&] { return program_->ui(); };
+        ASSERT_TRUE(wait_until([&] { return ui().link_status_label == text::kNotLinked; },
                                kLinkLostDeadlineMs));
-        EXPECT_EQ(ui.Label18.caption, text::kSearching);
-        EXPECT_EQ(ui.Label6.caption, text::kNoReading);
+        EXPECT_EQ(ui().activity_label, text::kSearching);
+        EXPECT_EQ(ui().reading_label, text::kNoReading);
     }
     void expect_found_again() {
         ASSERT_TRUE(wait_until([&] { return linked(); }, kFoundAgainDeadlineMs));
-        EXPECT_EQ(program_->ui().Label15.caption, QStringLiteral("COM%1").arg(kInstrumentPort));
+        EXPECT_EQ(program_->ui().port_name_label, QStringLiteral("COM%1").arg(kInstrumentPort));
     }
     // A read from the read button's click to its end, with every group exact.
     void read_to_the_end(const char* what) {
         program_->click(on_read_clicked);
-        EXPECT_EQ(program_->ui().Command5.caption, text::kPause) << what;
-        ASSERT_TRUE(wait_until([&] { return program_->link().reading == 0; }, kReadDeadlineMs))
+        EXPECT_EQ(program_->ui().read_button, text::kPause) << what;
+        ASSERT_TRUE(
+            wait_until([&] { return program_->link().reading() == false; }, kReadDeadlineMs))
             << what << " stopped at group " << program_->link().next_group;
-        EXPECT_EQ(program_->ui().Command5.caption, text::kRead);
-        EXPECT_EQ(program_->state().records.form2zushu, kGroups);
+        EXPECT_EQ(program_->ui().read_button, text::kRead);
+        EXPECT_EQ(program_->state().records.last_stored_group, kGroups);
         EXPECT_TRUE(store_holds(program_->state().records, config_.groups));
     }
     // Group numbers the instrument was asked for from position `from` of its log on.
@@ -120,10 +121,10 @@ TEST_F(Unplug, WhileLinkingTheSearchComesBackToThePort) {
         plug_in_after(kAwayMs);
     });
     ASSERT_TRUE(wait_until([&] { return pulled; }, kFindDeadlineMs));
-    EXPECT_EQ(program_->link().linked, 0);
+    EXPECT_FALSE(program_->link().linked);
     ASSERT_TRUE(wait_until([&] { return !program_->line().is_open(); }, kFindDeadlineMs))
         << "the vanished device is let go";
-    EXPECT_EQ(program_->ui().Label17.caption, text::kNotLinked);
+    EXPECT_EQ(program_->ui().link_status_label, text::kNotLinked);
     expect_found_again();
     read_to_the_end("a fresh read");
 }
@@ -156,13 +157,13 @@ TEST_F(Unplug, WhileReadingALongOutageEndsWithTheReadGoingOn) {
         program_->click(on_read_clicked);
         ASSERT_TRUE(wait_until(
             [&] {
-                link_shown_lost |= program_->ui().Label17.caption == text::kNotLinked;
-                return program_->link().reading == 0;
+                link_shown_lost |= program_->ui().link_status_label == text::kNotLinked;
+                return program_->link().reading() == false;
             },
             kReadDeadlineMs))
             << "stopped at group " << program_->link().next_group;
         EXPECT_FALSE(link_shown_lost);
-        EXPECT_EQ(program_->state().records.form2zushu, kGroups);
+        EXPECT_EQ(program_->state().records.last_stored_group, kGroups);
         EXPECT_TRUE(store_holds(program_->state().records, config_.groups));
         const std::vector<int32_t> requests = group_requests_since(codes_before);
         EXPECT_TRUE(std::is_sorted(requests.begin(), requests.end())) << "never asked backwards";
@@ -191,7 +192,7 @@ TEST_P(UnplugPaused, TheReadButtonFinishesTheReadOnceTheLinkIsBack) {
     program_->click(on_read_clicked);
     ASSERT_TRUE(wait_until([&] { return !(*instrument_)->plugged_in(); }, kReadDeadlineMs));
     program_->click(on_read_clicked);  // pause
-    EXPECT_EQ(program_->ui().Command5.caption, text::kContinue);
+    EXPECT_EQ(program_->ui().read_button, text::kContinue);
     EXPECT_EQ(program_->link().resume_group, kUnplugAtGroup);
     if (c.back_before_link_lost) plug_in_after(300);
     expect_link_lost();
@@ -203,7 +204,7 @@ TEST_P(UnplugPaused, TheReadButtonFinishesTheReadOnceTheLinkIsBack) {
     const size_t codes_before = (*instrument_)->received_codes().size();
     if (c.fresh_read) {
         program_->click(on_test_clicked);
-        EXPECT_EQ(program_->ui().Command5.caption, text::kRead);
+        EXPECT_EQ(program_->ui().read_button, text::kRead);
         read_to_the_end("a fresh read");
     } else {
         read_to_the_end("continue");
@@ -234,9 +235,10 @@ TEST_P(UnplugRenamed, WhileReadingThePausedReadContinuesUnderTheNewName) {
         return instrument.plugged_in() ? QStringList{instrument.pts_path()} : QStringList{};
     }));
     program.load();
-    const MainControls& ui = program.ui();
+    const auto ui = [&] { return program.ui(); };
     const auto linked = [&] {
-        return ui.Label17.caption == text::kLinked && program.link().group_total == kGroups;
+        return ui().link_status_label == text::kLinked &&
+               program.link().instrument_group_count == kGroups;
     };
     ASSERT_TRUE(wait_until(linked, kFoundAgainDeadlineMs));
     program.click(on_read_clicked);
@@ -249,23 +251,23 @@ TEST_P(UnplugRenamed, WhileReadingThePausedReadContinuesUnderTheNewName) {
         program.click(on_read_clicked);  // pause
     } else {
         ASSERT_TRUE(
-            wait_until([&] { return ui.Command5.caption == text::kContinue; }, kSilentPauseMs));
-        EXPECT_EQ(program.link().reading, 0);
+            wait_until([&] { return ui().read_button == text::kContinue; }, kSilentPauseMs));
+        EXPECT_FALSE(program.link().reading());
         EXPECT_EQ(program.link().resume_group, kUnplugAtGroup) << "the pending group is kept";
     }
-    ASSERT_TRUE(
-        wait_until([&] { return ui.Label17.caption == text::kNotLinked; }, kLinkLostDeadlineMs));
-    EXPECT_EQ(ui.Label18.caption, text::kSearching);
+    ASSERT_TRUE(wait_until([&] { return ui().link_status_label == text::kNotLinked; },
+                           kLinkLostDeadlineMs));
+    EXPECT_EQ(ui().activity_label, text::kSearching);
     ASSERT_TRUE(instrument.plug_in());
     ASSERT_NE(instrument.pts_path().toStdString(), first_name.toStdString());
     ASSERT_TRUE(wait_until(linked, kFoundAgainDeadlineMs));
-    EXPECT_EQ(ui.Label15_tooltip, instrument.pts_path());
+    EXPECT_EQ(ui().port_device, instrument.pts_path());
 
     program.click(on_read_clicked);  // continue
-    EXPECT_EQ(ui.Command5.caption, text::kPause);
-    ASSERT_TRUE(wait_until([&] { return program.link().reading == 0; }, kReadDeadlineMs))
+    EXPECT_EQ(ui().read_button, text::kPause);
+    ASSERT_TRUE(wait_until([&] { return program.link().reading() == false; }, kReadDeadlineMs))
         << "stopped at group " << program.link().next_group;
-    EXPECT_EQ(program.state().records.form2zushu, kGroups);
+    EXPECT_EQ(program.state().records.last_stored_group, kGroups);
     EXPECT_TRUE(store_holds(program.state().records, config.groups));
 }
 

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "alarm/alarm.h"
-#include "app/program.h"
+#include "base/program.h"
+#include "program/window_views.h"
 #include "records/live_reading.h"
 
 namespace eqbond {
@@ -18,8 +19,7 @@ constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kRed{255, 0, 0};
 
 void reading(Program& p, int milliohm) {
-    p.state.link.raw_value = milliohm;
-    update_live_reading(p);
+    update_live_reading(p, milliohm);
 }
 
 const char* name_of(const Rgb& c) {
@@ -68,10 +68,11 @@ TEST(AlarmThreshold, ReadingTextAgainstTheTypedThresholdAsText) {
     };
     for (const auto& c : cases) {
         Program p;
-        p.state.ui.Text2.caption = QString::fromUtf8(c.threshold);
+        p.state.main_window.threshold_text = QString::fromUtf8(c.threshold);
         for (const int milliohm : c.readings) reading(p, milliohm);
-        const QString context = QStringLiteral("threshold \"%1\", reading \"%2\"")
-                                    .arg(p.state.ui.Text2.caption, p.state.stats.value_text);
+        const QString context =
+            QStringLiteral("threshold \"%1\", reading \"%2\"")
+                .arg(main_window_view(p.state).threshold_field, p.state.stats.value_text);
         ASSERT_EQ(p.state.stats.value_text.toStdString(), c.last_text) << qPrintable(context);
         EXPECT_EQ(p.state.stats.alarm_hit, c.alarm_hit) << qPrintable(context);
     }
@@ -79,32 +80,31 @@ TEST(AlarmThreshold, ReadingTextAgainstTheTypedThresholdAsText) {
 
 TEST(AlarmLock, TheButtonToggles) {
     Program p;
-    p.state.stats.alarm_hit = 1;
-    p.state.ui.Text2.caption = QStringLiteral("12.3456");
+    p.state.stats.alarm_hit = true;
+    p.state.main_window.threshold_text = QStringLiteral("12.3456");
     for (const QString& expected : {kRelease, kLock, kRelease}) {
         on_lock_clicked(p);
-        EXPECT_EQ(p.state.ui.Command15.caption.toStdString(), expected.toStdString());
+        EXPECT_EQ(main_window_view(p.state).lock_button.toStdString(), expected.toStdString());
         // Locking changes nothing else.
-        EXPECT_EQ(p.state.stats.alarm_hit, 1);
-        EXPECT_EQ(p.state.ui.Text2.caption.toStdString(), "12.3456");
+        EXPECT_TRUE(p.state.stats.alarm_hit);
+        EXPECT_EQ(main_window_view(p.state).threshold_field.toStdString(), "12.3456");
     }
 }
 
-TEST(AlarmIndicator, OnlyTheExactReleaseCaptionArmsIt) {
+TEST(AlarmIndicator, TheLockArmsItAndItsCaptionOffersTheOtherAction) {
     const struct {
+        int clicks;
         const char* caption;
         const char* fill;
-    } cases[] = {
-        {"解  除", "red"},  {"锁  定", "green"},  {"解除", "green"},
-        {"解 除", "green"}, {"解   除", "green"},
-    };
+    } cases[] = {{0, "锁  定", "green"}, {1, "解  除", "red"}, {2, "锁  定", "green"}};
     for (const auto& c : cases) {
         Program p;
-        p.state.link.linked = 1;
-        p.state.stats.alarm_hit = 1;
-        p.state.ui.Command15.caption = QString::fromUtf8(c.caption);
-        timer4_tick(p);
-        EXPECT_STREQ(name_of(p.state.ui.Shape1_fill), c.fill) << c.caption;
+        p.state.link.linked = true;
+        p.state.stats.alarm_hit = true;
+        for (int i = 0; i < c.clicks; ++i) on_lock_clicked(p);
+        blink_alarm_indicator(p);
+        EXPECT_EQ(main_window_view(p.state).lock_button.toStdString(), c.caption) << c.clicks;
+        EXPECT_STREQ(name_of(main_window_view(p.state).indicator_fill), c.fill) << c.clicks;
     }
 }
 
@@ -117,7 +117,8 @@ TEST(AlarmIndicator, BlinksWhileLockedLinkedAndHitSteadyGreenOtherwise) {
         return Action([=](Program& p) { p.state.link.linked = linked; });
     };
     auto type = [](const char* t) {
-        return Action([=](Program& p) { p.state.ui.Text2.caption = QString::fromUtf8(t); });
+        return Action(
+            [=](Program& p) { p.state.main_window.threshold_text = QString::fromUtf8(t); });
     };
     const struct {
         const char* step;
@@ -149,15 +150,15 @@ TEST(AlarmIndicator, BlinksWhileLockedLinkedAndHitSteadyGreenOtherwise) {
         {"next tick", none, kRed},
     };
     Program p;
-    p.state.link.linked = 1;
-    p.state.ui.Text2.caption = QStringLiteral(" 5.0000");
-    ASSERT_EQ(p.state.ui.Shape1_fill, kGreen);
+    p.state.link.linked = true;
+    p.state.main_window.threshold_text = QStringLiteral(" 5.0000");
+    ASSERT_EQ(main_window_view(p.state).indicator_fill, kGreen);
     int number = 0;
     for (const auto& s : steps) {
         ++number;
         s.before_tick(p);
-        timer4_tick(p);
-        EXPECT_STREQ(name_of(p.state.ui.Shape1_fill), name_of(s.fill))
+        blink_alarm_indicator(p);
+        EXPECT_STREQ(name_of(main_window_view(p.state).indicator_fill), name_of(s.fill))
             << "step " << number << ": " << s.step;
     }
 }

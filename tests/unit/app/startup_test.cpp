@@ -1,14 +1,15 @@
 // The main window's start-up routine and its housekeeping timers Timer3, Timer5, Timer6, Timer10.
-#include "app/startup.h"
+#include "program/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "chart/chart_geometry.h"
-#include "support/qstring_printer.h"
+#include "program/window_views.h"
 #include "records/live_reading.h"
 #include "support/fake_ports.h"
+#include "support/qstring_printer.h"
 
 namespace eqbond {
 namespace {
@@ -49,7 +50,7 @@ TEST(Startup, FirstLoadClearsSlotsUpTo7000AndLeavesTheRest) {
     // A fresh store has the cleared values everywhere, above 7000 too.
     for (int i : {0, 1, 7000, 7001, 9999, 10000}) EXPECT_TRUE(slot_cleared(r, i)) << i;
     for (int i : {0, 1, 6999, 7000, 7001, 10000}) fill_slot(r, i);
-    ASSERT_EQ(f.state().form2.biaozi, 0);
+    ASSERT_EQ(f.state().print_options.dialog_answer, DialogAnswer::None);
     load_main_window(f.program);
     for (int i : {0, 1, 6999, 7000}) EXPECT_TRUE(slot_cleared(r, i)) << i;
     for (int i : {7001, 10000}) {
@@ -60,28 +61,31 @@ TEST(Startup, FirstLoadClearsSlotsUpTo7000AndLeavesTheRest) {
 
 TEST(Startup, ReloadAfterTheDialogAnsweredKeepsTheStoreOnlyThen) {
     const struct {
-        int16_t biaozi;
+        DialogAnswer dialog_answer;
         bool kept;
-    } cases[] = {{10, true}, {30, true}, {100, false}, {0, false}};
+    } cases[] = {{DialogAnswer::Print, true},
+                 {DialogAnswer::Cancelled, true},
+                 {DialogAnswer::Open, false},
+                 {DialogAnswer::None, false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.biaozi);
+        SCOPED_TRACE(int(c.dialog_answer));
         Loaded f;
         for (int i = 1; i <= 5; ++i) fill_slot(f.state().records, i);
-        f.state().records.form2zushu = 5;
+        f.state().records.last_stored_group = 5;
         LinkState& link = f.state().link;
-        link.group_total = 5;
+        link.instrument_group_count = 5;
         link.next_group = 6;
         link.resume_group = 3;
-        link.reading = 1;
-        f.state().form2.biaozi = c.biaozi;
+        link.read_state = ReadState::Reading;
+        f.state().print_options.dialog_answer = c.dialog_answer;
         load_main_window(f.program);
         EXPECT_EQ(f.state().records.rec_index[5] == 5, c.kept);
         EXPECT_EQ(slot_cleared(f.state().records, 1), !c.kept);
-        EXPECT_EQ(f.state().records.form2zushu, 5) << "the start-up does not touch it";
-        EXPECT_EQ(link.group_total, 0);
+        EXPECT_EQ(f.state().records.last_stored_group, 5) << "the start-up does not touch it";
+        EXPECT_EQ(link.instrument_group_count, 0);
         EXPECT_EQ(link.next_group, 1);
         EXPECT_EQ(link.resume_group, 1);
-        EXPECT_EQ(link.reading, 0);
+        EXPECT_FALSE(link.reading());
     }
 }
 
@@ -89,22 +93,22 @@ TEST(Startup, OpensCom2ThenLeavesPortNoAtSix) {
     const struct {
         std::map<int, OpenOutcome> ports;
         const char* label16;
-        int16_t port_state;
+        bool port_taken;
     } cases[] = {
-        {{{2, kOpened}}, "串口已打开", 100},
-        {{}, "串口已关闭", 0},
-        {{{1, kOpened}, {7, kOpened}}, "串口已关闭", 0},
-        {{{2, OpenOutcome::OtherFailure}}, "串口已关闭", 100},
+        {{{2, kOpened}}, "串口已打开", true},
+        {{}, "串口已关闭", false},
+        {{{1, kOpened}, {7, kOpened}}, "串口已关闭", false},
+        {{{2, OpenOutcome::OtherFailure}}, "串口已关闭", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label16);
         Loaded f(c.ports);
         EXPECT_EQ(f.line.number, 2) << "the first port tried is COM2";
         EXPECT_EQ(f.line.opens, 1);
-        EXPECT_EQ(f.state().ui.Label15.caption, QStringLiteral("COM2"));
-        EXPECT_EQ(f.state().ui.Label16.caption, QString::fromUtf8(c.label16));
-        EXPECT_EQ(f.state().link.port_state, c.port_state);
-        EXPECT_EQ(f.state().link.port_no, 6);
+        EXPECT_EQ(main_window_view(f.state()).port_name_label, QStringLiteral("COM2"));
+        EXPECT_EQ(main_window_view(f.state()).port_status_label, QString::fromUtf8(c.label16));
+        EXPECT_EQ(f.state().link.port_taken, c.port_taken);
+        EXPECT_EQ(f.state().link.port_number, 6);
         EXPECT_GE(f.line.configures, 1);
         EXPECT_TRUE(f.line.written.empty()) << "the start-up sends no command";
     }
@@ -113,51 +117,47 @@ TEST(Startup, OpensCom2ThenLeavesPortNoAtSix) {
 TEST(Startup, DesignValuesAfterTheRoutine) {
     Loaded f;
     const ProgramState& s = f.state();
-    EXPECT_EQ(s.link.send_gate, 100);
+    EXPECT_TRUE(s.link.sender_free);
     EXPECT_EQ(s.link.read_progress, 100);
-    EXPECT_EQ(s.link.banner_dir, 1);
-    EXPECT_FALSE(s.ui.ProgressBar1.visible);
-    EXPECT_TRUE(s.ui.Picture2.visible);
-    EXPECT_FALSE(s.ui.RichTextBox1.visible);
-    EXPECT_EQ(s.history.cur_page, 1);
+    EXPECT_EQ(s.link.banner_direction, BannerDirection::Right);
+    EXPECT_FALSE(main_window_view(s).progress_visible);
+    EXPECT_TRUE(main_window_view(s).chart_visible);
+    EXPECT_FALSE(main_window_view(s).listing_visible);
+    EXPECT_EQ(s.history.current_page, 1);
     EXPECT_EQ(s.history.page_count, 0);
-    EXPECT_EQ(s.ui.window_width, 13312);
-    EXPECT_EQ(s.ui.window_height, 9900);
+    EXPECT_EQ(main_window_view(s).window_width, 13312);
+    EXPECT_EQ(main_window_view(s).window_height, 9900);
     EXPECT_EQ(s.stats.max_text, QStringLiteral(" 0.0000Ω"));
     EXPECT_EQ(s.stats.min_text, QStringLiteral("60.0000Ω"));
     EXPECT_EQ(s.stats.avg_text, QStringLiteral("0.0000Ω"));
     EXPECT_EQ(s.stats.avg_count, 0);
-    EXPECT_EQ(s.ui.Label17.caption, QStringLiteral("连接失败"));
-    EXPECT_EQ(s.ui.Label18.caption, QStringLiteral("正在查找设备...."));
-    EXPECT_EQ(s.ui.Label6.caption, QStringLiteral("- - - - -"));
-    EXPECT_EQ(s.ui.Command5.caption, QStringLiteral("读    取"));
-    EXPECT_FALSE(s.ui.Label20.caption.isEmpty());
-    EXPECT_FALSE(s.ui.Label20.visible);
+    EXPECT_EQ(main_window_view(s).link_status_label, QStringLiteral("连接失败"));
+    EXPECT_EQ(main_window_view(s).activity_label, QStringLiteral("正在查找设备...."));
+    EXPECT_EQ(main_window_view(s).reading_label, QStringLiteral("- - - - -"));
+    EXPECT_EQ(main_window_view(s).read_button, QStringLiteral("读    取"));
+    EXPECT_FALSE(main_window_view(s).banner_label.isEmpty());
 }
 
 TEST(Startup, ReloadRestartsTheStatisticsButKeepsTheLink) {
     Loaded f;
     ProgramState& s = f.state();
-    s.link.raw_value = 45000;
-    update_live_reading(f.program);
-    s.link.raw_value = 700;
-    update_live_reading(f.program);
+    update_live_reading(f.program, 45000);
+    update_live_reading(f.program, 700);
     ASSERT_EQ(s.stats.max_text, QStringLiteral("  O L  Ω"));
-    s.link.linked = 1;
-    s.link.reply_seen = 1;
-    s.link.miss_count = 4;
+    s.link.linked = true;
+    s.link.reply_seen = true;
+    s.link.silent_ticks = 4;
     load_main_window(f.program);
     EXPECT_EQ(s.stats.max_text, QStringLiteral(" 0.0000Ω"));
     EXPECT_EQ(s.stats.min_text, QStringLiteral("60.0000Ω"));
     EXPECT_EQ(s.stats.avg_text, QStringLiteral("0.0000Ω"));
     EXPECT_EQ(s.stats.avg_count, 0);
     // The average starts afresh: the first reading after the reload is its own mean.
-    s.link.raw_value = 123;
-    update_live_reading(f.program);
+    update_live_reading(f.program, 123);
     EXPECT_EQ(s.stats.avg_text, QStringLiteral(" 0.1236Ω"));
-    EXPECT_EQ(s.link.linked, 1);
-    EXPECT_EQ(s.link.reply_seen, 1);
-    EXPECT_EQ(s.link.miss_count, 4);
+    EXPECT_TRUE(s.link.linked);
+    EXPECT_TRUE(s.link.reply_seen);
+    EXPECT_EQ(s.link.silent_ticks, 4);
 }
 
 TEST(Timer3, KeepsTheSizeOfANormalWindowOnly) {
@@ -171,11 +171,11 @@ TEST(Timer3, KeepsTheSizeOfANormalWindowOnly) {
     };
     for (const auto& c : cases) {
         Loaded f;
-        MainControls& ui = f.state().ui;
+        MainWindowState& ui = f.state().main_window;
         ui.window_state = c.state;
         ui.window_width = 5000;
         ui.window_height = 3000;
-        timer3_tick(f.program);
+        keep_window_size(f.program);
         EXPECT_EQ(ui.window_width, c.width);
         EXPECT_EQ(ui.window_height, c.height);
     }
@@ -183,84 +183,86 @@ TEST(Timer3, KeepsTheSizeOfANormalWindowOnly) {
 
 TEST(Timer5, BannerTurnsPast7400AndBelow120) {
     Loaded f;
-    float& left = f.state().ui.Label20_left;
-    uint8_t& dir = f.state().link.banner_dir;
+    float& left = f.state().main_window.banner_left;
+    BannerDirection& dir = f.state().link.banner_direction;
     ASSERT_EQ(left, 120.0f);
-    for (int tick = 1; tick <= 182; ++tick) timer5_tick(f.program);
+    for (int tick = 1; tick <= 182; ++tick) move_banner(f.program);
     EXPECT_EQ(left, 7400.0f);
-    EXPECT_EQ(dir, 1);
-    timer5_tick(f.program);  // 183rd: to 7440, turns, back to 7400
+    EXPECT_EQ(dir, BannerDirection::Right);
+    move_banner(f.program);  // 183rd: to 7440, turns, back to 7400
     EXPECT_EQ(left, 7400.0f);
-    EXPECT_EQ(dir, 2);
-    timer5_tick(f.program);
+    EXPECT_EQ(dir, BannerDirection::Left);
+    move_banner(f.program);
     EXPECT_EQ(left, 7360.0f);
     int ticks = 0;
     while (left > 80.0f && ticks < 1000) {
-        timer5_tick(f.program);
+        move_banner(f.program);
         ++ticks;
     }
     EXPECT_EQ(left, 80.0f);
-    EXPECT_EQ(dir, 1) << "the tick that reaches 80 turns";
-    timer5_tick(f.program);
+    EXPECT_EQ(dir, BannerDirection::Right) << "the tick that reaches 80 turns";
+    move_banner(f.program);
     EXPECT_EQ(left, 120.0f);
     // From then on it stays between 80 and 7400.
     for (int tick = 0; tick < 2000; ++tick) {
-        timer5_tick(f.program);
+        move_banner(f.program);
         ASSERT_GE(left, 80.0f);
         ASSERT_LE(left, 7400.0f);
     }
 }
 
 TEST(Timer6, ProgressBarFollowsTheRead) {
+    constexpr ReadState kReading = ReadState::Reading;
     const struct {
-        uint8_t reading;
-        int32_t next_group, group_total;
+        ReadState reading;
+        int32_t next_group, instrument_group_count;
         uint8_t progress;
         bool visible;
         int value;
     } cases[] = {
-        {1, 1, 3, 33, true, 33},      {1, 2, 3, 67, true, 67},  {1, 3, 3, 100, false, 0},
-        {1, 4, 3, 100, false, 0},     {1, 1, 0, 100, false, 0}, {1, 1, 65535, 0, true, 0},
-        {1, 1, 200, 0, true, 0},       // 0.5 goes to the even neighbour
-        {1, 3, 200, 2, true, 2},       // 1.5 goes to 2
-        {1, 5, 200, 2, true, 2},       // 2.5 goes to 2
-        {1, 199, 200, 100, false, 0},  // 99.5 goes to 100, which hides the bar
+        {kReading, 1, 3, 33, true, 33},      {kReading, 2, 3, 67, true, 67},
+        {kReading, 3, 3, 100, false, 0},     {kReading, 4, 3, 100, false, 0},
+        {kReading, 1, 0, 100, false, 0},     {kReading, 1, 65535, 0, true, 0},
+        {kReading, 1, 200, 0, true, 0},       // 0.5 goes to the even neighbour
+        {kReading, 3, 200, 2, true, 2},       // 1.5 goes to 2
+        {kReading, 5, 200, 2, true, 2},       // 2.5 goes to 2
+        {kReading, 199, 200, 100, false, 0},  // 99.5 goes to 100, which hides the bar
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.next_group << "/" << c.group_total);
+        SCOPED_TRACE(testing::Message() << c.next_group << "/" << c.instrument_group_count);
         Loaded f;
         LinkState& link = f.state().link;
-        link.reading = c.reading;
+        link.read_state = c.reading;
         link.next_group = c.next_group;
-        link.group_total = c.group_total;
-        f.state().ui.ProgressBar1_value = 55;
-        timer6_tick(f.program);
+        link.instrument_group_count = c.instrument_group_count;
+        f.state().main_window.progress_value = 55;
+        show_read_progress(f.program);
         EXPECT_EQ(link.read_progress, c.progress);
-        EXPECT_EQ(f.state().ui.ProgressBar1.visible, c.visible);
-        EXPECT_EQ(f.state().ui.ProgressBar1_value, c.value);
+        EXPECT_EQ(main_window_view(f.state()).progress_visible, c.visible);
+        EXPECT_EQ(main_window_view(f.state()).progress_value, c.value);
     }
 }
 
 TEST(Timer6, HiddenWhileNotReading) {
     Loaded f;
-    f.state().ui.ProgressBar1.visible = true;
+    f.state().main_window.progress_visible = true;
     f.state().link.read_progress = 42;
-    timer6_tick(f.program);
-    EXPECT_FALSE(f.state().ui.ProgressBar1.visible);
+    show_read_progress(f.program);
+    EXPECT_FALSE(main_window_view(f.state()).progress_visible);
     EXPECT_EQ(f.state().link.read_progress, 42);
 }
 
 TEST(Timer10, SetsItsPeriodTo800AndRedraws) {
     Loaded f;
-    EXPECT_EQ(f.state().ui.timers.Timer10, 100);
+    EXPECT_EQ(f.state().main_window.period(TimerId::ChartRedraw), 100);
     const uint64_t before = f.state().chart.generation;
     f.state().chart.chart_samples[0] = 1500;
-    timer10_tick(f.program);
-    EXPECT_EQ(f.state().ui.timers.Timer10, 800);
+    redraw_chart(f.program);
+    EXPECT_EQ(f.state().main_window.period(TimerId::ChartRedraw), 800);
     EXPECT_EQ(f.state().chart.generation, before + 1);
     EXPECT_EQ(f.state().chart.chart_points[kChartPoints - 1], 1.5) << "newest sample, in ohm";
-    timer10_tick(f.program);
-    EXPECT_EQ(f.state().ui.timers.Timer10, 800);
+    redraw_chart(f.program);
+    EXPECT_EQ(f.state().main_window.period(TimerId::ChartRedraw), 800);
     EXPECT_EQ(f.state().chart.generation, before + 2);
 }
 

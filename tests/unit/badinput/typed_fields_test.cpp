@@ -6,9 +6,10 @@
 #include <optional>
 
 #include "alarm/alarm.h"
-#include "app/program.h"
+#include "base/program.h"
 #include "history/history_page.h"
 #include "history/page_navigation.h"
+#include "program/window_views.h"
 #include "records/live_reading.h"
 #include "report/print_options.h"
 #include "support/report_fakes.h"
@@ -71,15 +72,15 @@ QString expected_text1(const TypedInput& input) {
 int alarm_for_reading(const QString& threshold, int milliohm) {
     test::FakeProgram f;
     ProgramState& s = f.state();
-    s.ui.Text2.caption = threshold;
-    s.link.raw_value = milliohm;
-    update_live_reading(f.program);
+    s.main_window.threshold_text = threshold;
+    update_live_reading(f.program, milliohm);
     // The indicator blinks on what the test found while the alarm is locked and the link stands.
-    s.ui.Command15.caption = text::kRelease;
-    s.link.linked = 1;
-    timer4_tick(f.program);
-    const Rgb expected = s.stats.alarm_hit == 1 ? colour::kRed : colour::kGreen;
-    EXPECT_EQ(s.ui.Shape1_fill, expected) << "indicator after a reading of " << milliohm;
+    s.main_window.alarm_locked = true;
+    s.link.linked = true;
+    blink_alarm_indicator(f.program);
+    const Rgb expected = s.stats.alarm_hit ? colour::kRed : colour::kGreen;
+    EXPECT_EQ(main_window_view(s).indicator_fill, expected)
+        << "indicator after a reading of " << milliohm;
     return s.stats.alarm_hit;
 }
 
@@ -95,14 +96,14 @@ TEST(TypedFields, AlarmThresholdIsComparedAsTextWhateverIsTyped) {
 TEST(TypedFields, AlarmThresholdIsReadAfreshWithEachReading) {
     test::FakeProgram f;
     ProgramState& s = f.state();
-    s.link.raw_value = 12000;
     for (const TypedInput& input : typed_inputs()) {
         SCOPED_TRACE(input.what);
-        s.ui.Text2.caption = input.typed;
-        update_live_reading(f.program);
+        s.main_window.threshold_text = input.typed;
+        update_live_reading(f.program, 12000);
         EXPECT_EQ(s.stats.alarm_hit, input.hit_at_12_ohm);
-        EXPECT_EQ(s.ui.Label6.caption, QStringLiteral("12.0000Ω"));
-        EXPECT_EQ(s.ui.Text2.caption, input.typed) << "the threshold is never rewritten";
+        EXPECT_EQ(main_window_view(s).reading_label, QStringLiteral("12.0000Ω"));
+        EXPECT_EQ(main_window_view(s).threshold_field, input.typed)
+            << "the threshold is never rewritten";
     }
 }
 
@@ -112,12 +113,12 @@ TEST(TypedFields, PageJumpTakesANumberOrShowsTheCurrentPageAgain) {
         test::FakeProgram f;
         HistoryState& history = f.state().history;
         history.page_count = kPages;
-        history.cur_page = kPageShown;
-        f.state().ui.Text1.caption = input.typed;
+        history.current_page = kPageShown;
+        f.state().main_window.page_field_text = input.typed;
         on_jump_page_clicked(f.program);
-        EXPECT_EQ(history.cur_page, input.page_after);
-        EXPECT_EQ(f.state().ui.Text1.caption, expected_text1(input));
-        EXPECT_EQ(f.state().ui.RichTextBox1.caption,
+        EXPECT_EQ(history.current_page, input.page_after);
+        EXPECT_EQ(main_window_view(f.state()).page_field, expected_text1(input));
+        EXPECT_EQ(main_window_view(f.state()).listing,
                   history_page_text(f.state().records, input.page_after));
         EXPECT_TRUE(f.messages.shown.empty()) << "the page field gives no message";
     }
@@ -127,38 +128,40 @@ TEST(TypedFields, PageJumpTakesANumberOrShowsTheCurrentPageAgain) {
 void check_range_field(const TypedInput& input, Field field) {
     test::ReportProgram f;
     test::put_groups(f.records(), kGroupsRead);
-    form2_load(f.program);
-    PrintOptionsState& form2 = f.state().form2;
-    form2.ui.Text1 = field == Field::Text1 ? input.typed : QStringLiteral("1");
-    form2.ui.Text2 = field == Field::Text2 ? input.typed : QStringLiteral("168");
-    on_form2_print_clicked(f.program);
+    load_print_options(f.program);
+    PrintOptionsState& print_options = f.state().print_options;
+    print_options.controls.first_group_text =
+        field == Field::FirstGroup ? input.typed : QStringLiteral("1");
+    print_options.controls.last_group_text =
+        field == Field::LastGroup ? input.typed : QStringLiteral("168");
+    on_print_options_confirmed(f.program);
     if (!input.range_value) {
-        EXPECT_TRUE(form2.open) << "the dialog stays open";
-        EXPECT_EQ(form2.biaozi, PrintOptionsState::kOpen);
-        EXPECT_EQ(form2.selected_field, field);
+        EXPECT_TRUE(print_options.open) << "the dialog stays open";
+        EXPECT_EQ(print_options.dialog_answer, DialogAnswer::Open);
+        EXPECT_EQ(print_options.selected_field, field);
         EXPECT_EQ(f.host.shows, 0);
         ASSERT_EQ(f.messages.shown.size(), 1u);
         EXPECT_EQ(f.messages.shown[0].first, QStringLiteral("系统提示!"));
         EXPECT_EQ(f.messages.shown[0].second, QStringLiteral("请输入 -32768 到 32767 之间的组号."));
         return;
     }
-    EXPECT_FALSE(form2.open);
-    EXPECT_EQ(form2.biaozi, PrintOptionsState::kPrint);
+    EXPECT_FALSE(print_options.open);
+    EXPECT_EQ(print_options.dialog_answer, DialogAnswer::Print);
     EXPECT_TRUE(f.messages.shown.empty());
-    if (field == Field::Text1) {
-        EXPECT_EQ(form2.kai, *input.range_value);
-        EXPECT_EQ(form2.jie, 168);
+    if (field == Field::FirstGroup) {
+        EXPECT_EQ(print_options.first_group, *input.range_value);
+        EXPECT_EQ(print_options.last_group, 168);
     } else {
-        EXPECT_EQ(form2.kai, 1);
-        EXPECT_EQ(form2.jie, std::min(*input.range_value, kGroupsRead));
+        EXPECT_EQ(print_options.first_group, 1);
+        EXPECT_EQ(print_options.last_group, std::min(*input.range_value, kGroupsRead));
     }
 }
 
 TEST(TypedFields, PrintRangeFieldsTakeANumberOrKeepTheDialogOpenWithAMessage) {
     for (const TypedInput& input : typed_inputs()) {
-        for (Field field : {Field::Text1, Field::Text2}) {
+        for (Field field : {Field::FirstGroup, Field::LastGroup}) {
             SCOPED_TRACE(testing::Message()
-                         << input.what << " in Text" << (field == Field::Text1 ? 1 : 2));
+                         << input.what << " in Text" << (field == Field::FirstGroup ? 1 : 2));
             check_range_field(input, field);
         }
     }

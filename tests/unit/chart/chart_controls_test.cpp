@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
+#include "base/program.h"
+#include "program/window_views.h"
 
 namespace eqbond {
 namespace {
@@ -55,7 +56,7 @@ TEST(CursorReadout, PressAndMoveShowTheTextWhateverTheHorizontalPosition) {
         for (const float x : {-50.0f, 0.0f, 540.0f, 5000.0f, 10395.0f}) {
             Program p;
             show_cursor_value(p, x, h.y, kInteriorHeight);
-            EXPECT_EQ(p.state.ui.Text3.caption.toStdString(), h.text) << x << ", " << h.y;
+            EXPECT_EQ(main_window_view(p.state).readout.toStdString(), h.text) << x << ", " << h.y;
         }
     }
 }
@@ -75,7 +76,7 @@ TEST(Swatches, AClickRedrawsOnTheSwatchsColour) {
     for (const auto& s : swatches) {
         const uint64_t before = p.state.chart.generation;
         on_swatch_clicked(p, s.index);
-        EXPECT_EQ(p.state.ui.Picture2_back, s.colour) << s.name;
+        EXPECT_EQ(main_window_view(p.state).chart_background, s.colour) << s.name;
         EXPECT_EQ(p.state.chart.drawn_background, s.colour) << s.name;
         EXPECT_EQ(p.state.chart.generation, before + 1) << s.name;
     }

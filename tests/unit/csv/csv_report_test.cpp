@@ -1,9 +1,10 @@
+#include "report/csv_report.h"
+
 #include <gtest/gtest.h>
 
-#include "link/protocol.h"
-#include "records/record_store.h"
-#include "records/value_format.h"
-#include "report/csv_report.h"
+#include "base/protocol.h"
+#include "base/record_store.h"
+#include "base/value_format.h"
 
 namespace eqbond {
 namespace {
@@ -41,8 +42,8 @@ TEST(CsvReport, OneRowPerStoredGroupInTheRangeUnderAChineseHeader) {
               QStringLiteral("组号,电阻(mΩ),电阻值,日期,时间,电池电压低\r\n"
                              "1,123,\" 0.1236Ω\",2024-03-15,14:30,0\r\n"
                              "2,,\"  O L  Ω\",2024-12-01,09:05,1\r\n"));
-    EXPECT_TRUE(QString::fromUtf8(csv_report(store, 4, 4)).endsWith(
-        QStringLiteral("4,12345,12.3454Ω,2025-01-02,03:04,0\r\n")));
+    EXPECT_TRUE(QString::fromUtf8(csv_report(store, 4, 4))
+                    .endsWith(QStringLiteral("4,12345,12.3454Ω,2025-01-02,03:04,0\r\n")));
 }
 
 }  // namespace

@@ -5,10 +5,11 @@
 
 #include <QStringList>
 
-#include "app/program.h"
-#include "link/protocol.h"
+#include "base/program.h"
+#include "base/protocol.h"
+#include "base/record_store.h"
+#include "program/window_views.h"
 #include "support/qstring_printer.h"
-#include "records/record_store.h"
 
 namespace eqbond {
 namespace {
@@ -174,8 +175,8 @@ TEST(HistoryPage, ShowPutsTheTextIntoTheListing) {
     Program p;
     store(p.state.records, 5);
     show_history_page(p, 1);
-    EXPECT_EQ(p.state.ui.RichTextBox1.caption, history_page_text(p.state.records, 1));
-    EXPECT_TRUE(p.state.ui.RichTextBox1.caption.contains(entry(5)));
+    EXPECT_EQ(main_window_view(p.state).listing, history_page_text(p.state.records, 1));
+    EXPECT_TRUE(main_window_view(p.state).listing.contains(entry(5)));
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
+#include "base/program.h"
 #include "history/history_page.h"
+#include "program/window_views.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
@@ -28,7 +29,7 @@ void click(Program& p, Click c) {
 
 QString shown_page(const Program& p) {
     // The page number of the header line the listing shows.
-    const QString& text = p.state.ui.RichTextBox1.caption;
+    const QString& text = main_window_view(p.state).listing;
     const int open = text.indexOf(QStringLiteral("第(  "));
     const int close = text.indexOf(QStringLiteral(" 页)"));
     if (open < 0 || close < 0) return QStringLiteral("<none>");
@@ -39,7 +40,7 @@ TEST(PageButtons, ClampToTheirBounds) {
     const struct {
         const char* name;
         int32_t page_count;
-        int16_t cur_page;
+        int16_t current_page;
         Click click;
         const char* typed;
         int16_t page_after;
@@ -70,12 +71,12 @@ TEST(PageButtons, ClampToTheirBounds) {
         SCOPED_TRACE(c.name);
         Program p;
         p.state.history.page_count = c.page_count;
-        p.state.history.cur_page = c.cur_page;
-        p.state.ui.Text1.caption = QString::fromUtf8(c.typed);
+        p.state.history.current_page = c.current_page;
+        p.state.main_window.page_field_text = QString::fromUtf8(c.typed);
         click(p, c.click);
-        EXPECT_EQ(p.state.history.cur_page, c.page_after);
-        EXPECT_EQ(p.state.ui.Text1.caption, QString::fromUtf8(c.text1_after));
-        EXPECT_EQ(p.state.ui.RichTextBox1.caption,
+        EXPECT_EQ(p.state.history.current_page, c.page_after);
+        EXPECT_EQ(main_window_view(p.state).page_field, QString::fromUtf8(c.text1_after));
+        EXPECT_EQ(main_window_view(p.state).listing,
                   history_page_text(p.state.records, c.page_after));
         EXPECT_EQ(shown_page(p), QString::number(c.page_after));
     }
@@ -88,11 +89,11 @@ TEST(PageButtons, JumpTextThatIsNoPageLeavesThePageAndShowsItAgain) {
         SCOPED_TRACE(typed);
         Program p;
         p.state.history.page_count = 3;
-        p.state.history.cur_page = 2;
-        p.state.ui.Text1.caption = QString::fromUtf8(typed);
+        p.state.history.current_page = 2;
+        p.state.main_window.page_field_text = QString::fromUtf8(typed);
         on_jump_page_clicked(p);
-        EXPECT_EQ(p.state.history.cur_page, 2);
-        EXPECT_EQ(p.state.ui.Text1.caption, QStringLiteral("2"));
+        EXPECT_EQ(p.state.history.current_page, 2);
+        EXPECT_EQ(main_window_view(p.state).page_field, QStringLiteral("2"));
         EXPECT_EQ(shown_page(p), QStringLiteral("2"));
     }
 }
@@ -107,25 +108,26 @@ TEST(PageButtons, EdgesOfThe16BitRangeStillParse) {
         SCOPED_TRACE(c.typed);
         Program p;
         p.state.history.page_count = 3;
-        p.state.history.cur_page = 2;
-        p.state.ui.Text1.caption = QString::fromUtf8(c.typed);
+        p.state.history.current_page = 2;
+        p.state.main_window.page_field_text = QString::fromUtf8(c.typed);
         on_jump_page_clicked(p);
-        EXPECT_EQ(p.state.history.cur_page, c.page);
-        EXPECT_EQ(p.state.ui.Text1.caption, QString::fromUtf8(c.text1));
+        EXPECT_EQ(p.state.history.current_page, c.page);
+        EXPECT_EQ(main_window_view(p.state).page_field, QString::fromUtf8(c.text1));
     }
 }
 
 TEST(PageButtons, WalkThroughAHundredGroups) {
     Program p;
     p.state.history.page_count = 3;
-    p.state.history.cur_page = 1;
+    p.state.history.current_page = 1;
     std::vector<int> seen;
     for (Click c : {Click::Next, Click::Next, Click::Next, Click::Prev, Click::Prev, Click::Prev}) {
         click(p, c);
-        seen.push_back(p.state.history.cur_page);
+        seen.push_back(p.state.history.current_page);
     }
     EXPECT_EQ(seen, (std::vector<int>{2, 3, 3, 2, 1, 1}));
-    EXPECT_EQ(p.state.ui.Text1.caption, QStringLiteral("1")) << "prev and next leave Text1";
+    EXPECT_EQ(main_window_view(p.state).page_field, QStringLiteral("1"))
+        << "prev and next leave Text1";
 }
 
 }  // namespace

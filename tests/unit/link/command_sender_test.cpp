@@ -1,4 +1,4 @@
-// com_st, send_cmd and the read watchdog (Timer1) over the fake line.
+// open_next_port, send_command and the read watchdog (Timer1) over the fake line.
 #include "link/command_sender.h"
 
 #include <gtest/gtest.h>
@@ -24,32 +24,32 @@ TEST(ComSt, StepsToTheNextNumberAndShowsTheOutcome) {
         int16_t port_after;
         const char* label15;
         const char* label16;
-        int16_t port_state;
+        bool port_taken;
         bool open;
         int rescans;
     } cases[] = {
-        {3, {{4, kOpened}}, 4, "COM4", "串口已打开", 100, true, 0},
-        {15, {{16, kOpened}}, 16, "COM16", "串口已打开", 100, true, 0},
+        {3, {{4, kOpened}}, 4, "COM4", "串口已打开", true, true, 0},
+        {15, {{16, kOpened}}, 16, "COM16", "串口已打开", true, true, 0},
         // 16 wraps to 1, and the device list is read again.
-        {16, {{1, kOpened}}, 1, "COM1", "串口已打开", 100, true, 1},
-        {16, {}, 1, "COM1", "串口已关闭", 0, false, 1},
+        {16, {{1, kOpened}}, 1, "COM1", "串口已打开", true, true, 1},
+        {16, {}, 1, "COM1", "串口已关闭", false, false, 1},
         // A number with no port behind it.
-        {6, {{2, kOpened}}, 7, "COM7", "串口已关闭", 0, false, 0},
+        {6, {{2, kOpened}}, 7, "COM7", "串口已关闭", false, false, 0},
         // A port that exists but will not open: the search timing treats it as taken, the label
         // says what really happened.
-        {6, {{7, kOther}}, 7, "COM7", "串口已关闭", 100, false, 0},
+        {6, {{7, kOther}}, 7, "COM7", "串口已关闭", true, false, 0},
     };
     for (const auto& c : cases) {
         Bench b(c.ports);
         b.line.rescans = 0;
-        b.link().port_no = c.port_before;
-        com_st(b.program);
+        b.link().port_number = c.port_before;
+        open_next_port(b.program);
         SCOPED_TRACE(c.label15);
-        EXPECT_EQ(b.link().port_no, c.port_after);
+        EXPECT_EQ(b.link().port_number, c.port_after);
         EXPECT_EQ(b.line.number, c.port_after);
-        EXPECT_EQ(b.ui().Label15.caption, QString::fromUtf8(c.label15));
-        EXPECT_EQ(b.ui().Label16.caption, QString::fromUtf8(c.label16));
-        EXPECT_EQ(b.link().port_state, c.port_state);
+        EXPECT_EQ(b.ui().port_name_label, QString::fromUtf8(c.label15));
+        EXPECT_EQ(b.ui().port_status_label, QString::fromUtf8(c.label16));
+        EXPECT_EQ(b.link().port_taken, c.port_taken);
         EXPECT_EQ(b.line.is_open(), c.open);
         EXPECT_EQ(b.line.rescans, c.rescans);
     }
@@ -58,38 +58,38 @@ TEST(ComSt, StepsToTheNextNumberAndShowsTheOutcome) {
 TEST(ComSt, ClosesThenOpensOnTheNewNumberThenConfigures) {
     Bench b({{2, kOpened}, {7, kOpened}});
     b.line.log.clear();
-    com_st(b.program);
+    open_next_port(b.program);
     EXPECT_EQ(b.line.log, (QStringList{"close", "number 7", "open", "configure"}));
     EXPECT_TRUE(b.line.written.empty());
 }
 
 TEST(SendCmd, WritesOneFrameOnlyWhenThePortIsOpen) {
     Bench b;
-    b.link().cmd_code = 60000;
-    send_cmd(b.program);
+    b.link().pending_command = 60000;
+    send_command(b.program);
     ASSERT_EQ(b.line.written.size(), 1u);
     EXPECT_EQ(b.line.written[0], test::hex("6465EA60"));
-    EXPECT_EQ(b.link().send_gate, 100);
+    EXPECT_TRUE(b.link().sender_free);
 
     // A closed gate writes nothing this time but opens again.
-    b.link().send_gate = 0;
-    send_cmd(b.program);
+    b.link().sender_free = false;
+    send_command(b.program);
     EXPECT_EQ(b.line.written.size(), 1u);
-    EXPECT_EQ(b.link().send_gate, 100);
+    EXPECT_TRUE(b.link().sender_free);
 
     // Port closed: nothing written, gate not touched.
     b.line.close();
-    b.link().send_gate = 7;
-    b.link().cmd_code = 1;
-    send_cmd(b.program);
+    b.link().sender_free = false;
+    b.link().pending_command = 1;
+    send_command(b.program);
     EXPECT_EQ(b.line.written.size(), 1u);
-    EXPECT_EQ(b.link().send_gate, 7);
+    EXPECT_FALSE(b.link().sender_free);
 }
 
 TEST(SendCmd, PortThatFailedToOpenGetsNothing) {
     Bench b({{2, kOther}});
-    b.link().cmd_code = 40000;
-    send_cmd(b.program);
+    b.link().pending_command = 40000;
+    send_command(b.program);
     EXPECT_TRUE(b.line.written.empty());
 }
 
@@ -105,95 +105,96 @@ struct SilentRead : Bench {
 
 TEST(ReadWatchdog, ReRequestsEachTickWithoutProgressAndReopensAfterTheSeventh) {
     SilentRead b;
-    // port_no is 6 after start-up, but the re-open lands on COM2, where the instrument is.
-    b.link().resend_count = 0;
-    b.link().next_group_seen = 0;  // the first tick only takes note of the pending group
-    timer1_tick(b.program);
+    // port_number is 6 after start-up, but the re-open lands on COM2, where the instrument is.
+    b.link().re_requests = 0;
+    b.link().group_pending_last_tick = 0;  // the first tick only takes note of the pending group
+    watch_read(b.program);
     EXPECT_TRUE(b.line.written.empty());
     for (int tick = 1; tick <= 6; ++tick) {
-        timer1_tick(b.program);
+        watch_read(b.program);
         EXPECT_EQ(b.line.written.size(), size_t(tick));
-        EXPECT_EQ(b.link().resend_count, tick);
+        EXPECT_EQ(b.link().re_requests, tick);
     }
     EXPECT_TRUE(b.line.log.isEmpty()) << "no re-open before the seventh re-request";
-    b.ui().Label15.caption = QStringLiteral("marker15");
-    b.ui().Label16.caption = QStringLiteral("marker16");
-    const int16_t port_state = b.link().port_state;
+    // Marks in the status box that the re-open must leave alone.
+    b.s().main_window.shown_port_number = 15;
+    b.s().main_window.port_open_shown = false;
+    const bool port_taken = b.link().port_taken;
 
-    timer1_tick(b.program);  // seventh re-request, then the re-open in the same tick
+    watch_read(b.program);  // seventh re-request, then the re-open in the same tick
     EXPECT_EQ(b.codes(), std::vector<int32_t>(7, 1));
-    EXPECT_EQ(b.link().resend_count, 0);
+    EXPECT_EQ(b.link().re_requests, 0);
     EXPECT_EQ(b.line.log, (QStringList{"close", "number 2", "configure", "open"}));
-    EXPECT_EQ(b.link().port_no, 6) << "the re-open does not step the search";
-    EXPECT_EQ(b.ui().Label15.caption, QStringLiteral("marker15"));
-    EXPECT_EQ(b.ui().Label16.caption, QStringLiteral("marker16"));
-    EXPECT_EQ(b.link().port_state, port_state);
+    EXPECT_EQ(b.link().port_number, 6) << "the re-open does not step the search";
+    EXPECT_EQ(b.ui().port_name_label, QStringLiteral("COM15"));
+    EXPECT_EQ(b.ui().port_status_label, text::kPortClosed);
+    EXPECT_EQ(b.link().port_taken, port_taken);
 
     // Re-requests go on after the re-open.
-    timer1_tick(b.program);
+    watch_read(b.program);
     EXPECT_TRUE(b.line.is_open());
     EXPECT_EQ(b.codes(), std::vector<int32_t>(8, 1));
-    EXPECT_EQ(b.link().resend_count, 1);
+    EXPECT_EQ(b.link().re_requests, 1);
 }
 
 TEST(ReadWatchdog, ProgressResetsTheCountAndSkipsOneReRequest) {
     SilentRead b;
-    b.link().resend_count = 0;
-    b.link().next_group_seen = 0;
-    timer1_tick(b.program);  // notes group 1
-    timer1_tick(b.program);
-    timer1_tick(b.program);
-    ASSERT_EQ(b.link().resend_count, 2);
+    b.link().re_requests = 0;
+    b.link().group_pending_last_tick = 0;
+    watch_read(b.program);  // notes group 1
+    watch_read(b.program);
+    watch_read(b.program);
+    ASSERT_EQ(b.link().re_requests, 2);
     b.receive(group_frame(1));  // stored; group 2 requested at once
-    EXPECT_EQ(b.link().resend_count, 0);
+    EXPECT_EQ(b.link().re_requests, 0);
     EXPECT_EQ(b.codes().back(), 2);
     const size_t before = b.line.written.size();
-    timer1_tick(b.program);  // next_group moved since the last tick: no re-request
+    watch_read(b.program);  // next_group moved since the last tick: no re-request
     EXPECT_EQ(b.line.written.size(), before);
-    timer1_tick(b.program);
+    watch_read(b.program);
     EXPECT_EQ(b.codes().back(), 2);
-    EXPECT_EQ(b.link().resend_count, 1);
+    EXPECT_EQ(b.link().re_requests, 1);
 }
 
 TEST(ReadWatchdog, ReadStartingWithFiveLeftOverReopensAfterTwoReRequests) {
     Bench b;
     b.link_up(10);
-    b.link().resend_count = 5;  // left by an earlier read; the read button keeps it
+    b.link().re_requests = 5;  // left by an earlier read; the read button keeps it
     on_read_clicked(b.program);
-    EXPECT_EQ(b.link().resend_count, 5);
+    EXPECT_EQ(b.link().re_requests, 5);
     b.line.log.clear();
     b.line.written.clear();
-    b.link().next_group_seen = 0;
-    timer1_tick(b.program);  // notes group 1
-    timer1_tick(b.program);  // re-request 1 (count 6)
+    b.link().group_pending_last_tick = 0;
+    watch_read(b.program);  // notes group 1
+    watch_read(b.program);  // re-request 1 (count 6)
     EXPECT_TRUE(b.line.log.isEmpty());
-    timer1_tick(b.program);  // re-request 2 (count 7) and the re-open
+    watch_read(b.program);  // re-request 2 (count 7) and the re-open
     EXPECT_EQ(b.codes(), (std::vector<int32_t>{1, 1}));
     EXPECT_EQ(b.line.log, (QStringList{"close", "number 2", "configure", "open"}));
-    EXPECT_EQ(b.link().resend_count, 0);
+    EXPECT_EQ(b.link().re_requests, 0);
 }
 
 TEST(ReadWatchdog, DoesNothingWhileNotReading) {
     Bench b;
     b.link_up(10);
-    b.link().resend_count = 50;
-    for (int i = 0; i < 20; ++i) timer1_tick(b.program);
+    b.link().re_requests = 50;
+    for (int i = 0; i < 20; ++i) watch_read(b.program);
     EXPECT_TRUE(b.line.written.empty());
     EXPECT_TRUE(b.line.log.isEmpty());
-    EXPECT_EQ(b.link().resend_count, 50);
+    EXPECT_EQ(b.link().re_requests, 50);
 }
 
 TEST(ReadWatchdog, ReopenThatFailsLeavesThePortClosedAndTriesAgain) {
     SilentRead b;
     b.line.outcomes.clear();  // the adapter was pulled
-    b.link().resend_count = 0;
-    for (int i = 0; i < 8; ++i) timer1_tick(b.program);
+    b.link().re_requests = 0;
+    for (int i = 0; i < 8; ++i) watch_read(b.program);
     EXPECT_FALSE(b.line.is_open());
     EXPECT_EQ(b.line.opens, 2) << "start-up open and one re-open";
-    for (int i = 0; i < 20; ++i) timer1_tick(b.program);
+    for (int i = 0; i < 20; ++i) watch_read(b.program);
     EXPECT_EQ(b.line.written.size(), 7u) << "nothing goes out while the port is closed";
     b.line.outcomes = {{2, kOpened}};  // plugged in again
-    for (int i = 0; i < 20 && !b.line.is_open(); ++i) timer1_tick(b.program);
+    for (int i = 0; i < 20 && !b.line.is_open(); ++i) watch_read(b.program);
     EXPECT_TRUE(b.line.is_open());
     EXPECT_EQ(b.line.number, 2);
 }
@@ -218,13 +219,13 @@ TEST(ReadWatchdog, PausesAReadOnlyAfterFiveSilentSeconds) {
         b.receive(group_frame(1));  // group 1 stored, group 2 pending
         for (int tick = 1; tick <= c.ticks; ++tick) {
             if (tick == c.frame_at_tick) b.receive(test::status_frame(10));
-            timer1_tick(b.program);
+            watch_read(b.program);
         }
-        EXPECT_EQ(b.link().reading, c.paused ? 0 : 1);
-        EXPECT_EQ(b.ui().Command5.caption, c.paused ? text::kContinue : text::kPause);
+        EXPECT_EQ(b.link().reading(), !c.paused);
+        EXPECT_EQ(b.ui().read_button, c.paused ? text::kContinue : text::kPause);
         if (!c.paused) continue;
         EXPECT_EQ(b.link().resume_group, 2);
-        EXPECT_EQ(b.link().reply_seen, 0) << "the supervision judges the link afresh";
+        EXPECT_FALSE(b.link().reply_seen) << "the supervision judges the link afresh";
         b.link_up(10);
         b.line.written.clear();
         on_read_clicked(b.program);  // continue

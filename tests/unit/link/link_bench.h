@@ -4,11 +4,13 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <optional>
 
-#include "app/startup.h"
-#include "link/protocol.h"
+#include "base/protocol.h"
 #include "link/receive_dispatcher.h"
 #include "link/supervision.h"
+#include "program/startup.h"
+#include "program/window_views.h"
 #include "support/fake_ports.h"
 
 namespace eqbond::test {
@@ -21,9 +23,9 @@ class LoggingLine : public FakeLine {
         log << QStringLiteral("close");
         FakeLine::close();
     }
-    void set_number(int port_no) override {
-        log << QStringLiteral("number %1").arg(port_no);
-        FakeLine::set_number(port_no);
+    void set_number(int port_number) override {
+        log << QStringLiteral("number %1").arg(port_number);
+        FakeLine::set_number(port_number);
     }
     OpenOutcome open() override {
         log << QStringLiteral("open");
@@ -85,18 +87,18 @@ struct Bench {
     }
     ProgramState& s() { return program.state; }
     LinkState& link() { return program.state.link; }
-    MainControls& ui() { return program.state.ui; }
+    const MainWindowView ui() const { return main_window_view(program.state); }
 
     // The port's receive event with `bytes` waiting.
-    void receive(const QByteArray& bytes) {
+    std::optional<Reply> receive(const QByteArray& bytes) {
         line.incoming += bytes;
-        on_receive(program, PortEvent::DataReceived);
+        return on_receive(program, PortEvent::DataReceived);
     }
 
     // The instrument on the start-up port answers a status reply and Timer2 declares the link.
     void link_up(int groups) {
         receive(status_frame(groups));
-        timer2_tick(program);
+        supervise_link(program);
         line.written.clear();
         line.log.clear();
     }

@@ -1,11 +1,13 @@
-#include <gtest/gtest.h>
+#include "base/protocol.h"
 
-#include "link/protocol.h"
+#include <gtest/gtest.h>
 
 namespace eqbond {
 namespace {
 
-QByteArray hex(const char* text) { return QByteArray::fromHex(QByteArray(text)); }
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(QByteArray(text));
+}
 
 TEST(CommandFrame, CodesGoOutBigEndianBehindTheHeader) {
     const struct {
@@ -25,9 +27,11 @@ TEST(ReplyFrame, ChecksumDecidesWhetherAFrameIsGood) {
     EXPECT_TRUE(checksum_ok(hex("007B00070118030F0E1E00D9")));
     EXPECT_TRUE(checksum_ok(hex("9C4100050018030F0E1E0139")));
     // Bytes summing to exactly 256 carry checksum 0.
-    EXPECT_TRUE(checksum_ok(hex("FF010000000000000000" "0000")));
-    EXPECT_FALSE(checksum_ok(hex("007B00050018030F0E1E01")));        // short
-    EXPECT_FALSE(checksum_ok(hex("007B00050018030F0E1E01D700")));    // long
+    EXPECT_TRUE(
+        checksum_ok(hex("FF010000000000000000"
+                        "0000")));
+    EXPECT_FALSE(checksum_ok(hex("007B00050018030F0E1E01")));      // short
+    EXPECT_FALSE(checksum_ok(hex("007B00050018030F0E1E01D700")));  // long
     for (int i = 0; i < 11; ++i) {
         QByteArray changed = hex("007B00050018030F0E1E01D7");
         changed[i] = char(changed[i] + 1);

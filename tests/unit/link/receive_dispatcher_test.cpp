@@ -7,6 +7,7 @@
 #include "link/instrument_buttons.h"
 #include "link/read_watchdog.h"
 #include "link_bench.h"
+#include "program/window_views.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
@@ -46,45 +47,42 @@ TEST(IdleReplies, EachKindDoesItsOwnPart) {
         QByteArray frame;
         const char* label6;
         const char* label8;
-        int32_t group_total;
+        int32_t instrument_group_count;
         bool battery_label;
     } cases[] = {
         {"status", status_frame(17), "0.0000", "", 17, false},
         {"status no data", status_frame(65535), "0.0000", "", 65535, false},
         {"measurement", measurement_frame(123, 9), " 0.1236Ω", "", 9, false},
         {"lead", lead_frame(550, 8), " 0.5500Ω", "线阻", 8, false},
-        {"other kind", encode_reply(test::reply_of(777, 33, 1, 7)), "- - - - -", "x", 4, true},
+        {"other kind", encode_reply(test::reply_of(777, 33, 1, 7)), "marker", "线阻", 4, true},
         {"battery low", status_frame(2, 1), "0.0000", "", 2, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Bench b;
-        b.link().group_total = 4;
-        b.ui().Label8.caption = QStringLiteral("x");
+        b.link().instrument_group_count = 4;
+        // A lead resistance shown, which only the known kinds replace.
+        b.s().main_window.reading_shown = ReadingShown::LeadResistance;
+        b.s().main_window.reading_text = QStringLiteral("marker");
         b.receive(c.frame);
-        EXPECT_EQ(b.link().reply_seen, 1);
-        EXPECT_EQ(b.ui().Label6.caption, QString::fromUtf8(c.label6));
-        EXPECT_EQ(b.ui().Label8.caption, QString::fromUtf8(c.label8));
-        EXPECT_EQ(b.link().group_total, c.group_total);
-        EXPECT_EQ(b.ui().Label5.visible, c.battery_label);
+        EXPECT_TRUE(b.link().reply_seen);
+        EXPECT_EQ(b.ui().reading_label, QString::fromUtf8(c.label6));
+        EXPECT_EQ(b.ui().reading_kind_label, QString::fromUtf8(c.label8));
+        EXPECT_EQ(b.link().instrument_group_count, c.instrument_group_count);
+        EXPECT_EQ(b.ui().battery_warning_visible, c.battery_label);
         EXPECT_TRUE(b.line.written.empty()) << "idle replies never send";
     }
 }
 
 TEST(IdleReplies, TheExampleMeasurementFrame) {
     Bench b;
-    b.receive(hex("007B00050018030F0E1E01D7"));
-    EXPECT_EQ(b.link().raw_value, 123);
-    EXPECT_EQ(b.link().raw_group, 5);
-    EXPECT_EQ(b.link().raw_year, 24);
-    EXPECT_EQ(b.link().raw_month, 3);
-    EXPECT_EQ(b.link().raw_day, 15);
-    EXPECT_EQ(b.link().raw_hour, 14);
-    EXPECT_EQ(b.link().raw_minute, 30);
-    EXPECT_EQ(b.link().group_total, 5);
-    EXPECT_EQ(b.ui().Label6.caption, QStringLiteral(" 0.1236Ω"));
+    const std::optional<Reply> reply = b.receive(hex("007B00050018030F0E1E01D7"));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(*reply, (Reply{123, 5, 0, 24, 3, 15, 14, 30, kind::kMeasurement}));
+    EXPECT_EQ(b.link().instrument_group_count, 5);
+    EXPECT_EQ(b.ui().reading_label, QStringLiteral(" 0.1236Ω"));
     b.receive(hex("9C4100050018030F0E1E0139"));
-    EXPECT_EQ(b.ui().Label6.caption, QStringLiteral("  O L  Ω"));
+    EXPECT_EQ(b.ui().reading_label, QStringLiteral("  O L  Ω"));
 }
 
 TEST(BrokenFrames, AreDroppedWithoutTouchingAnything) {
@@ -100,13 +98,12 @@ TEST(BrokenFrames, AreDroppedWithoutTouchingAnything) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Bench b;
-        b.link().group_total = 4;
-        b.receive(c.bytes);
-        EXPECT_EQ(b.link().reply_seen, 0);
-        EXPECT_EQ(b.link().group_total, 4);
-        EXPECT_EQ(b.ui().Label6.caption, QStringLiteral("- - - - -"));
+        b.link().instrument_group_count = 4;
+        EXPECT_FALSE(b.receive(c.bytes));
+        EXPECT_FALSE(b.link().reply_seen);
+        EXPECT_EQ(b.link().instrument_group_count, 4);
+        EXPECT_EQ(b.ui().reading_label, QStringLiteral("- - - - -"));
         EXPECT_EQ(b.s().stats.avg_count, 0);
-        EXPECT_EQ(b.link().raw_value, 0);
     }
 }
 
@@ -116,18 +113,18 @@ TEST(BrokenFrames, EventsOtherThanDataReceivedReadNothing) {
     on_receive(b.program, PortEvent::Error);
     on_receive(b.program, PortEvent::Other);
     EXPECT_EQ(b.line.incoming.size(), 12);
-    EXPECT_EQ(b.link().reply_seen, 0);
+    EXPECT_FALSE(b.link().reply_seen);
 }
 
 TEST(BrokenFrames, AStrayByteIsDroppedWithItsFrameAndTheNextFrameReadsAligned) {
     Bench b;
     b.receive(QByteArray(1, char(0x55)) + measurement_frame(123));
-    EXPECT_EQ(b.link().reply_seen, 0);
+    EXPECT_FALSE(b.link().reply_seen);
     EXPECT_EQ(b.line.discards, 1);
     EXPECT_TRUE(b.line.incoming.isEmpty()) << "the tail of the broken frame is gone";
     b.receive(measurement_frame(456));
-    EXPECT_EQ(b.link().reply_seen, 1);
-    EXPECT_EQ(b.ui().Label6.caption, QStringLiteral(" 0.4565Ω"));
+    EXPECT_TRUE(b.link().reply_seen);
+    EXPECT_EQ(b.ui().reading_label, QStringLiteral(" 0.4565Ω"));
     EXPECT_EQ(b.line.discards, 1);
 }
 
@@ -135,10 +132,10 @@ TEST(BrokenFrames, AStrayByteDuringAReadCostsOneReRequest) {
     Reading b(3);
     b.receive(QByteArray(1, char(0)) + group_frame(1));
     EXPECT_EQ(b.link().next_group, 1);
-    b.link().next_group_seen = 1;
-    timer1_tick(b.program);  // re-request 1
+    b.link().group_pending_last_tick = 1;
+    watch_read(b.program);  // re-request 1
     b.deliver(1, 3);
-    EXPECT_EQ(b.link().reading, 0);
+    EXPECT_FALSE(b.link().reading());
     EXPECT_EQ(b.codes(), (std::vector<int32_t>{1, 1, 2, 3}));
     EXPECT_EQ(b.s().records.rec_index[1], 1);
 }
@@ -149,21 +146,21 @@ TEST(Read, ThreeGroups) {
     EXPECT_EQ(b.line.written[0], hex("64650001"));
     b.deliver(1, 2);
     EXPECT_EQ(b.codes(), (std::vector<int32_t>{1, 2, 3}));
-    EXPECT_EQ(b.link().reading, 1);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, QString()) << "nothing rendered before the end";
-    b.s().history.cur_page = 2;
+    EXPECT_TRUE(b.link().reading());
+    EXPECT_EQ(b.ui().listing, QString()) << "nothing rendered before the end";
+    b.s().history.current_page = 2;
     b.deliver(3, 3);
     EXPECT_EQ(b.codes(), (std::vector<int32_t>{1, 2, 3})) << "no request after the last group";
-    EXPECT_EQ(b.link().reading, 0);
-    EXPECT_EQ(b.ui().Command5.caption, kRead);
-    EXPECT_EQ(b.s().records.form2zushu, 3);
+    EXPECT_FALSE(b.link().reading());
+    EXPECT_EQ(b.ui().read_button, kRead);
+    EXPECT_EQ(b.s().records.last_stored_group, 3);
     EXPECT_EQ(b.s().history.page_count, 1);
-    EXPECT_EQ(b.s().history.cur_page, 1);
+    EXPECT_EQ(b.s().history.current_page, 1);
     EXPECT_EQ(b.link().resume_group, 1);
     EXPECT_EQ(b.link().read_progress, 0);
     EXPECT_EQ(b.link().next_group, 4);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, history_page_text(b.s().records, 1));
-    EXPECT_TRUE(b.ui().RichTextBox1.caption.contains(QStringLiteral("0003组:  1.0039Ω")));
+    EXPECT_EQ(b.ui().listing, history_page_text(b.s().records, 1));
+    EXPECT_TRUE(b.ui().listing.contains(QStringLiteral("0003组:  1.0039Ω")));
     for (int g = 1; g <= 3; ++g) EXPECT_EQ(b.s().records.rec_index[g], g);
 }
 
@@ -180,35 +177,36 @@ TEST(Read, TheExampleStoredGroupFrame) {
     EXPECT_EQ(r.rec_hour[7], QStringLiteral("14"));
     EXPECT_EQ(r.rec_minute[7], QStringLiteral("30"));
     EXPECT_EQ(r.rec_index[7], 7);
-    EXPECT_EQ(r.form2zushu, 7);
+    EXPECT_EQ(r.last_stored_group, 7);
     EXPECT_EQ(b.codes().back(), 8);
-    EXPECT_FALSE(b.ui().Label5.visible) << "the battery of a stored group is not the live one";
+    EXPECT_FALSE(b.ui().battery_warning_visible)
+        << "the battery of a stored group is not the live one";
 }
 
 TEST(Read, HundredGroupsRenderPageOneAt42AndAtTheEnd) {
     Reading b(100);
     b.deliver(1, 40);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, QString());
-    b.s().history.cur_page = 3;
+    EXPECT_EQ(b.ui().listing, QString());
+    b.s().history.current_page = 3;
     b.deliver(41, 41);
     EXPECT_EQ(b.link().next_group, 42);
-    EXPECT_EQ(b.s().history.cur_page, 1);
-    const QString early = b.ui().RichTextBox1.caption;
+    EXPECT_EQ(b.s().history.current_page, 1);
+    const QString early = b.ui().listing;
     EXPECT_EQ(early, history_page_text(b.s().records, 1));
     EXPECT_TRUE(early.contains(QStringLiteral("0041组: ")));
     EXPECT_FALSE(early.contains(QStringLiteral("0042组: ")));
-    EXPECT_EQ(b.link().reading, 1);
+    EXPECT_TRUE(b.link().reading());
 
-    b.ui().RichTextBox1.caption = QStringLiteral("untouched");
+    b.s().main_window.listing_text = QStringLiteral("untouched");
     b.deliver(42, 99);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, QStringLiteral("untouched"));
+    EXPECT_EQ(b.ui().listing, QStringLiteral("untouched"));
     EXPECT_EQ(b.s().history.page_count, 3);
     b.deliver(100, 100);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, history_page_text(b.s().records, 1));
-    EXPECT_TRUE(b.ui().RichTextBox1.caption.contains(QStringLiteral("0042组: ")));
+    EXPECT_EQ(b.ui().listing, history_page_text(b.s().records, 1));
+    EXPECT_TRUE(b.ui().listing.contains(QStringLiteral("0042组: ")));
     EXPECT_EQ(b.codes(), range(1, 100));
     EXPECT_EQ(b.s().history.page_count, 3);
-    EXPECT_EQ(b.s().records.form2zushu, 100);
+    EXPECT_EQ(b.s().records.last_stored_group, 100);
 }
 
 TEST(Read, PageCountFollowsTheReportedTotal) {
@@ -239,12 +237,12 @@ TEST(Read, WrongGroupsAndDuplicatesAreDropped) {
     };
     for (const auto& d : drops) {
         SCOPED_TRACE(d.name);
-        b.link().reply_seen = 0;
+        b.link().reply_seen = false;
         b.receive(d.frame);
-        EXPECT_EQ(b.link().reply_seen, 1);
+        EXPECT_TRUE(b.link().reply_seen);
         EXPECT_EQ(b.link().next_group, 5);
         EXPECT_EQ(b.codes(), sent);
-        EXPECT_EQ(b.s().records.form2zushu, 4);
+        EXPECT_EQ(b.s().records.last_stored_group, 4);
         EXPECT_EQ(b.s().records.rec_value[4], QStringLiteral(" 1.0046Ω"));
         EXPECT_EQ(b.s().records.rec_index[6], 0);
     }
@@ -253,24 +251,24 @@ TEST(Read, WrongGroupsAndDuplicatesAreDropped) {
 TEST(Read, KindOneFrameDuringAReadOnlyCountsForTheLink) {
     Reading b(10);
     b.deliver(1, 2);
-    b.link().reply_seen = 0;
+    b.link().reply_seen = false;
     const ProgramState before = b.s();
     const size_t written = b.line.written.size();
     b.receive(measurement_frame(30000, 77, 1));
-    EXPECT_EQ(b.link().reply_seen, 1);
+    EXPECT_TRUE(b.link().reply_seen);
     EXPECT_EQ(b.line.written.size(), written);
-    EXPECT_EQ(b.link().group_total, before.link.group_total);
+    EXPECT_EQ(b.link().instrument_group_count, before.link.instrument_group_count);
     EXPECT_EQ(b.link().next_group, before.link.next_group);
-    EXPECT_EQ(b.link().reading, 1);
-    EXPECT_EQ(b.link().resend_count, before.link.resend_count);
-    EXPECT_EQ(b.ui().Label6.caption, before.ui.Label6.caption);
-    EXPECT_EQ(b.ui().Label5.visible, before.ui.Label5.visible);
+    EXPECT_TRUE(b.link().reading());
+    EXPECT_EQ(b.link().re_requests, before.link.re_requests);
+    EXPECT_EQ(b.ui().reading_label, main_window_view(before).reading_label);
+    EXPECT_EQ(b.ui().battery_warning_visible, main_window_view(before).battery_warning_visible);
     EXPECT_EQ(b.s().stats.avg_count, before.stats.avg_count);
     EXPECT_EQ(b.s().stats.max_text, before.stats.max_text);
     EXPECT_EQ(b.s().chart.chart_samples, before.chart.chart_samples);
     EXPECT_EQ(b.s().records.rec_value, before.records.rec_value);
-    EXPECT_EQ(b.s().records.form2zushu, before.records.form2zushu);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, before.ui.RichTextBox1.caption);
+    EXPECT_EQ(b.s().records.last_stored_group, before.records.last_stored_group);
+    EXPECT_EQ(b.ui().listing, main_window_view(before).listing);
 }
 
 TEST(Read, PauseAtSeventeenThenContinue) {
@@ -278,39 +276,38 @@ TEST(Read, PauseAtSeventeenThenContinue) {
     b.deliver(1, 16);
     ASSERT_EQ(b.link().next_group, 17);
     ASSERT_EQ(b.codes().back(), 17);
-    b.s().history.cur_page = 2;
+    b.s().history.current_page = 2;
     on_read_clicked(b.program);  // pause
-    EXPECT_EQ(b.ui().Command5.caption, kContinue);
+    EXPECT_EQ(b.ui().read_button, kContinue);
     EXPECT_EQ(b.link().resume_group, 17);
-    EXPECT_EQ(b.link().reading, 0);
-    EXPECT_EQ(b.s().history.cur_page, 1);
+    EXPECT_FALSE(b.link().reading());
+    EXPECT_EQ(b.s().history.current_page, 1);
     b.line.written.clear();
-    for (int i = 0; i < 10; ++i) timer1_tick(b.program);
+    for (int i = 0; i < 10; ++i) watch_read(b.program);
     EXPECT_TRUE(b.line.written.empty()) << "no re-requests while paused";
 
-    b.s().history.cur_page = 2;
+    b.s().history.current_page = 2;
     on_read_clicked(b.program);  // continue
-    EXPECT_EQ(b.ui().Command5.caption, kPause);
-    EXPECT_EQ(b.link().reading, 1);
+    EXPECT_EQ(b.ui().read_button, kPause);
+    EXPECT_TRUE(b.link().reading());
     EXPECT_EQ(b.codes(), std::vector<int32_t>{17});
-    EXPECT_TRUE(b.ui().RichTextBox1.visible);
-    EXPECT_FALSE(b.ui().Picture2.visible);
-    EXPECT_EQ(b.s().history.cur_page, 1);
+    EXPECT_TRUE(b.ui().listing_visible);
+    EXPECT_FALSE(b.ui().chart_visible);
+    EXPECT_EQ(b.s().history.current_page, 1);
     b.deliver(17, 30);
-    EXPECT_EQ(b.link().reading, 0);
+    EXPECT_FALSE(b.link().reading());
     EXPECT_EQ(b.codes(), range(17, 30));
-    EXPECT_EQ(b.s().records.form2zushu, 30);
+    EXPECT_EQ(b.s().records.last_stored_group, 30);
 }
 
 TEST(Read, ContinueDoesNotSwitchViews) {
     Reading b(30);
     b.deliver(1, 5);
-    on_read_clicked(b.program);      // pause
-    b.ui().Picture2.visible = true;  // the chart brought back meanwhile
-    b.ui().RichTextBox1.visible = false;
-    on_read_clicked(b.program);  // continue
-    EXPECT_TRUE(b.ui().Picture2.visible);
-    EXPECT_FALSE(b.ui().RichTextBox1.visible);
+    on_read_clicked(b.program);                     // pause
+    b.s().main_window.work_view = WorkView::Chart;  // the chart brought back meanwhile
+    on_read_clicked(b.program);                     // continue
+    EXPECT_TRUE(b.ui().chart_visible);
+    EXPECT_FALSE(b.ui().listing_visible);
     EXPECT_EQ(b.link().resume_group, 6);
 }
 
@@ -319,8 +316,8 @@ TEST(Read, AGroupArrivingJustAfterThePauseIsTakenAsStatus) {
     b.deliver(1, 16);
     on_read_clicked(b.program);  // pause
     b.receive(group_frame(17));
-    EXPECT_EQ(b.link().group_total, 17);
-    EXPECT_EQ(b.ui().Label6.caption, QStringLiteral("0.0000"));
+    EXPECT_EQ(b.link().instrument_group_count, 17);
+    EXPECT_EQ(b.ui().reading_label, QStringLiteral("0.0000"));
     EXPECT_EQ(b.s().records.rec_index[17], 0);
 }
 
@@ -328,16 +325,16 @@ TEST(Read, TestButtonDuringAReadAbandonsIt) {
     Reading b(10);
     b.deliver(1, 3);
     on_test_clicked(b.program);
-    EXPECT_EQ(b.link().reading, 0);
-    EXPECT_EQ(b.ui().Command5.caption, kRead);
+    EXPECT_FALSE(b.link().reading());
+    EXPECT_EQ(b.ui().read_button, kRead);
     EXPECT_EQ(b.codes().back(), 40000);
-    EXPECT_TRUE(b.ui().Picture2.visible);
-    EXPECT_FALSE(b.ui().RichTextBox1.visible);
+    EXPECT_TRUE(b.ui().chart_visible);
+    EXPECT_FALSE(b.ui().listing_visible);
     for (int g = 1; g <= 3; ++g) EXPECT_EQ(b.s().records.rec_index[g], g);
     const size_t written = b.line.written.size();
     b.receive(group_frame(4));  // the answer to the last request, now an idle status
     EXPECT_EQ(b.s().records.rec_index[4], 0);
-    EXPECT_EQ(b.link().group_total, 4);
+    EXPECT_EQ(b.link().instrument_group_count, 4);
     EXPECT_EQ(b.line.written.size(), written);
 
     // The next read starts afresh at group 1.
@@ -349,43 +346,42 @@ TEST(Read, TestButtonDuringAReadAbandonsIt) {
 TEST(Read, ClearDuringAReadEmptiesTheStoreAndTheReadRefillsIt) {
     Reading b(10);
     b.deliver(1, 5);
-    b.s().history.cur_page = 1;
+    b.s().history.current_page = 1;
     on_clear_clicked(b.program);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, QStringLiteral("   "));
-    EXPECT_EQ(b.s().records.form2zushu, 0);
+    EXPECT_EQ(b.ui().listing, QStringLiteral("   "));
+    EXPECT_EQ(b.s().records.last_stored_group, 0);
     EXPECT_EQ(b.s().history.page_count, 0);
-    EXPECT_EQ(b.link().reading, 1);
+    EXPECT_TRUE(b.link().reading());
     EXPECT_EQ(b.link().next_group, 6);
-    EXPECT_EQ(b.link().group_total, 10);
+    EXPECT_EQ(b.link().instrument_group_count, 10);
     for (int g = 0; g <= 5; ++g) {
         EXPECT_EQ(b.s().records.rec_index[g], 0);
         EXPECT_EQ(b.s().records.rec_value[g], QStringLiteral("0"));
     }
     b.deliver(6, 10);
-    EXPECT_EQ(b.link().reading, 0);
-    EXPECT_EQ(b.s().records.form2zushu, 10);
+    EXPECT_FALSE(b.link().reading());
+    EXPECT_EQ(b.s().records.last_stored_group, 10);
     EXPECT_EQ(b.s().history.page_count, 1);
     EXPECT_EQ(b.s().records.rec_index[1], 0);
     EXPECT_EQ(b.s().records.rec_index[6], 6);
 }
 
 TEST(Read, NotLinkedShowsTheMessageAndSendsNothing) {
-    for (const QString& caption : {kRead, kPause, kContinue}) {
-        SCOPED_TRACE(caption.toStdString());
+    for (ReadState before : {ReadState::Idle, ReadState::Reading, ReadState::Paused}) {
+        SCOPED_TRACE(int(before));
         Bench b;
-        b.receive(status_frame(5));  // a reply, but Timer2 has not declared the link yet
-        b.ui().Command5.caption = caption;
-        b.link().reading = caption == kPause ? 1 : 0;
-        b.s().history.cur_page = 3;
+        b.receive(status_frame(5));  // a reply, but the supervision has not declared the link yet
+        b.link().read_state = before;
+        b.s().history.current_page = 3;
         on_read_clicked(b.program);
         ASSERT_EQ(b.messages.shown.size(), 1u);
         EXPECT_EQ(b.messages.shown[0].first, QStringLiteral("系统提示!"));
         EXPECT_EQ(b.messages.shown[0].second, QStringLiteral("连接失败."));
-        EXPECT_EQ(b.ui().Command5.caption, kRead);
-        EXPECT_EQ(b.link().reading, 0);
-        EXPECT_EQ(b.s().history.cur_page, 1);
+        EXPECT_EQ(b.ui().read_button, kRead);
+        EXPECT_FALSE(b.link().reading());
+        EXPECT_EQ(b.s().history.current_page, 1);
         EXPECT_TRUE(b.line.written.empty());
-        EXPECT_TRUE(b.ui().Picture2.visible);
+        EXPECT_TRUE(b.ui().chart_visible);
     }
 }
 
@@ -398,37 +394,37 @@ TEST(Read, NoStoredDataShowsTheMessageAndStaysPaused) {
         ASSERT_EQ(b.messages.shown.size(), 1u);
         EXPECT_EQ(b.messages.shown[0].first, QStringLiteral("系统提示!"));
         EXPECT_EQ(b.messages.shown[0].second, QStringLiteral("仪表数据为0."));
-        EXPECT_EQ(b.link().reading, 1);
-        EXPECT_EQ(b.ui().Command5.caption, kPause);
+        EXPECT_TRUE(b.link().reading());
+        EXPECT_EQ(b.ui().read_button, kPause);
         EXPECT_TRUE(b.line.written.empty());
-        EXPECT_TRUE(b.ui().RichTextBox1.visible);
+        EXPECT_TRUE(b.ui().listing_visible);
         on_read_clicked(b.program);  // the button ends that state
-        EXPECT_EQ(b.ui().Command5.caption, kContinue);
-        EXPECT_EQ(b.link().reading, 0);
+        EXPECT_EQ(b.ui().read_button, kContinue);
+        EXPECT_FALSE(b.link().reading());
     }
 }
 
 TEST(Read, MoreThan10000GroupsEndsAfterGroup10000) {
     Reading b(12000);
     b.deliver(1, 9999);
-    EXPECT_EQ(b.link().reading, 1);
-    b.s().history.cur_page = 5;
+    EXPECT_TRUE(b.link().reading());
+    b.s().history.current_page = 5;
     b.deliver(10000, 10000);
-    EXPECT_EQ(b.link().reading, 0);
-    EXPECT_EQ(b.ui().Command5.caption, kRead);
+    EXPECT_FALSE(b.link().reading());
+    EXPECT_EQ(b.ui().read_button, kRead);
     EXPECT_EQ(b.link().resume_group, 1);
     EXPECT_EQ(b.link().read_progress, 0);
-    EXPECT_EQ(b.s().history.cur_page, 1);
-    EXPECT_EQ(b.ui().RichTextBox1.caption, history_page_text(b.s().records, 1));
-    EXPECT_EQ(b.s().records.form2zushu, 10000);
+    EXPECT_EQ(b.s().history.current_page, 1);
+    EXPECT_EQ(b.ui().listing, history_page_text(b.s().records, 1));
+    EXPECT_EQ(b.s().records.last_stored_group, 10000);
     EXPECT_EQ(b.s().records.rec_index[10000], 10000);
     const std::vector<int32_t> sent = b.codes();
     EXPECT_EQ(sent, range(1, 10000));
     // Nothing later asks for more: not the watchdog, not a stray frame.
-    for (int i = 0; i < 10; ++i) timer1_tick(b.program);
+    for (int i = 0; i < 10; ++i) watch_read(b.program);
     b.receive(group_frame(10001));
     EXPECT_EQ(b.codes(), sent);
-    EXPECT_EQ(b.s().records.form2zushu, 10000);
+    EXPECT_EQ(b.s().records.last_stored_group, 10000);
 
     // The instrument is emptied and then refilled: the read that finds no data keeps
     // next_group where the big read left it, and neither the watchdog nor a continue may turn
@@ -436,43 +432,34 @@ TEST(Read, MoreThan10000GroupsEndsAfterGroup10000) {
     b.line.written.clear();
     b.receive(status_frame(0));
     on_read_clicked(b.program);  // "仪表数据为0.", stays paused on "暂    停"
-    ASSERT_EQ(b.link().reading, 1);
-    for (int i = 0; i < 10; ++i) timer1_tick(b.program);
+    ASSERT_TRUE(b.link().reading());
+    for (int i = 0; i < 10; ++i) watch_read(b.program);
     on_read_clicked(b.program);  // pause
-    ASSERT_EQ(b.ui().Command5.caption, kContinue);
+    ASSERT_EQ(b.ui().read_button, kContinue);
     b.receive(status_frame(50));
     on_read_clicked(b.program);  // continue
-    for (int i = 0; i < 10; ++i) timer1_tick(b.program);
+    for (int i = 0; i < 10; ++i) watch_read(b.program);
     for (int32_t code : b.codes()) EXPECT_LE(code, 10000);
 }
 
 TEST(Timer9, ActivityTextAndPageButtons) {
     Reading b(3);
-    for (Control* button : {&b.ui().Command12, &b.ui().Command13, &b.ui().Command14})
-        button->enabled = false;
-    timer9_tick(b.program);
-    EXPECT_EQ(b.ui().Label18.caption, QStringLiteral("正在读取....."));
-    EXPECT_TRUE(b.ui().Command12.enabled);
-    EXPECT_TRUE(b.ui().Command13.enabled);
-    EXPECT_TRUE(b.ui().Command14.enabled);
+    b.s().main_window.page_buttons_enabled = false;
+    show_read_activity(b.program);
+    EXPECT_EQ(b.ui().activity_label, QStringLiteral("正在读取....."));
+    EXPECT_TRUE(b.ui().page_buttons_enabled);
     b.deliver(1, 3);
-    timer9_tick(b.program);
-    EXPECT_EQ(b.ui().Label18.caption, QString());
-    EXPECT_TRUE(b.ui().Command14.enabled) << "the listing is still shown";
+    show_read_activity(b.program);
+    EXPECT_EQ(b.ui().activity_label, QString());
+    EXPECT_TRUE(b.ui().page_buttons_enabled) << "the listing is still shown";
 
     on_verify_clicked(b.program);  // back to the chart
-    timer9_tick(b.program);
-    EXPECT_FALSE(b.ui().Command12.enabled);
-    EXPECT_FALSE(b.ui().Command13.enabled);
-    EXPECT_FALSE(b.ui().Command14.enabled);
+    show_read_activity(b.program);
+    EXPECT_FALSE(b.ui().page_buttons_enabled);
 
-    b.ui().Label18.caption = QStringLiteral("正在查找设备....");
-    timer9_tick(b.program);
-    EXPECT_EQ(b.ui().Label18.caption, QStringLiteral("正在查找设备....")) << "other texts stay";
-
-    b.ui().RichTextBox1.visible = true;  // both views visible: the buttons end up enabled
-    timer9_tick(b.program);
-    EXPECT_TRUE(b.ui().Command12.enabled);
+    b.s().main_window.activity = Activity::Searching;
+    show_read_activity(b.program);
+    EXPECT_EQ(b.ui().activity_label, QStringLiteral("正在查找设备....")) << "other texts stay";
 }
 
 TEST(RemoteButtons, EachSendsItsCodeWhateverTheLink) {
@@ -489,12 +476,11 @@ TEST(RemoteButtons, EachSendsItsCodeWhateverTheLink) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Bench b;  // port open, not linked
-        b.ui().Picture2.visible = false;
-        b.ui().RichTextBox1.visible = true;
+        b.s().main_window.work_view = WorkView::Listing;
         c.click(b.program);
         EXPECT_EQ(b.codes(), std::vector<int32_t>{c.code});
-        EXPECT_EQ(b.ui().Picture2.visible, c.shows_chart);
-        EXPECT_EQ(b.ui().RichTextBox1.visible, !c.shows_chart);
+        EXPECT_EQ(b.ui().chart_visible, c.shows_chart);
+        EXPECT_EQ(b.ui().listing_visible, !c.shows_chart);
         EXPECT_TRUE(b.messages.shown.empty());
 
         Bench closed(test::kNoPorts);
@@ -505,11 +491,11 @@ TEST(RemoteButtons, EachSendsItsCodeWhateverTheLink) {
 
 TEST(RemoteButtons, BacklightAlternatesOnAndOff) {
     Bench b;
-    EXPECT_EQ(b.ui().Command8.caption, QStringLiteral("开背光灯"));
+    EXPECT_EQ(b.ui().backlight_button, QStringLiteral("开背光灯"));
     on_backlight_clicked(b.program);
-    EXPECT_EQ(b.ui().Command8.caption, QStringLiteral("关背光灯"));
+    EXPECT_EQ(b.ui().backlight_button, QStringLiteral("关背光灯"));
     on_backlight_clicked(b.program);
-    EXPECT_EQ(b.ui().Command8.caption, QStringLiteral("开背光灯"));
+    EXPECT_EQ(b.ui().backlight_button, QStringLiteral("开背光灯"));
     EXPECT_EQ(b.codes(), (std::vector<int32_t>{41000, 42000}));
     EXPECT_EQ(b.line.written[0], hex("6465A028"));
     EXPECT_EQ(b.line.written[1], hex("6465A410"));

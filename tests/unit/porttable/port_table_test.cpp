@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
+#include "base/program.h"
 #include "link/command_sender.h"
+#include "program/window_views.h"
 #include "support/fake_ports.h"
 #include "support/qstring_printer.h"
 
@@ -118,7 +119,7 @@ class TableLine : public FakeLine {
         open_ = !table_.device(number).isEmpty();
         return open_ ? OpenOutcome::Opened : OpenOutcome::InvalidNumber;
     }
-    QString device_name(int port_no) const override { return table_.device(port_no); }
+    QString device_name(int port_number) const override { return table_.device(port_number); }
     void rescan_ports() override {
         ++rescans;
         table_.rescan();
@@ -133,11 +134,11 @@ TEST(PortTable, SearchWrappingToComOneFindsADeviceThatAppearedMeanwhile) {
     TableLine line(PortTable::from_system([&] { return listed; }));
     Program program;
     program.ports.line = &line;
-    program.state.link.port_no = 1;
+    program.state.link.port_number = 1;
 
     const struct {
-        int steps;  // com_st calls from the previous row
-        int port_no;
+        int steps;  // open_next_port calls from the previous row
+        int port_number;
         int rescans;
         QString state_text;
         QString device;
@@ -149,15 +150,18 @@ TEST(PortTable, SearchWrappingToComOneFindsADeviceThatAppearedMeanwhile) {
         {15, 1, 2, text::kPortOpen, "/dev/ttyUSB0"},
     };
     for (const auto& row : path) {
-        if (row.port_no == 1 && row.rescans == 1) listed << "/dev/ttyUSB0";  // plugged in
-        for (int i = 0; i < row.steps; ++i) com_st(program);
+        if (row.port_number == 1 && row.rescans == 1) listed << "/dev/ttyUSB0";  // plugged in
+        for (int i = 0; i < row.steps; ++i) open_next_port(program);
         const LinkState& link = program.state.link;
-        EXPECT_EQ(link.port_no, row.port_no);
-        EXPECT_EQ(line.rescans, row.rescans) << "COM" << row.port_no;
-        EXPECT_EQ(program.state.ui.Label15.caption, QStringLiteral("COM%1").arg(row.port_no));
-        EXPECT_EQ(program.state.ui.Label16.caption, row.state_text) << "COM" << row.port_no;
-        EXPECT_EQ(program.state.ui.Label15_tooltip, row.device) << "COM" << row.port_no;
-        EXPECT_EQ(link.port_state, row.device.isEmpty() ? 0 : 100) << "COM" << row.port_no;
+        EXPECT_EQ(link.port_number, row.port_number);
+        EXPECT_EQ(line.rescans, row.rescans) << "COM" << row.port_number;
+        EXPECT_EQ(main_window_view(program.state).port_name_label,
+                  QStringLiteral("COM%1").arg(row.port_number));
+        EXPECT_EQ(main_window_view(program.state).port_status_label, row.state_text)
+            << "COM" << row.port_number;
+        EXPECT_EQ(main_window_view(program.state).port_device, row.device)
+            << "COM" << row.port_number;
+        EXPECT_EQ(link.port_taken, !row.device.isEmpty()) << "COM" << row.port_number;
     }
 }
 

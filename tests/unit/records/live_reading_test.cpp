@@ -5,9 +5,10 @@
 
 #include <memory>
 
-#include "app/startup.h"
-#include "support/qstring_printer.h"
+#include "program/startup.h"
+#include "program/window_views.h"
 #include "support/fake_ports.h"
+#include "support/qstring_printer.h"
 
 namespace eqbond {
 namespace {
@@ -19,32 +20,26 @@ struct Live : test::FakeProgram {
         line.outcomes = {{2, OpenOutcome::Opened}};
         load_main_window(program);
     }
-    void measure(int milliohm) {
-        state().link.raw_value = milliohm;
-        update_live_reading(program);
-    }
-    void lead(int milliohm) {
-        state().link.raw_value = milliohm;
-        show_lead_resistance(program);
-    }
+    void measure(int milliohm) { update_live_reading(program, milliohm); }
+    void lead(int milliohm) { show_lead_resistance(program, milliohm); }
     LiveStats& stats() { return state().stats; }
-    MainControls& ui() { return state().ui; }
+    const MainWindowView ui() { return main_window_view(state()); }
 };
 
 TEST(LiveReading, FirstMeasurement) {
     Live l;
     l.measure(123);
-    EXPECT_EQ(l.ui().Label6.caption, QStringLiteral(" 0.1236Ω"));
+    EXPECT_EQ(l.ui().reading_label, QStringLiteral(" 0.1236Ω"));
     EXPECT_EQ(l.stats().max_text, QStringLiteral(" 0.1236Ω"));
     EXPECT_EQ(l.stats().min_text, QStringLiteral(" 0.1236Ω"));
     EXPECT_EQ(l.stats().avg_text, QStringLiteral(" 0.1236Ω"));
-    EXPECT_EQ(l.ui().Label1.caption, QStringLiteral("最大值: 0.1236Ω"));
-    EXPECT_EQ(l.ui().Label2.caption, QStringLiteral("最小值: 0.1236Ω"));
-    EXPECT_EQ(l.ui().Label3.caption, QStringLiteral("平均值: 0.1236Ω"));
+    EXPECT_EQ(l.ui().max_label, QStringLiteral("最大值: 0.1236Ω"));
+    EXPECT_EQ(l.ui().min_label, QStringLiteral("最小值: 0.1236Ω"));
+    EXPECT_EQ(l.ui().average_label, QStringLiteral("平均值: 0.1236Ω"));
     EXPECT_EQ(l.state().chart.chart_samples[0], 123.0);
     EXPECT_EQ(l.state().chart.chart_samples[1], 0.0);
     EXPECT_EQ(l.stats().avg_count, 1);
-    EXPECT_EQ(l.stats().alarm_hit, 0) << "\" 0.1236Ω\" sorts before the design \"0.0000Ω\"";
+    EXPECT_FALSE(l.stats().alarm_hit) << "\" 0.1236Ω\" sorts before the design \"0.0000Ω\"";
 }
 
 TEST(LiveReading, EqualReadingsAddNoChartSampleButDoAverage) {
@@ -63,14 +58,11 @@ TEST(LiveReading, EqualReadingsAddNoChartSampleButDoAverage) {
 
 TEST(LiveReading, ChartSamplesShiftThrough300Slots) {
     Live l;
-    auto& samples = l.state().chart.chart_samples;
-    samples[301] = -1;
-    samples[600] = -2;
+    const auto& samples = l.state().chart.chart_samples;
     for (int i = 1; i <= 305; ++i) l.measure(i);
     EXPECT_EQ(samples[0], 305.0);
-    EXPECT_EQ(samples[300], 5.0);
-    EXPECT_EQ(samples[301], -1.0) << "slots above 300 are not shifted";
-    EXPECT_EQ(samples[600], -2.0);
+    EXPECT_EQ(samples[299], 6.0);
+    EXPECT_EQ(samples[300], 5.0) << "the oldest kept sample";
 }
 
 TEST(LiveReading, ExtremesCompareAsText) {
@@ -93,23 +85,23 @@ TEST(LiveReading, ExtremesCompareAsText) {
         SCOPED_TRACE(c.max);
         EXPECT_EQ(l.stats().max_text, QString::fromUtf8(c.max));
         EXPECT_EQ(l.stats().min_text, QString::fromUtf8(c.min));
-        EXPECT_EQ(l.ui().Label1.caption, QStringLiteral("最大值:") + QString::fromUtf8(c.max));
-        EXPECT_EQ(l.ui().Label2.caption, QStringLiteral("最小值:") + QString::fromUtf8(c.min));
+        EXPECT_EQ(l.ui().max_label, QStringLiteral("最大值:") + QString::fromUtf8(c.max));
+        EXPECT_EQ(l.ui().min_label, QStringLiteral("最小值:") + QString::fromUtf8(c.min));
     }
 }
 
 TEST(LiveReading, OverloadKeepsTheAlarmOn) {
     Live l;
-    l.ui().Text2.caption = QStringLiteral("50.0000");
+    l.state().main_window.threshold_text = QStringLiteral("50.0000");
     l.measure(123);
-    EXPECT_EQ(l.stats().alarm_hit, 0);
+    EXPECT_FALSE(l.stats().alarm_hit);
     l.measure(40001);
-    EXPECT_EQ(l.ui().Label6.caption, kOverload);
-    EXPECT_EQ(l.ui().Label2.caption, QStringLiteral("最小值:"));
-    EXPECT_EQ(l.stats().alarm_hit, 1);
+    EXPECT_EQ(l.ui().reading_label, kOverload);
+    EXPECT_EQ(l.ui().min_label, QStringLiteral("最小值:"));
+    EXPECT_TRUE(l.stats().alarm_hit);
     for (int r : {0, 123, 39999}) {
         l.measure(r);
-        EXPECT_EQ(l.stats().alarm_hit, 1) << r;
+        EXPECT_TRUE(l.stats().alarm_hit) << r;
         EXPECT_EQ(l.stats().max_text, kOverload);
         EXPECT_EQ(l.stats().min_text, QString());
     }
@@ -120,30 +112,30 @@ TEST(LiveReading, LeadResistanceChangesOnlyTheDisplay) {
     l.measure(200);
     const LiveStats before = l.stats();
     const auto samples = l.state().chart.chart_samples;
-    const QString label1 = l.ui().Label1.caption, label3 = l.ui().Label3.caption;
+    const QString label1 = l.ui().max_label, label3 = l.ui().average_label;
     l.lead(45000);
-    EXPECT_EQ(l.ui().Label6.caption, kOverload);
-    EXPECT_EQ(l.ui().Label8.caption, QStringLiteral("线阻"));
+    EXPECT_EQ(l.ui().reading_label, kOverload);
+    EXPECT_EQ(l.ui().reading_kind_label, QStringLiteral("线阻"));
     l.lead(550);
-    EXPECT_EQ(l.ui().Label6.caption, QStringLiteral(" 0.5500Ω"));
+    EXPECT_EQ(l.ui().reading_label, QStringLiteral(" 0.5500Ω"));
     EXPECT_EQ(l.stats().max_text, before.max_text);
     EXPECT_EQ(l.stats().min_text, before.min_text);
     EXPECT_EQ(l.stats().avg_text, before.avg_text);
     EXPECT_EQ(l.stats().avg_count, before.avg_count);
     EXPECT_EQ(l.stats().alarm_hit, before.alarm_hit);
     EXPECT_EQ(l.state().chart.chart_samples, samples);
-    EXPECT_EQ(l.ui().Label1.caption, label1);
-    EXPECT_EQ(l.ui().Label3.caption, label3);
+    EXPECT_EQ(l.ui().max_label, label1);
+    EXPECT_EQ(l.ui().average_label, label3);
     l.measure(200);
-    EXPECT_EQ(l.ui().Label8.caption, QString()) << "the next measurement clears the marker";
+    EXPECT_EQ(l.ui().reading_kind_label, QString()) << "the next measurement clears the marker";
 }
 
 TEST(LiveReading, StatusReplyShowsZeroWithoutOhmSign) {
     Live l;
     l.lead(300);
     show_idle_status(l.program);
-    EXPECT_EQ(l.ui().Label6.caption, QStringLiteral("0.0000"));
-    EXPECT_EQ(l.ui().Label8.caption, QString());
+    EXPECT_EQ(l.ui().reading_label, QStringLiteral("0.0000"));
+    EXPECT_EQ(l.ui().reading_kind_label, QString());
 }
 
 TEST(LiveReading, BatteryLabel) {
@@ -155,10 +147,9 @@ TEST(LiveReading, BatteryLabel) {
                  {false, 2, false}, {true, 255, true}, {true, 1, true}};
     for (const auto& c : cases) {
         Live l;
-        l.ui().Label5.visible = c.before;
+        l.state().main_window.battery_warning_visible = c.before;
         update_battery_indicator(l.program, c.battery);
-        EXPECT_EQ(l.ui().Label5.visible, c.after) << c.battery;
-        EXPECT_EQ(l.ui().Label5.caption, QStringLiteral("电池电压低"));
+        EXPECT_EQ(l.ui().battery_warning_visible, c.after) << c.battery;
     }
 }
 
@@ -169,7 +160,7 @@ TEST(Average, CoversTheNewest50000Only) {
     EXPECT_EQ(l.stats().avg_count, 50000);
     // The mean of the newest 50000 is 1; with the first reading still in, it would be 2.
     EXPECT_EQ(l.stats().avg_text, QStringLiteral(" 0.0011Ω"));
-    EXPECT_EQ(l.ui().Label3.caption, QStringLiteral("平均值: 0.0011Ω"));
+    EXPECT_EQ(l.ui().average_label, QStringLiteral("平均值: 0.0011Ω"));
 }
 
 TEST(Average, IsTheTrueMeanWhereA32BitSumWouldOverflow) {
@@ -223,7 +214,7 @@ TEST(Alarm, TypedThresholdComparedAsText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << '"' << c.threshold << "\" " << c.milliohm);
         Live l;
-        l.ui().Text2.caption = QString::fromUtf8(c.threshold);
+        l.state().main_window.threshold_text = QString::fromUtf8(c.threshold);
         l.measure(c.milliohm);
         EXPECT_EQ(l.stats().alarm_hit, c.hit);
     }
@@ -231,13 +222,13 @@ TEST(Alarm, TypedThresholdComparedAsText) {
 
 TEST(Alarm, FollowsEachReadingUntilAnOverload) {
     Live l;
-    l.ui().Text2.caption = QStringLiteral(" 1.0000");
+    l.state().main_window.threshold_text = QStringLiteral(" 1.0000");
     l.measure(1500);
-    EXPECT_EQ(l.stats().alarm_hit, 1);
+    EXPECT_TRUE(l.stats().alarm_hit);
     l.measure(500);
-    EXPECT_EQ(l.stats().alarm_hit, 0);
+    EXPECT_FALSE(l.stats().alarm_hit);
     l.lead(5000);
-    EXPECT_EQ(l.stats().alarm_hit, 0) << "lead resistance is not measured against the alarm";
+    EXPECT_FALSE(l.stats().alarm_hit) << "lead resistance is not measured against the alarm";
 }
 
 }  // namespace

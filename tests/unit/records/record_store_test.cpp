@@ -1,9 +1,9 @@
 // The record store: storing one group from its reply, the clear, the bounds.
-#include "records/record_store.h"
+#include "base/record_store.h"
 
 #include <gtest/gtest.h>
 
-#include "link/protocol.h"
+#include "base/protocol.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
@@ -47,7 +47,7 @@ TEST(RecordStore, EverySlotStartsCleared) {
     RecordStore r;
     ASSERT_EQ(r.rec_value.size(), 10001u);
     for (int i : {0, 1, 7000, 7001, 10000}) expect_slot(r, i, kCleared);
-    EXPECT_EQ(r.form2zushu, 0);
+    EXPECT_EQ(r.last_stored_group, 0);
 }
 
 TEST(RecordStore, StoresTheExampleGroupSevenReply) {
@@ -56,7 +56,7 @@ TEST(RecordStore, StoresTheExampleGroupSevenReply) {
     ASSERT_TRUE(checksum_ok(frame));
     r.store_group(7, decode_reply(frame));
     expect_slot(r, 7, {" 0.1236Ω", 1, "24", "03", "15", "14", "30", 7});
-    EXPECT_EQ(r.form2zushu, 7);
+    EXPECT_EQ(r.last_stored_group, 7);
     expect_slot(r, 6, kCleared);
     expect_slot(r, 8, kCleared);
     expect_slot(r, 0, kCleared);
@@ -85,22 +85,22 @@ TEST(RecordStore, GroupsAbove10000AreNotStoredButCounted) {
     const Reply rep = reply(123, 0, 1, 24, 3, 15, 14, 30);
     r.store_group(10000, rep);
     expect_slot(r, 10000, {" 0.1236Ω", 1, "24", "03", "15", "14", "30", 10000});
-    EXPECT_EQ(r.form2zushu, 10000);
+    EXPECT_EQ(r.last_stored_group, 10000);
     const RecordStore before = r;
     r.store_group(10001, rep);
-    EXPECT_EQ(r.form2zushu, 10001);
+    EXPECT_EQ(r.last_stored_group, 10001);
     EXPECT_EQ(r.rec_value, before.rec_value);
     EXPECT_EQ(r.rec_index, before.rec_index);
     EXPECT_EQ(r.rec_value.size(), 10001u);
     r.store_group(30000, rep);
-    EXPECT_EQ(r.form2zushu, 30000);
+    EXPECT_EQ(r.last_stored_group, 30000);
 }
 
 TEST(RecordStore, AShorterReadLeavesTheOlderGroupsAboveIt) {
     RecordStore r;
     for (int g = 1; g <= 8; ++g) r.store_group(g, reply(1000, g, 0, 23, 1, 1, 8, g));
     for (int g = 1; g <= 3; ++g) r.store_group(g, reply(2000, g, 1, 24, 2, 2, 9, g));
-    EXPECT_EQ(r.form2zushu, 3);
+    EXPECT_EQ(r.last_stored_group, 3);
     for (int g = 1; g <= 3; ++g) {
         EXPECT_EQ(r.rec_value[g], QStringLiteral(" 2.0000Ω"));
         EXPECT_EQ(r.rec_year[g], QStringLiteral("24"));
@@ -121,7 +121,7 @@ TEST(RecordStore, ClearReachesSlot7000Only) {
     r.clear();
     for (int i : {0, 1, 6999, 7000}) expect_slot(r, i, kCleared);
     for (int i : {7001, 10000}) EXPECT_EQ(r.rec_index[i], i);
-    EXPECT_EQ(r.form2zushu, 10000) << "the counter belongs to the callers of clear";
+    EXPECT_EQ(r.last_stored_group, 10000) << "the counter belongs to the callers of clear";
 }
 
 TEST(RecordStore, ShownOnlyForGroups1To6999) {

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "records/record_store.h"
+#include "base/record_store.h"
 #include "support/report_fakes.h"
 
 namespace eqbond {

@@ -29,30 +29,30 @@ TEST(Form2Load, CountsGroupsAndPages) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.groups);
         ReportProgram f;
-        f.records().form2zushu = c.groups;
-        form2_load(f.program);
-        EXPECT_EQ(f.state().form2.ui.Label1, QString::fromUtf8(c.label1));
-        EXPECT_EQ(f.state().form2.ui.Label3, QString::fromUtf8(c.label3));
+        f.records().last_stored_group = c.groups;
+        load_print_options(f.program);
+        EXPECT_EQ(print_options_view(f.state()).group_count_label, QString::fromUtf8(c.label1));
+        EXPECT_EQ(print_options_view(f.state()).page_count_label, QString::fromUtf8(c.label3));
     }
 }
 
 TEST(Form2Load, StartsFromTheDesignValuesEachTime) {
     ReportProgram f;
-    PrintOptionsState& form2 = f.state().form2;
-    form2.ui.Text1 = QStringLiteral("9");
-    form2.ui.Text2 = QStringLiteral("abc");
-    form2.ui.Option1 = false;
-    form2.selected_field = Field::Text2;
-    form2.biaozi = 30;
-    form2.kai = 4;
-    form2_load(f.program);
-    EXPECT_EQ(form2.ui.Text1, QStringLiteral("1"));
-    EXPECT_EQ(form2.ui.Text2, QStringLiteral("168"));
-    EXPECT_TRUE(form2.ui.Option1);
-    EXPECT_EQ(form2.selected_field, Field::None);
-    EXPECT_EQ(form2.biaozi, 100);
-    EXPECT_TRUE(form2.open);
-    EXPECT_EQ(form2.kai, 4) << "the results are the dialog's print button's to set";
+    PrintOptionsState& print_options = f.state().print_options;
+    print_options.controls.first_group_text = QStringLiteral("9");
+    print_options.controls.last_group_text = QStringLiteral("abc");
+    print_options.controls.range_chosen = false;
+    print_options.selected_field = Field::LastGroup;
+    print_options.dialog_answer = DialogAnswer::Cancelled;
+    print_options.first_group = 4;
+    load_print_options(f.program);
+    EXPECT_EQ(print_options.controls.first_group_text, QStringLiteral("1"));
+    EXPECT_EQ(print_options.controls.last_group_text, QStringLiteral("168"));
+    EXPECT_TRUE(print_options.controls.range_chosen);
+    EXPECT_EQ(print_options.selected_field, Field::None);
+    EXPECT_EQ(print_options.dialog_answer, DialogAnswer::Open);
+    EXPECT_TRUE(print_options.open);
+    EXPECT_EQ(print_options.first_group, 4) << "the results are the dialog's print button's to set";
 }
 
 TEST(Form2Print, RangeOrAllSetsKaiAndJie) {
@@ -61,7 +61,7 @@ TEST(Form2Print, RangeOrAllSetsKaiAndJie) {
         const char* text1;
         const char* text2;
         bool range;
-        int16_t kai, jie;
+        int16_t first_group, last_group;
     } cases[] = {
         {100, "1", "168", true, 1, 100},    // no further than the groups read
         {200, "1", "150.7", true, 1, 151},  // nearest whole number
@@ -80,17 +80,17 @@ TEST(Form2Print, RangeOrAllSetsKaiAndJie) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.text1 << ".." << c.text2 << " of " << c.groups);
         ReportProgram f;
-        f.records().form2zushu = c.groups;
-        form2_load(f.program);
-        PrintOptionsState& form2 = f.state().form2;
-        form2.ui.Text1 = QString::fromUtf8(c.text1);
-        form2.ui.Text2 = QString::fromUtf8(c.text2);
-        form2.ui.Option1 = c.range;
-        on_form2_print_clicked(f.program);
-        EXPECT_EQ(form2.biaozi, 10);
-        EXPECT_EQ(form2.kai, c.kai);
-        EXPECT_EQ(form2.jie, c.jie);
-        EXPECT_FALSE(form2.open);
+        f.records().last_stored_group = c.groups;
+        load_print_options(f.program);
+        PrintOptionsState& print_options = f.state().print_options;
+        print_options.controls.first_group_text = QString::fromUtf8(c.text1);
+        print_options.controls.last_group_text = QString::fromUtf8(c.text2);
+        print_options.controls.range_chosen = c.range;
+        on_print_options_confirmed(f.program);
+        EXPECT_EQ(print_options.dialog_answer, DialogAnswer::Print);
+        EXPECT_EQ(print_options.first_group, c.first_group);
+        EXPECT_EQ(print_options.last_group, c.last_group);
+        EXPECT_FALSE(print_options.open);
         EXPECT_EQ(f.host.shows, 1) << "the main window comes back";
         EXPECT_TRUE(f.messages.shown.empty());
     }
@@ -102,31 +102,31 @@ TEST(Form2Print, AFieldThatIsNoGroupNumberKeepsTheDialogOpen) {
         const char* text2;
         Field selected;
     } cases[] = {
-        {"", "168", Field::Text1},        {" ", "168", Field::Text1},
-        {"abc", "168", Field::Text1},     {"12abc", "168", Field::Text1},
-        {"32768", "168", Field::Text1},   {"-32769", "168", Field::Text1},
-        {"32767.5", "168", Field::Text1}, {"inf", "168", Field::Text1},
-        {"nan", "168", Field::Text1},     {"0x10", "168", Field::Text1},
-        {"1,000", "168", Field::Text1},   {"1", "", Field::Text2},
-        {"1", "一百", Field::Text2},      {"1", "99999", Field::Text2},
-        {"x", "y", Field::Text1},
+        {"", "168", Field::FirstGroup},        {" ", "168", Field::FirstGroup},
+        {"abc", "168", Field::FirstGroup},     {"12abc", "168", Field::FirstGroup},
+        {"32768", "168", Field::FirstGroup},   {"-32769", "168", Field::FirstGroup},
+        {"32767.5", "168", Field::FirstGroup}, {"inf", "168", Field::FirstGroup},
+        {"nan", "168", Field::FirstGroup},     {"0x10", "168", Field::FirstGroup},
+        {"1,000", "168", Field::FirstGroup},   {"1", "", Field::LastGroup},
+        {"1", "一百", Field::LastGroup},       {"1", "99999", Field::LastGroup},
+        {"x", "y", Field::FirstGroup},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << '"' << c.text1 << "\" \"" << c.text2 << '"');
         ReportProgram f;
-        f.records().form2zushu = 200;
-        form2_load(f.program);
-        PrintOptionsState& form2 = f.state().form2;
-        form2.kai = 7;
-        form2.jie = 8;
-        form2.ui.Text1 = QString::fromUtf8(c.text1);
-        form2.ui.Text2 = QString::fromUtf8(c.text2);
-        on_form2_print_clicked(f.program);
-        EXPECT_EQ(form2.biaozi, 100);
-        EXPECT_TRUE(form2.open);
-        EXPECT_EQ(form2.selected_field, c.selected);
-        EXPECT_EQ(form2.kai, 7);
-        EXPECT_EQ(form2.jie, 8);
+        f.records().last_stored_group = 200;
+        load_print_options(f.program);
+        PrintOptionsState& print_options = f.state().print_options;
+        print_options.first_group = 7;
+        print_options.last_group = 8;
+        print_options.controls.first_group_text = QString::fromUtf8(c.text1);
+        print_options.controls.last_group_text = QString::fromUtf8(c.text2);
+        on_print_options_confirmed(f.program);
+        EXPECT_EQ(print_options.dialog_answer, DialogAnswer::Open);
+        EXPECT_TRUE(print_options.open);
+        EXPECT_EQ(print_options.selected_field, c.selected);
+        EXPECT_EQ(print_options.first_group, 7);
+        EXPECT_EQ(print_options.last_group, 8);
         EXPECT_EQ(f.host.shows, 0);
         ASSERT_EQ(f.messages.shown.size(), 1u);
         EXPECT_EQ(f.messages.shown[0], kRangeMessage);
@@ -137,13 +137,13 @@ TEST(Form2Cancel, BringsTheMainWindowBackWithTheGroupsKept) {
     ReportProgram f;
     put_groups(f.records(), 5);
     f.state().link.next_group = 6;
-    form2_load(f.program);
-    on_form2_cancel_clicked(f.program);
-    EXPECT_EQ(f.state().form2.biaozi, 30);
-    EXPECT_FALSE(f.state().form2.open);
+    load_print_options(f.program);
+    on_print_options_cancelled(f.program);
+    EXPECT_EQ(f.state().print_options.dialog_answer, DialogAnswer::Cancelled);
+    EXPECT_FALSE(f.state().print_options.open);
     EXPECT_EQ(f.host.shows, 1);
     EXPECT_EQ(f.records().rec_index[5], 5) << "a cancelled dialog costs no data";
-    EXPECT_EQ(f.records().form2zushu, 5);
+    EXPECT_EQ(f.records().last_stored_group, 5);
     EXPECT_EQ(f.state().link.next_group, 1) << "the main window's start-up ran";
 }
 
@@ -156,23 +156,24 @@ TEST(PrintButton, WaitsForTheDialogThenPrintsOrNot) {
     } cases[] = {
         {"print all",
          [](Program& p) {
-             p.state.form2.ui.Option1 = false;
-             on_form2_print_clicked(p);
+             p.state.print_options.controls.range_chosen = false;
+             on_print_options_confirmed(p);
          },
          1, 0},
         {"print a range",
          [](Program& p) {
-             p.state.form2.ui.Text2 = QStringLiteral("3");
-             on_form2_print_clicked(p);
+             p.state.print_options.controls.last_group_text = QStringLiteral("3");
+             on_print_options_confirmed(p);
          },
          1, 0},
-        {"cancel", [](Program& p) { on_form2_cancel_clicked(p); }, 0, 0},
+        {"cancel", [](Program& p) { on_print_options_cancelled(p); }, 0, 0},
         {"a wrong entry, then a good one",
          [](Program& p) {
-             PrintOptionsState& form2 = p.state.form2;
-             form2.ui.Text1 =
-                 form2.selected_field == Field::None ? QStringLiteral("x") : QStringLiteral("1");
-             on_form2_print_clicked(p);
+             PrintOptionsState& print_options = p.state.print_options;
+             print_options.controls.first_group_text = print_options.selected_field == Field::None
+                                                           ? QStringLiteral("x")
+                                                           : QStringLiteral("1");
+             on_print_options_confirmed(p);
          },
          1, 1},
     };
@@ -180,7 +181,7 @@ TEST(PrintButton, WaitsForTheDialogThenPrintsOrNot) {
         SCOPED_TRACE(c.what);
         ReportProgram f;
         put_groups(f.records(), 5);
-        f.state().form2.biaozi = 30;
+        f.state().print_options.dialog_answer = DialogAnswer::Cancelled;
         f.host.operator_acts = c.operator_acts;
         on_print_clicked(f.program);
         EXPECT_EQ(f.host.unloads, 1);
@@ -188,7 +189,8 @@ TEST(PrintButton, WaitsForTheDialogThenPrintsOrNot) {
         EXPECT_FALSE(f.host.main_window_shown_while_dialog_open);
         EXPECT_EQ(f.printer.count(FakePrinter::Kind::End), c.jobs);
         EXPECT_EQ(int(f.messages.shown.size()), c.messages);
-        EXPECT_EQ(f.state().form2.biaozi, 100) << "ready for the next print";
+        EXPECT_EQ(f.state().print_options.dialog_answer, DialogAnswer::Open)
+            << "ready for the next print";
         EXPECT_EQ(f.records().rec_index[5], 5);
     }
 }
@@ -197,9 +199,9 @@ TEST(PrintButton, PrintsTheChosenRangeFromTheKeptStore) {
     ReportProgram f;
     put_groups(f.records(), 5);
     f.host.operator_acts = [](Program& p) {
-        p.state.form2.ui.Text1 = QStringLiteral("2");
-        p.state.form2.ui.Text2 = QStringLiteral("4");
-        on_form2_print_clicked(p);
+        p.state.print_options.controls.first_group_text = QStringLiteral("2");
+        p.state.print_options.controls.last_group_text = QStringLiteral("4");
+        on_print_options_confirmed(p);
     };
     on_print_clicked(f.program);
     const std::vector<QStringList> pages = f.printer.pages();
@@ -213,11 +215,11 @@ TEST(PrintButton, PrintsTheChosenRangeFromTheKeptStore) {
 TEST(PrintButton, ACancelledDialogLeavesTheGroupsForALaterPrintOfAll) {
     ReportProgram f;
     put_groups(f.records(), 3);
-    f.host.operator_acts = on_form2_cancel_clicked;
+    f.host.operator_acts = on_print_options_cancelled;
     on_print_clicked(f.program);
     f.host.operator_acts = [](Program& p) {
-        p.state.form2.ui.Option1 = false;
-        on_form2_print_clicked(p);
+        p.state.print_options.controls.range_chosen = false;
+        on_print_options_confirmed(p);
     };
     on_print_clicked(f.program);
     const std::vector<QStringList> pages = f.printer.pages();

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "program/window_views.h"
 #include "report/text_report.h"
 #include "support/report_fakes.h"
 
@@ -67,8 +68,7 @@ struct SaveFixture : ::testing::Test {
     void TearDown() override { qputenv("HOME", saved_home); }
 
     void show_listing() {
-        f.state().ui.Picture2.visible = false;
-        f.state().ui.RichTextBox1.visible = true;
+        f.state().main_window.work_view = false ? WorkView::Chart : WorkView::Listing;
     }
     QString korval() const { return home.filePath(QStringLiteral("KORVAL")); }
     QStringList files_in(const QString& folder) const {
@@ -122,8 +122,7 @@ TEST_F(SaveFixture, AnOlderFileIsReplacedNotAppendedTo) {
 TEST_F(SaveFixture, CancelWritesNothingAndSaysNothing) {
     for (bool chart : {true, false}) {
         SCOPED_TRACE(chart ? "chart" : "listing");
-        f.state().ui.Picture2.visible = chart;
-        f.state().ui.RichTextBox1.visible = !chart;
+        f.state().main_window.work_view = chart ? WorkView::Chart : WorkView::Listing;
         const QString old_file = home.filePath(QStringLiteral("KORVAL.txt"));
         write(old_file, "older");
         f.dialogs.answer.reset();
@@ -158,8 +157,7 @@ TEST_F(SaveFixture, AFailedSaveSaysSoAndKeepsTheOlderFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         f.messages.shown.clear();
-        f.state().ui.Picture2.visible = c.chart;
-        f.state().ui.RichTextBox1.visible = !c.chart;
+        f.state().main_window.work_view = c.chart ? WorkView::Chart : WorkView::Listing;
         f.chart_image.fails = c.bitmap_fails;
         f.dialogs.answer = c.path;
         as_ordinary_user([&] { on_save_clicked(f.program); });

@@ -6,7 +6,7 @@
 #include <QByteArrayList>
 #include <functional>
 
-#include "records/record_store.h"
+#include "base/record_store.h"
 #include "support/report_fakes.h"
 
 namespace eqbond {
@@ -109,8 +109,7 @@ TEST(TextReport, SmallReportsByteForByte) {
              put_groups(s, 4);
              s.rec_index[1] = 0;
          },
-         5,
-         file({right(numbered(3)), left(numbered(2)) + right(numbered(4))})},
+         5, file({right(numbered(3)), left(numbered(2)) + right(numbered(4))})},
         {"group numbers of 7000 and above are left out",
          [](RecordStore& s) {
              put_groups(s, 2);

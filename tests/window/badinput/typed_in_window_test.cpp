@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <optional>
 
-#include "app/startup.h"
+#include "program/startup.h"
+#include "program/window_views.h"
 #include "records/live_reading.h"
 #include "support/report_fakes.h"
 #include "ui/indicator_widget.h"
@@ -81,12 +82,13 @@ struct MainWindowFixture : ::testing::Test {
 TEST_F(MainWindowFixture, PageFieldShowsThePageTheJumpLeadsTo) {
     for (const Typed& input : typed_inputs()) {
         SCOPED_TRACE(input.what);
-        f.state().history.cur_page = kPageShown;
+        f.state().history.current_page = kPageShown;
         auto* field = control<QLineEdit>("Text1");
         type_into(field, input.text);
-        EXPECT_EQ(f.state().ui.Text1.caption, input.text) << "the core has what was typed";
+        EXPECT_EQ(main_window_view(f.state()).page_field, input.text)
+            << "the core has what was typed";
         control<QPushButton>("Command14")->click();
-        EXPECT_EQ(f.state().history.cur_page, input.page_after);
+        EXPECT_EQ(f.state().history.current_page, input.page_after);
         EXPECT_EQ(field->text(), input.text1_after);
         const QString header = QStringLiteral("第(  %1 页)").arg(input.page_after);
         EXPECT_TRUE(control<QPlainTextEdit>("RichTextBox1")->toPlainText().contains(header));
@@ -96,20 +98,18 @@ TEST_F(MainWindowFixture, PageFieldShowsThePageTheJumpLeadsTo) {
 TEST_F(MainWindowFixture, AlarmThresholdIsKeptAsTypedAndTheIndicatorFollowsIt) {
     ProgramState& s = f.state();
     control<QPushButton>("Command15")->click();  // lock
-    s.link.linked = 1;
+    s.link.linked = true;
     for (const Typed& input : typed_inputs()) {
         SCOPED_TRACE(input.what);
         auto* field = control<QLineEdit>("Text2");
         type_into(field, input.text);
-        EXPECT_EQ(s.ui.Text2.caption, input.text);
-        window->run([](Program& p) {
-            p.state.link.raw_value = 12000;
-            update_live_reading(p);
-        });
+        EXPECT_EQ(main_window_view(s).threshold_field, input.text);
+        window->run([](Program& p) { update_live_reading(p, 12000); });
         EXPECT_EQ(s.stats.alarm_hit, input.hit_at_12_ohm);
         EXPECT_EQ(field->text(), input.text) << "the window never rewrites the threshold";
-        s.ui.Shape1_fill = colour::kGreen;
-        QMetaObject::invokeMethod(window->timer(4), "timeout", Qt::DirectConnection);
+        s.main_window.indicator_red = false;
+        QMetaObject::invokeMethod(window->timer(TimerId::AlarmIndicator), "timeout",
+                                  Qt::DirectConnection);
         const QColor expected = input.hit_at_12_ohm ? Qt::red : Qt::green;
         EXPECT_EQ(control<ui::IndicatorWidget>("Shape1")->fill(), expected);
     }
@@ -128,11 +128,12 @@ TEST(PrintOptionsWindow, ARefusedRangeFieldStaysSelectedWithAMessage) {
             ASSERT_NE(field, nullptr);
             type_into(field, input.text);
             dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-            const PrintOptionsState& form2 = f.state().form2;
+            const PrintOptionsState& print_options = f.state().print_options;
             if (input.range_value) {
                 EXPECT_FALSE(dialog.isVisible());
                 EXPECT_TRUE(f.messages.shown.empty());
-                EXPECT_EQ(field_name == std::string("Text1") ? form2.kai : form2.jie,
+                EXPECT_EQ(field_name == std::string("Text1") ? print_options.first_group
+                                                             : print_options.last_group,
                           *input.range_value);
                 continue;
             }

@@ -7,7 +7,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "app/startup.h"
+#include "program/startup.h"
+#include "program/window_views.h"
 #include "support/fake_ports.h"
 #include "ui/chart_widget.h"
 #include "ui/indicator_widget.h"
@@ -38,7 +39,7 @@ struct ChartWindow : ::testing::Test {
     const QImage& image() const { return chart()->image().image(); }
     ProgramState& state() { return fake.state(); }
 
-    void tick(int timer) {
+    void tick(TimerId timer) {
         QMetaObject::invokeMethod(window->timer(timer), "timeout", Qt::DirectConnection);
     }
 
@@ -73,8 +74,8 @@ TEST_F(ChartWindow, TheInteriorIsTheBoxLessItsBorder) {
 }
 
 TEST_F(ChartWindow, TheRedrawPaintsTheAxesOnTheirPixels) {
-    tick(10);
-    EXPECT_EQ(state().ui.timers.Timer10, 800);
+    tick(TimerId::ChartRedraw);
+    EXPECT_EQ(state().main_window.period(TimerId::ChartRedraw), 800);
     const struct {
         const char* what;
         QPoint pixel;
@@ -116,7 +117,7 @@ TEST_F(ChartWindow, TheRedrawPaintsTheAxesOnTheirPixels) {
 
 TEST_F(ChartWindow, TheWidgetShowsTheRetainedImage) {
     state().chart.chart_samples[0] = 30000;
-    tick(10);
+    tick(TimerId::ChartRedraw);
     const QImage shown = chart()->canvas()->grab().toImage();
     for (const QPoint pixel : {QPoint(36, 200), QPoint(639, 175), QPoint(300, 150)})
         EXPECT_EQ(shown.pixelColor(pixel), image().pixelColor(pixel))
@@ -125,11 +126,10 @@ TEST_F(ChartWindow, TheWidgetShowsTheRetainedImage) {
 }
 
 TEST_F(ChartWindow, TheRedrawRunsWhileTheListingIsShown) {
-    tick(10);
-    state().ui.Picture2.visible = false;
-    state().ui.RichTextBox1.visible = true;
+    tick(TimerId::ChartRedraw);
+    state().main_window.work_view = false ? WorkView::Chart : WorkView::Listing;
     state().chart.chart_samples[0] = 60000;
-    tick(10);
+    tick(TimerId::ChartRedraw);
     ASSERT_FALSE(chart()->isVisible());
     EXPECT_EQ(image().pixelColor(639, 30), ink) << "the 60 ohm point, drawn though hidden";
 }
@@ -142,14 +142,14 @@ TEST_F(ChartWindow, ASwatchColourSurvivesThePeriodicRedraw) {
         {3, QColor(255, 255, 255)}, {1, QColor(255, 192, 192)}, {2, QColor(255, 192, 255)},
         {4, QColor(192, 192, 255)}, {0, QColor(192, 255, 255)},
     };
-    tick(10);
+    tick(TimerId::ChartRedraw);
     for (const auto& s : swatches) {
         QWidget* swatch = chart()->swatch(s.index);
         EXPECT_EQ(swatch->palette().color(QPalette::Window), s.colour) << s.index;
         click(swatch);
         EXPECT_EQ(image().pixelColor(300, 150), s.colour) << "after the click, swatch " << s.index;
-        tick(10);
-        tick(10);
+        tick(TimerId::ChartRedraw);
+        tick(TimerId::ChartRedraw);
         EXPECT_EQ(image().pixelColor(300, 150), s.colour) << "after redraws, swatch " << s.index;
         EXPECT_EQ(image().pixelColor(36, 200), ink) << s.index;
     }
@@ -182,7 +182,7 @@ TEST_F(ChartWindow, TypingInTheReadOutStaysUntilThePointerMoves) {
     box->end(false);
     QKeyEvent key(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
     QApplication::sendEvent(box, &key);
-    tick(5);  // any handler shows the state again
+    tick(TimerId::Banner);  // any handler shows the state again
     EXPECT_EQ(box->text().toStdString(), "0.0000Ω7");
     pointer(QEvent::MouseMove, {100, 175}, Qt::NoButton);
     EXPECT_EQ(box->text().toStdString(), "30Ω");
@@ -205,17 +205,17 @@ TEST_F(ChartWindow, TheIndicatorShowsTheFillOfEachTick) {
     auto* indicator = window->findChild<ui::IndicatorWidget*>(QStringLiteral("Shape1"));
     ASSERT_NE(indicator, nullptr);
     auto* lock = window->findChild<QPushButton*>(QStringLiteral("Command15"));
-    state().link.linked = 1;
-    state().stats.alarm_hit = 1;
+    state().link.linked = true;
+    state().stats.alarm_hit = true;
     lock->click();
     EXPECT_EQ(lock->text().toStdString(), "解  除");
     for (const QColor expected : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::red)}) {
-        tick(4);
+        tick(TimerId::AlarmIndicator);
         const QImage shown = indicator->grab().toImage();
         EXPECT_EQ(shown.pixelColor(shown.rect().center()), expected);
     }
     lock->click();
-    tick(4);
+    tick(TimerId::AlarmIndicator);
     EXPECT_EQ(indicator->grab().toImage().pixelColor(indicator->rect().center()),
               QColor(Qt::green));
 }

@@ -83,14 +83,17 @@ struct DemoExport : ::testing::Test {
 };
 
 TEST_F(DemoExport, ReadSaveAndPrint) {
-    ASSERT_TRUE(
-        run_until([&] { return state().link.linked == 1 && state().link.group_total > 0; }, 30000))
+    ASSERT_TRUE(run_until(
+        [&] { return state().link.linked && state().link.instrument_group_count > 0; }, 30000))
         << "the simulated instrument was not found";
-    const int groups = state().link.group_total;
+    const int groups = state().link.instrument_group_count;
 
     click("Command5");  // 读    取
     ASSERT_TRUE(run_until(
-        [&] { return state().link.reading == 0 && state().records.form2zushu == groups; }, 120000))
+        [&] {
+            return state().link.reading() == false && state().records.last_stored_group == groups;
+        },
+        120000))
         << "read stopped at group " << state().link.next_group;
 
     // The listing is shown: the save button writes the text report.
@@ -138,7 +141,7 @@ TEST_F(DemoExport, ReadSaveAndPrint) {
     });
     click("Command7");
     EXPECT_TRUE(controller->main_window()->isVisible());
-    EXPECT_EQ(state().records.form2zushu, groups);
+    EXPECT_EQ(state().records.last_stored_group, groups);
 
     QString pdf;
     run_until(

@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
-#include "app/startup.h"
+#include "program/startup.h"
 #include "support/fake_ports.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
@@ -52,24 +52,42 @@ TEST_F(WindowFixture, ControlsStandWhereTheLayoutPutsThem) {
         const char* container;
         int left, top, width, height;  // twips
     } layout[] = {
-        {"Frame1", "Form1", 240, 240, 3615, 1215},    {"Label3", "Frame1", 600, 840, 2055, 255},
-        {"Label1", "Frame1", 600, 120, 2055, 255},    {"Frame12", "Form1", 120, 7320, 3135, 1455},
-        {"Command15", "Frame12", 1440, 840, 1455, 495}, {"Combo2", "Frame12", 2400, 360, 615, 300},
-        {"Text2", "Frame12", 1080, 360, 1335, 270},   {"Shape1", "Frame12", 120, 480, 735, 615},
-        {"Frame11", "Form1", 3840, 7320, 3495, 1455}, {"Command14", "Frame11", 360, 840, 1095, 495},
-        {"Text1", "Frame11", 360, 360, 855, 375},     {"Command13", "Frame11", 2160, 840, 1095, 495},
-        {"Command12", "Frame11", 2160, 240, 1095, 495}, {"Label19", "Frame11", 1320, 435, 255, 255},
-        {"Frame4", "Form1", 7800, 7440, 2175, 1335},  {"Label18", "Frame4", 240, 960, 1695, 255},
-        {"Label15", "Frame4", 240, 240, 1695, 255},   {"Frame3", "Form1", 10800, 3840, 2175, 3015},
-        {"Command7", "Frame3", 360, 2400, 1575, 495}, {"Command5", "Frame3", 360, 240, 1575, 495},
-        {"Command4", "Frame3", 360, 1680, 1575, 495}, {"Frame2", "Form1", 10800, 360, 2175, 3375},
-        {"Command8", "Frame2", 360, 2640, 1575, 495}, {"Command3", "Frame2", 360, 360, 1575, 615},
-        {"Command10", "Frame2", 360, 1920, 1575, 495}, {"Command1", "Frame2", 360, 1200, 1575, 495},
-        {"Picture1", "Form1", 10560, 7200, 2535, 1575}, {"Frame5", "Form1", 0, 1680, 10455, 5535},
-        {"ProgressBar1", "Frame5", 0, 5280, 10455, 255}, {"Picture2", "Frame5", 0, 0, 10455, 5535},
-        {"RichTextBox1", "Frame5", 0, 0, 10455, 5535}, {"Frame7", "Form1", 120, 120, 3855, 1455},
-        {"Frame8", "Form1", 3840, 120, 6855, 1575},   {"Label6", "Frame8", 360, 120, 6135, 1215},
-        {"Label5", "Frame8", 360, 1080, 735, 255},    {"Label4", "Frame8", 240, 0, 6375, 1455},
+        {"Frame1", "Form1", 240, 240, 3615, 1215},
+        {"Label3", "Frame1", 600, 840, 2055, 255},
+        {"Label1", "Frame1", 600, 120, 2055, 255},
+        {"Frame12", "Form1", 120, 7320, 3135, 1455},
+        {"Command15", "Frame12", 1440, 840, 1455, 495},
+        {"Combo2", "Frame12", 2400, 360, 615, 300},
+        {"Text2", "Frame12", 1080, 360, 1335, 270},
+        {"Shape1", "Frame12", 120, 480, 735, 615},
+        {"Frame11", "Form1", 3840, 7320, 3495, 1455},
+        {"Command14", "Frame11", 360, 840, 1095, 495},
+        {"Text1", "Frame11", 360, 360, 855, 375},
+        {"Command13", "Frame11", 2160, 840, 1095, 495},
+        {"Command12", "Frame11", 2160, 240, 1095, 495},
+        {"Label19", "Frame11", 1320, 435, 255, 255},
+        {"Frame4", "Form1", 7800, 7440, 2175, 1335},
+        {"Label18", "Frame4", 240, 960, 1695, 255},
+        {"Label15", "Frame4", 240, 240, 1695, 255},
+        {"Frame3", "Form1", 10800, 3840, 2175, 3015},
+        {"Command7", "Frame3", 360, 2400, 1575, 495},
+        {"Command5", "Frame3", 360, 240, 1575, 495},
+        {"Command4", "Frame3", 360, 1680, 1575, 495},
+        {"Frame2", "Form1", 10800, 360, 2175, 3375},
+        {"Command8", "Frame2", 360, 2640, 1575, 495},
+        {"Command3", "Frame2", 360, 360, 1575, 615},
+        {"Command10", "Frame2", 360, 1920, 1575, 495},
+        {"Command1", "Frame2", 360, 1200, 1575, 495},
+        {"Picture1", "Form1", 10560, 7200, 2535, 1575},
+        {"Frame5", "Form1", 0, 1680, 10455, 5535},
+        {"ProgressBar1", "Frame5", 0, 5280, 10455, 255},
+        {"Picture2", "Frame5", 0, 0, 10455, 5535},
+        {"RichTextBox1", "Frame5", 0, 0, 10455, 5535},
+        {"Frame7", "Form1", 120, 120, 3855, 1455},
+        {"Frame8", "Form1", 3840, 120, 6855, 1575},
+        {"Label6", "Frame8", 360, 120, 6135, 1215},
+        {"Label5", "Frame8", 360, 1080, 735, 255},
+        {"Label4", "Frame8", 240, 0, 6375, 1455},
         {"Label20", "Form1", 120, 8880, 7935, 255},
     };
     for (const auto& c : layout) {
@@ -86,19 +104,42 @@ TEST_F(WindowFixture, CaptionsAfterStartUp) {
         const char* name;
         const char* caption;
     } captions[] = {
-        {"Frame1", "电阻分析"},          {"Label1", "最大值:0.0000Ω"},   {"Label2", "最小值:0.0000Ω"},
-        {"Label3", "平均值:0.0000Ω"},    {"Frame12", "设置报警"},        {"Command15", "锁  定"},
-        {"Combo2", "Ω"},                 {"Text2", "0.0000"},            {"Frame11", "历史查询操作"},
-        {"Command14", "确定"},           {"Text1", "1"},                 {"Command13", "下一页"},
-        {"Command12", "上一页"},         {"Label19", "页"},              {"Frame4", "状态信息"},
-        {"Label18", "正在查找设备...."}, {"Label17", "连接失败"},        {"Label16", "串口已打开"},
-        {"Label15", "COM2"},             {"Frame3", "操作"},             {"Command7", "打    印"},
-        {"Command6", "数据清除"},        {"Command5", "读    取"},       {"Command4", "保    存"},
-        {"Frame2", "仪表操作"},          {"Command8", "开背光灯"},       {"Command3", "校    验"},
-        {"Command10", "复    位"},       {"Command1", "测    试"},       {"Text3", "0.0000Ω"},
-        {"Frame8", "Frame8"},            {"Label6", "- - - - -"},        {"Label5", "电池电压低"},
+        {"Frame1", "电阻分析"},
+        {"Label1", "最大值:0.0000Ω"},
+        {"Label2", "最小值:0.0000Ω"},
+        {"Label3", "平均值:0.0000Ω"},
+        {"Frame12", "设置报警"},
+        {"Command15", "锁  定"},
+        {"Combo2", "Ω"},
+        {"Text2", "0.0000"},
+        {"Frame11", "历史查询操作"},
+        {"Command14", "确定"},
+        {"Text1", "1"},
+        {"Command13", "下一页"},
+        {"Command12", "上一页"},
+        {"Label19", "页"},
+        {"Frame4", "状态信息"},
+        {"Label18", "正在查找设备...."},
+        {"Label17", "连接失败"},
+        {"Label16", "串口已打开"},
+        {"Label15", "COM2"},
+        {"Frame3", "操作"},
+        {"Command7", "打    印"},
+        {"Command6", "数据清除"},
+        {"Command5", "读    取"},
+        {"Command4", "保    存"},
+        {"Frame2", "仪表操作"},
+        {"Command8", "开背光灯"},
+        {"Command3", "校    验"},
+        {"Command10", "复    位"},
+        {"Command1", "测    试"},
+        {"Text3", "0.0000Ω"},
+        {"Frame8", "Frame8"},
+        {"Label6", "- - - - -"},
+        {"Label5", "电池电压低"},
     };
-    for (const auto& c : captions) EXPECT_EQ(caption(c.name), QString::fromUtf8(c.caption)) << c.name;
+    for (const auto& c : captions)
+        EXPECT_EQ(caption(c.name), QString::fromUtf8(c.caption)) << c.name;
     EXPECT_EQ(window->windowTitle(), QStringLiteral("智能型等电位测试仪"));
 }
 
@@ -133,7 +174,7 @@ TEST_F(WindowFixture, AClickReachesItsHandlerAndItsStateShows) {
 
 TEST_F(WindowFixture, SizeSnapsBackOnTheNextSizeKeeperTick) {
     window->resize(400, 300);
-    QMetaObject::invokeMethod(window->timer(3), "timeout", Qt::DirectConnection);
+    QMetaObject::invokeMethod(window->timer(TimerId::WindowSize), "timeout", Qt::DirectConnection);
     EXPECT_EQ(window->size(), QSize(13230 / 15, 9690 / 15));
 }
 

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "records/record_store.h"
+#include "base/record_store.h"
 #include "report/print_layout.h"
 #include "report/qt_printer.h"
 #include "support/pdf_text.h"

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/startup.h"
-#include "link/protocol.h"
+#include "base/protocol.h"
 #include "link/receive_dispatcher.h"
+#include "program/startup.h"
 #include "support/fake_ports.h"
 #include "ui/main_window.h"
 #include "ui/print_options_dialog.h"

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "program/window_views.h"
 #include "support/report_fakes.h"
 #include "ui/app_controller.h"
 #include "ui/chart_widget.h"
@@ -63,7 +64,7 @@ struct HandBack : ::testing::Test {
             ASSERT_NE(dialog, nullptr);
             dialog_was_open = true;
             main_visible_meanwhile = main()->isVisible();
-            timers_running_meanwhile = main()->timer(2)->isActive();
+            timers_running_meanwhile = main()->timer(TimerId::LinkSupervision)->isActive();
             in_dialog(*dialog);
         });
         main_button("Command7")->click();
@@ -94,24 +95,23 @@ TEST_F(HandBack, EveryAnswerBringsTheMainWindowBackWithTheGroups) {
         EXPECT_FALSE(main_visible_meanwhile) << "unloaded while the dialog is open";
         EXPECT_FALSE(timers_running_meanwhile);
         EXPECT_TRUE(main()->isVisible());
-        EXPECT_TRUE(main()->timer(2)->isActive());
+        EXPECT_TRUE(main()->timer(TimerId::LinkSupervision)->isActive());
         EXPECT_EQ(int(printer.pages().size()), answer.pages);
-        EXPECT_EQ(state().form2.biaozi, 100);
+        EXPECT_EQ(state().print_options.dialog_answer, DialogAnswer::Open);
         EXPECT_EQ(state().records.rec_index[5], 5);
-        EXPECT_EQ(state().records.form2zushu, 5);
+        EXPECT_EQ(state().records.last_stored_group, 5);
     }
 }
 
 TEST_F(HandBack, TheReloadRestoresControlsButKeepsModuleVariables) {
     ProgramState& s = state();
-    s.ui.Command8.caption = QStringLiteral("关背光灯");
-    s.ui.Text1.caption = QStringLiteral("3");
-    s.ui.Picture2.visible = false;
-    s.ui.RichTextBox1.visible = true;
-    s.ui.Picture2_back = Rgb{255, 0, 0};
-    main()->chart()->image().render({}, s.ui.Picture2_back);
+    s.main_window.backlight_on = true;
+    s.main_window.page_field_text = QStringLiteral("3");
+    s.main_window.work_view = false ? WorkView::Chart : WorkView::Listing;
+    s.main_window.chart_background = Rgb{255, 0, 0};
+    main()->chart()->image().render({}, main_window_view(s).chart_background);
     s.chart.chart_samples[0] = 1234;
-    s.link.linked = 1;
+    s.link.linked = true;
     main()->show_state();
     print_with([](ui::PrintOptionsDialog& d) { click(d, "Command2"); });
 
@@ -120,9 +120,9 @@ TEST_F(HandBack, TheReloadRestoresControlsButKeepsModuleVariables) {
     EXPECT_TRUE(main()->chart()->isVisible()) << "the chart is the visible view";
     EXPECT_FALSE(main()->findChild<QWidget*>(QStringLiteral("RichTextBox1"))->isVisible());
     EXPECT_EQ(main()->chart()->image().image().pixelColor(5, 5), QColor(192, 255, 255));
-    EXPECT_EQ(s.ui.Picture2_back, (Rgb{192, 255, 255}));
+    EXPECT_EQ(main_window_view(s).chart_background, (Rgb{192, 255, 255}));
     EXPECT_EQ(s.chart.chart_samples[0], 1234) << "module state outlives the window";
-    EXPECT_EQ(s.link.linked, 1);
+    EXPECT_TRUE(s.link.linked);
     EXPECT_EQ(s.link.next_group, 1) << "what the start-up sets, it sets";
 }
 
@@ -136,7 +136,8 @@ TEST_F(HandBack, TheChartIsOnScreenAgainAfterTheDialog) {
         return main()->chart()->image().image().pixelColor(on_resistance_axis) == ink;
     };
     const auto redraw_tick = [&] {
-        QMetaObject::invokeMethod(main()->timer(10), "timeout", Qt::DirectConnection);
+        QMetaObject::invokeMethod(main()->timer(TimerId::ChartRedraw), "timeout",
+                                  Qt::DirectConnection);
     };
     const auto click_cyan_swatch = [&] {
         QWidget* swatch = main()->chart()->swatch(0);
@@ -197,8 +198,7 @@ TEST_F(HandBack, SaveButtonOffersTheBitmapOrTheReport) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         dialogs.asked.clear();
-        state().ui.Picture2.visible = !c.listing;
-        state().ui.RichTextBox1.visible = c.listing;
+        state().main_window.work_view = !c.listing ? WorkView::Chart : WorkView::Listing;
         main_button("Command4")->click();
         ASSERT_EQ(dialogs.asked.size(), 1u);
         EXPECT_EQ(dialogs.asked[0].file_name, QString::fromLatin1(c.name));

@@ -39,7 +39,7 @@ struct DialogFixture : ::testing::Test {
         edit->selectAll();
         edit->insert(text);  // as typed: textEdited follows
     }
-    PrintOptionsState& form2() { return f.state().form2; }
+    PrintOptionsState& print_options() { return f.state().print_options; }
 };
 
 TEST_F(DialogFixture, ControlsStandWhereTheLayoutPutsThem) {
@@ -89,9 +89,9 @@ TEST_F(DialogFixture, PrintWithARangeHandsBackToTheMainWindow) {
     type("Text1", QStringLiteral("3"));
     type("Text2", QStringLiteral("150.7"));
     control<QPushButton>("Command1")->click();
-    EXPECT_EQ(form2().biaozi, 10);
-    EXPECT_EQ(form2().kai, 3);
-    EXPECT_EQ(form2().jie, 151);
+    EXPECT_EQ(print_options().dialog_answer, DialogAnswer::Print);
+    EXPECT_EQ(print_options().first_group, 3);
+    EXPECT_EQ(print_options().last_group, 151);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(f.host.shows, 1);
@@ -100,10 +100,10 @@ TEST_F(DialogFixture, PrintWithARangeHandsBackToTheMainWindow) {
 TEST_F(DialogFixture, AllIgnoresTheRangeFields) {
     type("Text1", QStringLiteral("abc"));
     control<QRadioButton>("Option2")->click();
-    EXPECT_FALSE(form2().ui.Option1);
+    EXPECT_FALSE(print_options().controls.range_chosen);
     control<QPushButton>("Command1")->click();
-    EXPECT_EQ(form2().kai, 1);
-    EXPECT_EQ(form2().jie, 250);
+    EXPECT_EQ(print_options().first_group, 1);
+    EXPECT_EQ(print_options().last_group, 250);
     EXPECT_FALSE(dialog->isVisible());
 }
 
@@ -116,7 +116,7 @@ TEST_F(DialogFixture, AWrongFieldStaysSelectedWithTheDialogOpen) {
         type(field, QStringLiteral("12x"));
         control<QPushButton>("Command1")->click();
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(form2().biaozi, 100);
+        EXPECT_EQ(print_options().dialog_answer, DialogAnswer::Open);
         QLineEdit* edit = control<QLineEdit>(field);
         EXPECT_EQ(edit->selectedText(), QStringLiteral("12x"));
         EXPECT_EQ(dialog->focusWidget(), edit);
@@ -148,7 +148,7 @@ TEST_F(DialogFixture, CancelEscapeAndTheTitleBarAllCancel) {
         dialog->load();
         dialog->show();
         way.act(*dialog);
-        EXPECT_EQ(form2().biaozi, 30);
+        EXPECT_EQ(print_options().dialog_answer, DialogAnswer::Cancelled);
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(f.host.shows, 1) << "the main window comes back once";
         EXPECT_EQ(f.records().rec_index[250], 250);
@@ -159,14 +159,14 @@ TEST_F(DialogFixture, EachLoadStartsFromTheDesignValues) {
     type("Text1", QStringLiteral("7"));
     control<QRadioButton>("Option2")->click();
     control<QPushButton>("Command2")->click();
-    f.records().form2zushu = 169;
+    f.records().last_stored_group = 169;
     dialog->load();
     dialog->show();
     EXPECT_EQ(control<QLineEdit>("Text1")->text(), QStringLiteral("1"));
     EXPECT_EQ(control<QLineEdit>("Text2")->text(), QStringLiteral("168"));
     EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
     EXPECT_EQ(control<QLabel>("Label3")->text(), QStringLiteral("共有: 2页"));
-    EXPECT_EQ(form2().biaozi, 100);
+    EXPECT_EQ(print_options().dialog_answer, DialogAnswer::Open);
 }
 
 }  // namespace

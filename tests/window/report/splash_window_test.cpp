@@ -43,21 +43,21 @@ TEST(SplashWindow, TwoPicturesOneInFrontOfTheOther) {
 TEST(SplashWindow, StillForTwoSecondsThenTheRearPictureBlinks) {
     ui::SplashWindow splash;
     splash.show();
-    EXPECT_TRUE(splash.timer1()->isActive());
-    EXPECT_EQ(splash.timer1()->interval(), 2000);
-    EXPECT_FALSE(splash.timer2()->isActive());
+    EXPECT_TRUE(splash.blink_delay_timer()->isActive());
+    EXPECT_EQ(splash.blink_delay_timer()->interval(), 2000);
+    EXPECT_FALSE(splash.blink_timer()->isActive());
     EXPECT_TRUE(splash.picture(2)->isVisible());
 
-    splash.timer1_tick();
-    EXPECT_FALSE(splash.timer1()->isActive());
-    EXPECT_TRUE(splash.timer2()->isActive());
-    EXPECT_EQ(splash.timer2()->interval(), 500);
+    splash.start_blinking();
+    EXPECT_FALSE(splash.blink_delay_timer()->isActive());
+    EXPECT_TRUE(splash.blink_timer()->isActive());
+    EXPECT_EQ(splash.blink_timer()->interval(), 500);
 
     // The rear picture shows only in the bottom row of the window.
     const QImage rear = splash.picture(2)->pixmap().toImage();
     const QImage front = splash.picture(1)->pixmap().toImage();
     for (bool shown : {false, true, false, true}) {
-        splash.timer2_tick();
+        splash.toggle_rear_picture();
         EXPECT_EQ(splash.picture(2)->isVisible(), shown);
         const QImage seen = splash.grab().toImage();
         EXPECT_EQ(seen.pixelColor(100, 457) == rear.pixelColor(100, 457), shown);
@@ -70,14 +70,14 @@ TEST(SplashWindow, AClickOnEitherPictureLeadsOn) {
         SCOPED_TRACE(n);
         ui::SplashWindow splash;
         splash.show();
-        splash.timer1_tick();
+        splash.start_blinking();
         int clicks = 0;
         QObject::connect(&splash, &ui::SplashWindow::clicked, [&] { ++clicks; });
         click(splash.picture(n), n == 1 ? QPoint(300, 300) : QPoint(300, 457));
         EXPECT_EQ(clicks, 1);
         EXPECT_FALSE(splash.isVisible());
-        EXPECT_FALSE(splash.timer1()->isActive());
-        EXPECT_FALSE(splash.timer2()->isActive());
+        EXPECT_FALSE(splash.blink_delay_timer()->isActive());
+        EXPECT_FALSE(splash.blink_timer()->isActive());
     }
 }
 
@@ -110,7 +110,7 @@ TEST(SplashWindow, TheProgramOpensWithItUnlessAskedNotTo) {
         click(splash->picture(1), QPoint(10, 10));
         EXPECT_EQ(watch.splash_visible_at_show, 0) << "the splash is gone before the main window";
         EXPECT_TRUE(controller.main_window()->isVisible());
-        EXPECT_TRUE(controller.main_window()->timer(2)->isActive());
+        EXPECT_TRUE(controller.main_window()->timer(TimerId::LinkSupervision)->isActive());
         QApplication::processEvents();
         EXPECT_EQ(controller.splash_window(), nullptr) << "freed once its click has returned";
         controller.main_window()->hide();

@@ -11,6 +11,7 @@
 #include "integration/support/linked_instrument.h"
 #include "integration/support/store_check.h"
 #include "integration/support/wait.h"
+#include "program/window_views.h"
 #include "sim/stored_groups.h"
 #include "support/report_fakes.h"
 #include "ui/app_controller.h"
@@ -72,14 +73,15 @@ class UnplugWhilePrinting : public ::testing::TestWithParam<PrintCase> {
     // start-up sets the group count to 0).
     bool linked_with_reply() {
         return main_control<QLabel>("Label17")->text() == text::kLinked &&
-               state().link.group_total == kGroups;
+               state().link.instrument_group_count == kGroups;
     }
     void read_with_the_button() {
         main_control<QPushButton>("Command5")->click();
-        ASSERT_EQ(state().ui.Command5.caption, text::kPause);
-        ASSERT_TRUE(test::wait_until([&] { return state().link.reading == 0; }, kReadDeadlineMs))
+        ASSERT_EQ(main_window_view(state()).read_button, text::kPause);
+        ASSERT_TRUE(
+            test::wait_until([&] { return state().link.reading() == false; }, kReadDeadlineMs))
             << "stopped at group " << state().link.next_group;
-        EXPECT_EQ(state().records.form2zushu, kGroups);
+        EXPECT_EQ(state().records.last_stored_group, kGroups);
         EXPECT_TRUE(test::store_holds(state().records, config_.groups));
     }
 
@@ -124,7 +126,7 @@ TEST_P(UnplugWhilePrinting, TheReloadedWindowFindsTheInstrumentAgain) {
 
     EXPECT_TRUE(main()->isVisible());
     EXPECT_EQ(int(printer_.pages().size()), c.pages);
-    EXPECT_EQ(state().form2.biaozi, PrintOptionsState::kOpen);
+    EXPECT_EQ(state().print_options.dialog_answer, DialogAnswer::Open);
     EXPECT_TRUE(test::store_holds(state().records, config_.groups)) << "the groups are kept";
 
     ASSERT_TRUE(test::wait_until([&] { return linked_with_reply(); }, kFoundAgainDeadlineMs));

@@ -3,13 +3,12 @@
 // with the timers that search, probe, poll and watch a read. The command-line tool and the
 // integration tests drive the instrument through it exactly as the window does.
 #include <QObject>
-#include <QTimer>
 #include <functional>
-#include <memory>
 
-#include "app/program.h"
+#include "base/program.h"
 #include "link/port_table.h"
 #include "link/qt_serial_line.h"
+#include "program/program_timers.h"
 
 namespace eqbond {
 
@@ -26,18 +25,13 @@ class LinkSession : public QObject {
     void start(int first_port = 1);
     void stop();
 
-    // Runs the event loop until `done` holds or `timeout_ms` passes; true when it held.
-    bool wait_until(const std::function<bool()>& done, int timeout_ms);
-
-    // Called after every receive event the core handled.
-    std::function<void(const Program&)> after_receive;
+    // Called with every good reply after the core has taken it.
+    std::function<void(const Program&, const Reply&)> after_receive;
 
   private:
-    void add_timer(int period_ms, void (*tick)(Program&));
-
     Program program_;
     QtSerialLine line_;
-    std::vector<std::unique_ptr<QTimer>> timers_;
+    ProgramTimers timers_;
 };
 
 }  // namespace eqbond

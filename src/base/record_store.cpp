@@ -1,7 +1,7 @@
-#include "records/record_store.h"
+#include "base/record_store.h"
 
-#include "link/protocol.h"
-#include "records/value_format.h"
+#include "base/protocol.h"
+#include "base/value_format.h"
 
 namespace eqbond {
 
@@ -45,7 +45,7 @@ void RecordStore::store_group(int32_t n, const Reply& reply) {
         rec_minute[n] = pad_date_time(reply.minute);
         rec_index[n] = n;
     }
-    form2zushu = static_cast<int16_t>(n);
+    last_stored_group = static_cast<int16_t>(n);
 }
 
 bool RecordStore::shown(int i) const {

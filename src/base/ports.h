@@ -11,7 +11,7 @@ class SerialLine;
 struct Program;
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     // Title, text and the button set Cancel / Try Again / Continue, no icon; the answer is unused.
     virtual void show(const QString& title, const QString& text) = 0;
@@ -27,7 +27,7 @@ struct SaveRequest {
 };
 
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> choose_save_file(const SaveRequest& request) = 0;
@@ -35,14 +35,14 @@ public:
 
 // The retained image of the chart, kept by the window layer.
 class ChartImage {
-public:
+  public:
     virtual ~ChartImage() = default;
     // Writes the image as a Windows bitmap; false when it could not be written.
     virtual bool save_bitmap(const QString& path) = 0;
 };
 
 class PrinterSink {
-public:
+  public:
     virtual ~PrinterSink() = default;
     // False when printing cannot start: failed() then tells a printer error from no printer.
     virtual bool begin() = 0;
@@ -58,7 +58,7 @@ public:
 
 // Window-system operations the handlers ask for.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     virtual void unload_main_window() = 0;
     virtual void show_main_window() = 0;

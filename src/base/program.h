@@ -1,7 +1,7 @@
 #pragma once
 // The program as the handlers see it: its state and its ports.
-#include "app/ports.h"
-#include "app/program_state.h"
+#include "base/ports.h"
+#include "base/program_state.h"
 
 namespace eqbond {
 

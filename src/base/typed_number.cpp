@@ -1,4 +1,4 @@
-#include "app/typed_number.h"
+#include "base/typed_number.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "records/value_format.h"
+#include "base/value_format.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 
 namespace eqbond {
 

@@ -14,7 +14,7 @@ class SerialLine {
   public:
     virtual ~SerialLine() = default;
     virtual void close() = 0;
-    virtual void set_number(int port_no) = 0;  // COM1..COM16
+    virtual void set_number(int port_number) = 0;  // COM1..COM16
     virtual OpenOutcome open() = 0;
     // "9600,n,8,1", receive notification at 12 bytes, reads of at most 12 bytes, binary input.
     virtual void configure() = 0;
@@ -25,7 +25,7 @@ class SerialLine {
     // the next reply starts aligned after a broken frame.
     virtual void discard_input() = 0;
     // The device behind a COM number, for the port label's tooltip; empty for an empty slot.
-    virtual QString device_name(int port_no) const = 0;
+    virtual QString device_name(int port_number) const = 0;
     // Called when the search wraps from COM16 to COM1: a system port table is read again.
     virtual void rescan_ports() {}
 };

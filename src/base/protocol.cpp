@@ -1,4 +1,4 @@
-#include "link/protocol.h"
+#include "base/protocol.h"
 
 namespace eqbond {
 

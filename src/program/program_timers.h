@@ -1,0 +1,35 @@
+#pragma once
+// The timer table on Qt timers: each tick runs its handler through `run`, and the timers follow
+// the periods the handlers set. Used by the main window, the windowless session and the tests.
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+#include "program/timer_table.h"
+
+namespace eqbond {
+
+class ProgramTimers : public QObject {
+    Q_OBJECT
+  public:
+    using Handler = void (*)(Program&);
+    enum class Scope { Window, LinkOnly };
+
+    ProgramTimers(Program& program, std::function<void(Handler)> run, Scope scope,
+                  QObject* parent = nullptr);
+
+    // Starts every timer of the scope at the period the state holds; 0 leaves one stopped.
+    void start();
+    void stop();
+    // Adopts the periods the last handler set; stopped timers stay stopped.
+    void follow_periods();
+    // Nothing for a timer outside the scope.
+    QTimer* timer(TimerId id) const { return timers_[size_t(id)]; }
+
+  private:
+    Program& program_;
+    std::array<QTimer*, kTimerCount> timers_{};
+};
+
+}  // namespace eqbond

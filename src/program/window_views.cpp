@@ -1,0 +1,104 @@
+#include "program/window_views.h"
+
+#include "base/program_state.h"
+#include "base/texts.h"
+
+namespace eqbond {
+
+namespace {
+
+QString reading_label(const MainWindowState& window) {
+    switch (window.reading_shown) {
+        case ReadingShown::Design:
+            return text::kDesignReading;
+        case ReadingShown::NoReading:
+            return text::kNoReading;
+        case ReadingShown::IdleStatus:
+            return text::kIdleReading;
+        case ReadingShown::Measurement:
+        case ReadingShown::LeadResistance:
+            break;
+    }
+    return window.reading_text;
+}
+
+QString activity_label(Activity activity) {
+    switch (activity) {
+        case Activity::Searching:
+            return text::kSearching;
+        case Activity::Reading:
+            return text::kReadingActivity;
+        case Activity::None:
+            break;
+    }
+    return QString();
+}
+
+QString read_button(ReadState state) {
+    switch (state) {
+        case ReadState::Reading:
+            return text::kPause;
+        case ReadState::Paused:
+            return text::kContinue;
+        case ReadState::Idle:
+            break;
+    }
+    return text::kRead;
+}
+
+void show_statistics(const ProgramState& s, MainWindowView& view) {
+    const bool shown = s.main_window.statistics_shown;
+    view.max_label = text::kMaxPrefix + (shown ? s.stats.max_text : text::kZeroOhm);
+    view.min_label = text::kMinPrefix + (shown ? s.stats.min_text : text::kZeroOhm);
+    view.average_label = text::kAveragePrefix + (shown ? s.stats.avg_text : text::kZeroOhm);
+}
+
+}  // namespace
+
+const MainWindowView main_window_view(const ProgramState& s) {
+    const MainWindowState& window = s.main_window;
+    MainWindowView view;
+    show_statistics(s, view);
+    view.reading_label = reading_label(window);
+    if (window.reading_shown == ReadingShown::LeadResistance)
+        view.reading_kind_label = text::kLeadMarker;
+    view.battery_warning_visible = window.battery_warning_visible;
+    view.port_name_label = text::kComPrefix + QString::number(window.shown_port_number);
+    view.port_device = window.shown_port_device;
+    view.port_status_label = window.port_open_shown ? text::kPortOpen : text::kPortClosed;
+    view.link_status_label = window.link_shown ? text::kLinked : text::kNotLinked;
+    view.activity_label = activity_label(window.activity);
+    view.banner_label = text::kBanner;
+    view.banner_left = window.banner_left;
+    view.read_button = read_button(s.link.read_state);
+    view.backlight_button = window.backlight_on ? text::kBacklightOff : text::kBacklightOn;
+    view.lock_button = window.alarm_locked ? text::kRelease : text::kLock;
+    view.page_buttons_enabled = window.page_buttons_enabled;
+    view.page_field = window.page_field_text;
+    view.threshold_field = window.threshold_text;
+    view.readout = window.readout_text;
+    view.indicator_fill = window.indicator_red ? colour::kRed : colour::kGreen;
+    view.chart_visible = window.work_view == WorkView::Chart;
+    view.listing_visible = window.work_view == WorkView::Listing;
+    view.chart_background = window.chart_background;
+    view.listing = window.listing_text;
+    view.progress_visible = window.progress_visible;
+    view.progress_value = window.progress_value;
+    view.window_width = window.window_width;
+    view.window_height = window.window_height;
+    return view;
+}
+
+const PrintOptionsView print_options_view(const ProgramState& s) {
+    const PrintOptionsControls& controls = s.print_options.controls;
+    const QString& prefix = controls.counts_shown ? text::kLoadedCountPrefix : text::kCountPrefix;
+    PrintOptionsView view;
+    view.group_count_label = prefix + QString::number(controls.shown_groups) + text::kGroupUnit;
+    view.page_count_label = prefix + QString::number(controls.shown_pages) + text::kPageUnit;
+    view.first_group_field = controls.first_group_text;
+    view.last_group_field = controls.last_group_text;
+    view.range_chosen = controls.range_chosen;
+    return view;
+}
+
+}  // namespace eqbond
