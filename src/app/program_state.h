@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "archive/archive_state.h"
 #include "chart/chart_geometry.h"
 #include "link/link_state.h"
 #include "records/record_store.h"
@@ -77,6 +78,7 @@ struct ProgramState {
     HistoryState history;
     PrintOptionsState form2;
     MainControls ui;
+    ArchiveState archive;
 };
 
 }  // namespace eqbond

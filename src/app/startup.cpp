@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/program.h"
+#include "archive/download_recorder.h"
 #include "chart/chart.h"
 #include "link/command_sender.h"
 #include "records/live_reading.h"
@@ -23,6 +24,8 @@ void load_main_window(Program& p) {
 }
 
 void startup_routine(Program& p) {
+    // A read left paused cannot be continued after this: it is archived as it stands.
+    archive_abandoned_read(p);
     ProgramState& s = p.state;
     s.link.banner_dir = 1;
     s.ui.window_width = kWindowWidth;

@@ -1,6 +1,7 @@
 #include "link/instrument_buttons.h"
 
 #include "app/program.h"
+#include "archive/download_recorder.h"
 #include "link/command_sender.h"
 #include "link/protocol.h"
 #include "link/receive_dispatcher.h"
@@ -26,6 +27,7 @@ void on_test_clicked(Program& p) {
     p.state.ui.Command5.caption = text::kRead;
     send(p, cmd::kTest);
     show_chart(p.state.ui);
+    archive_abandoned_read(p);
 }
 
 void on_verify_clicked(Program& p) {
@@ -56,6 +58,7 @@ void on_read_clicked(Program& p) {
         p.ports.message_box->show(text::kMessageTitle, text::kLinkFailedMessage);
         button.caption = text::kRead;
         link.reading = 0;
+        archive_abandoned_read(p);
         return;
     }
     if (button.caption != text::kContinue && button.caption != text::kRead) {
@@ -68,6 +71,7 @@ void on_read_clicked(Program& p) {
         s.ui.Picture2.visible = false;
         s.ui.RichTextBox1.visible = true;
         link.resume_group = 1;
+        begin_download(p);
     }
     button.caption = text::kPause;
     link.reading = 1;

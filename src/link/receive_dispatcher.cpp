@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/program.h"
+#include "archive/download_recorder.h"
 #include "history/history_page.h"
 #include "link/command_sender.h"
 #include "link/protocol.h"
@@ -32,6 +33,7 @@ void take_stored_group(Program& p, const Reply& reply) {
     if (reply.kind != kind::kStatus) return;
     if (link.raw_group != link.next_group) return;
     s.records.store_group(link.next_group, reply);
+    note_stored_group(p, link.next_group, reply);
     ++link.next_group;
     s.history.page_count = (link.group_total + kGroupsPerPage - 1) / kGroupsPerPage;
     const int32_t last_group = std::min(link.group_total, kLastReadableGroup);
@@ -42,6 +44,7 @@ void take_stored_group(Program& p, const Reply& reply) {
         link.read_progress = 0;
         s.history.cur_page = 1;
         show_history_page(p, s.history.cur_page);
+        archive_completed_read(p);
         return;
     }
     if (link.next_group == kGroupsPerPage) {  // groups 1..41 stored: show the first page early
