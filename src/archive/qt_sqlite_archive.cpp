@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QVariant>
 #include <atomic>
 
@@ -18,12 +19,15 @@ constexpr int kSqlitePerm = 3;
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoError = 10;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteNotADatabase = 26;
 // How long a write waits for another program's transaction before the archive gives up.
 constexpr int kBusyTimeoutMs = 1000;
+// Free space below which an I/O error is taken for a full disk.
+constexpr qint64 kNearlyFullBytes = 1 << 20;
 
 ArchiveFaultKind kind_of(int sqlite_code) {
     switch (sqlite_code) {
@@ -96,8 +100,14 @@ QtSqliteArchive::~QtSqliteArchive() {
 }
 
 bool QtSqliteArchive::fail(const QSqlError& error) {
-    return fail(kind_of(error.nativeErrorCode().toInt()),
-                error.databaseText().isEmpty() ? error.driverText() : error.databaseText());
+    // The primary code is the low byte of an extended one.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    ArchiveFaultKind kind = kind_of(code);
+    // A log file that cannot grow on a full disk shows as an I/O error.
+    if (code == kSqliteIoError &&
+        QStorageInfo(QFileInfo(file_).absolutePath()).bytesAvailable() < kNearlyFullBytes)
+        kind = ArchiveFaultKind::DiskFull;
+    return fail(kind, error.databaseText().isEmpty() ? error.driverText() : error.databaseText());
 }
 
 bool QtSqliteArchive::fail(ArchiveFaultKind kind, const QString& detail) {
