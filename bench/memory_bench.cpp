@@ -1,6 +1,7 @@
 // Resident memory of the program: after start-up (the real eqbond binary as a child, and the
 // same program in this process once linked to a simulated instrument), and after reading 6999
 // groups from that instrument through the read button. The figures are printed last.
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -79,6 +80,9 @@ void measure_in_process(Figures& figures) {
     options.ports = QStringList(kInstrumentPort, QString());
     options.ports[kInstrumentPort - 1] = instrument.device_path();
     options.splash = false;
+    // Its reads are archived, as in the program, but not into the user's archive.
+    const QTemporaryDir archive_folder;
+    options.archive_file = archive_folder.filePath(QStringLiteral("archive.sqlite"));
     eqbond::ui::AppController controller(options);
     QString error;
     if (!controller.start(&error)) return;
