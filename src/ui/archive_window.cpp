@@ -73,6 +73,7 @@ void ArchiveWindow::build() {
     fault_label_->setStyleSheet(QStringLiteral("color: #c00000"));
     downloads_view_ = table_view(this, "DownloadList", downloads_proxy_);
     groups_view_ = table_view(this, "GroupTable", groups_proxy_);
+    groups_view_->sortByColumn(GroupTableModel::Group, Qt::AscendingOrder);
     plot_ = new ArchivePlot(this);
     plot_->setObjectName(QStringLiteral("ArchivePlot"));
     verdict_label_ = new QLabel(this);
@@ -81,7 +82,7 @@ void ArchiveWindow::build() {
     auto* detail = new QSplitter(Qt::Horizontal, this);
     detail->addWidget(groups_view_);
     detail->addWidget(plot_);
-    detail->setStretchFactor(1, 1);
+    detail->setSizes({480, 420});  // the table with its verdict column, the plot beside it
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(downloads_view_);
     split->addWidget(detail);
