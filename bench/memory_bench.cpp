@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include "link/instrument_buttons.h"
@@ -79,6 +80,9 @@ void measure_in_process(Figures& figures) {
     options.ports = QStringList(kInstrumentPort, QString());
     options.ports[kInstrumentPort - 1] = instrument.device_path();
     options.splash = false;
+    // Its reads are archived, as in the program, but not into the user's archive.
+    const QTemporaryDir archive_folder;
+    options.archive_file = archive_folder.filePath(QStringLiteral("archive.sqlite"));
     eqbond::ui::AppController controller(options);
     QString error;
     if (!controller.start(&error)) return;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
@@ -124,6 +125,9 @@ std::vector<ReadResult> reads_with_window() {
     eqbond::ui::LaunchOptions options;
     options.ports = {instrument.device_path()};
     options.splash = false;
+    // Its reads are archived, as in the program, but not into the user's archive.
+    const QTemporaryDir archive_folder;
+    options.archive_file = archive_folder.filePath(QStringLiteral("archive.sqlite"));
     eqbond::ui::AppController controller(options);
     QString error;
     if (!controller.start(&error)) return {};

@@ -32,7 +32,12 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
         QStringLiteral("Start a simulated instrument on a pseudo-terminal at COM2 and use it."));
     const QCommandLineOption no_splash(QStringLiteral("no-splash"),
                                        QStringLiteral("Open the main window directly."));
-    parser.addOptions({help, version, port, demo, no_splash});
+    const QCommandLineOption archive(
+        QStringLiteral("archive"),
+        QStringLiteral("Keep the archive of downloads in FILE instead of archive.sqlite in the "
+                       "program's data folder (--demo: a temporary archive)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({help, version, port, demo, no_splash, archive});
     if (!parser.parse(arguments)) {
         QTextStream(stderr) << "eqbond: " << parser.errorText() << "\nTry eqbond --help.\n";
         ::exit(1);
@@ -55,6 +60,7 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
     }
     options.demo = parser.isSet(demo);
     options.splash = !parser.isSet(no_splash);
+    options.archive_file = parser.value(archive);
     return options;
 }
 

@@ -5,9 +5,9 @@ namespace eqbond {
 
 struct Program;
 
-void on_lock_clicked(Program& p);  // Command15 "锁  定" / "解  除"
+void on_lock_clicked(Program& p);  // locks and releases the threshold
 
-// Timer4, every 400 ms: red and green in turn while locked, linked and hit; green otherwise.
+// Every 400 ms: red and green in turn while locked, linked and hit; green otherwise.
 void blink_alarm_indicator(Program& p);
 
 }  // namespace eqbond

@@ -11,6 +11,12 @@ namespace eqbond {
 
 enum class WindowState { Normal, Minimised, Maximised };
 
+// The main window's outer size, border and title bar included, and its client area, in twips.
+inline constexpr int kWindowWidthTwips = 13312;
+inline constexpr int kWindowHeightTwips = 9900;
+inline constexpr int kClientWidthTwips = 13230;
+inline constexpr int kClientHeightTwips = 9690;
+
 // The main window's timers: each entry's period lives in MainWindowState::timer_periods.
 enum class TimerId {
     ReadWatchdog,     // re-requests a group that did not come
@@ -42,8 +48,8 @@ enum class ReadingShown {
 
 struct MainWindowState {
     // Outer size in twips; the size keeper restores it.
-    int window_width = 13312;
-    int window_height = 9900;
+    int window_width = kWindowWidthTwips;
+    int window_height = kWindowHeightTwips;
     WindowState window_state = WindowState::Normal;
 
     bool statistics_shown = false;  // maximum, minimum and average show the statistics

@@ -7,6 +7,7 @@
 
 namespace eqbond {
 
+class Archive;
 class SerialLine;
 struct Program;
 
@@ -74,6 +75,7 @@ struct Ports {
     ChartImage* chart_image = nullptr;
     PrinterSink* printer = nullptr;
     WindowHost* window = nullptr;
+    Archive* archive = nullptr;  // none: downloads are not archived
 };
 
 }  // namespace eqbond

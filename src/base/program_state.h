@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/archive_state.h"
 #include "base/chart_item.h"
 #include "base/link_state.h"
 #include "base/main_window_state.h"
@@ -89,6 +90,7 @@ struct ProgramState {
     HistoryState history;
     PrintOptionsState print_options;
     MainWindowState main_window;
+    ArchiveState archive;
 };
 
 }  // namespace eqbond

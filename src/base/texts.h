@@ -64,8 +64,6 @@ inline const QString kOhm = QStringLiteral("Ω");
 // Save button, print options dialog and printed report. Inner blanks matter: the headings line
 // up with the entry columns.
 
-inline const QString kSongTypeface = QStringLiteral("宋体");
-
 // Text report: the second 组数 starts at byte 63 of the GBK line, where the right entry starts.
 inline const QString kReportHeading = QStringLiteral(
     "组数     电阻值       日期     时间                "

@@ -9,13 +9,13 @@ namespace eqbond {
 
 struct Program;
 
-// Picture3..Picture7, left to right.
+// The five swatches, left to right.
 inline constexpr std::array<Rgb, 5> kSwatchColours = {Rgb{192, 255, 255}, Rgb{255, 192, 192},
                                                       Rgb{255, 192, 255}, Rgb{255, 255, 255},
                                                       Rgb{192, 192, 255}};
 inline constexpr std::array<int, 5> kSwatchLefts = {720, 960, 1200, 1440, 1680};
 
-// A click on swatch `index` (0 = Picture3): the chart's background becomes its colour, redrawn.
+// A click on swatch `index` (0 = the leftmost): the chart's background becomes its colour, redrawn.
 void on_swatch_clicked(Program& p, int index);
 
 // The resistance at height y (twips) of a chart whose interior is `interior_height` twips high,

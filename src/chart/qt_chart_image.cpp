@@ -4,11 +4,11 @@
 #include <QSaveFile>
 
 #include "base/rgb.h"
+#include "base/twips.h"
 
 namespace eqbond {
 
 namespace {
-constexpr double kTwipsPerPixel = 15.0;
 // Room for the longest chart text ("R(Ω)") in the default font.
 constexpr QSize kTextBox(200, 50);
 
@@ -16,7 +16,7 @@ constexpr QSize kTextBox(200, 50);
 // Aliased drawing in Qt would floor a fractional coordinate instead, one pixel off for half
 // the ticks.
 int to_pixel(float twips) {
-    return qRound(twips / kTwipsPerPixel);
+    return qRound(twips / double(kTwipsPerPixel));
 }
 
 QPoint to_pixels(float x, float y) {

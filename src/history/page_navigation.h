@@ -3,8 +3,8 @@ namespace eqbond {
 
 struct Program;
 
-void on_prev_page_clicked(Program& p);  // Command12 "上一页"
-void on_next_page_clicked(Program& p);  // Command13 "下一页"
-void on_jump_page_clicked(Program& p);  // Command14 "确定"
+void on_prev_page_clicked(Program& p);  // previous page
+void on_next_page_clicked(Program& p);  // next page
+void on_jump_page_clicked(Program& p);  // go to the typed page
 
 }  // namespace eqbond

@@ -5,6 +5,7 @@
 #include "base/texts.h"
 #include "link/command_sender.h"
 #include "link/receive_dispatcher.h"
+#include "records/download_recorder.h"
 
 namespace eqbond {
 
@@ -23,6 +24,7 @@ void on_test_clicked(Program& p) {
     p.state.link.read_state = ReadState::Idle;
     send(p, cmd::kTest);
     p.state.main_window.work_view = WorkView::Chart;
+    archive_abandoned_read(p);
 }
 
 void on_verify_clicked(Program& p) {
@@ -47,6 +49,7 @@ void on_read_clicked(Program& p) {
     if (!link.linked) {
         p.ports.message_box->show(text::kMessageTitle, text::kLinkFailedMessage);
         link.read_state = ReadState::Idle;
+        archive_abandoned_read(p);
         return;
     }
     if (link.read_state == ReadState::Reading) {
@@ -56,6 +59,7 @@ void on_read_clicked(Program& p) {
     if (link.read_state == ReadState::Idle) {
         s.main_window.work_view = WorkView::Listing;
         link.resume_group = 1;
+        begin_download(p);
     }
     link.read_state = ReadState::Reading;
     link.silent_read_ticks = 0;

@@ -3,7 +3,7 @@ namespace eqbond {
 
 struct Program;
 
-// Timer1, every 100 ms while reading: re-requests a group that did not come, and re-opens the
+// Every 100 ms while reading: re-requests a group that did not come, and re-opens the
 // port after the seventh re-request without progress.
 void watch_read(Program& p);
 

@@ -3,10 +3,10 @@ namespace eqbond {
 
 struct Program;
 
-// Timer2, every 300 ms: port search, probe, link state and the status texts.
+// Every 300 ms: port search, probe, link state and the status texts.
 void supervise_link(Program& p);
 
-// Timer7, 10 ms once and then every 500 ms: the state poll while linked and not reading.
+// 10 ms once and then every 500 ms: the state poll while linked and not reading.
 void poll_instrument(Program& p);
 
 }  // namespace eqbond

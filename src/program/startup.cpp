@@ -5,13 +5,12 @@
 #include "base/program.h"
 #include "chart/chart.h"
 #include "link/command_sender.h"
+#include "records/download_recorder.h"
 #include "records/live_reading.h"
 
 namespace eqbond {
 
 namespace {
-constexpr int kWindowWidth = 13312;
-constexpr int kWindowHeight = 9900;
 constexpr float kBannerStep = 40.0f;
 constexpr float kBannerRightTurn = 7400.0f;
 constexpr float kBannerLeftTurn = 120.0f;
@@ -26,10 +25,12 @@ void load_main_window(Program& p) {
 }
 
 void startup_routine(Program& p) {
+    // A read left paused cannot be continued after this: it is archived as it stands.
+    archive_abandoned_read(p);
     ProgramState& s = p.state;
     s.link.banner_direction = BannerDirection::Right;
-    s.main_window.window_width = kWindowWidth;
-    s.main_window.window_height = kWindowHeight;
+    s.main_window.window_width = kWindowWidthTwips;
+    s.main_window.window_height = kWindowHeightTwips;
     s.link.port_number = 1;
     open_next_port(p);
     s.main_window.progress_visible = false;
@@ -52,8 +53,8 @@ void startup_routine(Program& p) {
 void keep_window_size(Program& p) {
     MainWindowState& window = p.state.main_window;
     if (window.window_state != WindowState::Normal) return;
-    window.window_width = kWindowWidth;
-    window.window_height = kWindowHeight;
+    window.window_width = kWindowWidthTwips;
+    window.window_height = kWindowHeightTwips;
 }
 
 void move_banner(Program& p) {

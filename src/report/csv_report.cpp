@@ -38,21 +38,28 @@ std::optional<int> milliohm_of_display_text(const QString& text) {
     return whole * 1000 + milli;
 }
 
+QStringList csv_header_fields() {
+    return {QStringLiteral("组号"), QStringLiteral("电阻(mΩ)"), QStringLiteral("电阻值"),
+            QStringLiteral("日期"), QStringLiteral("时间"),     QStringLiteral("电池电压低")};
+}
+
+QStringList csv_group_fields(const RecordStore& store, int g) {
+    const std::optional<int> milliohm = milliohm_of_display_text(store.rec_value[g]);
+    return {QString::number(store.rec_index[g]),
+            milliohm ? QString::number(*milliohm) : QString(),
+            store.rec_value[g],
+            QStringLiteral("20") + store.rec_year[g] + QLatin1Char('-') + store.rec_month[g] +
+                QLatin1Char('-') + store.rec_day[g],
+            store.rec_hour[g] + QLatin1Char(':') + store.rec_minute[g],
+            store.rec_batt[g] == 1 ? QStringLiteral("1") : QStringLiteral("0")};
+}
+
 QByteArray csv_report(const RecordStore& store, int first, int last) {
-    QString out;
-    out += csv_row({QStringLiteral("组号"), QStringLiteral("电阻(mΩ)"), QStringLiteral("电阻值"),
-                    QStringLiteral("日期"), QStringLiteral("时间"), QStringLiteral("电池电压低")});
+    QString out = csv_row(csv_header_fields());
     const int from = std::max(first, RecordStore::kFirstShown);
     const int to = std::min(last, RecordStore::kLastShown);
     for (int g = from; g <= to; ++g) {
-        if (!store.shown(g)) continue;
-        const std::optional<int> milliohm = milliohm_of_display_text(store.rec_value[g]);
-        out += csv_row({QString::number(store.rec_index[g]),
-                        milliohm ? QString::number(*milliohm) : QString(), store.rec_value[g],
-                        QStringLiteral("20") + store.rec_year[g] + QLatin1Char('-') +
-                            store.rec_month[g] + QLatin1Char('-') + store.rec_day[g],
-                        store.rec_hour[g] + QLatin1Char(':') + store.rec_minute[g],
-                        store.rec_batt[g] == 1 ? QStringLiteral("1") : QStringLiteral("0")});
+        if (store.shown(g)) out += csv_row(csv_group_fields(store, g));
     }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/program.h"
+#include "base/song_typeface.h"
 #include "base/texts.h"
 #include "report/report_row.h"
 
@@ -20,12 +21,12 @@ int print_page_count(int groups) {
 }
 
 void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int16_t q) {
-    printer.set_font(text::kSongTypeface, kBandPoints, kBold);
+    printer.set_font(kSongTypeface, kBandPoints, kBold);
     printer.print_line(QString(21, QLatin1Char(' ')));
-    printer.set_font(text::kSongTypeface, kHeadingPoints, kBold);
+    printer.set_font(kSongTypeface, kHeadingPoints, kBold);
     printer.print_line(QString(2, QLatin1Char(' ')));
     printer.print_line(text::kPrintHeading);
-    printer.set_font(text::kSongTypeface, kRowPoints, kBold);
+    printer.set_font(kSongTypeface, kRowPoints, kBold);
 
     const int groups = int(q) - int(p) + 1;
     const int rows = groups > 0 ? (groups + 1) / 2 : 0;

@@ -8,23 +8,11 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "base/song_typeface.h"
+
 namespace eqbond {
 
 namespace {
-// Stand-ins for 宋体 where it is not installed, Song/Ming faces first.
-const QStringList kSongStandIns{
-    QStringLiteral("SimSun"),
-    QStringLiteral("NSimSun"),
-    QStringLiteral("AR PL UMing CN"),
-    QStringLiteral("AR PL UMing TW"),
-    QStringLiteral("AR PL SungtiL GB"),
-    QStringLiteral("Noto Serif CJK SC"),
-    QStringLiteral("Source Han Serif SC"),
-    QStringLiteral("Noto Sans CJK SC"),
-    QStringLiteral("WenQuanYi Zen Hei"),
-    QStringLiteral("Droid Sans Fallback"),
-};
-
 // Chinese characters, "Ω" and "■" are two bytes in GBK and two cells wide; ASCII is one.
 int cells_of(QChar c) {
     return c.unicode() < 0x80 ? 1 : 2;

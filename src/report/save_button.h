@@ -1,5 +1,5 @@
 #pragma once
-// Command4 "保    存": the chart as a bitmap while it is shown, otherwise the text report.
+// The save button: the chart as a bitmap while it is shown, otherwise the text report.
 #include <QByteArray>
 #include <QString>
 

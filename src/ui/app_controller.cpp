@@ -11,6 +11,7 @@
 #include "report/save_button.h"
 #include "sim/demo_instrument.h"
 #include "sim/instrument_simulator.h"
+#include "ui/archive_hookup.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
 #include "ui/print_options_dialog.h"
@@ -29,7 +30,9 @@ AppController::AppController(const LaunchOptions& options, QObject* parent)
     : QObject(parent), options_(options) {}
 
 AppController::~AppController() {
-    // The windows go first: their handlers use the ports below.
+    // A paused read is archived while the windows can still show a message; then the windows
+    // go: their handlers use the ports below.
+    archive_.reset();
     splash_.reset();
     window_.reset();
     line_.reset();
@@ -72,6 +75,8 @@ bool AppController::start(QString* error) {
     program_.ports.chart_image = &window_->chart()->image();
     program_.ports.printer = printer_.get();
     program_.ports.window = this;
+    archive_ = std::make_unique<ArchiveHookup>(program_, options_);
+    archive_->attach(*window_);
     window_->on_save = [this] { window_->run(on_save_clicked); };
     window_->on_print = [this] { window_->run(on_print_clicked); };
     line_->set_event_handler(
@@ -98,7 +103,7 @@ void AppController::unload_main_window() {
 
 void AppController::show_main_window() {
     // A loaded window's chart box starts blank on its design colour, as its other controls
-    // start from their design values; the first Timer10 tick draws it.
+    // start from their design values; the first chart redraw draws it.
     window_->clear_chart();
     window_->run(load_main_window);
     if (!shown_before_) window_->centre_on_screen();

@@ -16,6 +16,7 @@ class InstrumentSimulator;
 
 namespace eqbond::ui {
 
+class ArchiveHookup;
 class MainWindow;
 class QtMessageBox;
 class QtFileDialogs;
@@ -25,6 +26,7 @@ struct LaunchOptions {
     QStringList ports;  // --port, in COM order; empty = the system's ports
     bool demo = false;  // start the built-in simulated instrument
     bool splash = true;
+    QString archive_file;  // --archive; empty: the default file, or a temporary one for --demo
 };
 
 class AppController : public QObject, public WindowHost {
@@ -40,10 +42,12 @@ class AppController : public QObject, public WindowHost {
     MainWindow* main_window() const { return window_.get(); }
     SplashWindow* splash_window() const { return splash_.get(); }
     sim::InstrumentSimulator* simulator() const { return simulator_.get(); }
+    ArchiveHookup* archive() const { return archive_.get(); }
 
     void unload_main_window() override;
     void show_main_window() override;
-    // Form2 without modality, the main window unloaded, events run until the dialog answers.
+    // The print options dialog without modality, the main window unloaded, events run until the
+    // dialog answers.
     void run_print_options_dialog(Program& program) override;
 
   private:
@@ -59,6 +63,7 @@ class AppController : public QObject, public WindowHost {
     std::unique_ptr<QtPrinter> printer_;
     std::unique_ptr<SplashWindow> splash_;
     bool shown_before_ = false;  // only the first show centres the window
+    std::unique_ptr<ArchiveHookup> archive_;
 };
 
 }  // namespace eqbond::ui

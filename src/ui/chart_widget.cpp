@@ -40,7 +40,6 @@ class ChartCanvas : public QWidget {
     }
     void mousePressEvent(QMouseEvent* e) override { emit_pointer(e); }
     void mouseMoveEvent(QMouseEvent* e) override { emit_pointer(e); }
-    void mouseReleaseEvent(QMouseEvent*) override { emit owner_->pointer_released(); }
 
   private:
     void emit_pointer(QMouseEvent* e) {

@@ -1,6 +1,6 @@
 #pragma once
-// Picture2: a bordered box whose interior shows the chart's retained image, with the five colour
-// swatches and the read-out box inside it.
+// The chart box: a bordered box whose interior shows the chart's retained image, with the five
+// colour swatches and the read-out box inside it.
 #include <QFrame>
 #include <QLineEdit>
 #include <array>
@@ -30,7 +30,6 @@ class ChartWidget : public QFrame {
     void swatch_clicked(int index);
     // Pointer position over the interior, in twips; press and move alike.
     void pointer_at(float x_twips, float y_twips);
-    void pointer_released();
 
   private:
     QtChartImage image_;

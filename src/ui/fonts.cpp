@@ -1,20 +1,15 @@
 #include "ui/fonts.h"
 
-#include <QStringList>
+#include "base/song_typeface.h"
 
 namespace eqbond::ui {
 
 void install_font_substitutes() {
-    QFont::insertSubstitutions(kSongFamily, QStringList{QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                                             QStringLiteral("AR PL UMing CN"),
-                                             QStringLiteral("AR PL UMing TW"),
-                                             QStringLiteral("Noto Serif CJK SC"),
-                                             QStringLiteral("Noto Sans CJK SC"),
-                                             QStringLiteral("WenQuanYi Zen Hei")});
+    QFont::insertSubstitutions(kSongTypeface, kSongStandIns);
 }
 
 QFont song_font(double points, bool bold) {
-    QFont font(kSongFamily);
+    QFont font(kSongTypeface);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -18,8 +18,8 @@ namespace eqbond::ui {
 
 namespace {
 // Outer size minus client size, in twips: the design's border and title bar.
-constexpr int kFrameWidthTwips = 13312 - 13230;
-constexpr int kFrameHeightTwips = 9900 - 9690;
+constexpr int kFrameWidthTwips = kWindowWidthTwips - kClientWidthTwips;
+constexpr int kFrameHeightTwips = kWindowHeightTwips - kClientHeightTwips;
 
 QColor to_qcolor(const Rgb& c) {
     return QColor(c.r, c.g, c.b);
@@ -56,7 +56,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QWidget(parent), pro
         program_, [this](ProgramTimers::Handler tick) { run(tick); }, ProgramTimers::Scope::Window,
         this);
     connect_events();
-    resize(px(13312 - kFrameWidthTwips), px(9900 - kFrameHeightTwips));
+    resize(px(kClientWidthTwips), px(kClientHeightTwips));
 }
 
 void MainWindow::connect_events() {

@@ -1,6 +1,6 @@
 #pragma once
-// Form2 "打印选项": built to its layout, it forwards its buttons to the core handlers and shows
-// the core's state. Closing it by the title bar or Escape counts as its cancel button.
+// The print options dialog: built to its layout, it forwards its buttons to the core handlers and
+// shows the core's state. Closing it by the title bar or Escape counts as its cancel button.
 #include <QDialog>
 
 #include "base/program.h"
@@ -17,7 +17,7 @@ class PrintOptionsDialog : public QDialog {
   public:
     explicit PrintOptionsDialog(Program& program, QWidget* parent = nullptr);
 
-    // Form2's load: design values and the counts of groups and pages.
+    // The dialog's load: design values and the counts of groups and pages.
     void load();
     // Copies the core's dialog state onto the widgets.
     void show_state();

@@ -12,8 +12,8 @@
 namespace eqbond::ui {
 
 namespace {
-constexpr int kTimer1Period = 2000;
-constexpr int kTimer2Period = 500;
+constexpr int kBlinkDelayMs = 2000;
+constexpr int kBlinkPeriodMs = 500;
 
 // A picture box that reports a click: press and release inside it.
 class PictureBox : public ClickOnRelease<QLabel> {
@@ -48,7 +48,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     front_picture_ = new PictureBox(QStringLiteral(":/eqbond/splash1.png"), on_click, this);
     front_picture_->setObjectName(QStringLiteral("Picture1"));
     place(front_picture_, 0, -120, 11895, 6975);
-    front_picture_->raise();  // in front of Picture2
+    front_picture_->raise();  // in front of the rear picture
 
     blink_delay_timer_ = new QTimer(this);
     blink_delay_timer_->setObjectName(QStringLiteral("Timer1"));
@@ -64,11 +64,11 @@ void SplashWindow::showEvent(QShowEvent* event) {
         move(screen->availableGeometry().center() - rect().center());
     }
     blink_timer_->stop();
-    blink_delay_timer_->start(kTimer1Period);
+    blink_delay_timer_->start(kBlinkDelayMs);
 }
 
 void SplashWindow::start_blinking() {
-    blink_timer_->start(kTimer2Period);
+    blink_timer_->start(kBlinkPeriodMs);
     blink_delay_timer_->stop();
 }
 

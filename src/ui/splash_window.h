@@ -1,7 +1,7 @@
 #pragma once
-// Form3: a borderless window with two pictures, one in front of the other. Two seconds after it
-// opens the rear picture starts to show and hide every half second (seen only along the bottom
-// edge); a click on either picture closes it and leads to the main window.
+// The splash window: a borderless window with two pictures, one in front of the other. Two seconds
+// after it opens the rear picture starts to show and hide every half second (seen only along the
+// bottom edge); a click on either picture closes it and leads to the main window.
 #include <QWidget>
 
 class QLabel;
@@ -18,9 +18,9 @@ class SplashWindow : public QWidget {
     QTimer* blink_timer() const { return blink_timer_; }
     QLabel* picture(int number) const { return number == 1 ? front_picture_ : rear_picture_; }
 
-    // Timer1, once after 2000 ms: starts Timer2 at 500 ms and stops itself.
+    // Once, 2000 ms after the window opens: starts the blinking every 500 ms.
     void start_blinking();
-    // Timer2, every 500 ms: shows the rear picture when hidden, hides it when shown.
+    // Every 500 ms: shows the rear picture when hidden, hides it when shown.
     void toggle_rear_picture();
     // A click on either picture: timers stopped, window hidden, then `clicked`.
     void picture_clicked();

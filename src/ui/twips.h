@@ -2,11 +2,13 @@
 #include <QRect>
 #include <QWidget>
 
+#include "base/twips.h"
+
 namespace eqbond::ui {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-inline int px(int twips) { return twips / kTwipsPerPixel; }
+inline int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 // Places a control at a rectangle given in twips, relative to its container.
 inline void place(QWidget* widget, int left, int top, int width, int height) {

@@ -3,13 +3,14 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QSaveFile>
 #include <QTextStream>
 #include <algorithm>
-#include <functional>
 
+#include "archive/qt_sqlite_archive.h"
 #include "base/texts.h"
+#include "cli/archive_command.h"
 #include "cli/exit_codes.h"
+#include "cli/file_output.h"
 #include "cli/pdf_output.h"
 #include "cli/progress.h"
 #include "cli/session_setup.h"
@@ -17,6 +18,7 @@
 #include "link/receive_dispatcher.h"
 #include "program/event_wait.h"
 #include "program/qt_link_session.h"
+#include "records/download_recorder.h"
 #include "report/csv_report.h"
 #include "report/text_report.h"
 
@@ -62,28 +64,17 @@ ReadOutcome read_all_groups(LinkSession& session, int stall_ms, Progress& progre
     return ReadOutcome::Complete;
 }
 
-bool write_file(const QString& path, const std::function<bool(QSaveFile&)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        print_error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    if (!write(file) || !file.commit()) {
-        print_error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
-}
-
-bool write_bytes(const QString& path, const QByteArray& bytes) {
-    return write_file(path, [&](QSaveFile& f) { return f.write(bytes) == bytes.size(); });
-}
-
 }  // namespace
 
 int run_download(const DownloadOptions& options) {
+    // An archive that cannot be used is reported at the end; the read and the files go on.
+    QtSqliteArchive archive;
+    if (!options.archive_file.isEmpty()) archive.open(options.archive_file);
     RecordedMessages messages;
     LinkSession session(port_table_for(options.ports), messages);
+    if (!options.archive_file.isEmpty()) {
+        session.program().ports.archive = &archive;
+    }
     session.start();
     if (!wait_for_instrument(session, options.timeout_seconds)) {
         print_error(QStringLiteral("no instrument found within %1 s").arg(options.timeout_seconds));
@@ -94,11 +85,13 @@ int run_download(const DownloadOptions& options) {
     const ProgramState& state = session.program().state;
     const int read = state.link.next_group - 1;
     if (outcome == ReadOutcome::LinkLost) {
+        archive_abandoned_read(session.program());  // what came is kept, marked incomplete
         print_error(QStringLiteral("the link was lost after %1 of %2 groups and did not come back "
                                    "within %3 s; nothing written")
                         .arg(read)
                         .arg(std::min(state.link.instrument_group_count, kLastReadableGroup))
                         .arg(options.timeout_seconds));
+        print_archive_fault(archive);
         return kLinkLost;
     }
     session.stop();
@@ -119,8 +112,12 @@ int run_download(const DownloadOptions& options) {
             written = false;
         }
     }
+    print_archive_fault(archive);
     if (!written) return kWriteFailed;
-    QTextStream(stderr) << "eqbond-cli: " << read << " groups read\n";
+    if (archive.fault()) return kArchiveUnusable;
+    QTextStream(stderr) << "eqbond-cli: " << read << " groups read";
+    if (!options.archive_file.isEmpty()) QTextStream(stderr) << ", archived in " << archive.file();
+    QTextStream(stderr) << "\n";
     return kDone;
 }
 

@@ -10,10 +10,11 @@ struct DownloadOptions {
     int timeout_seconds = 30;
     QString txt_path, csv_path, pdf_path;
     std::optional<int> first, last;
+    QString archive_file;  // empty: --no-archive
 };
 
-// Finds the instrument, reads every stored group as the read button does, and writes the files
-// asked for. Returns the process exit code.
+// Finds the instrument, reads every stored group as the read button does, archives the read and
+// writes the files asked for. Returns the process exit code.
 int run_download(const DownloadOptions& options);
 
 }  // namespace eqbond::cli

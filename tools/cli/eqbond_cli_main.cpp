@@ -1,9 +1,11 @@
-// eqbond-cli: downloads the instrument's stored groups to text, CSV and PDF files, and prints
-// live readings, without a window.
+// eqbond-cli: downloads the instrument's stored groups to text, CSV and PDF files and into the
+// archive, works with the archive, and prints live readings, without a window.
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "archive/archive_location.h"
+#include "cli/archive_command.h"
 #include "cli/download.h"
 #include "cli/exit_codes.h"
 #include "cli/live.h"
@@ -14,16 +16,26 @@ using namespace eqbond::cli;
 
 const char kUsage[] =
     "Usage: eqbond-cli download [--port DEVICE]... [--timeout SECONDS] [--txt FILE] [--csv FILE]\n"
-    "                           [--pdf FILE] [--first N --last M]\n"
+    "                           [--pdf FILE] [--first N --last M] [--archive FILE | --no-archive]\n"
+    "       eqbond-cli archive list [--limit OHM] [--archive FILE]\n"
+    "       eqbond-cli archive export ID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
+    "                                    [--archive FILE]\n"
+    "       eqbond-cli archive delete ID [--archive FILE]\n"
     "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
-    "download  Finds the instrument, reads every stored group and writes the files asked for:\n"
+    "download  Finds the instrument, reads every stored group, keeps the read in the archive and\n"
+    "          writes the files asked for:\n"
     "            --txt FILE   the text report (GBK), byte for byte what the program saves\n"
     "            --csv FILE   one row per group (UTF-8 with byte-order mark, RFC 4180)\n"
     "            --pdf FILE   the printed report's pages (168 groups a page)\n"
     "            --first N --last M  only groups N..M in the CSV and PDF files\n"
+    "            --no-archive  do not keep the read in the archive\n"
     "          Progress goes to standard error. Files are replaced only when complete.\n"
+    "archive   list: one line per download, newest first (id, read at, device, groups, complete\n"
+    "          or abandoned, lowest, highest; with --limit the groups that pass and fail).\n"
+    "          export ID: the download's text report, CSV and PDF; --limit OHM adds a verdict per\n"
+    "          group to the CSV and PDF. delete ID: removes the download.\n"
     "live      Prints live readings as CSV lines (time, milliohm, text, kind) until --count\n"
     "          lines or Ctrl-C.\n"
     "\n"
@@ -31,10 +43,13 @@ const char kUsage[] =
     "                       default: the system's serial ports\n"
     "  --timeout SECONDS    how long to look for the instrument, and how long a lost link may\n"
     "                       stay lost during a read (default 30)\n"
+    "  --archive FILE       the archive (default: archive.sqlite in eqbond's data folder)\n"
+    "  --limit OHM          the bonding limit: a group passes at or below it\n"
     "\n"
     "Exit codes: 0 done; 1 bad usage; 2 no instrument found within the timeout; 3 the link was\n"
-    "lost during the read and did not come back (nothing written); 4 an output file could not be\n"
-    "written.\n";
+    "lost during the read and did not come back (no file written); 4 an output file could not be\n"
+    "written; 5 the archive cannot be used (the message names the file and the reason; a download\n"
+    "still writes its files).\n";
 
 int bad_usage(const QString& message) {
     QTextStream(stderr) << "eqbond-cli: " << message << "\n\n" << kUsage;
@@ -47,76 +62,133 @@ bool positive_number(const QString& text, int* value) {
     return ok && *value >= 0;
 }
 
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QString()};
+    QCommandLineOption version{QStringLiteral("version"), QString()};
+    QCommandLineOption port{{QStringLiteral("p"), QStringLiteral("port")}, QString(), "DEVICE"};
+    QCommandLineOption timeout{QStringLiteral("timeout"), QString(), QStringLiteral("S")};
+    QCommandLineOption txt{QStringLiteral("txt"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption csv{QStringLiteral("csv"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption pdf{QStringLiteral("pdf"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption first{QStringLiteral("first"), QString(), QStringLiteral("N")};
+    QCommandLineOption last{QStringLiteral("last"), QString(), QStringLiteral("M")};
+    QCommandLineOption count{QStringLiteral("count"), QString(), QStringLiteral("N")};
+    QCommandLineOption archive{QStringLiteral("archive"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption no_archive{QStringLiteral("no-archive"), QString()};
+    QCommandLineOption limit{QStringLiteral("limit"), QString(), QStringLiteral("OHM")};
+    QCommandLineParser parser;
+    Options() {
+        parser.addOptions({help, version, port, timeout, txt, csv, pdf, first, last, count, archive,
+                           no_archive, limit});
+        parser.addPositionalArgument(QStringLiteral("command"), QString());
+    }
+    QString archive_file() const {
+        return parser.isSet(archive) ? parser.value(archive) : eqbond::default_archive_file();
+    }
+};
+
+int download(const Options& o, const QStringList& ports, int timeout_seconds) {
+    const QCommandLineParser& parser = o.parser;
+    DownloadOptions options;
+    options.ports = ports;
+    options.timeout_seconds = timeout_seconds;
+    options.txt_path = parser.value(o.txt);
+    options.csv_path = parser.value(o.csv);
+    options.pdf_path = parser.value(o.pdf);
+    if (parser.isSet(o.no_archive) && parser.isSet(o.archive))
+        return bad_usage(QStringLiteral("--archive and --no-archive exclude each other"));
+    if (!parser.isSet(o.no_archive)) options.archive_file = o.archive_file();
+    if (options.txt_path.isEmpty() && options.csv_path.isEmpty() && options.pdf_path.isEmpty() &&
+        options.archive_file.isEmpty())
+        return bad_usage(QStringLiteral("download --no-archive needs --txt, --csv or --pdf"));
+    if (parser.isSet(o.first) != parser.isSet(o.last))
+        return bad_usage(QStringLiteral("--first and --last go together"));
+    if (parser.isSet(o.first)) {
+        int n = 0, m = 0;
+        if (!positive_number(parser.value(o.first), &n) ||
+            !positive_number(parser.value(o.last), &m) || n < 1 || m < n)
+            return bad_usage(QStringLiteral("--first N --last M need 1 <= N <= M"));
+        options.first = n;
+        options.last = m;
+    }
+    return run_download(options);
+}
+
+int archive(const Options& o, const QStringList& words) {
+    const QCommandLineParser& parser = o.parser;
+    ArchiveOptions options;
+    options.file = o.archive_file();
+    options.txt_path = parser.value(o.txt);
+    options.csv_path = parser.value(o.csv);
+    options.pdf_path = parser.value(o.pdf);
+    if (parser.isSet(o.limit)) {
+        options.limit = eqbond::typed_bonding_limit(parser.value(o.limit));
+        if (!options.limit) return bad_usage(QStringLiteral("--limit takes ohm from 0 to 1000"));
+    }
+    const QString action = words.value(1);
+    if (action == QLatin1String("list") && words.size() == 2) {
+        options.action = ArchiveAction::List;
+        return run_archive(options);
+    }
+    bool id_ok = false;
+    options.id = words.value(2).toLongLong(&id_ok);
+    if (!id_ok || options.id < 1 || words.size() != 3)
+        return bad_usage(
+            QStringLiteral("say archive list, archive export ID or archive delete ID"));
+    if (action == QLatin1String("export")) {
+        if (options.txt_path.isEmpty() && options.csv_path.isEmpty() && options.pdf_path.isEmpty())
+            return bad_usage(QStringLiteral("archive export needs --txt, --csv or --pdf"));
+        options.action = ArchiveAction::Export;
+        return run_archive(options);
+    }
+    if (action == QLatin1String("delete")) {
+        options.action = ArchiveAction::Delete;
+        return run_archive(options);
+    }
+    return bad_usage(QStringLiteral("say archive list, archive export ID or archive delete ID"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
-    QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version(QStringLiteral("version"), QString());
-    const QCommandLineOption port({QStringLiteral("p"), QStringLiteral("port")}, QString(),
-                                  QStringLiteral("DEVICE"));
-    const QCommandLineOption timeout(QStringLiteral("timeout"), QString(), QStringLiteral("S"));
-    const QCommandLineOption txt(QStringLiteral("txt"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption first(QStringLiteral("first"), QString(), QStringLiteral("N"));
-    const QCommandLineOption last(QStringLiteral("last"), QString(), QStringLiteral("M"));
-    const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("N"));
-    parser.addOptions({help, version, port, timeout, txt, csv, pdf, first, last, count});
-    parser.addPositionalArgument(QStringLiteral("command"), QString());
+    Options o;
+    QCommandLineParser& parser = o.parser;
     if (!parser.parse(arguments)) return bad_usage(parser.errorText());
-    if (parser.isSet(help)) {
+    if (parser.isSet(o.help)) {
         QTextStream(stdout) << kUsage;
         return kDone;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(o.version)) {
         QTextStream(stdout) << "eqbond-cli " << EQBOND_VERSION << "\n";
         return kDone;
     }
-    const QStringList commands = parser.positionalArguments();
-    if (commands.size() != 1) return bad_usage(QStringLiteral("say download or live"));
-    const QStringList ports = parser.values(port);
+    const QStringList words = parser.positionalArguments();
+    const QString command = words.value(0);
+    if (words.isEmpty()) return bad_usage(QStringLiteral("say download, archive or live"));
+    const QStringList ports = parser.values(o.port);
     if (ports.size() > 16) return bad_usage(QStringLiteral("at most 16 --port devices"));
     int timeout_seconds = 30;
-    if (parser.isSet(timeout) &&
-        (!positive_number(parser.value(timeout), &timeout_seconds) || timeout_seconds == 0))
+    if (parser.isSet(o.timeout) &&
+        (!positive_number(parser.value(o.timeout), &timeout_seconds) || timeout_seconds == 0))
         return bad_usage(QStringLiteral("--timeout takes a whole number of seconds above 0"));
 
     // The PDF writer needs fonts, hence a GUI application; it never opens a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    if (commands.first() == QLatin1String("download")) {
-        DownloadOptions options;
-        options.ports = ports;
-        options.timeout_seconds = timeout_seconds;
-        options.txt_path = parser.value(txt);
-        options.csv_path = parser.value(csv);
-        options.pdf_path = parser.value(pdf);
-        if (options.txt_path.isEmpty() && options.csv_path.isEmpty() && options.pdf_path.isEmpty())
-            return bad_usage(QStringLiteral("download needs --txt, --csv or --pdf"));
-        if (parser.isSet(first) != parser.isSet(last))
-            return bad_usage(QStringLiteral("--first and --last go together"));
-        if (parser.isSet(first)) {
-            int n = 0, m = 0;
-            if (!positive_number(parser.value(first), &n) ||
-                !positive_number(parser.value(last), &m) || n < 1 || m < n)
-                return bad_usage(QStringLiteral("--first N --last M need 1 <= N <= M"));
-            options.first = n;
-            options.last = m;
-        }
-        return run_download(options);
-    }
-    if (commands.first() == QLatin1String("live")) {
+    if (command == QLatin1String("archive")) return archive(o, words);
+    if (words.size() != 1) return bad_usage(QStringLiteral("say download, archive or live"));
+    if (command == QLatin1String("download")) return download(o, ports, timeout_seconds);
+    if (command == QLatin1String("live")) {
         LiveOptions options;
         options.ports = ports;
         options.timeout_seconds = timeout_seconds;
-        if (parser.isSet(count) && !positive_number(parser.value(count), &options.count))
+        if (parser.isSet(o.count) && !positive_number(parser.value(o.count), &options.count))
             return bad_usage(QStringLiteral("--count takes a whole number"));
         return run_live(options);
     }
-    return bad_usage(QStringLiteral("unknown command %1").arg(commands.first()));
+    return bad_usage(QStringLiteral("unknown command %1").arg(command));
 }

@@ -8,6 +8,7 @@ enum ExitCode {
     kNoInstrument = 2,
     kLinkLost = 3,
     kWriteFailed = 4,
+    kArchiveUnusable = 5,
 };
 
 }  // namespace eqbond::cli

@@ -1,0 +1,173 @@
+// The archive in an SQLite file: archiving one read of 10000 groups (one transaction, synced to
+// disk), opening an archive of 1000 downloads of 500 groups and listing it with a bonding limit,
+// and exporting one download. Prints the medians against their goals, last.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <map>
+
+#include "archive/archive_export.h"
+#include "archive/qt_pdf_file.h"
+#include "archive/qt_sqlite_archive.h"
+#include "base/value_format.h"
+
+namespace {
+
+using eqbond::ArchivedGroup;
+using eqbond::Download;
+
+std::pair<Download, std::vector<ArchivedGroup>> download_of(int groups, int seed) {
+    Download d;
+    d.started = QDateTime::currentDateTime().addSecs(seed);
+    d.finished = d.started.addSecs(60);
+    d.port_number = 2;
+    d.device = QStringLiteral("/dev/ttyUSB0");
+    d.reported_total = d.groups_read = groups;
+    std::vector<ArchivedGroup> out;
+    for (int n = 1; n <= groups; ++n) {
+        ArchivedGroup g;
+        g.group_no = n;
+        g.raw_value = (n * 7919 + seed * 31) % 42000;
+        g.display_text = eqbond::format_resistance(g.raw_value);
+        g.overload = g.raw_value > 40000;
+        g.year = 25, g.month = 3, g.day = 1 + n % 28, g.hour = n % 24, g.minute = n % 60;
+        out.push_back(g);
+    }
+    return {d, out};
+}
+
+QTemporaryDir& scratch() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// The large archive, made once: 1000 downloads of 500 groups.
+QString large_archive() {
+    static const QString file = [] {
+        const QString path = scratch().filePath(QStringLiteral("large.sqlite"));
+        eqbond::QtSqliteArchive archive;
+        archive.open(path);
+        for (int d = 0; d < 1000; ++d) {
+            const auto [download, groups] = download_of(500, d);
+            archive.save_download(download, groups);
+        }
+        return path;
+    }();
+    return file;
+}
+
+void BM_Archive10000Groups(benchmark::State& state) {
+    eqbond::QtSqliteArchive archive;
+    archive.open(scratch().filePath(QStringLiteral("writes.sqlite")));
+    const auto [download, groups] = download_of(10000, 1);
+    for (auto _ : state) benchmark::DoNotOptimize(archive.save_download(download, groups));
+}
+BENCHMARK(BM_Archive10000Groups)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5);
+
+void BM_OpenAndList1000Downloads(benchmark::State& state) {
+    const QString file = large_archive();
+    const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.1"));
+    for (auto _ : state) {
+        eqbond::QtSqliteArchive archive;
+        archive.open(file);
+        benchmark::DoNotOptimize(archive.list(limit));
+    }
+}
+BENCHMARK(BM_OpenAndList1000Downloads)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5);
+
+void BM_ExportOneDownloadAsText(benchmark::State& state) {
+    eqbond::QtSqliteArchive archive;
+    archive.open(large_archive());
+    for (auto _ : state) {
+        const auto download = archive.load(500);
+        benchmark::DoNotOptimize(eqbond::archived_text_report(*download));
+    }
+}
+BENCHMARK(BM_ExportOneDownloadAsText)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5);
+
+void BM_ExportOneDownloadAsCsv(benchmark::State& state) {
+    eqbond::QtSqliteArchive archive;
+    archive.open(large_archive());
+    const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.1"));
+    for (auto _ : state) {
+        const auto download = archive.load(500);
+        benchmark::DoNotOptimize(eqbond::archived_csv(*download, limit));
+    }
+}
+BENCHMARK(BM_ExportOneDownloadAsCsv)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(5);
+
+void BM_ExportOneDownloadAsPdf(benchmark::State& state) {
+    eqbond::QtSqliteArchive archive;
+    archive.open(large_archive());
+    const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.1"));
+    const QString pdf = scratch().filePath(QStringLiteral("one.pdf"));
+    for (auto _ : state) {
+        const auto download = archive.load(500);
+        QString error;
+        eqbond::write_pdf_file(
+            pdf,
+            [&](eqbond::PrinterSink& p) { return eqbond::print_archived(p, *download, limit); },
+            &error);
+    }
+}
+BENCHMARK(BM_ExportOneDownloadAsPdf)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+class MedianReporter : public benchmark::ConsoleReporter {
+  public:
+    std::map<std::string, double> median_ms;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                median_ms[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The PDF writer needs the fonts of a GUI application; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    QElapsedTimer making;
+    making.start();
+    large_archive();
+    QTextStream(stdout) << "made an archive of 1000 downloads x 500 groups in " << making.elapsed()
+                        << " ms\n";
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const struct {
+        const char* name;
+        const char* what;
+        double goal_ms;
+    } figures[] = {
+        {"BM_Archive10000Groups", "archive one read of 10000 groups", 100},
+        {"BM_OpenAndList1000Downloads", "open 1000 x 500 and list it (limit set)", 200},
+        {"BM_ExportOneDownloadAsText", "export one download of 500: text report", 100},
+        {"BM_ExportOneDownloadAsCsv", "export one download of 500: CSV with verdicts", 100},
+        {"BM_ExportOneDownloadAsPdf", "export one download of 500: PDF (no goal)", 0},
+    };
+    QTextStream out(stdout);
+    out << "== figures (archive, median ms)\n";
+    for (const auto& f : figures) {
+        const double ms = reporter.median_ms.count(f.name) ? reporter.median_ms[f.name] : -1;
+        out << QStringLiteral("%1: %2 ms").arg(QString::fromLatin1(f.what)).arg(ms, 0, 'f', 1);
+        if (f.goal_ms > 0)
+            out << QStringLiteral(" (goal %1 ms, %2)")
+                       .arg(f.goal_ms)
+                       .arg(ms >= 0 && ms <= f.goal_ms ? "met" : "missed");
+        out << "\n";
+    }
+    return 0;
+}

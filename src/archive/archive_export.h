@@ -1,0 +1,42 @@
+#pragma once
+// A download from the archive as the program's own files: the save button's text report, the
+// CSV file and the printed report, judged against the bonding limit when one is given.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "base/bonding_limit.h"
+#include "base/download.h"
+#include "report/print_layout.h"
+
+namespace eqbond {
+
+class PrinterSink;
+struct RecordStore;
+
+// The record store as the read left it, for the reports that read the store.
+RecordStore store_of(const std::vector<ArchivedGroup>& groups);
+
+struct Verdicts {
+    int passing = 0;
+    int failing = 0;
+};
+Verdicts count_verdicts(const std::vector<ArchivedGroup>& groups, BondingLimit limit);
+
+// Byte for byte what the save button writes after this read.
+QByteArray archived_text_report(const ArchivedDownload& download);
+
+// The CSV file of every group; with a limit, one more column "判定" with the verdict.
+QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit);
+
+// The printed report of every group; with a limit, each entry carries its verdict and every page
+// says when and where it was read, the limit and the counts.
+PrintOutcome print_archived(PrinterSink& printer, const ArchivedDownload& download,
+                            std::optional<BondingLimit> limit);
+
+// "2025-03-15 14:30:05" and "COM2 /dev/ttyUSB0", as the window and the reports show them.
+QString started_text(const Download& download);
+QString device_text(const Download& download);
+
+}  // namespace eqbond

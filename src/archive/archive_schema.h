@@ -1,0 +1,56 @@
+#pragma once
+// The archive's tables and the statements on them. Every value goes in as a bound parameter.
+#include <QString>
+#include <QStringList>
+
+namespace eqbond::schema {
+
+// What takes a file of layout version `version` to version + 1.
+QStringList steps_from(int version);
+
+// Version 1 to 2: the rank of every group, then the index on it and the count of groups held.
+inline const QString kSelectTexts =
+    QStringLiteral("SELECT download_id, group_no, display_text FROM download_groups");
+inline const QString kSetRank = QStringLiteral(
+    "UPDATE download_groups SET value_rank = ? WHERE download_id = ? AND group_no = ?");
+inline const QString kIndexRanks = QStringLiteral(
+    "CREATE INDEX download_groups_by_rank ON download_groups (download_id, value_rank)");
+inline const QString kCountHeld = QStringLiteral(
+    "UPDATE downloads SET groups_held = "
+    "(SELECT COUNT(*) FROM download_groups WHERE download_id = downloads.id)");
+
+inline const QString kInsertDownload = QStringLiteral(
+    "INSERT INTO downloads (started_ms, finished_ms, port_no, device, reported_total, "
+    "groups_read, complete, groups_held) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+inline const QString kInsertGroup = QStringLiteral(
+    "INSERT INTO download_groups (download_id, group_no, raw_value, overload, display_text, "
+    "battery, year, month, day, hour, minute, value_rank) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+
+// Newest first; the lowest and highest group come from the rank index.
+inline const QString kListColumns = QStringLiteral(
+    "SELECT d.id, d.started_ms, d.finished_ms, d.port_no, d.device, d.reported_total,"
+    " d.groups_read, d.complete, d.groups_held,"
+    " (SELECT display_text FROM download_groups g WHERE g.download_id = d.id"
+    "  ORDER BY g.value_rank ASC LIMIT 1),"
+    " (SELECT display_text FROM download_groups g WHERE g.download_id = d.id"
+    "  ORDER BY g.value_rank DESC LIMIT 1)");
+inline const QString kNewestFirst =
+    QStringLiteral(" FROM downloads d ORDER BY d.started_ms DESC, d.id DESC");
+inline const QString kList = kListColumns + kNewestFirst;
+inline const QString kListWithLimit =
+    kListColumns +
+    QStringLiteral(
+        ", (SELECT COUNT(*) FROM download_groups g WHERE g.download_id = d.id"
+        "  AND g.value_rank > ?)") +
+    kNewestFirst;
+
+inline const QString kSelectDownload = QStringLiteral(
+    "SELECT started_ms, finished_ms, port_no, device, reported_total, groups_read, complete "
+    "FROM downloads WHERE id = ?");
+inline const QString kSelectGroups = QStringLiteral(
+    "SELECT group_no, raw_value, overload, display_text, battery, year, month, day, hour, "
+    "minute FROM download_groups WHERE download_id = ? ORDER BY group_no");
+inline const QString kDeleteDownload = QStringLiteral("DELETE FROM downloads WHERE id = ?");
+
+}  // namespace eqbond::schema

@@ -1,0 +1,84 @@
+#include "archive/judged_print.h"
+
+#include "base/archive_texts.h"
+#include "base/ports.h"
+#include "base/record_store.h"
+#include "base/song_typeface.h"
+#include "base/texts.h"
+#include "records/group_entry.h"
+#include "report/report_row.h"
+
+namespace eqbond {
+
+namespace {
+constexpr double kBandPoints = 20.0;
+constexpr double kHeadingPoints = 10.0;
+constexpr double kRowPoints = 9.5;
+constexpr bool kBold = true;
+const QString kBlankMark(2, QLatin1Char(' '));
+// The verdict takes six cells ("  合格" or "不合格"), the rest of the left column stays blank.
+constexpr int kEntryCells = 39;
+constexpr int kVerdictCells = 6;
+
+QString blanks(int n) {
+    return QString(n, QLatin1Char(' '));
+}
+
+QString judged_heading() {
+    const QString half = QStringLiteral("组数") + blanks(5) + QStringLiteral("电阻值") + blanks(7) +
+                         QStringLiteral("日期") + blanks(5) + QStringLiteral("时间") + blanks(6) +
+                         text::kColumnVerdict;
+    return half + blanks(kLeftColumnCells - kEntryCells - kVerdictCells) + half + blanks(1);
+}
+
+QString judged_entry(const RecordStore& store, int slot, BondingLimit limit) {
+    const bool pass = passes(store.rec_value[slot], limit);
+    return group_entry(store, slot, kBlankMark) + (pass ? blanks(2) + text::kPass : text::kFail);
+}
+
+QString judged_row(const RecordStore& store, int left, int right, BondingLimit limit) {
+    QString row = store.shown(left) ? judged_entry(store, left, limit) +
+                                          blanks(kLeftColumnCells - kEntryCells - kVerdictCells)
+                                    : blanks(kLeftColumnCells);
+    if (store.shown(right)) row += judged_entry(store, right, limit) + blanks(1);
+    return row;
+}
+
+void print_judged_page(PrinterSink& printer, const RecordStore& store, const JudgedPage& page,
+                       int p, int q) {
+    printer.set_font(kSongTypeface, kBandPoints, kBold);
+    printer.print_line(blanks(21));
+    printer.set_font(kSongTypeface, kHeadingPoints, kBold);
+    printer.print_line(page.facts);
+    printer.print_line(judged_heading());
+    printer.set_font(kSongTypeface, kRowPoints, kBold);
+    const int rows = q >= p ? (q - p + 2) / 2 : 0;
+    for (int i = p; i < p + rows; ++i) {
+        const int j = i + rows;
+        printer.print_line(judged_row(store, i, j <= q ? j : -1, page.limit));
+    }
+}
+}  // namespace
+
+PrintOutcome judged_print_job(PrinterSink& printer, const RecordStore& store,
+                              const JudgedPage& page, int first, int last) {
+    if (!printer.begin()) return printer.failed() ? PrintOutcome::Failed : PrintOutcome::NoPrinter;
+    auto stopped = [&printer] {
+        if (!printer.failed()) return false;
+        printer.abort();
+        return true;
+    };
+    int a = first;
+    while (last - a + 1 > kPrintGroupsPerPage) {
+        print_judged_page(printer, store, page, a, a + kPrintGroupsPerPage - 1);
+        if (stopped()) return PrintOutcome::Failed;
+        printer.new_page();
+        if (stopped()) return PrintOutcome::Failed;
+        a += kPrintGroupsPerPage;
+    }
+    print_judged_page(printer, store, page, a, last);
+    if (stopped()) return PrintOutcome::Failed;
+    return printer.end_document() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+}  // namespace eqbond

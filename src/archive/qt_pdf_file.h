@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "report/print_layout.h"
+
+namespace eqbond {
+
+class PrinterSink;
+
+// Prints into a PDF file (A4) written beside `path` and renamed over it only when complete, so
+// a reader never sees half a file. False with `error` set when it could not be written.
+bool write_pdf_file(const QString& path, const std::function<PrintOutcome(PrinterSink&)>& print,
+                    QString* error);
+
+}  // namespace eqbond

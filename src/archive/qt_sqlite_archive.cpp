@@ -1,0 +1,295 @@
+#include "archive/qt_sqlite_archive.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStorageInfo>
+#include <QVariant>
+#include <atomic>
+
+#include "archive/archive_schema.h"
+
+namespace eqbond {
+
+namespace {
+
+// SQLite's primary result codes, as Qt's driver reports them.
+constexpr int kSqlitePerm = 3;
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoError = 10;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
+constexpr int kSqliteCantOpen = 14;
+constexpr int kSqliteNotADatabase = 26;
+// How long a write waits for another program's transaction before the archive gives up.
+constexpr int kBusyTimeoutMs = 1000;
+// Free space below which an I/O error is taken for a full disk.
+constexpr qint64 kNearlyFullBytes = 1 << 20;
+
+ArchiveFaultKind kind_of(int sqlite_code) {
+    switch (sqlite_code) {
+        case kSqliteBusy:
+        case kSqliteLocked:
+            return ArchiveFaultKind::Locked;
+        case kSqlitePerm:
+        case kSqliteReadOnly:
+            return ArchiveFaultKind::ReadOnly;
+        case kSqliteCorrupt:
+        case kSqliteNotADatabase:
+            return ArchiveFaultKind::NotArchive;
+        case kSqliteFull:
+            return ArchiveFaultKind::DiskFull;
+        case kSqliteCantOpen:
+            return ArchiveFaultKind::CannotOpen;
+        default:
+            return ArchiveFaultKind::Failed;
+    }
+}
+
+QString next_connection_name() {
+    static std::atomic<int> count{0};
+    return QStringLiteral("eqbond-archive-%1").arg(++count);
+}
+
+QDateTime time_of(const QVariant& ms) {
+    return QDateTime::fromMSecsSinceEpoch(ms.toLongLong());
+}
+
+ArchivedGroup group_of(const QSqlQuery& q) {
+    ArchivedGroup g;
+    g.group_no = q.value(0).toInt();
+    g.raw_value = q.value(1).toInt();
+    g.overload = q.value(2).toInt() == 1;
+    g.display_text = q.value(3).toString();
+    g.battery = uint8_t(q.value(4).toInt());
+    g.year = q.value(5).toInt();
+    g.month = q.value(6).toInt();
+    g.day = q.value(7).toInt();
+    g.hour = q.value(8).toInt();
+    g.minute = q.value(9).toInt();
+    return g;
+}
+
+// Columns 0..8 of a downloads row as schema::kSelectDownload lists them.
+Download download_of(const QSqlQuery& q, int first_column) {
+    Download d;
+    d.started = time_of(q.value(first_column));
+    d.finished = time_of(q.value(first_column + 1));
+    d.port_number = int16_t(q.value(first_column + 2).toInt());
+    d.device = q.value(first_column + 3).toString();
+    d.reported_total = q.value(first_column + 4).toInt();
+    d.groups_read = q.value(first_column + 5).toInt();
+    d.end = q.value(first_column + 6).toInt() == 1 ? DownloadEnd::Complete : DownloadEnd::Abandoned;
+    return d;
+}
+
+}  // namespace
+
+QtSqliteArchive::QtSqliteArchive(QObject* parent)
+    : QObject(parent), connection_(next_connection_name()) {}
+
+QtSqliteArchive::~QtSqliteArchive() {
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        if (db.isValid()) db.close();
+    }
+    if (QSqlDatabase::contains(connection_)) QSqlDatabase::removeDatabase(connection_);
+}
+
+bool QtSqliteArchive::fail(const QSqlError& error) {
+    // The primary code is the low byte of an extended one.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    ArchiveFaultKind kind = kind_of(code);
+    // A log file that cannot grow on a full disk shows as an I/O error.
+    if (code == kSqliteIoError &&
+        QStorageInfo(QFileInfo(file_).absolutePath()).bytesAvailable() < kNearlyFullBytes)
+        kind = ArchiveFaultKind::DiskFull;
+    return fail(kind, error.databaseText().isEmpty() ? error.driverText() : error.databaseText());
+}
+
+bool QtSqliteArchive::fail(ArchiveFaultKind kind, const QString& detail) {
+    if (!fault_) fault_ = ArchiveFault{kind, detail};
+    return false;
+}
+
+bool QtSqliteArchive::run(QSqlQuery& query) {
+    return query.exec() || fail(query.lastError());
+}
+
+bool QtSqliteArchive::run(QSqlQuery& query, const QString& sql) {
+    return query.exec(sql) || fail(query.lastError());
+}
+
+bool QtSqliteArchive::open(const QString& file) {
+    file_ = file;
+    const QFileInfo info(file);
+    if (!QDir().mkpath(info.absolutePath()))
+        return fail(ArchiveFaultKind::CannotOpen,
+                    QStringLiteral("no folder %1").arg(info.absolutePath()));
+    if (!info.exists() && !QFileInfo(info.absolutePath()).isWritable())
+        return fail(ArchiveFaultKind::ReadOnly, QString());
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db.setDatabaseName(file);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open()) return fail(db.lastError());
+    opened_ = true;
+    int version = 0;
+    if (!check_layout(&version)) return false;
+    QSqlQuery query(db);
+    // Write-ahead log: a transaction cut short by a crash is simply not there on the next open.
+    if (!run(query, QStringLiteral("PRAGMA journal_mode = WAL")) ||
+        !run(query, QStringLiteral("PRAGMA synchronous = FULL")) ||
+        !run(query, QStringLiteral("PRAGMA foreign_keys = ON")))
+        return false;
+    if (version == kSchemaVersion) return true;
+    return run_in_transaction([&](QSqlQuery& q) { return bring_forward(q, version); });
+}
+
+bool QtSqliteArchive::check_layout(int* version) {
+    QSqlQuery query(QSqlDatabase::database(connection_));
+    if (!run(query, QStringLiteral("PRAGMA user_version"))) return false;
+    if (!query.next()) return fail(ArchiveFaultKind::NotArchive, QString());
+    *version = query.value(0).toInt();
+    if (*version > kSchemaVersion) return fail(ArchiveFaultKind::Newer, QString());
+    if (*version > 0) return true;
+    // Version 0 is a new, empty file; anything else in it belongs to some other program.
+    if (!run(query, QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !query.next())
+        return false;
+    if (query.value(0).toInt() != 0) return fail(ArchiveFaultKind::NotArchive, QString());
+    return true;
+}
+
+bool QtSqliteArchive::bring_forward(QSqlQuery& query, int from_version) {
+    for (int version = from_version; version < kSchemaVersion; ++version) {
+        for (const QString& sql : schema::steps_from(version))
+            if (!run(query, sql)) return false;
+        if (version == 1 && !(fill_ranks(query) && run(query, schema::kIndexRanks))) return false;
+    }
+    return run(query, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+}
+
+// Version 2 judges and sorts by the shown value: rank the groups version 1 stored.
+bool QtSqliteArchive::fill_ranks(QSqlQuery& query) {
+    struct Row {
+        QVariant download_id, group_no;
+        int32_t rank;
+    };
+    std::vector<Row> rows;
+    if (!run(query, schema::kSelectTexts)) return false;
+    while (query.next())
+        rows.push_back({query.value(0), query.value(1), display_rank(query.value(2).toString())});
+    query.prepare(schema::kSetRank);
+    for (const Row& row : rows) {
+        query.bindValue(0, row.rank);
+        query.bindValue(1, row.download_id);
+        query.bindValue(2, row.group_no);
+        if (!run(query)) return false;
+    }
+    return run(query, schema::kCountHeld);
+}
+
+bool QtSqliteArchive::run_in_transaction(const std::function<bool(QSqlQuery&)>& work) {
+    QSqlQuery query(QSqlDatabase::database(connection_));
+    // IMMEDIATE takes the write lock at once, so a locked file fails before any work is done.
+    if (!run(query, QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    if (work(query) && run(query, QStringLiteral("COMMIT"))) return true;
+    query.exec(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+std::optional<int64_t> QtSqliteArchive::save_download(const Download& download,
+                                                      const std::vector<ArchivedGroup>& groups) {
+    if (!usable()) return std::nullopt;
+    int64_t id = 0;
+    const bool saved = run_in_transaction([&](QSqlQuery& q) {
+        q.prepare(schema::kInsertDownload);
+        q.bindValue(0, download.started.toMSecsSinceEpoch());
+        q.bindValue(1, download.finished.toMSecsSinceEpoch());
+        q.bindValue(2, download.port_number);
+        q.bindValue(3, download.device);
+        q.bindValue(4, download.reported_total);
+        q.bindValue(5, download.groups_read);
+        q.bindValue(6, download.end == DownloadEnd::Complete ? 1 : 0);
+        q.bindValue(7, qlonglong(groups.size()));
+        if (!run(q)) return false;
+        id = q.lastInsertId().toLongLong();
+        q.prepare(schema::kInsertGroup);
+        for (const ArchivedGroup& g : groups) {
+            const QVariant values[] = {
+                qlonglong(id),  g.group_no,     g.raw_value, g.overload ? 1 : 0,
+                g.display_text, int(g.battery), g.year,      g.month,
+                g.day,          g.hour,         g.minute,    display_rank(g.display_text)};
+            for (int i = 0; i < int(std::size(values)); ++i) q.bindValue(i, values[i]);
+            if (!run(q)) return false;
+        }
+        return true;
+    });
+    if (!saved) return std::nullopt;
+    emit changed();
+    return id;
+}
+
+std::vector<DownloadSummary> QtSqliteArchive::list(std::optional<BondingLimit> limit) {
+    std::vector<DownloadSummary> out;
+    if (!usable()) return out;
+    QSqlQuery q(QSqlDatabase::database(connection_));
+    q.setForwardOnly(true);
+    q.prepare(limit ? schema::kListWithLimit : schema::kList);
+    if (limit) q.bindValue(0, limit->tenths_of_milliohm);
+    if (!run(q)) return out;
+    while (q.next()) {
+        DownloadSummary s;
+        s.id = q.value(0).toLongLong();
+        s.download = download_of(q, 1);
+        s.groups_held = q.value(8).toInt();
+        s.min_text = q.value(9).toString();
+        s.max_text = q.value(10).toString();
+        if (limit) s.failing = q.value(11).toInt();
+        out.push_back(std::move(s));
+    }
+    if (q.lastError().isValid()) {
+        fail(q.lastError());
+        out.clear();
+    }
+    return out;
+}
+
+std::optional<ArchivedDownload> QtSqliteArchive::load(int64_t id) {
+    if (!usable()) return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(connection_));
+    q.setForwardOnly(true);
+    q.prepare(schema::kSelectDownload);
+    q.bindValue(0, qlonglong(id));
+    if (!run(q) || !q.next()) return std::nullopt;
+    ArchivedDownload out;
+    out.id = id;
+    out.download = download_of(q, 0);
+    q.prepare(schema::kSelectGroups);
+    q.bindValue(0, qlonglong(id));
+    if (!run(q)) return std::nullopt;
+    while (q.next()) out.groups.push_back(group_of(q));
+    if (q.lastError().isValid()) {
+        fail(q.lastError());
+        return std::nullopt;
+    }
+    return out;
+}
+
+bool QtSqliteArchive::delete_download(int64_t id) {
+    if (!usable()) return false;
+    int deleted = 0;
+    const bool done = run_in_transaction([&](QSqlQuery& q) {
+        q.prepare(schema::kDeleteDownload);
+        q.bindValue(0, qlonglong(id));
+        if (!run(q)) return false;
+        deleted = q.numRowsAffected();
+        return true;
+    });
+    if (done && deleted > 0) emit changed();
+    return done && deleted > 0;
+}
+
+}  // namespace eqbond

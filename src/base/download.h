@@ -1,0 +1,51 @@
+#pragma once
+// One download as the archive keeps it: when and from where it was read, how it ended, and its
+// groups with the fields the instrument sent.
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace eqbond {
+
+struct ArchivedGroup {
+    int32_t group_no = 0;
+    int32_t raw_value = 0;  // milliohm, as sent
+    bool overload = false;
+    QString display_text;  // the resistance as the listing and the reports show it
+    uint8_t battery = 0;   // 1 = battery low when the group was stored
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // bytes 5..9 as sent
+};
+
+enum class DownloadEnd {
+    Complete,   // the last group the instrument reported was read
+    Abandoned,  // paused or interrupted and then given up: holds what was read until then
+};
+
+struct Download {
+    QDateTime started;
+    QDateTime finished;
+    int16_t port_number = 0;     // the COM number the instrument answered on
+    QString device;              // the device behind it
+    int32_t reported_total = 0;  // groups the instrument said it held
+    int32_t groups_read = 0;     // how far the read got: the save button's next_group - 1
+    DownloadEnd end = DownloadEnd::Complete;
+};
+
+struct ArchivedDownload {
+    int64_t id = 0;
+    Download download;
+    std::vector<ArchivedGroup> groups;
+};
+
+// A download as the archive lists it.
+struct DownloadSummary {
+    int64_t id = 0;
+    Download download;
+    int32_t groups_held = 0;
+    QString min_text, max_text;      // display texts of the lowest and highest group
+    std::optional<int32_t> failing;  // groups above the bonding limit, when one was given
+};
+
+}  // namespace eqbond

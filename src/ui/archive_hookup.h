@@ -1,0 +1,43 @@
+#pragma once
+// The archive in the running program: opens the file (a temporary one for the demo), hands it to
+// the core, and opens the archive window from a small button in the free band along the bottom
+// of the main window and from Ctrl+D.
+#include <QObject>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace eqbond {
+class QtSqliteArchive;
+struct Program;
+}  // namespace eqbond
+
+namespace eqbond::ui {
+
+class ArchiveWindow;
+class MainWindow;
+struct LaunchOptions;
+
+class ArchiveHookup : public QObject {
+    Q_OBJECT
+  public:
+    // Opens the archive named by the options; a fault is shown once the event loop runs.
+    ArchiveHookup(Program& program, const LaunchOptions& options);
+    ~ArchiveHookup() override;
+
+    // The button and the shortcut on the main window.
+    void attach(MainWindow& main_window);
+    // Shows the archive window, made on first use.
+    ArchiveWindow* show_window();
+    ArchiveWindow* window() const;
+    QtSqliteArchive& archive() { return *archive_; }
+
+  private:
+    Program& program_;
+    std::unique_ptr<QTemporaryDir> demo_folder_;
+    std::unique_ptr<QtSqliteArchive> archive_;
+    QPointer<MainWindow> main_window_;
+    QPointer<ArchiveWindow> window_;
+};
+
+}  // namespace eqbond::ui

@@ -1,0 +1,139 @@
+#include "ui/archive_models.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include "archive/archive_export.h"
+#include "base/archive_texts.h"
+#include "base/value_format.h"
+
+namespace eqbond::ui {
+
+namespace {
+const QColor kFailColour(200, 0, 0);
+
+QString two_digits(int value) {
+    return pad_date_time(value);
+}
+}  // namespace
+
+void DownloadListModel::set_downloads(std::vector<DownloadSummary> downloads) {
+    beginResetModel();
+    downloads_ = std::move(downloads);
+    endResetModel();
+}
+
+int DownloadListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(downloads_.size());
+}
+
+int DownloadListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DownloadListModel::cell(const DownloadSummary& s, int column, int role) const {
+    const bool sort = role == kSortRole;
+    switch (column) {
+        case Started:
+            return sort ? QVariant(s.download.started.toMSecsSinceEpoch())
+                        : QVariant(started_text(s.download));
+        case Device:
+            return device_text(s.download);
+        case Groups:
+            return sort ? QVariant(s.groups_held) : QVariant(QString::number(s.groups_held));
+        case State:
+            return s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned;
+        case Min:
+            return sort ? QVariant(display_rank(s.min_text)) : QVariant(s.min_text);
+        case Max:
+            return sort ? QVariant(display_rank(s.max_text)) : QVariant(s.max_text);
+        case Pass:
+            if (!s.failing) return QVariant();
+            return sort ? QVariant(s.groups_held - *s.failing)
+                        : QVariant(QString::number(s.groups_held - *s.failing));
+        case Fail:
+            if (!s.failing) return QVariant();
+            return sort ? QVariant(*s.failing) : QVariant(QString::number(*s.failing));
+        default:
+            return QVariant();
+    }
+}
+
+QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= int(downloads_.size())) return QVariant();
+    const DownloadSummary& s = downloads_[size_t(index.row())];
+    if (role == kIdRole) return qlonglong(s.id);
+    if (role == Qt::ForegroundRole && index.column() == Fail && s.failing.value_or(0) > 0)
+        return QBrush(kFailColour);
+    if (role != Qt::DisplayRole && role != kSortRole) return QVariant();
+    return cell(s, index.column(), role);
+}
+
+QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
+    static const QString kHeaders[ColumnCount] = {
+        text::kColumnStarted, text::kColumnDevice, text::kColumnGroups, text::kColumnState,
+        text::kColumnMin,     text::kColumnMax,    text::kColumnPass,   text::kColumnFail};
+    return section >= 0 && section < ColumnCount ? kHeaders[section] : QVariant();
+}
+
+void GroupTableModel::set_groups(std::vector<ArchivedGroup> groups,
+                                 std::optional<BondingLimit> limit) {
+    beginResetModel();
+    groups_ = std::move(groups);
+    limit_ = limit;
+    endResetModel();
+}
+
+int GroupTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(groups_.size());
+}
+
+int GroupTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant GroupTableModel::cell(const ArchivedGroup& g, int column, int role) const {
+    const bool sort = role == kSortRole;
+    switch (column) {
+        case Group:
+            return sort ? QVariant(g.group_no) : QVariant(pad_group_number(g.group_no));
+        case Value:
+            return sort ? QVariant(display_rank(g.display_text)) : QVariant(g.display_text);
+        case Date: {
+            const QString date = two_digits(g.year) + QLatin1Char('/') + two_digits(g.month) +
+                                 QLatin1Char('/') + two_digits(g.day);
+            return sort ? QVariant((g.year * 100 + g.month) * 100 + g.day) : QVariant(date);
+        }
+        case Time:
+            return sort ? QVariant(g.hour * 100 + g.minute)
+                        : QVariant(two_digits(g.hour) + QLatin1Char(':') + two_digits(g.minute));
+        case Battery:
+            return sort ? QVariant(int(g.battery))
+                        : QVariant(g.battery == 1 ? text::kLowBatteryMark : QString());
+        case Verdict:
+            if (!limit_) return QVariant();
+            if (sort) return passes(g, *limit_) ? 0 : 1;
+            return passes(g, *limit_) ? text::kPass : text::kFail;
+        default:
+            return QVariant();
+    }
+}
+
+QVariant GroupTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= int(groups_.size())) return QVariant();
+    const ArchivedGroup& g = groups_[size_t(index.row())];
+    if (role == Qt::ForegroundRole && limit_ && !passes(g, *limit_)) return QBrush(kFailColour);
+    if (role != Qt::DisplayRole && role != kSortRole) return QVariant();
+    return cell(g, index.column(), role);
+}
+
+QVariant GroupTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
+    static const QString kHeaders[ColumnCount] = {text::kColumnGroup,   text::kColumnValue,
+                                                  text::kColumnDate,    text::kColumnTime,
+                                                  text::kColumnBattery, text::kColumnVerdict};
+    return section >= 0 && section < ColumnCount ? kHeaders[section] : QVariant();
+}
+
+}  // namespace eqbond::ui

@@ -1,0 +1,204 @@
+// How a read ends decides what the archive gets: the recorder over the real handlers, a fake
+// line playing the instrument and a fake archive that keeps what it is given.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "base/archive_port.h"
+#include "base/protocol.h"
+#include "base/value_format.h"
+#include "link/instrument_buttons.h"
+#include "link/receive_dispatcher.h"
+#include "program/startup.h"
+#include "support/fake_ports.h"
+#include "support/qstring_printer.h"
+
+namespace eqbond {
+namespace {
+
+class FakeArchive : public Archive {
+  public:
+    struct Saved {
+        Download download;
+        std::vector<ArchivedGroup> groups;
+    };
+    std::vector<Saved> saved;
+    std::optional<ArchiveFault> fault_on_save;  // the next save fails with this
+    int save_calls = 0;
+
+    QString file() const override { return QStringLiteral("/data/archive.sqlite"); }
+    std::optional<ArchiveFault> fault() const override { return fault_; }
+    std::optional<int64_t> save_download(const Download& d,
+                                         const std::vector<ArchivedGroup>& g) override {
+        ++save_calls;
+        if (fault_on_save) {
+            fault_ = fault_on_save;
+            return std::nullopt;
+        }
+        saved.push_back({d, g});
+        return int64_t(saved.size());
+    }
+    std::vector<DownloadSummary> list(std::optional<BondingLimit>) override { return {}; }
+    std::optional<ArchivedDownload> load(int64_t) override { return std::nullopt; }
+    bool delete_download(int64_t) override { return false; }
+
+  private:
+    std::optional<ArchiveFault> fault_;
+};
+
+// Group n as the instrument sends it: its value and minute tell the groups apart.
+Reply stored_group(int n) {
+    return Reply{n * 37 % 50000, n, n % 9 == 0 ? 1 : 0, 25, 4, 2, 10, n % 60, kind::kStatus};
+}
+
+struct Recorder : ::testing::Test {
+    test::FakeProgram fake;
+    FakeArchive archive;
+    Program& p = fake.program;
+
+    void SetUp() override {
+        p.ports.archive = &archive;
+        fake.line.outcomes[2] = OpenOutcome::Opened;
+        load_main_window(p);
+        p.state.link.linked = true;
+    }
+    void instrument_holds(int groups) { p.state.link.instrument_group_count = groups; }
+    // The instrument answers the pending request, as often as asked.
+    void answer(int replies) {
+        for (int i = 0; i < replies && p.state.link.reading(); ++i) {
+            fake.line.incoming = encode_reply(stored_group(p.state.link.next_group));
+            on_receive(p, PortEvent::DataReceived);
+        }
+    }
+};
+
+TEST_F(Recorder, HowTheReadEndsIsWhatTheArchiveGets) {
+    const struct Case {
+        const char* name;
+        int held;                             // groups in the instrument
+        std::function<void(Recorder&)> read;  // the operator's clicks and the replies
+        size_t downloads;
+        DownloadEnd end;
+        int groups;  // groups archived
+    } cases[] = {
+        {"complete", 5,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(99);
+         },
+         1, DownloadEnd::Complete, 5},
+        {"paused, continued, complete", 60,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(17);
+             on_read_clicked(t.p);  // pause
+             on_read_clicked(t.p);
+             t.answer(99);  // continue
+         },
+         1, DownloadEnd::Complete, 60},
+        {"paused, then test", 30,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(12);
+             on_read_clicked(t.p);
+             on_test_clicked(t.p);
+         },
+         1, DownloadEnd::Abandoned, 12},
+        {"running, then test", 30,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(7);
+             on_test_clicked(t.p);
+         },
+         1, DownloadEnd::Abandoned, 7},
+        {"paused, then read without link", 30,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(9);
+             on_read_clicked(t.p);
+             t.p.state.link.linked = false;
+             on_read_clicked(t.p);
+         },
+         1, DownloadEnd::Abandoned, 9},
+        {"paused, then the window loaded anew", 30,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(20);
+             on_read_clicked(t.p);
+             load_main_window(t.p);
+         },
+         1, DownloadEnd::Abandoned, 20},
+        {"cleared midway: every group sent is kept", 10,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(4);
+             on_clear_clicked(t.p);
+             t.answer(99);
+         },
+         1, DownloadEnd::Complete, 10},
+        {"nothing stored in the instrument", 0,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             on_read_clicked(t.p);
+             on_test_clicked(t.p);
+         },
+         0, DownloadEnd::Complete, 0},
+        {"two reads", 3,
+         [](Recorder& t) {
+             on_read_clicked(t.p);
+             t.answer(99);
+             on_read_clicked(t.p);
+             t.answer(99);
+         },
+         2, DownloadEnd::Complete, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.line.written.clear();
+        archive.saved.clear();
+        p.state = ProgramState{};
+        load_main_window(p);
+        p.state.link.linked = true;
+        instrument_holds(c.held);
+        const QDateTime before = QDateTime::currentDateTime();
+        c.read(*this);
+        const QDateTime after = QDateTime::currentDateTime();
+        ASSERT_EQ(archive.saved.size(), c.downloads);
+        if (c.downloads == 0) continue;
+        const FakeArchive::Saved& s = archive.saved.back();
+        EXPECT_EQ(s.download.end, c.end);
+        ASSERT_EQ(int(s.groups.size()), c.groups);
+        EXPECT_EQ(s.download.reported_total, c.held);
+        EXPECT_EQ(s.download.groups_read, s.groups.back().group_no);
+        EXPECT_EQ(s.download.port_number, 2);
+        EXPECT_EQ(s.download.device, QStringLiteral("/dev/fake2"));
+        EXPECT_TRUE(before <= s.download.started && s.download.started <= s.download.finished &&
+                    s.download.finished <= after);
+        for (const ArchivedGroup& g : s.groups) {
+            const Reply sent = stored_group(g.group_no);
+            EXPECT_EQ(g.raw_value, sent.value);
+            EXPECT_EQ(g.display_text, format_resistance(sent.value));
+            EXPECT_EQ(g.overload, sent.value > 40000);
+            EXPECT_EQ(g.battery, sent.battery);
+            EXPECT_EQ(g.minute, sent.minute);
+        }
+    }
+}
+
+TEST_F(Recorder, AnArchiveThatFailsIsReportedOnceAndTheReadsGoOn) {
+    archive.fault_on_save = ArchiveFault{ArchiveFaultKind::DiskFull, QStringLiteral("full")};
+    for (int read = 0; read < 3; ++read) {
+        instrument_holds(8);
+        on_read_clicked(p);
+        answer(99);
+        EXPECT_EQ(main_window_view(p.state).read_button, text::kRead);
+        EXPECT_EQ(p.state.records.rec_index[8], 8);
+    }
+    EXPECT_EQ(archive.save_calls, 1) << "after a fault the archive is left alone";
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_TRUE(fake.messages.shown[0].second.contains(QStringLiteral("/data/archive.sqlite")));
+    EXPECT_TRUE(fake.messages.shown[0].second.contains(QStringLiteral("磁盘已满")));
+}
+
+}  // namespace
+}  // namespace eqbond

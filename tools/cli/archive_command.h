@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+#include "base/bonding_limit.h"
+
+namespace eqbond {
+class QtSqliteArchive;
+}
+
+namespace eqbond::cli {
+
+enum class ArchiveAction { List, Export, Delete };
+
+struct ArchiveOptions {
+    ArchiveAction action = ArchiveAction::List;
+    QString file;    // the archive
+    int64_t id = 0;  // the download to export or delete
+    QString txt_path, csv_path, pdf_path;
+    std::optional<BondingLimit> limit;
+};
+
+// eqbond-cli archive list | export ID | delete ID. Returns the process exit code.
+int run_archive(const ArchiveOptions& options);
+
+// Opens the archive at `file`; false after a message naming the file and the reason.
+bool open_archive(QtSqliteArchive& archive, const QString& file);
+
+// Prints the archive's fault, naming its file and the reason.
+void print_archive_fault(const QtSqliteArchive& archive);
+
+}  // namespace eqbond::cli
