@@ -15,10 +15,13 @@ void send(Program& p, int32_t code) {
     send_command(p);
 }
 
-bool no_data_reported(int32_t group_count) {
-    return group_count == 0 || group_count == 65535;
-}
+constexpr int32_t kNoGroupsStored = 0;
+constexpr int32_t kNoGroupsStoredAlternative = 65535;
 }  // namespace
+
+bool no_data_reported(int32_t group_count) {
+    return group_count == kNoGroupsStored || group_count == kNoGroupsStoredAlternative;
+}
 
 void on_test_clicked(Program& p) {
     p.state.link.read_state = ReadState::Idle;

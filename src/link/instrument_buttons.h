@@ -1,8 +1,13 @@
 #pragma once
 // The instrument's remote controls, the read and clear buttons, and the read activity.
+#include <cstdint>
+
 namespace eqbond {
 
 struct Program;
+
+// The instrument reports "no groups stored" as 0 or as 0xFFFF.
+bool no_data_reported(int32_t group_count);
 
 void on_test_clicked(Program& p);       // test: abandons a read, shows the chart
 void on_verify_clicked(Program& p);     // verify: shows the chart

@@ -36,8 +36,7 @@ ReadOutcome read_all_groups(LinkSession& session, int stall_ms, Progress& progre
     const LinkState& link = program.state.link;
     const int total = std::min(link.instrument_group_count, kLastReadableGroup);
     on_read_clicked(program);
-    if (link.reading() &&
-        (link.instrument_group_count == 0 || link.instrument_group_count == 65535)) {
+    if (link.reading() && no_data_reported(link.instrument_group_count)) {
         on_read_clicked(program);  // nothing stored: pause the read the button left open
         return ReadOutcome::Complete;
     }
