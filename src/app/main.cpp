@@ -31,7 +31,12 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
         QStringLiteral("Start a simulated instrument on a pseudo-terminal at COM2 and use it."));
     const QCommandLineOption no_splash(QStringLiteral("no-splash"),
                                        QStringLiteral("Open the main window directly."));
-    parser.addOptions({help, version, port, demo, no_splash});
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Record every byte on the serial line and the link's events in FILE (a "
+                       "wire trace, for reporting a problem)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({help, version, port, demo, no_splash, trace});
     if (!parser.parse(arguments)) {
         QTextStream(stderr) << "eqbond: " << parser.errorText() << "\nTry eqbond --help.\n";
         ::exit(1);
@@ -54,6 +59,7 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
     }
     options.demo = parser.isSet(demo);
     options.splash = !parser.isSet(no_splash);
+    options.trace_path = parser.value(trace);
     return options;
 }
 

@@ -62,6 +62,7 @@ void on_read_clicked(Program& p) {
         button.caption = text::kContinue;
         link.resume_group = link.next_group;
         link.reading = 0;
+        note_link_moment(p, LinkMoment::ReadPaused);
         return;
     }
     if (button.caption == text::kRead) {
@@ -71,6 +72,7 @@ void on_read_clicked(Program& p) {
     }
     button.caption = text::kPause;
     link.reading = 1;
+    note_link_moment(p, LinkMoment::ReadStarted);
     if (!no_data_reported(link.group_total)) {
         link.next_group = link.resume_group;
         // A pause taken past the last group the PC keeps must not become a request either.

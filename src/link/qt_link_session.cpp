@@ -15,6 +15,7 @@ LinkSession::LinkSession(PortTable table, MessageBox& messages, QObject* parent)
     program_.ports.line = &line_;
     program_.ports.message_box = &messages;
     line_.set_event_handler([this](PortEvent event) {
+        if (trace_) trace_->note_port_event(event);
         on_receive(program_, event);
         if (after_receive) after_receive(program_);
     });
@@ -22,6 +23,12 @@ LinkSession::LinkSession(PortTable table, MessageBox& messages, QObject* parent)
 
 LinkSession::~LinkSession() {
     stop();
+}
+
+bool LinkSession::trace_to(const QString& path, const QByteArray& recorded_by, QString* error) {
+    trace_ = trace::start_wire_trace(line_, path, recorded_by, error);
+    if (trace_) trace_->attach(program_);
+    return trace_ != nullptr;
 }
 
 void LinkSession::add_timer(int period_ms, void (*tick)(Program&)) {
@@ -50,7 +57,7 @@ void LinkSession::start(int first_port) {
 
 void LinkSession::stop() {
     timers_.clear();
-    line_.close();
+    program_.ports.line->close();
 }
 
 bool LinkSession::wait_until(const std::function<bool()>& done, int timeout_ms) {

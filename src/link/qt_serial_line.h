@@ -29,6 +29,7 @@ public:
     void discard_input() override;
     QString device_name(int port_no) const override;
     void rescan_ports() override;
+    QString last_error() const override { return port_.errorString(); }
 
 private:
     void on_ready_read();

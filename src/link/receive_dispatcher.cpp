@@ -40,6 +40,7 @@ void take_stored_group(Program& p, const Reply& reply) {
         s.ui.Command5.caption = text::kRead;
         link.resume_group = 1;
         link.read_progress = 0;
+        note_link_moment(p, LinkMoment::ReadFinished);
         s.history.cur_page = 1;
         show_history_page(p, s.history.cur_page);
         return;

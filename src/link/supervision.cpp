@@ -29,12 +29,14 @@ void timer2_tick(Program& p) {
     if (link.port_state == kPortTaken) {
         if (link.reply_seen != 0) {
             link.miss_count = 0;
+            if (link.linked != 1) note_link_moment(p, LinkMoment::LinkFound);
             link.linked = 1;
         } else {
             ++link.miss_count;
         }
         if (link.miss_count > kSilentTicksAllowed) {
             link.miss_count = 0;
+            if (link.linked == 1) note_link_moment(p, LinkMoment::LinkLost);
             link.linked = 0;
             com_st(p);
         }

@@ -12,6 +12,9 @@ class QtSerialLine;
 namespace sim {
 class InstrumentSimulator;
 }
+namespace trace {
+class WireTrace;
+}
 }  // namespace eqbond
 
 namespace eqbond::ui {
@@ -25,6 +28,7 @@ struct LaunchOptions {
     QStringList ports;  // --port, in COM order; empty = the system's ports
     bool demo = false;  // start the built-in simulated instrument
     bool splash = true;
+    QString trace_path;  // --trace: record a wire trace there; empty = none
 };
 
 class AppController : public QObject, public WindowHost {
@@ -53,6 +57,7 @@ private:
     Program program_;
     std::unique_ptr<sim::InstrumentSimulator> simulator_;
     std::unique_ptr<QtSerialLine> line_;
+    std::unique_ptr<trace::WireTrace> trace_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<QtMessageBox> message_box_;
     std::unique_ptr<QtFileDialogs> file_dialogs_;

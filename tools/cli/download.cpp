@@ -74,6 +74,7 @@ bool write_bytes(const QString& path, const QByteArray& bytes) {
 int run_download(const DownloadOptions& options) {
     RecordedMessages messages;
     LinkSession session(port_table_for(options.ports), messages);
+    if (!start_trace(session, options.trace_path)) return kWriteFailed;
     session.start();
     if (!wait_for_instrument(session, options.timeout_seconds)) {
         print_error(QStringLiteral("no instrument found within %1 s").arg(options.timeout_seconds));

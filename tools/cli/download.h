@@ -10,6 +10,7 @@ struct DownloadOptions {
     int timeout_seconds = 30;
     QString txt_path, csv_path, pdf_path;
     std::optional<int> first, last;
+    QString trace_path;  // empty: no wire trace
 };
 
 // Finds the instrument, reads every stored group as the read button does, and writes the files

@@ -14,8 +14,8 @@ using namespace eqbond::cli;
 
 const char kUsage[] =
     "Usage: eqbond-cli download [--port DEVICE]... [--timeout SECONDS] [--txt FILE] [--csv FILE]\n"
-    "                           [--pdf FILE] [--first N --last M]\n"
-    "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N]\n"
+    "                           [--pdf FILE] [--first N --last M] [--trace FILE]\n"
+    "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N] [--trace FILE]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
     "download  Finds the instrument, reads every stored group and writes the files asked for:\n"
@@ -31,6 +31,8 @@ const char kUsage[] =
     "                       default: the system's serial ports\n"
     "  --timeout SECONDS    how long to look for the instrument, and how long a lost link may\n"
     "                       stay lost during a read (default 30)\n"
+    "  --trace FILE         record every byte on the serial line and the link's events in\n"
+    "                       FILE (a wire trace, for reporting a problem)\n"
     "\n"
     "Exit codes: 0 done; 1 bad usage; 2 no instrument found within the timeout; 3 the link was\n"
     "lost during the read and did not come back (nothing written); 4 an output file could not be\n"
@@ -65,7 +67,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption first(QStringLiteral("first"), QString(), QStringLiteral("N"));
     const QCommandLineOption last(QStringLiteral("last"), QString(), QStringLiteral("M"));
     const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("N"));
-    parser.addOptions({help, version, port, timeout, txt, csv, pdf, first, last, count});
+    const QCommandLineOption trace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
+    parser.addOptions({help, version, port, timeout, txt, csv, pdf, first, last, count, trace});
     parser.addPositionalArgument(QStringLiteral("command"), QString());
     if (!parser.parse(arguments)) return bad_usage(parser.errorText());
     if (parser.isSet(help)) {
@@ -96,6 +99,7 @@ int main(int argc, char** argv) {
         options.txt_path = parser.value(txt);
         options.csv_path = parser.value(csv);
         options.pdf_path = parser.value(pdf);
+        options.trace_path = parser.value(trace);
         if (options.txt_path.isEmpty() && options.csv_path.isEmpty() && options.pdf_path.isEmpty())
             return bad_usage(QStringLiteral("download needs --txt, --csv or --pdf"));
         if (parser.isSet(first) != parser.isSet(last))
@@ -114,6 +118,7 @@ int main(int argc, char** argv) {
         LiveOptions options;
         options.ports = ports;
         options.timeout_seconds = timeout_seconds;
+        options.trace_path = parser.value(trace);
         if (parser.isSet(count) && !positive_number(parser.value(count), &options.count))
             return bad_usage(QStringLiteral("--count takes a whole number"));
         return run_live(options);

@@ -1,0 +1,93 @@
+#include "trace/trace_recorder.h"
+
+#include "app/program.h"
+#include "link/protocol.h"
+#include "trace/trace_file.h"
+#include "trace/wire_meaning.h"
+
+namespace eqbond::trace {
+
+namespace {
+QByteArray com(int port_no) {
+    return "COM" + QByteArray::number(port_no);
+}
+
+QByteArray moment_details(LinkMoment moment, const LinkState& link) {
+    switch (moment) {
+        case LinkMoment::LinkFound:
+        case LinkMoment::LinkLost:
+            return "at " + com(link.line_port_no);
+        case LinkMoment::ReadStarted:
+            if (link.group_total == 0 || link.group_total == 65535) {
+                return "no groups stored (" + QByteArray::number(link.group_total) + ')';
+            }
+            return "from group " + QByteArray::number(link.resume_group) + " of " +
+                   QByteArray::number(link.group_total);
+        case LinkMoment::ReadPaused:
+            return "at group " + QByteArray::number(link.next_group);
+        case LinkMoment::ReadFinished:
+            return QByteArray::number(link.next_group - 1) + " groups read";
+    }
+    return {};
+}
+
+Event event_of(LinkMoment moment) {
+    switch (moment) {
+        case LinkMoment::LinkFound:
+            return Event::LinkFound;
+        case LinkMoment::LinkLost:
+            return Event::LinkLost;
+        case LinkMoment::ReadStarted:
+            return Event::ReadStarted;
+        case LinkMoment::ReadPaused:
+            return Event::ReadPaused;
+        case LinkMoment::ReadFinished:
+            break;
+    }
+    return Event::ReadFinished;
+}
+}  // namespace
+
+TraceRecorder::TraceRecorder(TraceFile& file) : file_(file) {
+    clock_.start();
+}
+
+void TraceRecorder::set_device(const QString& device) {
+    device_ = device.toUtf8();
+}
+
+void TraceRecorder::written(const QByteArray& frame) {
+    TraceLine line;
+    line.direction = Direction::Written;
+    line.bytes = frame;
+    line.meaning = command_meaning(frame);
+    last_code_ = command_code(frame);
+    put(line);
+}
+
+void TraceRecorder::read(const QByteArray& chunk) {
+    TraceLine line;
+    line.direction = Direction::Read;
+    line.bytes = chunk;
+    line.meaning = reply_meaning(chunk, last_code_);
+    put(line);
+}
+
+void TraceRecorder::event(Event event, const QByteArray& details) {
+    TraceLine line;
+    line.event = event;
+    line.meaning = details;
+    put(line);
+}
+
+void TraceRecorder::on_link_moment(LinkMoment moment, const Program& program) {
+    event(event_of(moment), moment_details(moment, program.state.link));
+}
+
+void TraceRecorder::put(TraceLine line) {
+    line.time_us = clock_.nsecsElapsed() / 1000;
+    line.device = device_;
+    file_.write(format_line(line));
+}
+
+}  // namespace eqbond::trace
