@@ -62,7 +62,16 @@ void TraceRecorder::written(const QByteArray& frame) {
     line.bytes = frame;
     line.meaning = command_meaning(frame);
     last_code_ = command_code(frame);
-    put(line);
+    line.time_us = clock_.nsecsElapsed() / 1000;
+    line.device = device_;
+    release_written();
+    held_ = format_line(line);
+}
+
+void TraceRecorder::release_written() {
+    if (held_.isEmpty()) return;
+    file_.write(held_);
+    held_.clear();
 }
 
 void TraceRecorder::read(const QByteArray& chunk) {
@@ -87,6 +96,7 @@ void TraceRecorder::on_link_moment(LinkMoment moment, const Program& program) {
 void TraceRecorder::put(TraceLine line) {
     line.time_us = clock_.nsecsElapsed() / 1000;
     line.device = device_;
+    release_written();
     file_.write(format_line(line));
 }
 

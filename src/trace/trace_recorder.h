@@ -20,7 +20,11 @@ class TraceRecorder : public LinkObserver {
     // The device the following lines name.
     void set_device(const QString& device);
 
+    // A frame about to be written: stamped now, put in the file once release_written() is
+    // called after the write, so that the trace costs the frame no time on its way out, or
+    // before any other line that comes first (an error the write raised).
     void written(const QByteArray& frame);
+    void release_written();
     void read(const QByteArray& chunk);
     void event(Event event, const QByteArray& details);
 
@@ -30,6 +34,7 @@ class TraceRecorder : public LinkObserver {
     void put(TraceLine line);
 
     TraceFile& file_;
+    QByteArray held_;  // the line of a frame on its way out
     QElapsedTimer clock_;  // monotonic
     QByteArray device_;
     int32_t last_code_ = -1;  // the request written last, to name what answers it

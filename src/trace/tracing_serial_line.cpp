@@ -50,9 +50,13 @@ OpenOutcome TracingSerialLine::open() {
 }
 
 void TracingSerialLine::write(const QByteArray& bytes) {
-    // Recorded before it goes, so that an error the write raises follows it in the trace.
-    if (line_.is_open()) recorder_.written(bytes);
+    if (!line_.is_open()) {
+        line_.write(bytes);
+        return;
+    }
+    recorder_.written(bytes);
     line_.write(bytes);
+    recorder_.release_written();
 }
 
 QByteArray TracingSerialLine::read(int max_bytes) {

@@ -93,7 +93,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
     parser.setApplicationDescription(QStringLiteral(
         "A simulated bonding resistance tester on a pseudo-terminal. Prints the device path to "
         "give to eqbond --port, then answers the program's requests until stopped.\n"
-        "While it runs, type silent, resume, unplug, plug, test or quit and Enter."));
+        "While it runs, type silent, resume, unplug, plug, test or quit and Enter.\n"
+        "With --replay it plays the instrument's side of a wire trace instead."));
     const QList<QCommandLineOption> options{
         option(QStringLiteral("help"), QStringLiteral("Show this help.")),
         option(QStringLiteral("groups"), QStringLiteral("Store N generated groups (default 20)."),
