@@ -31,7 +31,7 @@ namespace {
 using eqbond::Program;
 
 constexpr int kGroups = 500;
-constexpr int kReadsEach = 3;
+constexpr int kReadsEach = 5;
 constexpr double kEventGoalUs = 5.0;
 constexpr double kReadGoal = 0.01;
 

@@ -18,11 +18,8 @@ QByteArray moment_details(LinkMoment moment, const LinkState& link) {
         case LinkMoment::LinkLost:
             return "at " + com(link.line_port_no);
         case LinkMoment::ReadStarted:
-            if (link.group_total == 0 || link.group_total == 65535) {
-                return "no groups stored (" + QByteArray::number(link.group_total) + ')';
-            }
-            return "from group " + QByteArray::number(link.resume_group) + " of " +
-                   QByteArray::number(link.group_total);
+            return "from group " + QByteArray::number(link.resume_group) + ", " +
+                   groups_stored(link.group_total);
         case LinkMoment::ReadPaused:
             return "at group " + QByteArray::number(link.next_group);
         case LinkMoment::ReadFinished:
@@ -62,10 +59,8 @@ void TraceRecorder::written(const QByteArray& frame) {
     line.bytes = frame;
     line.meaning = command_meaning(frame);
     last_code_ = command_code(frame);
-    line.time_us = clock_.nsecsElapsed() / 1000;
-    line.device = device_;
     release_written();
-    held_ = format_line(line);
+    held_ = stamped(std::move(line));
 }
 
 void TraceRecorder::release_written() {
@@ -93,11 +88,15 @@ void TraceRecorder::on_link_moment(LinkMoment moment, const Program& program) {
     event(event_of(moment), moment_details(moment, program.state.link));
 }
 
-void TraceRecorder::put(TraceLine line) {
+QByteArray TraceRecorder::stamped(TraceLine line) const {
     line.time_us = clock_.nsecsElapsed() / 1000;
     line.device = device_;
+    return format_line(line);
+}
+
+void TraceRecorder::put(TraceLine line) {
     release_written();
-    file_.write(format_line(line));
+    file_.write(stamped(std::move(line)));
 }
 
 }  // namespace eqbond::trace

@@ -31,10 +31,12 @@ class TraceRecorder : public LinkObserver {
     void on_link_moment(LinkMoment moment, const Program& program) override;
 
   private:
+    // The line with the time and device, formatted.
+    QByteArray stamped(TraceLine line) const;
     void put(TraceLine line);
 
     TraceFile& file_;
-    QByteArray held_;  // the line of a frame on its way out
+    QByteArray held_;      // the line of a frame on its way out
     QElapsedTimer clock_;  // monotonic
     QByteArray device_;
     int32_t last_code_ = -1;  // the request written last, to name what answers it

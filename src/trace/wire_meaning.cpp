@@ -20,11 +20,6 @@ QByteArray milliohm(int value) {
     return number(value) + (value > kHighestReading ? " milliohm (overload)" : " milliohm");
 }
 
-QByteArray groups_stored(int count) {
-    if (count == 0 || count == kNoneStored) return "no groups stored (" + number(count) + ')';
-    return number(count) + (count == 1 ? " group stored" : " groups stored");
-}
-
 QByteArray battery(int byte) {
     if (byte == 0) return "battery good";
     if (byte == 1) return "battery low";
@@ -58,6 +53,11 @@ QByteArray kind_and_fields(const Reply& r, int32_t last_code) {
     }
 }
 }  // namespace
+
+QByteArray groups_stored(int count) {
+    if (count == 0 || count == kNoneStored) return "no groups stored (" + number(count) + ')';
+    return number(count) + (count == 1 ? " group stored" : " groups stored");
+}
 
 QByteArray command_meaning(const QByteArray& frame) {
     const int32_t code = command_code(frame);

@@ -12,4 +12,7 @@ QByteArray command_meaning(const QByteArray& frame);
 // request written before it, which tells a stored group from a status reply (both kind 0).
 QByteArray reply_meaning(const QByteArray& chunk, int32_t last_code);
 
+// A group count as the instrument reports it: "30 groups stored", "no groups stored (65535)".
+QByteArray groups_stored(int count);
+
 }  // namespace eqbond::trace
