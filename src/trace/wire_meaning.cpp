@@ -1,5 +1,7 @@
 #include "trace/wire_meaning.h"
 
+#include <cstdio>
+
 #include "link/protocol.h"
 
 namespace eqbond::trace {
@@ -10,10 +12,6 @@ constexpr int kNoneStored = 65535;      // the other group count that means "non
 
 QByteArray number(int n) {
     return QByteArray::number(n);
-}
-
-QByteArray two_digits(int n) {
-    return n < 10 ? '0' + number(n) : number(n);
 }
 
 QByteArray milliohm(int value) {
@@ -27,8 +25,10 @@ QByteArray battery(int byte) {
 }
 
 QByteArray date_time(const Reply& r) {
-    return two_digits(r.year) + '/' + two_digits(r.month) + '/' + two_digits(r.day) + ' ' +
-           two_digits(r.hour) + ':' + two_digits(r.minute);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%02d %02d:%02d", r.year, r.month, r.day, r.hour,
+                  r.minute);
+    return QByteArray(text);
 }
 
 bool is_group_request(int32_t code) {
