@@ -37,7 +37,12 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
         QStringLiteral("Keep the archive of downloads in FILE instead of archive.sqlite in the "
                        "program's data folder (--demo: a temporary archive)."),
         QStringLiteral("FILE"));
-    parser.addOptions({help, version, port, demo, no_splash, archive});
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Record every byte on the serial line and the link's events in FILE (a "
+                       "wire trace, for reporting a problem)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({help, version, port, demo, no_splash, archive, trace});
     if (!parser.parse(arguments)) {
         QTextStream(stderr) << "eqbond: " << parser.errorText() << "\nTry eqbond --help.\n";
         ::exit(1);
@@ -61,6 +66,7 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
     options.demo = parser.isSet(demo);
     options.splash = !parser.isSet(no_splash);
     options.archive_file = parser.value(archive);
+    options.trace_path = parser.value(trace);
     return options;
 }
 

@@ -9,6 +9,8 @@
 
 #include "sim/command_line.h"
 #include "sim/instrument_simulator.h"
+#include "sim/replay_instrument.h"
+#include "trace/trace_reader.h"
 
 namespace {
 
@@ -61,6 +63,46 @@ bool quit_on_signals(QObject* context) {
     return true;
 }
 
+bool link_made(const QString& link, const QString& pts_path) {
+    return link.isEmpty() || QFileInfo(link).symLinkTarget() == pts_path;
+}
+
+// --replay: the instrument's side of a wire trace. A trace that cannot be read stops here with
+// the number of its first bad line and what that line should have held.
+int run_replay(const eqbond::sim::CommandLine& command) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const eqbond::trace::ParsedTrace trace = eqbond::trace::read_trace(command.replay_path);
+    if (!trace.ok()) {
+        err << "eqbond-sim: " << command.replay_path;
+        if (trace.bad_line > 0) err << ":" << trace.bad_line;
+        err << ": " << trace.expected << "\n";
+        return 2;
+    }
+    using eqbond::sim::ReplayInstrument;
+    ReplayInstrument instrument(eqbond::sim::ReplayScript::from_trace(trace.lines), command.fast,
+                                command.config.link_path);
+    if (!instrument.start()) {
+        err << "eqbond-sim: no pseudo-terminal available\n";
+        return 1;
+    }
+    if (!link_made(command.config.link_path, instrument.pts_path())) {
+        err << "eqbond-sim: cannot make the link " << command.config.link_path << "\n";
+        return 1;
+    }
+    QObject::connect(&instrument, &ReplayInstrument::played_out, [&err] {
+        err << "eqbond-sim: the trace has been played to its end" << Qt::endl;
+    });
+    QObject::connect(&instrument, &ReplayInstrument::unplugged,
+                     [&err] { err << "eqbond-sim: unplugged" << Qt::endl; });
+    QObject::connect(&instrument, &ReplayInstrument::plugged_in_again, [&err, &instrument] {
+        err << "eqbond-sim: back on " << instrument.pts_path() << Qt::endl;
+    });
+    quit_on_signals(&instrument);
+    out << instrument.device_path() << Qt::endl;
+    return QCoreApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,13 +119,14 @@ int main(int argc, char** argv) {
                    .replace(QLatin1String("<executable_name>"), QLatin1String("eqbond-sim"));
         return 0;
     }
+    if (!command.replay_path.isEmpty()) return run_replay(command);
     eqbond::sim::InstrumentSimulator simulator(command.config);
     if (!simulator.start()) {
         err << "eqbond-sim: no pseudo-terminal available\n";
         return 1;
     }
     const QString link = command.config.link_path;
-    if (!link.isEmpty() && QFileInfo(link).symLinkTarget() != simulator.pts_path()) {
+    if (!link_made(link, simulator.pts_path())) {
         err << "eqbond-sim: cannot make the link " << link << "\n";
         return 1;
     }

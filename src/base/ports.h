@@ -67,6 +67,16 @@ class WindowHost {
     virtual void run_print_options_dialog(Program& program) = 0;
 };
 
+// Moments of the link that a wire trace records beside the bytes on the line.
+enum class LinkMoment { LinkFound, LinkLost, ReadStarted, ReadPaused, ReadFinished };
+
+class LinkObserver {
+  public:
+    virtual ~LinkObserver() = default;
+    // Called after the moment's state has been set, except LinkFound and LinkLost: just before.
+    virtual void on_link_moment(LinkMoment moment, const Program& program) = 0;
+};
+
 // Non-owning: the Qt layer (or a test) owns the implementations and outlives the program.
 struct Ports {
     SerialLine* line = nullptr;
@@ -75,7 +85,8 @@ struct Ports {
     ChartImage* chart_image = nullptr;
     PrinterSink* printer = nullptr;
     WindowHost* window = nullptr;
-    Archive* archive = nullptr;  // none: downloads are not archived
+    Archive* archive = nullptr;             // none: downloads are not archived
+    LinkObserver* link_observer = nullptr;  // a wire trace; none while tracing is off
 };
 
 }  // namespace eqbond

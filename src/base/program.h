@@ -10,4 +10,9 @@ struct Program {
     Ports ports;
 };
 
+// Tells the link observer, when there is one, of a moment of the link.
+inline void note_link_moment(const Program& p, LinkMoment moment) {
+    if (p.ports.link_observer) p.ports.link_observer->on_link_moment(moment, p);
+}
+
 }  // namespace eqbond

@@ -28,6 +28,8 @@ class SerialLine {
     virtual QString device_name(int port_number) const = 0;
     // Called when the search wraps from COM16 to COM1: a system port table is read again.
     virtual void rescan_ports() {}
+    // The system's words for the last failure (a refused open, an error event), for a wire trace.
+    virtual QString last_error() const { return {}; }
 };
 
 }  // namespace eqbond

@@ -66,6 +66,7 @@ void on_read_clicked(Program& p) {
     }
     link.read_state = ReadState::Reading;
     link.silent_read_ticks = 0;
+    note_link_moment(p, LinkMoment::ReadStarted);
     if (!no_data_reported(link.instrument_group_count)) {
         link.next_group = link.resume_group;
         // A pause taken past the last group the PC keeps must not become a request either.
@@ -78,6 +79,7 @@ void on_read_clicked(Program& p) {
 void pause_read(Program& p) {
     p.state.link.resume_group = p.state.link.next_group;
     p.state.link.read_state = ReadState::Paused;
+    note_link_moment(p, LinkMoment::ReadPaused);
 }
 
 void on_clear_clicked(Program& p) {

@@ -31,6 +31,7 @@ class QtSerialLine : public QObject, public SerialLine {
     void discard_input() override;
     QString device_name(int port_number) const override;
     void rescan_ports() override;
+    QString last_error() const override { return port_.errorString(); }
 
   private:
     void on_ready_read();

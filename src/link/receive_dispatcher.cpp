@@ -32,6 +32,7 @@ void finish_read(Program& p) {
     s.link.read_state = ReadState::Idle;
     s.link.resume_group = 1;
     s.link.read_progress = 0;
+    note_link_moment(p, LinkMoment::ReadFinished);
     s.history.current_page = 1;
     show_history_page(p, s.history.current_page);
     archive_completed_read(p);

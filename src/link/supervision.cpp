@@ -27,12 +27,14 @@ void supervise_link(Program& p) {
     if (link.port_taken) {
         if (link.reply_seen) {
             link.silent_ticks = 0;
+            if (!link.linked) note_link_moment(p, LinkMoment::LinkFound);
             link.linked = true;
         } else {
             ++link.silent_ticks;
         }
         if (link.silent_ticks > kSilentTicksAllowed) {
             link.silent_ticks = 0;
+            if (link.linked) note_link_moment(p, LinkMoment::LinkLost);
             link.linked = false;
             open_next_port(p);
         }

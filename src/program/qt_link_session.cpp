@@ -19,6 +19,7 @@ LinkSession::LinkSession(PortTable table, MessageBox& messages, QObject* parent)
     program_.ports.line = &line_;
     program_.ports.message_box = &messages;
     line_.set_event_handler([this](PortEvent event) {
+        if (trace_) trace_->note_port_event(event);
         const std::optional<Reply> reply = on_receive(program_, event);
         if (reply && after_receive) after_receive(program_, *reply);
     });
@@ -26,6 +27,12 @@ LinkSession::LinkSession(PortTable table, MessageBox& messages, QObject* parent)
 
 LinkSession::~LinkSession() {
     stop();
+}
+
+bool LinkSession::trace_to(const QString& path, const QByteArray& recorded_by, QString* error) {
+    trace_ = trace::start_wire_trace(line_, path, recorded_by, error);
+    if (trace_) trace_->attach(program_);
+    return trace_ != nullptr;
 }
 
 void LinkSession::start(int first_port) {
@@ -39,7 +46,7 @@ void LinkSession::start(int first_port) {
 
 void LinkSession::stop() {
     timers_.stop();
-    line_.close();
+    program_.ports.line->close();  // through the trace, when there is one
 }
 
 }  // namespace eqbond

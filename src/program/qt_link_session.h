@@ -9,6 +9,7 @@
 #include "link/port_table.h"
 #include "link/qt_serial_line.h"
 #include "program/program_timers.h"
+#include "trace/wire_trace.h"
 
 namespace eqbond {
 
@@ -21,6 +22,10 @@ class LinkSession : public QObject {
     Program& program() { return program_; }
     QtSerialLine& line() { return line_; }
 
+    // Records a wire trace of the session in `path`; before start(). False with the reason when
+    // the file cannot be written.
+    bool trace_to(const QString& path, const QByteArray& recorded_by, QString* error);
+
     // Runs the start-up routine and starts the timers; the search begins at COM`first_port`.
     void start(int first_port = 1);
     void stop();
@@ -31,6 +36,7 @@ class LinkSession : public QObject {
   private:
     Program program_;
     QtSerialLine line_;
+    std::unique_ptr<trace::WireTrace> trace_;
     ProgramTimers timers_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/app_controller.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -11,6 +12,7 @@
 #include "report/save_button.h"
 #include "sim/demo_instrument.h"
 #include "sim/instrument_simulator.h"
+#include "trace/wire_trace.h"
 #include "ui/archive_hookup.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
@@ -77,10 +79,19 @@ bool AppController::start(QString* error) {
     program_.ports.window = this;
     archive_ = std::make_unique<ArchiveHookup>(program_, options_);
     archive_->attach(*window_);
+    if (!options_.trace_path.isEmpty()) {
+        const QString program = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                QCoreApplication::applicationVersion();
+        trace_ = trace::start_wire_trace(*line_, options_.trace_path, program.toUtf8(), error);
+        if (!trace_) return false;
+        trace_->attach(program_);
+    }
     window_->on_save = [this] { window_->run(on_save_clicked); };
     window_->on_print = [this] { window_->run(on_print_clicked); };
-    line_->set_event_handler(
-        [this](PortEvent event) { window_->run([event](Program& p) { on_receive(p, event); }); });
+    line_->set_event_handler([this](PortEvent event) {
+        if (trace_) trace_->note_port_event(event);
+        window_->run([event](Program& p) { on_receive(p, event); });
+    });
     if (!options_.splash) {
         show_main_window();
         return true;
@@ -97,7 +108,7 @@ bool AppController::start(QString* error) {
 
 void AppController::unload_main_window() {
     window_->stop_timers();
-    line_->close();  // the port closes with the window
+    program_.ports.line->close();  // the port closes with the window
     window_->hide();
 }
 

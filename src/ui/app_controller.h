@@ -12,6 +12,9 @@ class QtSerialLine;
 namespace sim {
 class InstrumentSimulator;
 }
+namespace trace {
+class WireTrace;
+}
 }  // namespace eqbond
 
 namespace eqbond::ui {
@@ -27,6 +30,7 @@ struct LaunchOptions {
     bool demo = false;  // start the built-in simulated instrument
     bool splash = true;
     QString archive_file;  // --archive; empty: the default file, or a temporary one for --demo
+    QString trace_path;    // --trace: record a wire trace there; empty = none
 };
 
 class AppController : public QObject, public WindowHost {
@@ -57,6 +61,7 @@ class AppController : public QObject, public WindowHost {
     Program program_;
     std::unique_ptr<sim::InstrumentSimulator> simulator_;
     std::unique_ptr<QtSerialLine> line_;
+    std::unique_ptr<trace::WireTrace> trace_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<QtMessageBox> message_box_;
     std::unique_ptr<QtFileDialogs> file_dialogs_;

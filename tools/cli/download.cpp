@@ -74,6 +74,7 @@ int run_download(const DownloadOptions& options) {
     if (!options.archive_file.isEmpty()) {
         session.program().ports.archive = &archive;
     }
+    if (!start_trace(session, options.trace_path)) return kWriteFailed;
     session.start();
     if (!wait_for_instrument(session, options.timeout_seconds)) {
         print_error(QStringLiteral("no instrument found within %1 s").arg(options.timeout_seconds));

@@ -11,6 +11,7 @@ struct DownloadOptions {
     QString txt_path, csv_path, pdf_path;
     std::optional<int> first, last;
     QString archive_file;  // empty: --no-archive
+    QString trace_path;    // empty: no wire trace
 };
 
 // Finds the instrument, reads every stored group as the read button does, archives the read and

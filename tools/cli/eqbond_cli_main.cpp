@@ -17,11 +17,12 @@ using namespace eqbond::cli;
 const char kUsage[] =
     "Usage: eqbond-cli download [--port DEVICE]... [--timeout SECONDS] [--txt FILE] [--csv FILE]\n"
     "                           [--pdf FILE] [--first N --last M] [--archive FILE | --no-archive]\n"
+    "                           [--trace FILE]\n"
     "       eqbond-cli archive list [--limit OHM] [--archive FILE]\n"
     "       eqbond-cli archive export ID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
     "                                    [--archive FILE]\n"
     "       eqbond-cli archive delete ID [--archive FILE]\n"
-    "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N]\n"
+    "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N] [--trace FILE]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
     "download  Finds the instrument, reads every stored group, keeps the read in the archive and\n"
@@ -45,6 +46,8 @@ const char kUsage[] =
     "                       stay lost during a read (default 30)\n"
     "  --archive FILE       the archive (default: archive.sqlite in eqbond's data folder)\n"
     "  --limit OHM          the bonding limit: a group passes at or below it\n"
+    "  --trace FILE         record every byte on the serial line and the link's events in\n"
+    "                       FILE (a wire trace, for reporting a problem)\n"
     "\n"
     "Exit codes: 0 done; 1 bad usage; 2 no instrument found within the timeout; 3 the link was\n"
     "lost during the read and did not come back (no file written); 4 an output file could not be\n"
@@ -76,10 +79,11 @@ struct Options {
     QCommandLineOption archive{QStringLiteral("archive"), QString(), QStringLiteral("FILE")};
     QCommandLineOption no_archive{QStringLiteral("no-archive"), QString()};
     QCommandLineOption limit{QStringLiteral("limit"), QString(), QStringLiteral("OHM")};
+    QCommandLineOption trace{QStringLiteral("trace"), QString(), QStringLiteral("FILE")};
     QCommandLineParser parser;
     Options() {
         parser.addOptions({help, version, port, timeout, txt, csv, pdf, first, last, count, archive,
-                           no_archive, limit});
+                           no_archive, limit, trace});
         parser.addPositionalArgument(QStringLiteral("command"), QString());
     }
     QString archive_file() const {
@@ -95,6 +99,7 @@ int download(const Options& o, const QStringList& ports, int timeout_seconds) {
     options.txt_path = parser.value(o.txt);
     options.csv_path = parser.value(o.csv);
     options.pdf_path = parser.value(o.pdf);
+    options.trace_path = parser.value(o.trace);
     if (parser.isSet(o.no_archive) && parser.isSet(o.archive))
         return bad_usage(QStringLiteral("--archive and --no-archive exclude each other"));
     if (!parser.isSet(o.no_archive)) options.archive_file = o.archive_file();
@@ -186,6 +191,7 @@ int main(int argc, char** argv) {
         LiveOptions options;
         options.ports = ports;
         options.timeout_seconds = timeout_seconds;
+        options.trace_path = parser.value(o.trace);
         if (parser.isSet(o.count) && !positive_number(parser.value(o.count), &options.count))
             return bad_usage(QStringLiteral("--count takes a whole number"));
         return run_live(options);

@@ -27,6 +27,7 @@ void on_interrupt(int) {
 int run_live(const LiveOptions& options) {
     RecordedMessages messages;
     LinkSession session(port_table_for(options.ports), messages);
+    if (!start_trace(session, options.trace_path)) return kWriteFailed;
     session.start();
     std::signal(SIGINT, on_interrupt);
     std::signal(SIGTERM, on_interrupt);

@@ -6,7 +6,8 @@ namespace eqbond::cli {
 struct LiveOptions {
     QStringList ports;
     int timeout_seconds = 30;
-    int count = 0;  // 0: until interrupted
+    int count = 0;       // 0: until interrupted
+    QString trace_path;  // empty: no wire trace
 };
 
 // Prints live readings as CSV lines on standard output. Returns the process exit code.

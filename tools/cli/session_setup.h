@@ -29,4 +29,8 @@ bool wait_for_instrument(LinkSession& session, int timeout_seconds);
 
 void print_error(const QString& message);
 
+// Starts the wire trace asked for with --trace (none for an empty path); false, with a message,
+// when its file cannot be written.
+bool start_trace(LinkSession& session, const QString& path);
+
 }  // namespace eqbond::cli

@@ -68,6 +68,24 @@ void read_reply_kinds(const QString& kinds_text, SimulatorConfig& config, Option
         config.reply_kinds.push_back(k);
     }
 }
+// A replayed instrument is the trace's: of the other options only the link applies.
+bool check_replay_options(const QCommandLineParser& parser, QString* error) {
+    const bool replay = parser.isSet(QStringLiteral("replay"));
+    if (!replay && parser.isSet(QStringLiteral("fast"))) {
+        *error = QStringLiteral("--fast goes with --replay");
+        return false;
+    }
+    if (!replay) return true;
+    for (const QString& name : parser.optionNames()) {
+        if (name != QLatin1String("replay") && name != QLatin1String("fast") &&
+            name != QLatin1String("link") && name != QLatin1String("help")) {
+            *error =
+                QStringLiteral("--replay goes only with --fast and --link, not --%1").arg(name);
+            return false;
+        }
+    }
+    return true;
+}
 }  // namespace
 
 CommandLine parse_command_line(const QStringList& arguments) {
@@ -75,7 +93,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
     parser.setApplicationDescription(QStringLiteral(
         "A simulated bonding resistance tester on a pseudo-terminal. Prints the device path to "
         "give to eqbond --port, then answers the program's requests until stopped.\n"
-        "While it runs, type silent, resume, unplug, plug, test or quit and Enter."));
+        "While it runs, type silent, resume, unplug, plug, test or quit and Enter.\n"
+        "With --replay it plays the instrument's side of a wire trace instead."));
     const QList<QCommandLineOption> options{
         option(QStringLiteral("help"), QStringLiteral("Show this help.")),
         option(QStringLiteral("groups"), QStringLiteral("Store N generated groups (default 20)."),
@@ -136,6 +155,13 @@ CommandLine parse_command_line(const QStringList& arguments) {
                QStringLiteral("Keep the symbolic link PATH pointing at the current pseudo-terminal "
                               "and print PATH instead of the device."),
                QStringLiteral("PATH")),
+        option(QStringLiteral("replay"),
+               QStringLiteral("Play the instrument's side of the wire trace FILE: each request "
+                              "gets the reply recorded for it, after the recorded delay."),
+               QStringLiteral("FILE")),
+        option(QStringLiteral("fast"),
+               QStringLiteral("With --replay: answer at once instead of after the recorded "
+                              "delay.")),
     };
     parser.addOptions(options);
 
@@ -151,6 +177,10 @@ CommandLine parse_command_line(const QStringList& arguments) {
             QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
         return result;
     }
+
+    result.replay_path = parser.value(QStringLiteral("replay"));
+    result.fast = parser.isSet(QStringLiteral("fast"));
+    if (!check_replay_options(parser, &result.error)) return result;
 
     SimulatorConfig& config = result.config;
     OptionReader read(parser, &result.error);

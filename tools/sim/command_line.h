@@ -9,6 +9,8 @@ namespace eqbond::sim {
 
 struct CommandLine {
     SimulatorConfig config;
+    QString replay_path;  // --replay: play the instrument's side of this wire trace
+    bool fast = false;    // --fast: answer a replayed request at once
     bool show_help = false;
     QString help_text;
     QString error;  // empty when the options were understood
