@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "program/event_wait.h"
+
 namespace eqbond::bench {
 
 inline QByteArray read_proc_file(qint64 pid, const char* name) {
@@ -53,18 +55,9 @@ inline double mib(long bytes) {
     return double(bytes) / (1 << 20);
 }
 
-// Runs the event loop until `done` holds or `timeout_ms` passes; true when it held.
+// Runs the event loop until `done` holds or `timeout_ms` passes, looking every 20 ms.
 inline bool wait_until(const std::function<bool()>& done, int timeout_ms) {
-    if (done()) return true;
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done()) loop.quit();
-    });
-    check.start(20);
-    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
+    return eqbond::wait_until(done, timeout_ms, 20);
 }
 
 // Runs the event loop for `ms` milliseconds.

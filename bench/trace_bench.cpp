@@ -21,6 +21,7 @@
 #include "base/serial_line.h"
 #include "link/instrument_buttons.h"
 #include "link/receive_dispatcher.h"
+#include "program/event_wait.h"
 #include "program/qt_link_session.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"
@@ -141,18 +142,9 @@ class MedianKeeper : public benchmark::ConsoleReporter {
     std::map<std::string, double> medians_us;
 };
 
+// Runs the event loop until `done` holds or `timeout_ms` passes, looking every 1 ms.
 bool wait_until(const std::function<bool()>& done, int timeout_ms) {
-    if (done()) return true;
-    QEventLoop loop;
-    QTimer check;
-    check.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done()) loop.quit();
-    });
-    check.start(1);
-    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
+    return eqbond::wait_until(done, timeout_ms, 1);
 }
 
 struct ReadTime {

@@ -3,7 +3,6 @@
 #include "base/archive_texts.h"
 #include "base/ports.h"
 #include "base/record_store.h"
-#include "base/song_typeface.h"
 #include "base/texts.h"
 #include "records/group_entry.h"
 #include "report/report_row.h"
@@ -11,10 +10,6 @@
 namespace eqbond {
 
 namespace {
-constexpr double kBandPoints = 20.0;
-constexpr double kHeadingPoints = 10.0;
-constexpr double kRowPoints = 9.5;
-constexpr bool kBold = true;
 const QString kBlankMark(2, QLatin1Char(' '));
 // The verdict takes six cells ("  合格" or "不合格"), the rest of the left column stays blank.
 constexpr int kEntryCells = 39;
@@ -46,12 +41,7 @@ QString judged_row(const RecordStore& store, int left, int right, BondingLimit l
 
 void print_judged_page(PrinterSink& printer, const RecordStore& store, const JudgedPage& page,
                        int p, int q) {
-    printer.set_font(kSongTypeface, kBandPoints, kBold);
-    printer.print_line(blanks(21));
-    printer.set_font(kSongTypeface, kHeadingPoints, kBold);
-    printer.print_line(page.facts);
-    printer.print_line(judged_heading());
-    printer.set_font(kSongTypeface, kRowPoints, kBold);
+    print_page_top(printer, page.facts, judged_heading());
     const int rows = q >= p ? (q - p + 2) / 2 : 0;
     for (int i = p; i < p + rows; ++i) {
         const int j = i + rows;
@@ -62,23 +52,8 @@ void print_judged_page(PrinterSink& printer, const RecordStore& store, const Jud
 
 PrintOutcome judged_print_job(PrinterSink& printer, const RecordStore& store,
                               const JudgedPage& page, int first, int last) {
-    if (!printer.begin()) return printer.failed() ? PrintOutcome::Failed : PrintOutcome::NoPrinter;
-    auto stopped = [&printer] {
-        if (!printer.failed()) return false;
-        printer.abort();
-        return true;
-    };
-    int a = first;
-    while (last - a + 1 > kPrintGroupsPerPage) {
-        print_judged_page(printer, store, page, a, a + kPrintGroupsPerPage - 1);
-        if (stopped()) return PrintOutcome::Failed;
-        printer.new_page();
-        if (stopped()) return PrintOutcome::Failed;
-        a += kPrintGroupsPerPage;
-    }
-    print_judged_page(printer, store, page, a, last);
-    if (stopped()) return PrintOutcome::Failed;
-    return printer.end_document() ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return print_pages(printer, first, last,
+                       [&](int p, int q) { print_judged_page(printer, store, page, p, q); });
 }
 
 }  // namespace eqbond

@@ -20,14 +20,17 @@ int print_page_count(int groups) {
     return groups / kPrintGroupsPerPage + (groups % kPrintGroupsPerPage != 0 ? 1 : 0);
 }
 
-void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int16_t q) {
+void print_page_top(PrinterSink& printer, const QString& second_line, const QString& heading) {
     printer.set_font(kSongTypeface, kBandPoints, kBold);
     printer.print_line(QString(21, QLatin1Char(' ')));
     printer.set_font(kSongTypeface, kHeadingPoints, kBold);
-    printer.print_line(QString(2, QLatin1Char(' ')));
-    printer.print_line(text::kPrintHeading);
+    printer.print_line(second_line);
+    printer.print_line(heading);
     printer.set_font(kSongTypeface, kRowPoints, kBold);
+}
 
+void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int16_t q) {
+    print_page_top(printer, QString(2, QLatin1Char(' ')), text::kPrintHeading);
     const int groups = int(q) - int(p) + 1;
     const int rows = groups > 0 ? (groups + 1) / 2 : 0;
     const int last_left = int(p) + rows - 1;
@@ -37,27 +40,31 @@ void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int
     }
 }
 
-PrintOutcome print_job(PrinterSink& printer, const RecordStore& store, int16_t first,
-                       int16_t last) {
+PrintOutcome print_pages(PrinterSink& printer, int first, int last,
+                         const std::function<void(int p, int q)>& page) {
     if (!printer.begin()) return printer.failed() ? PrintOutcome::Failed : PrintOutcome::NoPrinter;
     auto stopped = [&printer] {
         if (!printer.failed()) return false;
         printer.abort();
         return true;
     };
-    // No group lives below 1: a range typed from below starts its first page at group 1, so it
-    // prints no pages of bare headings.
-    int a = std::max<int>(first, 1);
-    while (int(last) - a + 1 > kPrintGroupsPerPage) {
-        print_report(printer, store, int16_t(a), int16_t(a + kPrintGroupsPerPage - 1));
+    int a = std::max(first, 1);
+    while (last - a + 1 > kPrintGroupsPerPage) {
+        page(a, a + kPrintGroupsPerPage - 1);
         if (stopped()) return PrintOutcome::Failed;
         printer.new_page();
         if (stopped()) return PrintOutcome::Failed;
         a += kPrintGroupsPerPage;
     }
-    print_report(printer, store, int16_t(a), last);
+    page(a, last);
     if (stopped()) return PrintOutcome::Failed;
     return printer.end_document() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+PrintOutcome print_job(PrinterSink& printer, const RecordStore& store, int16_t first,
+                       int16_t last) {
+    return print_pages(printer, first, last,
+                       [&](int p, int q) { print_report(printer, store, int16_t(p), int16_t(q)); });
 }
 
 void run_print_job(Program& p, int16_t first, int16_t last) {

@@ -1,6 +1,8 @@
 #pragma once
 // The printed report: 168 groups a page in two columns under the headings, on a PrinterSink.
+#include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace eqbond {
 
@@ -19,6 +21,16 @@ int print_page_count(int groups);
 void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int16_t q);
 
 enum class PrintOutcome { Printed, NoPrinter, Failed };
+
+// The top of a page: a 20-point blank band, `second_line` and `heading` at 10 points; leaves the
+// printer at the rows' 9.5 points.
+void print_page_top(PrinterSink& printer, const QString& second_line, const QString& heading);
+
+// The job loop of the printed reports: `page(p, q)` for pages of 168 groups from first..last (no
+// group lives below 1, so a range typed from below starts at group 1), a new page between them,
+// then the end of the document. Stops at the first printer error and drops the document.
+PrintOutcome print_pages(PrinterSink& printer, int first, int last,
+                         const std::function<void(int p, int q)>& page);
 
 // The whole job for groups first..last: 168 groups a page, a new page between them, then the
 // end of the document. Stops at the first printer error and drops the document.
