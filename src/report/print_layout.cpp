@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/file_texts.h"
 #include "base/program.h"
 #include "base/song_typeface.h"
 #include "base/texts.h"
@@ -25,7 +26,7 @@ void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int
     printer.print_line(QString(21, QLatin1Char(' ')));
     printer.set_font(kSongTypeface, kHeadingPoints, kBold);
     printer.print_line(QString(2, QLatin1Char(' ')));
-    printer.print_line(text::kPrintHeading);
+    printer.print_line(file_text::kPrintHeading);
     printer.set_font(kSongTypeface, kRowPoints, kBold);
 
     const int groups = int(q) - int(p) + 1;
