@@ -13,6 +13,7 @@
 #include "sim/instrument_simulator.h"
 #include "ui/archive_hookup.h"
 #include "ui/chart_widget.h"
+#include "ui/language_button.h"
 #include "ui/main_window.h"
 #include "ui/print_options_dialog.h"
 #include "ui/qt_ports.h"
@@ -77,6 +78,7 @@ bool AppController::start(QString* error) {
     program_.ports.window = this;
     archive_ = std::make_unique<ArchiveHookup>(program_, options_);
     archive_->attach(*window_);
+    attach_language_button(*window_, program_, options_.language);
     window_->on_save = [this] { window_->run(on_save_clicked); };
     window_->on_print = [this] { window_->run(on_print_clicked); };
     line_->set_event_handler(

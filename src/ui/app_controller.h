@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/program.h"
+#include "language/interface_language.h"
 #include "link/port_table.h"
 
 namespace eqbond {
@@ -27,6 +28,8 @@ struct LaunchOptions {
     bool demo = false;  // start the built-in simulated instrument
     bool splash = true;
     QString archive_file;  // --archive; empty: the default file, or a temporary one for --demo
+    std::optional<Language> language_asked;  // --lang
+    Language language = Language::Chinese;   // the interface's, this run
 };
 
 class AppController : public QObject, public WindowHost {
