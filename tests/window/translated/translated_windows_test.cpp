@@ -39,8 +39,8 @@ const bool chinese_system = [] {
 struct EnglishProgram : ::testing::Test {
     test::InterfaceLanguage language{Language::English};
     QTemporaryDir dir;
+    test::FakeMessageBox messages;  // outlives the program, which may still tell it something
     std::unique_ptr<ui::AppController> controller;
-    test::FakeMessageBox messages;
 
     void SetUp() override {
         ASSERT_TRUE(chinese_system);
@@ -75,7 +75,7 @@ TEST_F(EnglishProgram, TheArchiveWindowAndTheMessageBoxesReadInEnglish) {
     ui::ArchiveWindow* archive = controller->archive()->window();
     ASSERT_NE(archive, nullptr);
     EXPECT_EQ(archive->windowTitle(), QStringLiteral("Measurement archive"));
-    QStringList faults = test::english_caption_faults(*archive);
+    const QStringList faults = test::english_caption_faults(*archive);
     QStringList headers;
     for (QTableView* table : {archive->download_list(), archive->group_table()}) {
         for (int c = 0; c < table->model()->columnCount(); ++c)
