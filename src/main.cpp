@@ -42,7 +42,12 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
         QStringLiteral("Record every byte on the serial line and the link's events in FILE (a "
                        "wire trace, for reporting a problem)."),
         QStringLiteral("FILE"));
-    parser.addOptions({help, version, port, demo, no_splash, archive, trace});
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("Interface language of this run: zh (Chinese) or en (English). Without it, "
+                       "the language chosen in the main window, Chinese unless chosen otherwise."),
+        QStringLiteral("LANGUAGE"));
+    parser.addOptions({help, version, port, demo, no_splash, archive, trace, lang});
     if (!parser.parse(arguments)) {
         QTextStream(stderr) << "eqbond: " << parser.errorText() << "\nTry eqbond --help.\n";
         ::exit(1);
@@ -67,22 +72,30 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
     options.splash = !parser.isSet(no_splash);
     options.archive_file = parser.value(archive);
     options.trace_path = parser.value(trace);
+    if (parser.isSet(lang)) {
+        options.language_asked = eqbond::language_named(parser.value(lang));
+        if (!options.language_asked) {
+            QTextStream(stderr) << "eqbond: --lang takes zh or en\n";
+            ::exit(1);
+        }
+    }
     return options;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const eqbond::ui::LaunchOptions options = parse_options(argc, argv);
+    eqbond::ui::LaunchOptions options = parse_options(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("eqbond"));
     QApplication::setApplicationVersion(QStringLiteral(EQBOND_VERSION));
     // Lets the desktop match the window to its installed entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("example.korval.eqbond"));
-    const QLocale language = eqbond::ui::interface_language();
-    if (!eqbond::ui::install_qt_translations(language)) {
-        QTextStream(stderr) << "eqbond: Qt's " << language.name()
-                            << " translations are not installed; its dialogs stay English.\n";
+    options.language = eqbond::interface_language(options.language_asked);
+    QString missing;
+    if (!eqbond::ui::install_translations(options.language, &missing)) {
+        QTextStream(stderr) << "eqbond: " << missing
+                            << " not found; those texts stay in their source language.\n";
     }
     eqbond::ui::install_font_substitutes();
     QApplication::setFont(eqbond::ui::song_font(9));

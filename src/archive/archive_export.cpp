@@ -1,7 +1,7 @@
 #include "archive/archive_export.h"
 
 #include "archive/judged_print.h"
-#include "base/archive_texts.h"
+#include "base/file_texts.h"
 #include "base/protocol.h"
 #include "base/record_store.h"
 #include "report/csv_report.h"
@@ -38,11 +38,11 @@ QByteArray archived_text_report(const ArchivedDownload& download) {
 QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit) {
     const RecordStore store = store_of(download.groups);
     if (!limit) return csv_report(store, RecordStore::kFirstShown, last_group_of(download));
-    QString out = csv_row(csv_header_fields() << text::kColumnVerdict);
+    QString out = csv_row(csv_header_fields() << file_text::kVerdictHeading);
     for (const ArchivedGroup& g : download.groups) {
         if (!store.shown(g.group_no)) continue;
         out += csv_row(csv_group_fields(store, g.group_no)
-                       << (passes(g, *limit) ? text::kPass : text::kFail));
+                       << (passes(g, *limit) ? file_text::kPass : file_text::kFail));
     }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
@@ -53,7 +53,7 @@ PrintOutcome print_archived(PrinterSink& printer, const ArchivedDownload& downlo
     const int16_t last = int16_t(std::min(last_group_of(download), RecordStore::kLastShown));
     if (!limit) return print_job(printer, store, 1, last);
     const Verdicts verdicts = count_verdicts(download.groups, *limit);
-    const QString facts = text::kReportFacts.arg(
+    const QString facts = file_text::kReportFacts.arg(
         started_text(download.download), device_text(download.download), bonding_limit_text(*limit),
         QString::number(verdicts.passing), QString::number(verdicts.failing));
     return judged_print_job(printer, store, JudgedPage{facts, *limit}, 1, last);

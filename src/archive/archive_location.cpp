@@ -1,21 +1,14 @@
 #include "archive/archive_location.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
+
+#include "base/program_settings.h"
 
 namespace eqbond {
 
 namespace {
-const QString kProgramName = QStringLiteral("eqbond");
 const QString kLimitKey = QStringLiteral("archive/bonding_limit_ohm");
-
-// eqbond and eqbond-cli share the settings, whatever each calls itself.
-class ProgramSettings : public QSettings {
-  public:
-    ProgramSettings()
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, kProgramName, kProgramName) {}
-};
 }  // namespace
 
 QString default_archive_file() {

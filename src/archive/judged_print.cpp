@@ -1,6 +1,6 @@
 #include "archive/judged_print.h"
 
-#include "base/archive_texts.h"
+#include "base/file_texts.h"
 #include "base/ports.h"
 #include "base/record_store.h"
 #include "base/texts.h"
@@ -22,13 +22,14 @@ QString blanks(int n) {
 QString judged_heading() {
     const QString half = QStringLiteral("组数") + blanks(5) + QStringLiteral("电阻值") + blanks(7) +
                          QStringLiteral("日期") + blanks(5) + QStringLiteral("时间") + blanks(6) +
-                         text::kColumnVerdict;
+                         file_text::kVerdictHeading;
     return half + blanks(kLeftColumnCells - kEntryCells - kVerdictCells) + half + blanks(1);
 }
 
 QString judged_entry(const RecordStore& store, int slot, BondingLimit limit) {
     const bool pass = passes(store.rec_value[slot], limit);
-    return group_entry(store, slot, kBlankMark) + (pass ? blanks(2) + text::kPass : text::kFail);
+    return group_entry(store, slot, kBlankMark) +
+           (pass ? blanks(2) + file_text::kPass : file_text::kFail);
 }
 
 QString judged_row(const RecordStore& store, int left, int right, BondingLimit limit) {

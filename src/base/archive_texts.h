@@ -1,57 +1,78 @@
 #pragma once
-// Captions and messages of the archive and its window.
+// Captions and messages of the archive and its window, as texts.h. What the archive's reports
+// write into files is in file_texts.h.
 #include <QString>
+
+#include "base/screen_text.h"
 
 namespace eqbond::text {
 
-inline const QString kArchiveTitle = QStringLiteral("测量档案");
-inline const QString kArchiveUnusable =
-    QStringLiteral("测量档案无法使用, 本次运行不再存档.\n文件: %1\n原因: %2");
-inline const QString kFaultCannotOpen = QStringLiteral("无法建立或打开该文件");
-inline const QString kFaultNotArchive = QStringLiteral("文件已损坏或不是测量档案");
-inline const QString kFaultNewer = QStringLiteral("档案由更新版本的程序建立");
-inline const QString kFaultLocked = QStringLiteral("文件被另一个程序锁定");
-inline const QString kFaultReadOnly = QStringLiteral("文件或所在文件夹不可写");
-inline const QString kFaultDiskFull = QStringLiteral("磁盘已满");
-inline const QString kFaultFailed = QStringLiteral("数据库出错");
+//: The archive window's title.
+inline constexpr ScreenText kArchiveTitle{"Archive", QT_TRANSLATE_NOOP("Archive", "测量档案")};
+//: The main window's button that opens the archive window, 105 pixels.
+inline constexpr ScreenText kArchiveButton{"Archive",
+                                           QT_TRANSLATE_NOOP3("Archive", "测量档案", "button")};
+//: %1 the archive's file, %2 the reason.
+inline constexpr ScreenText kArchiveUnusable{
+    "Archive",
+    QT_TRANSLATE_NOOP("Archive", "测量档案无法使用, 本次运行不再存档.\n文件: %1\n原因: %2")};
+inline constexpr ScreenText kFaultCannotOpen{"Archive",
+                                             QT_TRANSLATE_NOOP("Archive", "无法建立或打开该文件")};
+inline constexpr ScreenText kFaultNotArchive{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "文件已损坏或不是测量档案")};
+inline constexpr ScreenText kFaultNewer{"Archive",
+                                        QT_TRANSLATE_NOOP("Archive", "档案由更新版本的程序建立")};
+inline constexpr ScreenText kFaultLocked{"Archive",
+                                         QT_TRANSLATE_NOOP("Archive", "文件被另一个程序锁定")};
+inline constexpr ScreenText kFaultReadOnly{"Archive",
+                                           QT_TRANSLATE_NOOP("Archive", "文件或所在文件夹不可写")};
+inline constexpr ScreenText kFaultDiskFull{"Archive", QT_TRANSLATE_NOOP("Archive", "磁盘已满")};
+inline constexpr ScreenText kFaultFailed{"Archive", QT_TRANSLATE_NOOP("Archive", "数据库出错")};
 
-inline const QString kFilterLabel = QStringLiteral("筛选:");
-inline const QString kLimitLabel = QStringLiteral("限值(Ω):");
-inline const QString kNoLimit = QStringLiteral("无");
-inline const QString kColumnStarted = QStringLiteral("读取时间");
-inline const QString kColumnDevice = QStringLiteral("设备");
-inline const QString kColumnGroups = QStringLiteral("组数");
-inline const QString kColumnState = QStringLiteral("状态");
-inline const QString kColumnMin = QStringLiteral("最小值");
-inline const QString kColumnMax = QStringLiteral("最大值");
-inline const QString kColumnPass = QStringLiteral("合格");
-inline const QString kColumnFail = QStringLiteral("不合格");
-inline const QString kColumnGroup = QStringLiteral("组号");
-inline const QString kColumnValue = QStringLiteral("电阻值");
-inline const QString kColumnDate = QStringLiteral("日期");
-inline const QString kColumnTime = QStringLiteral("时间");
-inline const QString kColumnBattery = QStringLiteral("电池电压低");
-inline const QString kColumnVerdict = QStringLiteral("判定");
-inline const QString kComplete = QStringLiteral("完成");
-inline const QString kAbandoned = QStringLiteral("未完成");
-inline const QString kPass = QStringLiteral("合格");
-inline const QString kFail = QStringLiteral("不合格");
+inline constexpr ScreenText kFilterLabel{"Archive", QT_TRANSLATE_NOOP("Archive", "筛选:")};
+inline constexpr ScreenText kLimitLabel{"Archive", QT_TRANSLATE_NOOP("Archive", "限值(Ω):")};
+//: Shown in the empty limit field.
+inline constexpr ScreenText kNoLimit{"Archive", QT_TRANSLATE_NOOP("Archive", "无")};
+//: Column: when the read started.
+inline constexpr ScreenText kColumnStarted{"Archive", QT_TRANSLATE_NOOP("Archive", "读取时间")};
+//: Column: the serial port it came from.
+inline constexpr ScreenText kColumnDevice{"Archive", QT_TRANSLATE_NOOP("Archive", "设备")};
+//: Column: how many groups were read.
+inline constexpr ScreenText kColumnGroups{"Archive", QT_TRANSLATE_NOOP("Archive", "组数")};
+//: Column: whether the read ended.
+inline constexpr ScreenText kColumnState{"Archive", QT_TRANSLATE_NOOP("Archive", "状态")};
+inline constexpr ScreenText kColumnMin{"Archive", QT_TRANSLATE_NOOP("Archive", "最小值")};
+inline constexpr ScreenText kColumnMax{"Archive", QT_TRANSLATE_NOOP("Archive", "最大值")};
+//: Column and verdict: at or below the bonding limit.
+inline constexpr ScreenText kPass{"Archive", QT_TRANSLATE_NOOP("Archive", "合格")};
+//: Column and verdict: above the bonding limit, or an overload.
+inline constexpr ScreenText kFail{"Archive", QT_TRANSLATE_NOOP("Archive", "不合格")};
+//: Column: the group's number.
+inline constexpr ScreenText kColumnGroup{"Archive", QT_TRANSLATE_NOOP("Archive", "组号")};
+inline constexpr ScreenText kColumnValue{"Archive", QT_TRANSLATE_NOOP("Archive", "电阻值")};
+inline constexpr ScreenText kColumnDate{"Archive", QT_TRANSLATE_NOOP("Archive", "日期")};
+inline constexpr ScreenText kColumnTime{"Archive", QT_TRANSLATE_NOOP("Archive", "时间")};
+//: Column: the instrument's battery was low when the group was measured.
+inline constexpr ScreenText kColumnBattery{"Archive", QT_TRANSLATE_NOOP("Archive", "电池电压低")};
+//: Column: pass or fail.
+inline constexpr ScreenText kColumnVerdict{"Archive", QT_TRANSLATE_NOOP("Archive", "判定")};
+//: The read ended with the last group.
+inline constexpr ScreenText kComplete{"Archive", QT_TRANSLATE_NOOP("Archive", "完成")};
+//: The read was given up before the last group.
+inline constexpr ScreenText kAbandoned{"Archive", QT_TRANSLATE_NOOP("Archive", "未完成")};
+
+// A mark, not a word: the same in every language.
 inline const QString kLowBatteryMark = QStringLiteral("■");
 
-inline const QString kExportText = QStringLiteral("导出文本");
-inline const QString kExportCsv = QStringLiteral("导出CSV");
-inline const QString kExportPdf = QStringLiteral("导出PDF");
-inline const QString kPrintDownload = QStringLiteral("打印");
-inline const QString kDeleteDownload = QStringLiteral("删除");
-inline const QString kConfirmDelete = QStringLiteral("删除 %1 读取的 %2 组数据?");
-inline const QString kCsvFilter = QStringLiteral("CSV 文件 (*.csv)");
-inline const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
-
-// The judged report: a line of facts over the printed report's columns.
-inline const QString kReportFacts =
-    QStringLiteral("读取时间: %1   设备: %2   限值: %3   合格: %4组   不合格: %5组");
-inline const QString kJudgedPrintHeading = QStringLiteral(
-    "组数     电阻值      日期    时间      判定    "
-    "           组数     电阻值     日期    时间      判定 ");
+inline constexpr ScreenText kExportText{"Archive", QT_TRANSLATE_NOOP("Archive", "导出文本")};
+inline constexpr ScreenText kExportCsv{"Archive", QT_TRANSLATE_NOOP("Archive", "导出CSV")};
+inline constexpr ScreenText kExportPdf{"Archive", QT_TRANSLATE_NOOP("Archive", "导出PDF")};
+inline constexpr ScreenText kPrintDownload{"Archive", QT_TRANSLATE_NOOP("Archive", "打印")};
+inline constexpr ScreenText kDeleteDownload{"Archive", QT_TRANSLATE_NOOP("Archive", "删除")};
+//: %1 when the read started, %2 how many groups it holds.
+inline constexpr ScreenText kConfirmDelete{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "删除 %1 读取的 %2 组数据?")};
+inline constexpr ScreenText kCsvFilter{"Archive", QT_TRANSLATE_NOOP("Archive", "CSV 文件 (*.csv)")};
+inline constexpr ScreenText kPdfFilter{"Archive", QT_TRANSLATE_NOOP("Archive", "PDF 文件 (*.pdf)")};
 
 }  // namespace eqbond::text

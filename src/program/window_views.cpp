@@ -91,10 +91,12 @@ const MainWindowView main_window_view(const ProgramState& s) {
 
 const PrintOptionsView print_options_view(const ProgramState& s) {
     const PrintOptionsControls& controls = s.print_options.controls;
-    const QString& prefix = controls.counts_shown ? text::kLoadedCountPrefix : text::kCountPrefix;
+    const bool loaded = controls.counts_shown;
     PrintOptionsView view;
-    view.group_count_label = prefix + QString::number(controls.shown_groups) + text::kGroupUnit;
-    view.page_count_label = prefix + QString::number(controls.shown_pages) + text::kPageUnit;
+    view.group_count_label =
+        (loaded ? text::kLoadedGroupCount : text::kGroupCount).arg(controls.shown_groups);
+    view.page_count_label =
+        (loaded ? text::kLoadedPageCount : text::kPageCount).arg(controls.shown_pages);
     view.first_group_field = controls.first_group_text;
     view.last_group_field = controls.last_group_text;
     view.range_chosen = controls.range_chosen;

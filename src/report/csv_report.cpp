@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "base/file_texts.h"
 #include "base/record_store.h"
 
 namespace eqbond {
@@ -39,8 +40,7 @@ std::optional<int> milliohm_of_display_text(const QString& text) {
 }
 
 QStringList csv_header_fields() {
-    return {QStringLiteral("组号"), QStringLiteral("电阻(mΩ)"), QStringLiteral("电阻值"),
-            QStringLiteral("日期"), QStringLiteral("时间"),     QStringLiteral("电池电压低")};
+    return file_text::kCsvHeader;
 }
 
 QStringList csv_group_fields(const RecordStore& store, int g) {

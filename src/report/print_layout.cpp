@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/file_texts.h"
 #include "base/program.h"
 #include "base/song_typeface.h"
 #include "base/texts.h"
@@ -30,7 +31,7 @@ void print_page_top(PrinterSink& printer, const QString& second_line, const QStr
 }
 
 void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int16_t q) {
-    print_page_top(printer, QString(2, QLatin1Char(' ')), text::kPrintHeading);
+    print_page_top(printer, QString(2, QLatin1Char(' ')), file_text::kPrintHeading);
     const int groups = int(q) - int(p) + 1;
     const int rows = groups > 0 ? (groups + 1) / 2 : 0;
     const int last_left = int(p) + rows - 1;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "base/file_texts.h"
 #include "base/program.h"
 #include "base/texts.h"
 #include "report/text_report.h"
@@ -21,15 +22,15 @@ void save_chart_bitmap(Program& p) {
     // The bitmap branch alone makes the suggested folder; a failure shows when the file is
     // written.
     if (!QFileInfo(folder).exists()) QDir().mkpath(folder);
-    const std::optional<QString> path = p.ports.file_dialogs->choose_save_file(
-        SaveRequest{QStringLiteral(".bmp"), text::kBitmapFileName, text::kBitmapFilter, folder});
+    const std::optional<QString> path = p.ports.file_dialogs->choose_save_file(SaveRequest{
+        QStringLiteral(".bmp"), file_text::kBitmapFileName, text::kBitmapFilter, folder});
     if (!path) return;
     if (!p.ports.chart_image || !p.ports.chart_image->save_bitmap(*path)) report_failure(p);
 }
 
 void save_text_report(Program& p) {
     const std::optional<QString> path = p.ports.file_dialogs->choose_save_file(
-        SaveRequest{QStringLiteral(".txt"), text::kReportFileName, text::kReportFilter,
+        SaveRequest{QStringLiteral(".txt"), file_text::kReportFileName, text::kReportFilter,
                     suggested_save_folder()});
     if (!path) return;
     const ProgramState& s = p.state;

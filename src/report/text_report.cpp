@@ -2,8 +2,8 @@
 
 #include <QTextCodec>
 
+#include "base/file_texts.h"
 #include "base/record_store.h"
-#include "base/texts.h"
 #include "report/report_row.h"
 
 namespace eqbond {
@@ -20,7 +20,7 @@ void append_separator_block(QStringList& lines) {
 
 QStringList text_report_lines(const RecordStore& store, int32_t next_group) {
     QStringList lines;
-    lines << QString(25, QLatin1Char(' ')) << text::kReportHeading;
+    lines << QString(25, QLatin1Char(' ')) << file_text::kReportHeading;
     const int32_t rows = next_group / 2;
     int in_block = 0;
     for (int32_t r = 1; r <= rows; ++r) {

@@ -15,6 +15,7 @@
 #include "trace/wire_trace.h"
 #include "ui/archive_hookup.h"
 #include "ui/chart_widget.h"
+#include "ui/language_button.h"
 #include "ui/main_window.h"
 #include "ui/print_options_dialog.h"
 #include "ui/qt_ports.h"
@@ -86,6 +87,7 @@ bool AppController::start(QString* error) {
         if (!trace_) return false;
         trace_->attach(program_);
     }
+    attach_language_button(*window_, program_, options_.language);
     window_->on_save = [this] { window_->run(on_save_clicked); };
     window_->on_print = [this] { window_->run(on_print_clicked); };
     line_->set_event_handler([this](PortEvent event) {

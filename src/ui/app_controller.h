@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/program.h"
+#include "language/interface_language.h"
 #include "link/port_table.h"
 
 namespace eqbond {
@@ -31,6 +32,8 @@ struct LaunchOptions {
     bool splash = true;
     QString archive_file;  // --archive; empty: the default file, or a temporary one for --demo
     QString trace_path;    // --trace: record a wire trace there; empty = none
+    std::optional<Language> language_asked;  // --lang
+    Language language = Language::Chinese;   // the interface's, this run
 };
 
 class AppController : public QObject, public WindowHost {

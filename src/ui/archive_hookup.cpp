@@ -46,7 +46,7 @@ ArchiveHookup::~ArchiveHookup() {
 
 void ArchiveHookup::attach(MainWindow& main_window) {
     main_window_ = &main_window;
-    auto* button = new QPushButton(text::kArchiveTitle, &main_window);
+    auto* button = new QPushButton(text::kArchiveButton, &main_window);
     button->setObjectName(QStringLiteral("ArchiveButton"));
     button->setFocusPolicy(Qt::TabFocus);
     button->setToolTip(QStringLiteral("Ctrl+D"));

@@ -42,7 +42,8 @@ QVariant DownloadListModel::cell(const DownloadSummary& s, int column, int role)
         case Groups:
             return sort ? QVariant(s.groups_held) : QVariant(QString::number(s.groups_held));
         case State:
-            return s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned;
+            return (s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned)
+                .shown();
         case Min:
             return sort ? QVariant(display_rank(s.min_text)) : QVariant(s.min_text);
         case Max:
@@ -71,10 +72,10 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
 
 QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
-    static const QString kHeaders[ColumnCount] = {
-        text::kColumnStarted, text::kColumnDevice, text::kColumnGroups, text::kColumnState,
-        text::kColumnMin,     text::kColumnMax,    text::kColumnPass,   text::kColumnFail};
-    return section >= 0 && section < ColumnCount ? kHeaders[section] : QVariant();
+    static const text::ScreenText* const kHeaders[ColumnCount] = {
+        &text::kColumnStarted, &text::kColumnDevice, &text::kColumnGroups, &text::kColumnState,
+        &text::kColumnMin,     &text::kColumnMax,    &text::kPass,         &text::kFail};
+    return section >= 0 && section < ColumnCount ? kHeaders[section]->shown() : QVariant();
 }
 
 void GroupTableModel::set_groups(std::vector<ArchivedGroup> groups,
@@ -114,7 +115,7 @@ QVariant GroupTableModel::cell(const ArchivedGroup& g, int column, int role) con
         case Verdict:
             if (!limit_) return QVariant();
             if (sort) return passes(g, *limit_) ? 0 : 1;
-            return passes(g, *limit_) ? text::kPass : text::kFail;
+            return (passes(g, *limit_) ? text::kPass : text::kFail).shown();
         default:
             return QVariant();
     }
@@ -130,10 +131,10 @@ QVariant GroupTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant GroupTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
-    static const QString kHeaders[ColumnCount] = {text::kColumnGroup,   text::kColumnValue,
-                                                  text::kColumnDate,    text::kColumnTime,
-                                                  text::kColumnBattery, text::kColumnVerdict};
-    return section >= 0 && section < ColumnCount ? kHeaders[section] : QVariant();
+    static const text::ScreenText* const kHeaders[ColumnCount] = {
+        &text::kColumnGroup, &text::kColumnValue,   &text::kColumnDate,
+        &text::kColumnTime,  &text::kColumnBattery, &text::kColumnVerdict};
+    return section >= 0 && section < ColumnCount ? kHeaders[section]->shown() : QVariant();
 }
 
 }  // namespace eqbond::ui

@@ -126,7 +126,7 @@ QWidget* ArchiveWindow::build_buttons() {
     row->setContentsMargins(0, 0, 0, 0);
     const struct {
         const char* name;
-        const QString& caption;
+        const text::ScreenText& caption;
         void (ArchiveWindow::*action)();
     } actions[] = {
         {"ExportText", text::kExportText, &ArchiveWindow::export_text},
@@ -196,11 +196,12 @@ void ArchiveWindow::show_open_download() {
     QString counts;
     if (open_ && limit_) {
         const Verdicts v = count_verdicts(groups, *limit_);
-        counts = QStringLiteral("%1 %2   %3: %4   %5: %6")
-                     .arg(text::kLimitLabel, bonding_limit_text(*limit_), text::kPass)
-                     .arg(v.passing)
-                     .arg(text::kFail)
-                     .arg(v.failing);
+        counts =
+            QStringLiteral("%1 %2   %3: %4   %5: %6")
+                .arg(text::kLimitLabel.shown(), bonding_limit_text(*limit_), text::kPass.shown())
+                .arg(v.passing)
+                .arg(text::kFail.shown())
+                .arg(v.failing);
     }
     verdict_label_->setText(counts);
     for (QPushButton* button : download_buttons_) button->setEnabled(open_.has_value());

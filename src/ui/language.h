@@ -1,15 +1,22 @@
 #pragma once
 #include <QLocale>
 
+#include "language/interface_language.h"
+
 namespace eqbond::ui {
 
-// The language of the interface: Simplified Chinese, whatever the system's locale.
-QLocale interface_language();
+// The locale of Qt's own texts when the interface speaks `language`.
+QLocale interface_locale(Language language);
 
 // Makes Qt's own texts (file, print and message dialogs, button boxes, edit menus) speak
-// `language`, from the translations installed with Qt. Call it once, after the application
-// object is made and before any window is built. False when they are not installed; Qt's texts
-// then stay English.
+// `language`, from the translations installed with Qt. False when they are not installed; Qt's
+// texts then stay English.
 bool install_qt_translations(const QLocale& language);
+
+// Makes the interface speak `language`: the program's own texts from the translation built into
+// it (Chinese, their source, needs none), Qt's own from those installed with Qt (English, theirs,
+// needs none). Call it once, after the application object is made and before any window is
+// built. False when a translation is missing; `missing` then names it.
+bool install_translations(Language language, QString* missing);
 
 }  // namespace eqbond::ui

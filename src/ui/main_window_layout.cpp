@@ -59,10 +59,9 @@ void stack_front_first(std::initializer_list<QWidget*> front_to_back) {
     for (auto it = order.rbegin(); it != order.rend(); ++it) (*it)->raise();
 }
 
-// What every control shows before the start-up routine has run.
-const MainWindowView& design() {
-    static const MainWindowView view = main_window_view(ProgramState{});
-    return view;
+// What every control shows before the start-up routine has run, in the interface's language.
+MainWindowView design() {
+    return main_window_view(ProgramState{});
 }
 }  // namespace
 

@@ -1,0 +1,152 @@
+// The program started in English on a Chinese system: the archive window, the message boxes and
+// Qt's own save dialog read in English; the language button keeps the choice for the next start.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdlib>
+
+#include "archive/qt_sqlite_archive.h"
+#include "base/texts.h"
+#include "integration/archive/archive_files.h"
+#include "support/fake_ports.h"
+#include "support/qstring_printer.h"
+#include "ui/app_controller.h"
+#include "ui/archive_hookup.h"
+#include "ui/archive_window.h"
+#include "ui/main_window.h"
+#include "ui/qt_ports.h"
+#include "window/translated/interface_language.h"
+
+namespace eqbond {
+namespace {
+
+// Runs before main(), so the application object takes this for the system's locale.
+const bool chinese_system = [] {
+    setenv("LC_ALL", "zh_CN.UTF-8", 1);
+    setenv("LANG", "zh_CN.UTF-8", 1);
+    return true;
+}();
+
+struct EnglishProgram : ::testing::Test {
+    test::InterfaceLanguage language{Language::English};
+    QTemporaryDir dir;
+    test::FakeMessageBox messages;  // outlives the program, which may still tell it something
+    std::unique_ptr<ui::AppController> controller;
+
+    void SetUp() override {
+        ASSERT_TRUE(chinese_system);
+        ASSERT_EQ(QLocale::system().language(), QLocale::Chinese);
+        ASSERT_TRUE(language.installed());
+        const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
+        {
+            QtSqliteArchive archive;
+            ASSERT_TRUE(archive.open(file));
+            const auto download = test::made_download(40, 1);
+            ASSERT_TRUE(archive.save_download(download.first, download.second));
+        }
+        ui::LaunchOptions options;
+        options.ports = {QStringLiteral("/nonexistent/eqbond-test-port")};
+        options.splash = false;
+        options.archive_file = file;
+        options.language = Language::English;
+        controller = std::make_unique<ui::AppController>(options);
+        QString error;
+        ASSERT_TRUE(controller->start(&error)) << error.toStdString();
+        controller->program().ports.message_box = &messages;
+    }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    }
+};
+
+TEST_F(EnglishProgram, TheArchiveWindowAndTheMessageBoxesReadInEnglish) {
+    ui::MainWindow* main = controller->main_window();
+    EXPECT_EQ(test::english_caption_faults(*main), QStringList());
+    main->findChild<QPushButton*>(QStringLiteral("ArchiveButton"))->click();
+    ui::ArchiveWindow* archive = controller->archive()->window();
+    ASSERT_NE(archive, nullptr);
+    EXPECT_EQ(archive->windowTitle(), QStringLiteral("Measurement archive"));
+    const QStringList faults = test::english_caption_faults(*archive);
+    QStringList headers;
+    for (QTableView* table : {archive->download_list(), archive->group_table()}) {
+        for (int c = 0; c < table->model()->columnCount(); ++c)
+            headers << table->model()->headerData(c, Qt::Horizontal).toString();
+    }
+    EXPECT_EQ(faults, QStringList());
+    EXPECT_EQ(headers, (QStringList{"Read at", "Port", "Groups", "Status", "Lowest", "Highest",
+                                    "Pass", "Fail", "Group", "Resistance", "Date", "Time",
+                                    "Low battery", "Result"}));
+    EXPECT_EQ(archive->download_list()->model()->index(0, 3).data().toString(),
+              QStringLiteral("Complete"));
+
+    ui::QtMessageBox boxes(main);
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown << box->windowTitle() << box->text();
+        for (QAbstractButton* b : box->buttons()) shown << b->text();
+        box->done(0);
+    });
+    boxes.show(text::kMessageTitle, text::kNoDataMessage);
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"Cancel", "Continue", "Notice",
+                                  "The instrument holds no stored groups.", "Try Again"}));
+}
+
+TEST_F(EnglishProgram, QtsOwnSaveDialogSpeaksEnglishOnAChineseSystem) {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    QStringList shown;
+    for (QAbstractButton* b : buttons->buttons()) shown << b->text();
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"&Save", "Cancel"}));
+}
+
+TEST_F(EnglishProgram, TheLanguageButtonKeepsTheChoiceForTheNextStart) {
+    auto* button =
+        controller->main_window()->findChild<QPushButton*>(QStringLiteral("LanguageButton"));
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(button->menu(), nullptr);
+    const auto choose = [&](const char* code) {
+        button->menu()->findChild<QAction*>(QString::fromLatin1(code))->trigger();
+    };
+    const struct {
+        const char* chosen;
+        Language saved;
+        bool notice;  // the interface changes at the next start
+    } steps[] = {
+        {"zh", Language::Chinese, true},
+        {"zh", Language::Chinese, false},  // chosen already
+        {"en", Language::English, false},  // the language it speaks now
+        {"zh", Language::Chinese, true},
+    };
+    save_language(Language::English);
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.chosen);
+        messages.shown.clear();
+        choose(s.chosen);
+        EXPECT_EQ(saved_language(), s.saved);
+        ASSERT_EQ(messages.shown.size(), s.notice ? 1u : 0u);
+        if (s.notice) {
+            EXPECT_EQ(messages.shown[0].second, text::kChineseAtNextStart);
+        }
+    }
+    // Nothing on screen changed language.
+    EXPECT_EQ(test::english_caption_faults(*controller->main_window()), QStringList());
+}
+
+}  // namespace
+}  // namespace eqbond

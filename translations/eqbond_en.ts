@@ -1,0 +1,476 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>Archive</name>
+    <message>
+        <source>测量档案</source>
+        <extracomment>The archive window&apos;s title.</extracomment>
+        <translation>Measurement archive</translation>
+    </message>
+    <message>
+        <source>测量档案无法使用, 本次运行不再存档.
+文件: %1
+原因: %2</source>
+        <extracomment>%1 the archive&apos;s file, %2 the reason.</extracomment>
+        <translation>The measurement archive cannot be used; nothing more is archived until the program starts again.
+File: %1
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>无法建立或打开该文件</source>
+        <translation>The file cannot be created or opened</translation>
+    </message>
+    <message>
+        <source>文件已损坏或不是测量档案</source>
+        <translation>The file is damaged or is not a measurement archive</translation>
+    </message>
+    <message>
+        <source>档案由更新版本的程序建立</source>
+        <translation>A newer version of the program made the archive</translation>
+    </message>
+    <message>
+        <source>文件被另一个程序锁定</source>
+        <translation>Another program has locked the file</translation>
+    </message>
+    <message>
+        <source>文件或所在文件夹不可写</source>
+        <translation>The file or its folder is read-only</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <source>数据库出错</source>
+        <translation>Database error</translation>
+    </message>
+    <message>
+        <source>筛选:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>限值(Ω):</source>
+        <translation>Limit (Ω):</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <extracomment>Shown in the empty limit field.</extracomment>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>读取时间</source>
+        <extracomment>Column: when the read started.</extracomment>
+        <translation>Read at</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <extracomment>Column: the serial port it came from.</extracomment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>组数</source>
+        <extracomment>Column: how many groups were read.</extracomment>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <extracomment>Column: whether the read ended.</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <extracomment>Column and verdict: at or below the bonding limit.</extracomment>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>不合格</source>
+        <extracomment>Column and verdict: above the bonding limit, or an overload.</extracomment>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>组号</source>
+        <extracomment>Column: the group&apos;s number.</extracomment>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>电阻值</source>
+        <translation>Resistance</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>电池电压低</source>
+        <extracomment>Column: the instrument&apos;s battery was low when the group was measured.</extracomment>
+        <translation>Low battery</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <extracomment>Column: pass or fail.</extracomment>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <extracomment>The read ended with the last group.</extracomment>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>未完成</source>
+        <extracomment>The read was given up before the last group.</extracomment>
+        <translation>Incomplete</translation>
+    </message>
+    <message>
+        <source>导出文本</source>
+        <translation>Export text</translation>
+    </message>
+    <message>
+        <source>导出CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除 %1 读取的 %2 组数据?</source>
+        <extracomment>%1 when the read started, %2 how many groups it holds.</extracomment>
+        <translation>Delete the %2 groups read at %1?</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>测量档案</source>
+        <comment>button</comment>
+        <extracomment>The main window&apos;s button that opens the archive window, 105 pixels.</extracomment>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>智能型等电位测试仪</source>
+        <translation>Equipotential Bonding Tester</translation>
+    </message>
+    <message>
+        <source>串口已打开</source>
+        <extracomment>Status box, 113 pixels.</extracomment>
+        <translation>Port open</translation>
+    </message>
+    <message>
+        <source>串口已关闭</source>
+        <extracomment>Status box, 113 pixels.</extracomment>
+        <translation>Port closed</translation>
+    </message>
+    <message>
+        <source>连接成功</source>
+        <extracomment>Status box, 113 pixels: the instrument answers.</extracomment>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>连接失败</source>
+        <extracomment>Status box, 113 pixels: no instrument answers.</extracomment>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>正在查找设备....</source>
+        <extracomment>Status box, 113 pixels: walking the serial ports for the instrument.</extracomment>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>正在读取.....</source>
+        <extracomment>Status box, 113 pixels: reading the instrument&apos;s stored groups.</extracomment>
+        <translation>Reading…</translation>
+    </message>
+    <message>
+        <source>线阻</source>
+        <extracomment>Tag beside the live reading when it is the test leads&apos; own resistance, 33 pixels.</extracomment>
+        <translation>Lead</translation>
+    </message>
+    <message>
+        <source>电阻分析</source>
+        <translation>Stats</translation>
+    </message>
+    <message>
+        <source>设置报警</source>
+        <translation>Alarm threshold</translation>
+    </message>
+    <message>
+        <source>历史查询操作</source>
+        <translation>Browse pages</translation>
+    </message>
+    <message>
+        <source>状态信息</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>仪表操作</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>页</source>
+        <extracomment>After the page number field, 17 pixels.</extracomment>
+        <translation>p.</translation>
+    </message>
+    <message>
+        <source>最大值:</source>
+        <extracomment>Before the largest reading, 137 pixels with the value.</extracomment>
+        <translation>Max: </translation>
+    </message>
+    <message>
+        <source>最小值:</source>
+        <extracomment>Before the smallest reading, 137 pixels with the value.</extracomment>
+        <translation>Min: </translation>
+    </message>
+    <message>
+        <source>平均值:</source>
+        <extracomment>Before the average reading, 137 pixels with the value.</extracomment>
+        <translation>Avg: </translation>
+    </message>
+    <message>
+        <source>电池电压低</source>
+        <extracomment>The instrument&apos;s battery is low, 49 pixels in a small font.</extracomment>
+        <translation>Low batt.</translation>
+    </message>
+    <message>
+        <source>测    试</source>
+        <extracomment>Button, 105 pixels: the instrument starts measuring.</extracomment>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>校    验</source>
+        <extracomment>Button, 105 pixels: the instrument measures its test leads.</extracomment>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>复    位</source>
+        <extracomment>Button, 105 pixels: the instrument stops measuring.</extracomment>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>保    存</source>
+        <extracomment>Button, 105 pixels: saves the chart as a bitmap or the groups as a text report.</extracomment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>数据清除</source>
+        <extracomment>Button, 105 pixels: forgets the groups read into the program.</extracomment>
+        <translation>Clear data</translation>
+    </message>
+    <message>
+        <source>打    印</source>
+        <extracomment>Button, 105 pixels.</extracomment>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>上一页</source>
+        <extracomment>Button, 73 pixels.</extracomment>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <extracomment>Button, 73 pixels.</extracomment>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <extracomment>Button, 73 pixels: shows the page typed beside it.</extracomment>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>读    取</source>
+        <extracomment>Button, 105 pixels: reads the groups stored in the instrument.</extracomment>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>暂    停</source>
+        <extracomment>Button, 105 pixels: pauses the read.</extracomment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>继   续</source>
+        <extracomment>Button, 105 pixels: continues a paused read.</extracomment>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>开背光灯</source>
+        <extracomment>Button, 105 pixels: turns the instrument&apos;s backlight on.</extracomment>
+        <translation>Backlight on</translation>
+    </message>
+    <message>
+        <source>关背光灯</source>
+        <extracomment>Button, 105 pixels: turns the instrument&apos;s backlight off.</extracomment>
+        <translation>Backlight off</translation>
+    </message>
+    <message>
+        <source>锁  定</source>
+        <extracomment>Button, 97 pixels: fixes the alarm threshold typed beside it.</extracomment>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>解  除</source>
+        <extracomment>Button, 97 pixels: frees the alarm threshold again.</extracomment>
+        <translation>Release</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>系统提示!</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>连接失败.</source>
+        <translation>Not connected to the instrument.</translation>
+    </message>
+    <message>
+        <source>仪表数据为0.</source>
+        <extracomment>The instrument reports no stored groups.</extracomment>
+        <translation>The instrument holds no stored groups.</translation>
+    </message>
+    <message>
+        <source>文件保存失败.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
+    <message>
+        <source>未找到打印机.</source>
+        <translation>No printer found.</translation>
+    </message>
+    <message>
+        <source>请输入 -32768 到 32767 之间的组号.</source>
+        <extracomment>A group number typed in the print options is not a number in this range.</extracomment>
+        <translation>Enter a group number from -32768 to 32767.</translation>
+    </message>
+    <message>
+        <source>打印出错, 打印已停止.</source>
+        <translation>Printing failed and has stopped.</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <extracomment>Also the print options&apos; button, 65 pixels.</extracomment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>Try Again</translation>
+    </message>
+    <message>
+        <source>继续</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PrintOptions</name>
+    <message>
+        <source>打印选项</source>
+        <translation>Print Options</translation>
+    </message>
+    <message>
+        <source>打印信息</source>
+        <translation>Print job</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <extracomment>Box around a range of groups to print, 265 pixels.</extracomment>
+        <translation>Range of groups</translation>
+    </message>
+    <message>
+        <source>每页可打印:168组</source>
+        <extracomment>121 pixels.</extracomment>
+        <translation>168 groups per page</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <extracomment>Before the first group of the range, 17 pixels.</extracomment>
+        <translatorcomment>English needs no word here: the row reads &quot;(•) [1] to [168]&quot; under &quot;Range of groups&quot;, and a word would not fit.</translatorcomment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>到</source>
+        <extracomment>Between the first and last group of the range, 25 pixels.</extracomment>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>组</source>
+        <extracomment>After the range&apos;s last group, 25 pixels.</extracomment>
+        <translatorcomment>English needs no word here: the row reads &quot;(•) [1] to [168]&quot; under &quot;Range of groups&quot;, and a word would not fit.</translatorcomment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <extracomment>Print every group, 113 pixels.</extracomment>
+        <translation>All groups</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <extracomment>Button, 65 pixels.</extracomment>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>共有:%1组</source>
+        <extracomment>The number of groups read, 129 pixels.</extracomment>
+        <translation>Groups: %1</translation>
+    </message>
+    <message>
+        <source>共有:%1页</source>
+        <extracomment>The number of pages they fill, 105 pixels.</extracomment>
+        <translation>Pages: %1</translation>
+    </message>
+    <message>
+        <source>共有: %1组</source>
+        <extracomment>The number of groups read, once loaded (the source has a blank more), 129 pixels.</extracomment>
+        <translation>Groups: %1</translation>
+    </message>
+    <message>
+        <source>共有: %1页</source>
+        <extracomment>The number of pages they fill, once loaded (the source has a blank more), 105 pixels.</extracomment>
+        <translation>Pages: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>文本文件 (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>位图文件 (*.bmp)</source>
+        <translation>Bitmap files (*.bmp)</translation>
+    </message>
+</context>
+</TS>
