@@ -1,11 +1,9 @@
-// How close a read of the stored groups comes to the limit of the 9600 baud line, and what one
-// receive event costs the core. The figures are printed last.
+// How close a read of the stored groups comes to the limit of the 9600 baud line (the cost of one
+// receive event, traced and not, is trace_bench's). The figures are printed last.
 //
 // The read runs the whole program (main window offscreen) and then the windowless core against
 // the paced simulator, whose exchange of a 4-byte request and a 12-byte reply takes 16 byte
 // times of 10 bits: 500 groups cannot take less than 500 x 16 x 10 / 9600 s = 8.333 s.
-#include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,9 +18,7 @@
 
 #include "base/program.h"
 #include "base/protocol.h"
-#include "base/serial_line.h"
 #include "link/instrument_buttons.h"
-#include "link/receive_dispatcher.h"
 #include "program/event_wait.h"
 #include "program/qt_link_session.h"
 #include "sim/instrument_simulator.h"
@@ -147,89 +143,6 @@ ReadResult read_without_window() {
                       [&] { eqbond::on_read_clicked(session.program()); });
 }
 
-// A serial line that hands out prepared frames and forgets what is written.
-class ReplayLine : public eqbond::SerialLine {
-  public:
-    const QByteArray* next = nullptr;
-    void close() override {}
-    void set_number(int) override {}
-    eqbond::OpenOutcome open() override { return eqbond::OpenOutcome::Opened; }
-    void configure() override {}
-    bool is_open() const override { return true; }
-    void write(const QByteArray& bytes) override { benchmark::DoNotOptimize(bytes.data()); }
-    QByteArray read(int) override { return *next; }
-    void discard_input() override {}
-    QString device_name(int) const override { return {}; }
-};
-
-struct CoreOverReplay {
-    ReplayLine line;
-    SilentMessages messages;
-    Program program;
-    CoreOverReplay() {
-        program.ports.line = &line;
-        program.ports.message_box = &messages;
-        program.state.link.sender_free = 100;
-    }
-};
-
-// Reading: each event stores the requested group and requests the next one.
-void BM_ReceiveWhileReading(benchmark::State& state) {
-    CoreOverReplay core;
-    std::vector<QByteArray> frames(eqbond::kLastReadableGroup + 1);
-    for (int n = 1; n <= eqbond::kLastReadableGroup; ++n) {
-        frames[size_t(n)] = eqbond::encode_reply({100 + n, n, 0, 24, 3, 15, 14, n % 60, 0});
-    }
-    eqbond::LinkState& link = core.program.state.link;
-    link.instrument_group_count = eqbond::kLastReadableGroup;
-    link.read_state = eqbond::ReadState::Reading;
-    link.next_group = 1;
-    for (auto _ : state) {
-        if (link.next_group == eqbond::kLastReadableGroup) link.next_group = 1;  // never finish
-        core.line.next = &frames[size_t(link.next_group)];
-        eqbond::on_receive(core.program, eqbond::PortEvent::DataReceived);
-    }
-}
-
-// Idle: each event is a live measurement (statistics, chart samples, alarm test).
-void BM_ReceiveMeasurement(benchmark::State& state) {
-    CoreOverReplay core;
-    std::vector<QByteArray> frames;
-    int value = 1234;
-    for (int i = 0; i < 1000; ++i) {
-        value = std::clamp(value + (i * 7919 % 401) - 200, 0, 40000);
-        frames.push_back(eqbond::encode_reply({value, 250, 0, 24, 3, 15, 14, 30, 1}));
-    }
-    size_t i = 0;
-    for (auto _ : state) {
-        core.line.next = &frames[i++ % frames.size()];
-        eqbond::on_receive(core.program, eqbond::PortEvent::DataReceived);
-    }
-}
-
-BENCHMARK(BM_ReceiveWhileReading)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ReceiveMeasurement)->Repetitions(15)->ReportAggregatesOnly(true);
-
-// Keeps the medians the console reporter shows, for the figures at the end.
-class MedianKeeper : public benchmark::ConsoleReporter {
-  public:
-    // Colour codes only for a terminal: piped output is read as text.
-    MedianKeeper() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median") {
-                medians_us.emplace_back(
-                    run.run_name.function_name,
-                    run.GetAdjustedRealTime() *
-                        benchmark::GetTimeUnitMultiplier(benchmark::kMicrosecond) /
-                        benchmark::GetTimeUnitMultiplier(run.time_unit));
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::vector<std::pair<std::string, double>> medians_us;
-};
-
 QString read_text(const ReadResult& read) {
     if (read.seconds < 0) return QStringLiteral("FAILED (no complete read)");
     return QStringLiteral(
@@ -254,10 +167,6 @@ int main(int argc, char** argv) {
     eqbond::ui::install_font_substitutes();
     QApplication::setFont(eqbond::ui::song_font(9));
 
-    benchmark::Initialize(&argc, argv);
-    MedianKeeper reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
     QTextStream out(stdout);
     out << "reading " << kGroups << " groups from the paced simulator..." << Qt::endl;
     std::vector<ReadResult> window_reads = reads_with_window();
@@ -281,11 +190,5 @@ int main(int argc, char** argv) {
             << read_text(window_reads[window_reads.size() / 2]) << " -- goal 1.02 or less\n";
     }
     out << "read " << kGroups << " groups, windowless core: " << read_text(core_read) << "\n";
-    for (const auto& [name, us] : reporter.medians_us) {
-        const char* what = name == "BM_ReceiveWhileReading"
-                               ? "one on_receive while reading (store + request next)"
-                               : "one on_receive while idle (live measurement)";
-        out << what << ": median " << QString::number(us, 'f', 3) << " us\n";
-    }
     return 0;
 }

@@ -12,6 +12,7 @@
 
 #include "base/program.h"
 #include "program/program_timers.h"
+#include "program/window_views.h"
 
 namespace eqbond::ui {
 
@@ -45,10 +46,10 @@ class MainWindow : public QWidget {
 
   private:
     void build();
-    void build_statistics_box();
-    void build_reading_box();
-    void build_bottom_boxes();
-    void build_button_boxes();
+    void build_statistics_box(const MainWindowView& design);
+    void build_reading_box(const MainWindowView& design);
+    void build_bottom_boxes(const MainWindowView& design);
+    void build_button_boxes(const MainWindowView& design);
     void build_work_area();
     void connect_events();
     void paint_chart_if_drawn();

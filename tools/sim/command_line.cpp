@@ -87,12 +87,12 @@ bool check_replay_options(const QCommandLineParser& parser, QString* error) {
 }
 
 // Every option: its name, the name of its value (none for a switch) and its help.
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     const char* value;
     const char* help;
 };
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"help", nullptr, "Show this help."},
     {"groups", "N", "Store N generated groups (default 20)."},
     {"data", "FILE",
@@ -136,11 +136,11 @@ const OptionSpec kOptions[] = {
 
 QList<QCommandLineOption> simulator_options() {
     QList<QCommandLineOption> options;
-    for (const OptionSpec& spec : kOptions) {
-        const QString name = QString::fromLatin1(spec.name);
-        const QString help = QString::fromLatin1(spec.help);
-        options << (spec.value ? QCommandLineOption(name, help, QString::fromLatin1(spec.value))
-                               : QCommandLineOption(name, help));
+    for (const OptionEntry& entry : kOptions) {
+        const QString name = QString::fromLatin1(entry.name);
+        const QString help = QString::fromLatin1(entry.help);
+        options << (entry.value ? QCommandLineOption(name, help, QString::fromLatin1(entry.value))
+                                : QCommandLineOption(name, help));
     }
     return options;
 }

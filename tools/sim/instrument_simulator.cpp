@@ -15,7 +15,7 @@ constexpr int kDefaultWanderStep = 200;
 InstrumentSimulator::InstrumentSimulator(SimulatorConfig config, QObject* parent)
     : QObject(parent),
       config_(std::move(config)),
-      pacer_([this](const QByteArray& bytes) { write_to_line(bytes); }),
+      pacer_([this](const QByteArray& bytes) { terminal_.write(bytes); }),
       faults_(config_.faults, config_.seed),
       random_(config_.seed ^ 0x2545f491u),
       measuring_(config_.measuring),
@@ -80,12 +80,6 @@ void InstrumentSimulator::send_raw(const QByteArray& bytes) {
     pacer_.send(bytes, LinePacer::Clock::now(), false);
 }
 
-void InstrumentSimulator::write_to_line(const QByteArray& bytes) {
-    if (!terminal_.is_open()) return;
-    const ssize_t written = ::write(terminal_.master_fd(), bytes.constData(), size_t(bytes.size()));
-    (void)written;  // a full buffer loses bytes, as a line without flow control does
-}
-
 void InstrumentSimulator::on_readable() {
     char buffer[256];
     const ssize_t n = ::read(terminal_.master_fd(), buffer, sizeof buffer);
@@ -96,17 +90,10 @@ void InstrumentSimulator::on_readable() {
     // A request is understood once its fourth byte has crossed the line.
     request_done_ = request_seen_ +
                     (config_.paced ? 4 * LinePacer::kByteTime : LinePacer::Clock::duration::zero());
-    // Frames start with "de"; anything before a header is line noise.
-    while (terminal_.is_open() && pending_.size() >= kCommandFrameLength) {
-        const int head = int(pending_.indexOf("de"));
-        if (head < 0) {
-            pending_ = pending_.right(1);
-            break;
-        }
-        pending_.remove(0, head);
-        if (pending_.size() < kCommandFrameLength) break;
-        const int32_t code = command_code(pending_.left(kCommandFrameLength));
-        pending_.remove(0, kCommandFrameLength);
+    while (terminal_.is_open()) {
+        const std::optional<int32_t> command = take_command(pending_);
+        if (!command) break;
+        const int32_t code = *command;
         received_.push_back(code);
         emit command_received(code);
         answer(code);

@@ -76,7 +76,6 @@ class InstrumentSimulator : public QObject {
     Reply poll_reply();
     int next_poll_kind();
     int next_live_value();
-    void write_to_line(const QByteArray& bytes);
 
     SimulatorConfig config_;
     PseudoTerminal terminal_;

@@ -1,7 +1,10 @@
 #pragma once
 // One pseudo-terminal pair: the simulator talks on the master, the program opens the slave's
 // device path as its serial port.
+#include <QByteArray>
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace eqbond::sim {
 
@@ -21,6 +24,8 @@ class PseudoTerminal {
     bool is_open() const { return master_fd_ >= 0; }
     int master_fd() const { return master_fd_; }
     QString slave_path() const { return slave_path_; }
+    // Writes to the program's end; a full buffer loses bytes, as a line without flow control does.
+    void write(const QByteArray& bytes);
 
   private:
     int master_fd_ = -1;
@@ -28,6 +33,10 @@ class PseudoTerminal {
     int slave_fd_ = -1;
     QString slave_path_;
 };
+
+// Takes the next command frame's code from the bytes received so far. Frames start with "de";
+// anything before a header is line noise and is dropped. Nothing until a whole frame is there.
+std::optional<int32_t> take_command(QByteArray& pending);
 
 // Makes `link` a symbolic link to `target`, replacing an older link in one step.
 bool point_link(const QString& link, const QString& target);

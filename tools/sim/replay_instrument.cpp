@@ -20,7 +20,7 @@ ReplayInstrument::ReplayInstrument(ReplayScript script, bool fast, QString link_
       script_(std::move(script)),
       fast_(fast),
       link_path_(std::move(link_path)),
-      pacer_([this](const QByteArray& bytes) { write_to_line(bytes); }) {}
+      pacer_([this](const QByteArray& bytes) { terminal_.write(bytes); }) {}
 
 ReplayInstrument::~ReplayInstrument() {
     notifier_.reset();
@@ -44,29 +44,16 @@ void ReplayInstrument::listen() {
     if (!link_path_.isEmpty()) point_link(link_path_, terminal_.slave_path());
 }
 
-void ReplayInstrument::write_to_line(const QByteArray& bytes) {
-    if (!terminal_.is_open()) return;
-    const ssize_t written = ::write(terminal_.master_fd(), bytes.constData(), size_t(bytes.size()));
-    (void)written;  // a full buffer loses bytes, as a line without flow control does
-}
-
 void ReplayInstrument::on_readable() {
     char buffer[256];
     const ssize_t n = ::read(terminal_.master_fd(), buffer, sizeof buffer);
     if (n <= 0) return;
     const LinePacer::Clock::time_point arrived = LinePacer::Clock::now();
     pending_.append(buffer, int(n));
-    // Frames start with "de"; anything before a header is line noise.
-    while (terminal_.is_open() && pending_.size() >= kCommandFrameLength) {
-        const int head = int(pending_.indexOf("de"));
-        if (head < 0) {
-            pending_ = pending_.right(1);
-            break;
-        }
-        pending_.remove(0, head);
-        if (pending_.size() < kCommandFrameLength) break;
-        const int32_t code = command_code(pending_.left(kCommandFrameLength));
-        pending_.remove(0, kCommandFrameLength);
+    while (terminal_.is_open()) {
+        const std::optional<int32_t> command = take_command(pending_);
+        if (!command) break;
+        const int32_t code = *command;
         answer(code, arrived);
     }
 }

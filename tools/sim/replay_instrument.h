@@ -37,7 +37,6 @@ class ReplayInstrument : public QObject {
     void answer(int32_t code, LinePacer::Clock::time_point arrived);
     void unplug();
     void plug_in();
-    void write_to_line(const QByteArray& bytes);
 
     ReplayScript script_;
     bool fast_;

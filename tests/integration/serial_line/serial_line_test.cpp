@@ -33,7 +33,7 @@ struct OpenLine {
     explicit OpenLine(const QString& device) : line(PortTable::fixed({device})) {
         program.ports.line = &line;
         program.state.link.port_number = 0;  // open_next_port steps to COM1
-        program.state.link.sender_free = 100;
+        program.state.link.sender_free = true;
         open_next_port(program);
         line.set_event_handler([this](PortEvent event) {
             if (event == PortEvent::Error) ++error_events;
