@@ -70,7 +70,7 @@ struct Core {
     explicit Core(bool traced) {
         program.ports.line = &line;
         program.ports.message_box = &messages;
-        program.state.link.sender_free = 100;
+        program.state.link.sender_free = true;
         if (!traced) return;
         QString error;
         wire_trace = eqbond::trace::start_wire_trace(
