@@ -16,23 +16,21 @@
 
 namespace {
 
-using eqbond::ArchivedGroup;
 using eqbond::Download;
+using eqbond::Group;
 
-std::pair<Download, std::vector<ArchivedGroup>> download_of(int groups, int seed) {
+std::pair<Download, std::vector<Group>> download_of(int groups, int seed) {
     Download d;
     d.started = QDateTime::currentDateTime().addSecs(seed);
     d.finished = d.started.addSecs(60);
     d.port_number = 2;
     d.device = QStringLiteral("/dev/ttyUSB0");
     d.reported_total = d.groups_read = groups;
-    std::vector<ArchivedGroup> out;
+    std::vector<Group> out;
     for (int n = 1; n <= groups; ++n) {
-        ArchivedGroup g;
-        g.group_no = n;
-        g.raw_value = (n * 7919 + seed * 31) % 42000;
-        g.display_text = eqbond::format_resistance(g.raw_value);
-        g.overload = g.raw_value > 40000;
+        Group g;
+        g.number = n;
+        g.milliohm = (n * 7919 + seed * 31) % 42000;
         g.year = 25, g.month = 3, g.day = 1 + n % 28, g.hour = n % 24, g.minute = n % 60;
         out.push_back(g);
     }

@@ -2,7 +2,6 @@
 
 #include "archive/judged_print.h"
 #include "base/file_texts.h"
-#include "base/protocol.h"
 #include "base/record_store.h"
 #include "report/csv_report.h"
 #include "report/text_report.h"
@@ -11,23 +10,19 @@ namespace eqbond {
 
 namespace {
 int last_group_of(const ArchivedDownload& download) {
-    return download.groups.empty() ? 0 : download.groups.back().group_no;
+    return download.groups.empty() ? 0 : download.groups.back().number;
 }
 }  // namespace
 
-RecordStore store_of(const std::vector<ArchivedGroup>& groups) {
+RecordStore store_of(const std::vector<Group>& groups) {
     RecordStore store;
-    for (const ArchivedGroup& g : groups) {
-        store.store_group(g.group_no, Reply{g.raw_value, g.group_no, g.battery, g.year, g.month,
-                                            g.day, g.hour, g.minute, kind::kStatus});
-    }
+    for (const Group& g : groups) store.put(g);
     return store;
 }
 
-Verdicts count_verdicts(const std::vector<ArchivedGroup>& groups, BondingLimit limit) {
+Verdicts count_verdicts(const std::vector<Group>& groups, BondingLimit limit) {
     Verdicts verdicts;
-    for (const ArchivedGroup& g : groups)
-        ++(passes(g, limit) ? verdicts.passing : verdicts.failing);
+    for (const Group& g : groups) ++(passes(g, limit) ? verdicts.passing : verdicts.failing);
     return verdicts;
 }
 
@@ -39,9 +34,9 @@ QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingL
     const RecordStore store = store_of(download.groups);
     if (!limit) return csv_report(store, RecordStore::kFirstShown, last_group_of(download));
     QString out = csv_row(csv_header_fields() << file_text::kVerdictHeading);
-    for (const ArchivedGroup& g : download.groups) {
-        if (!store.shown(g.group_no)) continue;
-        out += csv_row(csv_group_fields(store, g.group_no)
+    for (const Group& g : download.groups) {
+        if (!store.shown(g.number)) continue;
+        out += csv_row(csv_group_fields(g)
                        << (passes(g, *limit) ? file_text::kPass : file_text::kFail));
     }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();

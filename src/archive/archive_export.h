@@ -16,13 +16,13 @@ class PrinterSink;
 struct RecordStore;
 
 // The record store as the read left it, for the reports that read the store.
-RecordStore store_of(const std::vector<ArchivedGroup>& groups);
+RecordStore store_of(const std::vector<Group>& groups);
 
 struct Verdicts {
     int passing = 0;
     int failing = 0;
 };
-Verdicts count_verdicts(const std::vector<ArchivedGroup>& groups, BondingLimit limit);
+Verdicts count_verdicts(const std::vector<Group>& groups, BondingLimit limit);
 
 // Byte for byte what the save button writes after this read.
 QByteArray archived_text_report(const ArchivedDownload& download);

@@ -9,8 +9,8 @@ namespace eqbond::schema {
 QStringList steps_from(int version);
 
 // Version 1 to 2: the rank of every group, then the index on it and the count of groups held.
-inline const QString kSelectTexts =
-    QStringLiteral("SELECT download_id, group_no, display_text FROM download_groups");
+inline const QString kSelectValues =
+    QStringLiteral("SELECT download_id, group_no, raw_value FROM download_groups");
 inline const QString kSetRank = QStringLiteral(
     "UPDATE download_groups SET value_rank = ? WHERE download_id = ? AND group_no = ?");
 inline const QString kIndexRanks = QStringLiteral(
@@ -31,9 +31,9 @@ inline const QString kInsertGroup = QStringLiteral(
 inline const QString kListColumns = QStringLiteral(
     "SELECT d.id, d.started_ms, d.finished_ms, d.port_no, d.device, d.reported_total,"
     " d.groups_read, d.complete, d.groups_held,"
-    " (SELECT display_text FROM download_groups g WHERE g.download_id = d.id"
+    " (SELECT raw_value FROM download_groups g WHERE g.download_id = d.id"
     "  ORDER BY g.value_rank ASC LIMIT 1),"
-    " (SELECT display_text FROM download_groups g WHERE g.download_id = d.id"
+    " (SELECT raw_value FROM download_groups g WHERE g.download_id = d.id"
     "  ORDER BY g.value_rank DESC LIMIT 1)");
 inline const QString kNewestFirst =
     QStringLiteral(" FROM downloads d ORDER BY d.started_ms DESC, d.id DESC");
@@ -49,8 +49,8 @@ inline const QString kSelectDownload = QStringLiteral(
     "SELECT started_ms, finished_ms, port_no, device, reported_total, groups_read, complete "
     "FROM downloads WHERE id = ?");
 inline const QString kSelectGroups = QStringLiteral(
-    "SELECT group_no, raw_value, overload, display_text, battery, year, month, day, hour, "
-    "minute FROM download_groups WHERE download_id = ? ORDER BY group_no");
+    "SELECT group_no, raw_value, battery, year, month, day, hour, minute "
+    "FROM download_groups WHERE download_id = ? ORDER BY group_no");
 inline const QString kDeleteDownload = QStringLiteral("DELETE FROM downloads WHERE id = ?");
 
 }  // namespace eqbond::schema

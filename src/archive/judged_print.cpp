@@ -27,9 +27,9 @@ QString judged_heading() {
 }
 
 QString judged_entry(const RecordStore& store, int slot, BondingLimit limit) {
-    const bool pass = passes(store.rec_value[slot], limit);
-    return group_entry(store, slot, kBlankMark) +
-           (pass ? blanks(2) + file_text::kPass : file_text::kFail);
+    const Group& group = store.at(slot);
+    return group_entry(group, kBlankMark) +
+           (passes(group, limit) ? blanks(2) + file_text::kPass : file_text::kFail);
 }
 
 QString judged_row(const RecordStore& store, int left, int right, BondingLimit limit) {

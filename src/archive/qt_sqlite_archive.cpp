@@ -9,6 +9,7 @@
 #include <atomic>
 
 #include "archive/archive_schema.h"
+#include "base/value_format.h"
 
 namespace eqbond {
 
@@ -58,18 +59,16 @@ QDateTime time_of(const QVariant& ms) {
     return QDateTime::fromMSecsSinceEpoch(ms.toLongLong());
 }
 
-ArchivedGroup group_of(const QSqlQuery& q) {
-    ArchivedGroup g;
-    g.group_no = q.value(0).toInt();
-    g.raw_value = q.value(1).toInt();
-    g.overload = q.value(2).toInt() == 1;
-    g.display_text = q.value(3).toString();
-    g.battery = uint8_t(q.value(4).toInt());
-    g.year = q.value(5).toInt();
-    g.month = q.value(6).toInt();
-    g.day = q.value(7).toInt();
-    g.hour = q.value(8).toInt();
-    g.minute = q.value(9).toInt();
+Group group_of(const QSqlQuery& q) {
+    Group g;
+    g.number = q.value(0).toInt();
+    g.milliohm = q.value(1).toInt();
+    g.battery = uint8_t(q.value(2).toInt());
+    g.year = q.value(3).toInt();
+    g.month = q.value(4).toInt();
+    g.day = q.value(5).toInt();
+    g.hour = q.value(6).toInt();
+    g.minute = q.value(7).toInt();
     return g;
 }
 
@@ -178,9 +177,9 @@ bool QtSqliteArchive::fill_ranks(QSqlQuery& query) {
         int32_t rank;
     };
     std::vector<Row> rows;
-    if (!run(query, schema::kSelectTexts)) return false;
+    if (!run(query, schema::kSelectValues)) return false;
     while (query.next())
-        rows.push_back({query.value(0), query.value(1), display_rank(query.value(2).toString())});
+        rows.push_back({query.value(0), query.value(1), shown_rank(query.value(2).toInt())});
     query.prepare(schema::kSetRank);
     for (const Row& row : rows) {
         query.bindValue(0, row.rank);
@@ -201,7 +200,7 @@ bool QtSqliteArchive::run_in_transaction(const std::function<bool(QSqlQuery&)>& 
 }
 
 std::optional<int64_t> QtSqliteArchive::save_download(const Download& download,
-                                                      const std::vector<ArchivedGroup>& groups) {
+                                                      const std::vector<Group>& groups) {
     if (!usable()) return std::nullopt;
     int64_t id = 0;
     const bool saved = run_in_transaction([&](QSqlQuery& q) {
@@ -217,11 +216,20 @@ std::optional<int64_t> QtSqliteArchive::save_download(const Download& download,
         if (!run(q)) return false;
         id = q.lastInsertId().toLongLong();
         q.prepare(schema::kInsertGroup);
-        for (const ArchivedGroup& g : groups) {
-            const QVariant values[] = {
-                qlonglong(id),  g.group_no,     g.raw_value, g.overload ? 1 : 0,
-                g.display_text, int(g.battery), g.year,      g.month,
-                g.day,          g.hour,         g.minute,    display_rank(g.display_text)};
+        for (const Group& g : groups) {
+            // The shown text stays in the layout for the files earlier versions read.
+            const QVariant values[] = {qlonglong(id),
+                                       g.number,
+                                       g.milliohm,
+                                       g.overload() ? 1 : 0,
+                                       format_resistance(g.milliohm),
+                                       int(g.battery),
+                                       g.year,
+                                       g.month,
+                                       g.day,
+                                       g.hour,
+                                       g.minute,
+                                       shown_rank(g.milliohm)};
             for (int i = 0; i < int(std::size(values)); ++i) q.bindValue(i, values[i]);
             if (!run(q)) return false;
         }
@@ -245,8 +253,8 @@ std::vector<DownloadSummary> QtSqliteArchive::list(std::optional<BondingLimit> l
         s.id = q.value(0).toLongLong();
         s.download = download_of(q, 1);
         s.groups_held = q.value(8).toInt();
-        s.min_text = q.value(9).toString();
-        s.max_text = q.value(10).toString();
+        s.lowest_milliohm = q.value(9).toInt();
+        s.highest_milliohm = q.value(10).toInt();
         if (limit) s.failing = q.value(11).toInt();
         out.push_back(std::move(s));
     }

@@ -28,7 +28,7 @@ class QtSqliteArchive : public QObject, public Archive {
     QString file() const override { return file_; }
     std::optional<ArchiveFault> fault() const override { return fault_; }
     std::optional<int64_t> save_download(const Download& download,
-                                         const std::vector<ArchivedGroup>& groups) override;
+                                         const std::vector<Group>& groups) override;
     std::vector<DownloadSummary> list(std::optional<BondingLimit> limit) override;
     std::optional<ArchivedDownload> load(int64_t id) override;
     bool delete_download(int64_t id) override;

@@ -38,7 +38,7 @@ class Archive {
     // Stores a download and its groups in one transaction: all of it or nothing. Its id, or
     // nothing on a fault.
     virtual std::optional<int64_t> save_download(const Download& download,
-                                                 const std::vector<ArchivedGroup>& groups) = 0;
+                                                 const std::vector<Group>& groups) = 0;
     // Every download, newest first, with its failing groups counted against `limit` if given.
     virtual std::vector<DownloadSummary> list(std::optional<BondingLimit> limit) = 0;
     // One download with its groups in group order; nothing on a fault or an unknown id.

@@ -15,7 +15,7 @@ struct DownloadUnderWay {
     int16_t port_number = 0;
     QString device;
     int32_t reported_total = 0;
-    std::map<int32_t, ArchivedGroup> groups;  // by group number, as the instrument sent them
+    std::map<int32_t, Group> groups;  // by group number, as the instrument sent them
 };
 
 struct ArchiveState {

@@ -2,10 +2,10 @@
 
 #include <QRegularExpression>
 #include <cmath>
-#include <limits>
 
-#include "base/download.h"
+#include "base/group.h"
 #include "base/texts.h"
+#include "base/value_format.h"
 
 namespace eqbond {
 
@@ -13,13 +13,6 @@ namespace {
 constexpr int kTenthsPerOhm = 10000;
 constexpr double kHighestLimitOhm = 1000.0;
 }  // namespace
-
-int32_t display_rank(const QString& display_text) {
-    if (display_text == text::kOverload) return std::numeric_limits<int32_t>::max();
-    QString digits = display_text;
-    digits.remove(text::kOhm).remove(QLatin1Char('.'));
-    return digits.trimmed().toInt();
-}
 
 std::optional<BondingLimit> typed_bonding_limit(const QString& typed) {
     static const QRegularExpression kPlainDecimal(QStringLiteral(R"(^(\d+\.?\d*|\.\d+)$)"));
@@ -39,13 +32,8 @@ QString bonding_limit_text(BondingLimit limit) {
            text::kOhm;
 }
 
-bool passes(const QString& display_text, BondingLimit limit) {
-    return display_text != text::kOverload &&
-           display_rank(display_text) <= limit.tenths_of_milliohm;
-}
-
-bool passes(const ArchivedGroup& group, BondingLimit limit) {
-    return !group.overload && passes(group.display_text, limit);
+bool passes(const Group& group, BondingLimit limit) {
+    return shown_rank(group.milliohm) <= limit.tenths_of_milliohm;
 }
 
 }  // namespace eqbond

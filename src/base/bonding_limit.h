@@ -7,7 +7,7 @@
 
 namespace eqbond {
 
-struct ArchivedGroup;
+struct Group;
 
 struct BondingLimit {
     int32_t tenths_of_milliohm = 0;  // 0.1 ohm is 1000
@@ -15,10 +15,6 @@ struct BondingLimit {
         return a.tenths_of_milliohm == b.tenths_of_milliohm;
     }
 };
-
-// Where a display text stands among all of them: the shown value in tenths of a milliohm
-// (" 0.1236Ω" is 1236), an overload above every value.
-int32_t display_rank(const QString& display_text);
 
 // A limit typed in ohm ("0.1", "０.２", " 0.15 "): a number from 0 up to 1000; nothing for
 // an empty text, no number or one above 1000. Digits past the fourth decimal are dropped,
@@ -28,8 +24,7 @@ std::optional<BondingLimit> typed_bonding_limit(const QString& typed);
 // The limit as the program writes it: "0.1000Ω".
 QString bonding_limit_text(BondingLimit limit);
 
-// A display text (" 0.1236Ω", "  O L  Ω") at or below the limit.
-bool passes(const QString& display_text, BondingLimit limit);
-bool passes(const ArchivedGroup& group, BondingLimit limit);
+// The group's shown value at or below the limit.
+bool passes(const Group& group, BondingLimit limit);
 
 }  // namespace eqbond

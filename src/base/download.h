@@ -7,16 +7,9 @@
 #include <optional>
 #include <vector>
 
-namespace eqbond {
+#include "base/group.h"
 
-struct ArchivedGroup {
-    int32_t group_no = 0;
-    int32_t raw_value = 0;  // milliohm, as sent
-    bool overload = false;
-    QString display_text;  // the resistance as the listing and the reports show it
-    uint8_t battery = 0;   // 1 = battery low when the group was stored
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // bytes 5..9 as sent
-};
+namespace eqbond {
 
 enum class DownloadEnd {
     Complete,   // the last group the instrument reported was read
@@ -36,7 +29,7 @@ struct Download {
 struct ArchivedDownload {
     int64_t id = 0;
     Download download;
-    std::vector<ArchivedGroup> groups;
+    std::vector<Group> groups;
 };
 
 // A download as the archive lists it.
@@ -44,7 +37,8 @@ struct DownloadSummary {
     int64_t id = 0;
     Download download;
     int32_t groups_held = 0;
-    QString min_text, max_text;      // display texts of the lowest and highest group
+    int32_t lowest_milliohm = 0;  // the lowest and highest group's value, when it holds any
+    int32_t highest_milliohm = 0;
     std::optional<int32_t> failing;  // groups above the bonding limit, when one was given
 };
 

@@ -4,6 +4,7 @@
 // by main_window_view.
 #include <QString>
 #include <array>
+#include <cstdint>
 
 #include "base/rgb.h"
 
@@ -42,8 +43,8 @@ enum class ReadingShown {
     Design,          // the design dashes, until anything is shown
     NoReading,       // the link is down
     IdleStatus,      // a status reply: the instrument is idle
-    Measurement,     // reading_text, a live measurement
-    LeadResistance,  // reading_text, with the lead-resistance tag beside it
+    Measurement,     // reading_milliohm, a live measurement
+    LeadResistance,  // reading_milliohm, with the lead-resistance tag beside it
 };
 
 struct MainWindowState {
@@ -54,7 +55,7 @@ struct MainWindowState {
 
     bool statistics_shown = false;  // maximum, minimum and average show the statistics
     ReadingShown reading_shown = ReadingShown::Design;
-    QString reading_text;  // the measurement or lead resistance shown
+    int32_t reading_milliohm = 0;  // the measurement or lead resistance shown
     bool battery_warning_visible = false;
 
     int shown_port_number = 1;  // the COM number in the status box

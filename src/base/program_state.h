@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "base/archive_state.h"
@@ -15,11 +16,14 @@
 
 namespace eqbond {
 
+// The live measurements since start-up, in milliohm as sent.
 struct LiveStats {
     static constexpr int kAverageWindow = 50000;
-    QString max_text = QStringLiteral(" 0.0000Ω");
-    QString min_text = QStringLiteral("60.0000Ω");
-    QString avg_text = QStringLiteral("0.0000Ω");
+    // Once an overload has been seen the maximum stays at overload and the minimum has no value
+    // left to show, until the next start-up.
+    bool overload_seen = false;
+    int32_t highest_milliohm = 0;
+    std::optional<int32_t> lowest_milliohm;  // nothing before the first measurement
     // The newest avg_count measurements in a ring with a running 64-bit sum, so the mean of
     // the newest 50000 costs one step instead of a shift and re-sum of the whole window.
     std::vector<int32_t> avg_samples = std::vector<int32_t>(kAverageWindow, 0);
@@ -27,7 +31,7 @@ struct LiveStats {
     int64_t avg_sum = 0;
     int32_t avg_count = 0;
     bool alarm_hit = false;
-    QString value_text;  // display text of the last live measurement
+    int32_t last_milliohm = 0;  // the last live measurement
 };
 
 struct ChartState {

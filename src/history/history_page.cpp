@@ -22,10 +22,10 @@ QString history_page_text(const RecordStore& store, int page) {
         const long long left = first + r;
         const long long right = left + kRowsPerPage;
         if (left >= 0 && left <= INT32_MAX && store.shown(int(left))) {
-            out += group_entry(store, int(left), kBlankMark) + kAfterLeft;
+            out += group_entry(store.at(int(left)), kBlankMark) + kAfterLeft;
         }
         if (right >= 0 && right <= INT32_MAX && store.shown(int(right))) {
-            out += group_entry(store, int(right), kBlankMark) + kAfterRight;
+            out += group_entry(store.at(int(right)), kBlankMark) + kAfterRight;
         }
         out += kCrLf;
     }

@@ -35,7 +35,7 @@ void startup_routine(Program& p) {
     open_next_port(p);
     s.main_window.progress_visible = false;
     s.link.read_progress = 100;
-    reset_statistics_texts(s.stats);
+    reset_statistics(s.stats);
     reset_average(s.stats);
     if (!s.print_options.keeps_records()) s.records.clear();
     s.stats.avg_count = 0;

@@ -2,6 +2,8 @@
 
 #include "base/program_state.h"
 #include "base/texts.h"
+#include "base/value_format.h"
+#include "records/live_reading.h"
 
 namespace eqbond {
 
@@ -19,7 +21,7 @@ QString reading_label(const MainWindowState& window) {
         case ReadingShown::LeadResistance:
             break;
     }
-    return window.reading_text;
+    return format_resistance(window.reading_milliohm);
 }
 
 QString activity_label(Activity activity) {
@@ -48,9 +50,9 @@ QString read_button(ReadState state) {
 
 void show_statistics(const ProgramState& s, MainWindowView& view) {
     const bool shown = s.main_window.statistics_shown;
-    view.max_label = text::kMaxPrefix + (shown ? s.stats.max_text : text::kZeroOhm);
-    view.min_label = text::kMinPrefix + (shown ? s.stats.min_text : text::kZeroOhm);
-    view.average_label = text::kAveragePrefix + (shown ? s.stats.avg_text : text::kZeroOhm);
+    view.max_label = text::kMaxPrefix + (shown ? maximum_text(s.stats) : text::kZeroOhm);
+    view.min_label = text::kMinPrefix + (shown ? minimum_text(s.stats) : text::kZeroOhm);
+    view.average_label = text::kAveragePrefix + (shown ? average_text(s.stats) : text::kZeroOhm);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "base/protocol.h"
 #include "base/serial_line.h"
 #include "base/texts.h"
-#include "base/value_format.h"
 
 namespace eqbond {
 
@@ -30,9 +29,9 @@ void close_download(Program& p, DownloadEnd end) {
     download.reported_total = under_way.reported_total;
     download.groups_read = p.state.link.next_group - 1;
     download.end = end;
-    std::vector<ArchivedGroup> groups;
+    std::vector<Group> groups;
     groups.reserve(under_way.groups.size());
-    for (auto& entry : under_way.groups) groups.push_back(std::move(entry.second));
+    for (const auto& entry : under_way.groups) groups.push_back(entry.second);
     under_way.groups.clear();
     if (!p.ports.archive->save_download(download, groups)) report_archive_fault(p);
 }
@@ -54,18 +53,7 @@ void begin_download(Program& p) {
 void note_stored_group(Program& p, int32_t n, const Reply& reply) {
     DownloadUnderWay& under_way = p.state.archive.download;
     if (!under_way.open) return;
-    ArchivedGroup group;
-    group.group_no = n;
-    group.raw_value = reply.value;
-    group.display_text = format_resistance(reply.value);
-    group.overload = group.display_text == text::kOverload;
-    group.battery = uint8_t(reply.battery);
-    group.year = reply.year;
-    group.month = reply.month;
-    group.day = reply.day;
-    group.hour = reply.hour;
-    group.minute = reply.minute;
-    under_way.groups[n] = std::move(group);
+    under_way.groups[n] = group_of_reply(n, reply);
 }
 
 void archive_completed_read(Program& p) {

@@ -1,23 +1,22 @@
 #include "records/group_entry.h"
 
-#include "base/record_store.h"
+#include "base/group.h"
 #include "base/value_format.h"
 
 namespace eqbond {
 
-QString group_entry(const RecordStore& store, int slot, const QString& blank_mark) {
+QString group_entry(const Group& group, const QString& blank_mark) {
     QString entry;
     entry.reserve(48);
-    entry += pad_group_number(store.rec_index[slot]);
+    entry += pad_group_number(group.number);
     entry += QStringLiteral("组: ");
-    entry += store.rec_value[slot];
+    entry += format_resistance(group.milliohm);
     entry += QLatin1String("   ");
-    entry += store.rec_year[slot] + QLatin1Char('/') + store.rec_month[slot] + QLatin1Char('/') +
-             store.rec_day[slot];
+    entry += group_date_text(group);
     entry += QLatin1String("  ");
-    entry += store.rec_hour[slot] + QLatin1Char(':') + store.rec_minute[slot];
+    entry += group_time_text(group);
     entry += QLatin1String("  ");
-    entry += store.rec_batt[slot] == 1 ? QStringLiteral("■") : blank_mark;
+    entry += group.low_battery() ? QStringLiteral("■") : blank_mark;
     return entry;
 }
 

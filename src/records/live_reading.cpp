@@ -19,24 +19,21 @@ void push_chart_sample(ChartState& chart, int32_t value) {
     chart.chart_samples[0] = value;
 }
 
-void update_extremes(LiveStats& stats) {
-    const QString& value = stats.value_text;
-    if (value < stats.min_text) {
-        if (value == text::kOverload) {
-            stats.min_text.clear();
-            stats.max_text = text::kOverload;
-        } else {
-            stats.min_text = value;
-        }
+void update_extremes(LiveStats& stats, int32_t milliohm) {
+    if (stats.overload_seen) return;
+    if (is_overload(milliohm)) {
+        stats.overload_seen = true;
+        return;
     }
-    if (value > stats.max_text && stats.max_text != text::kOverload) stats.max_text = value;
+    stats.lowest_milliohm = std::min(stats.lowest_milliohm.value_or(milliohm), milliohm);
+    stats.highest_milliohm = std::max(stats.highest_milliohm, milliohm);
 }
 }  // namespace
 
-void reset_statistics_texts(LiveStats& stats) {
-    stats.max_text = QStringLiteral(" 0.0000Ω");
-    stats.min_text = QStringLiteral("60.0000Ω");
-    stats.avg_text = QStringLiteral("0.0000Ω");
+void reset_statistics(LiveStats& stats) {
+    stats.overload_seen = false;
+    stats.highest_milliohm = 0;
+    stats.lowest_milliohm.reset();
 }
 
 void reset_average(LiveStats& stats) {
@@ -46,9 +43,28 @@ void reset_average(LiveStats& stats) {
     stats.avg_count = 0;
 }
 
+QString maximum_text(const LiveStats& stats) {
+    return stats.overload_seen ? text::kOverload : format_resistance(stats.highest_milliohm);
+}
+
+QString minimum_text(const LiveStats& stats) {
+    if (stats.overload_seen) return QString();
+    return stats.lowest_milliohm ? format_resistance(*stats.lowest_milliohm)
+                                 : QStringLiteral("60.0000Ω");
+}
+
+QString average_text(const LiveStats& stats) {
+    if (stats.avg_count == 0) return text::kZeroOhm;
+    return format_resistance(static_cast<int>(stats.avg_sum / stats.avg_count));
+}
+
+bool shown_value_reaches_threshold(const QString& shown_value, const QString& threshold_text) {
+    return shown_value >= threshold_text + text::kOhm;
+}
+
 bool alarm_test(const LiveStats& stats, const QString& threshold_text) {
-    if (stats.value_text >= threshold_text + text::kOhm) return true;
-    return stats.max_text == text::kOverload;
+    return shown_value_reaches_threshold(format_resistance(stats.last_milliohm), threshold_text) ||
+           stats.overload_seen;
 }
 
 void update_average(LiveStats& stats, int milliohm) {
@@ -59,24 +75,23 @@ void update_average(LiveStats& stats, int milliohm) {
     stats.avg_samples[stats.avg_head] = milliohm;
     stats.avg_sum += milliohm;
     stats.avg_count = std::min(stats.avg_count + 1, window);
-    stats.avg_text = format_resistance(static_cast<int>(stats.avg_sum / stats.avg_count));
 }
 
 void update_live_reading(Program& p, int milliohm) {
     ProgramState& s = p.state;
     push_chart_sample(s.chart, milliohm);
     update_average(s.stats, milliohm);
-    s.stats.value_text = format_resistance(milliohm);
-    update_extremes(s.stats);
+    s.stats.last_milliohm = milliohm;
+    update_extremes(s.stats, milliohm);
     s.main_window.statistics_shown = true;
     s.main_window.reading_shown = ReadingShown::Measurement;
-    s.main_window.reading_text = s.stats.value_text;
+    s.main_window.reading_milliohm = milliohm;
     s.stats.alarm_hit = alarm_test(s.stats, s.main_window.threshold_text);
 }
 
 void show_lead_resistance(Program& p, int milliohm) {
     p.state.main_window.reading_shown = ReadingShown::LeadResistance;
-    p.state.main_window.reading_text = format_resistance(milliohm);
+    p.state.main_window.reading_milliohm = milliohm;
 }
 
 void show_idle_status(Program& p) {

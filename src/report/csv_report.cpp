@@ -5,6 +5,7 @@
 
 #include "base/file_texts.h"
 #include "base/record_store.h"
+#include "base/value_format.h"
 
 namespace eqbond {
 
@@ -27,31 +28,18 @@ QString csv_row(const QStringList& fields) {
     return out.join(QLatin1Char(',')) + QLatin1String("\r\n");
 }
 
-std::optional<int> milliohm_of_display_text(const QString& text) {
-    // Whole ohms, a point, three milliohm digits and a derived fourth decimal.
-    const QString number = text.trimmed().chopped(text.endsWith(QChar(0x03A9)) ? 1 : 0).trimmed();
-    const int point = number.indexOf(QLatin1Char('.'));
-    if (point < 1 || number.size() != point + 5) return std::nullopt;
-    bool whole_ok = false, milli_ok = false;
-    const int whole = number.left(point).toInt(&whole_ok);
-    const int milli = number.mid(point + 1, 3).toInt(&milli_ok);
-    if (!whole_ok || !milli_ok) return std::nullopt;
-    return whole * 1000 + milli;
-}
-
 QStringList csv_header_fields() {
     return file_text::kCsvHeader;
 }
 
-QStringList csv_group_fields(const RecordStore& store, int g) {
-    const std::optional<int> milliohm = milliohm_of_display_text(store.rec_value[g]);
-    return {QString::number(store.rec_index[g]),
-            milliohm ? QString::number(*milliohm) : QString(),
-            store.rec_value[g],
-            QStringLiteral("20") + store.rec_year[g] + QLatin1Char('-') + store.rec_month[g] +
-                QLatin1Char('-') + store.rec_day[g],
-            store.rec_hour[g] + QLatin1Char(':') + store.rec_minute[g],
-            store.rec_batt[g] == 1 ? QStringLiteral("1") : QStringLiteral("0")};
+QStringList csv_group_fields(const Group& group) {
+    return {QString::number(group.number),
+            group.overload() ? QString() : QString::number(group.milliohm),
+            format_resistance(group.milliohm),
+            QStringLiteral("20") + pad_date_time(group.year) + QLatin1Char('-') +
+                pad_date_time(group.month) + QLatin1Char('-') + pad_date_time(group.day),
+            group_time_text(group),
+            group.low_battery() ? QStringLiteral("1") : QStringLiteral("0")};
 }
 
 QByteArray csv_report(const RecordStore& store, int first, int last) {
@@ -59,7 +47,7 @@ QByteArray csv_report(const RecordStore& store, int first, int last) {
     const int from = std::max(first, RecordStore::kFirstShown);
     const int to = std::min(last, RecordStore::kLastShown);
     for (int g = from; g <= to; ++g) {
-        if (store.shown(g)) out += csv_row(csv_group_fields(store, g));
+        if (store.shown(g)) out += csv_row(csv_group_fields(store.at(g)));
     }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }

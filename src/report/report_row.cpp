@@ -17,11 +17,11 @@ QString two_column_row(const RecordStore& store, int left_slot, int right_slot,
     const bool right = store.shown(right_slot);
     QString row;
     if (left) {
-        row += group_entry(store, left_slot, kBlankMark) + kAfterLeft;
+        row += group_entry(store.at(left_slot), kBlankMark) + kAfterLeft;
     } else if (right && missing_left == MissingLeft::Blank) {
         row += QString(kLeftColumnCells, QLatin1Char(' '));
     }
-    if (right) row += group_entry(store, right_slot, kBlankMark) + kAfterRight;
+    if (right) row += group_entry(store.at(right_slot), kBlankMark) + kAfterRight;
     return row;
 }
 

@@ -12,8 +12,8 @@ namespace eqbond::ui {
 namespace {
 const QColor kFailColour(200, 0, 0);
 
-QString two_digits(int value) {
-    return pad_date_time(value);
+QVariant shown_value(int32_t milliohm, bool sort) {
+    return sort ? QVariant(shown_rank(milliohm)) : QVariant(format_resistance(milliohm));
 }
 }  // namespace
 
@@ -45,9 +45,9 @@ QVariant DownloadListModel::cell(const DownloadSummary& s, int column, int role)
             return (s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned)
                 .shown();
         case Min:
-            return sort ? QVariant(display_rank(s.min_text)) : QVariant(s.min_text);
+            return s.groups_held > 0 ? shown_value(s.lowest_milliohm, sort) : QVariant();
         case Max:
-            return sort ? QVariant(display_rank(s.max_text)) : QVariant(s.max_text);
+            return s.groups_held > 0 ? shown_value(s.highest_milliohm, sort) : QVariant();
         case Pass:
             if (!s.failing) return QVariant();
             return sort ? QVariant(s.groups_held - *s.failing)
@@ -78,8 +78,7 @@ QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation,
     return section >= 0 && section < ColumnCount ? kHeaders[section]->shown() : QVariant();
 }
 
-void GroupTableModel::set_groups(std::vector<ArchivedGroup> groups,
-                                 std::optional<BondingLimit> limit) {
+void GroupTableModel::set_groups(std::vector<Group> groups, std::optional<BondingLimit> limit) {
     beginResetModel();
     groups_ = std::move(groups);
     limit_ = limit;
@@ -94,24 +93,21 @@ int GroupTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant GroupTableModel::cell(const ArchivedGroup& g, int column, int role) const {
+QVariant GroupTableModel::cell(const Group& g, int column, int role) const {
     const bool sort = role == kSortRole;
     switch (column) {
-        case Group:
-            return sort ? QVariant(g.group_no) : QVariant(pad_group_number(g.group_no));
+        case Number:
+            return sort ? QVariant(g.number) : QVariant(pad_group_number(g.number));
         case Value:
-            return sort ? QVariant(display_rank(g.display_text)) : QVariant(g.display_text);
-        case Date: {
-            const QString date = two_digits(g.year) + QLatin1Char('/') + two_digits(g.month) +
-                                 QLatin1Char('/') + two_digits(g.day);
-            return sort ? QVariant((g.year * 100 + g.month) * 100 + g.day) : QVariant(date);
-        }
+            return shown_value(g.milliohm, sort);
+        case Date:
+            return sort ? QVariant((g.year * 100 + g.month) * 100 + g.day)
+                        : QVariant(group_date_text(g));
         case Time:
-            return sort ? QVariant(g.hour * 100 + g.minute)
-                        : QVariant(two_digits(g.hour) + QLatin1Char(':') + two_digits(g.minute));
+            return sort ? QVariant(g.hour * 100 + g.minute) : QVariant(group_time_text(g));
         case Battery:
             return sort ? QVariant(int(g.battery))
-                        : QVariant(g.battery == 1 ? text::kLowBatteryMark : QString());
+                        : QVariant(g.low_battery() ? text::kLowBatteryMark : QString());
         case Verdict:
             if (!limit_) return QVariant();
             if (sort) return passes(g, *limit_) ? 0 : 1;
@@ -123,7 +119,7 @@ QVariant GroupTableModel::cell(const ArchivedGroup& g, int column, int role) con
 
 QVariant GroupTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= int(groups_.size())) return QVariant();
-    const ArchivedGroup& g = groups_[size_t(index.row())];
+    const Group& g = groups_[size_t(index.row())];
     if (role == Qt::ForegroundRole && limit_ && !passes(g, *limit_)) return QBrush(kFailColour);
     if (role != Qt::DisplayRole && role != kSortRole) return QVariant();
     return cell(g, index.column(), role);

@@ -36,11 +36,11 @@ class DownloadListModel : public QAbstractTableModel {
 class GroupTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { Group, Value, Date, Time, Battery, Verdict, ColumnCount };
+    enum Column { Number, Value, Date, Time, Battery, Verdict, ColumnCount };
     using QAbstractTableModel::QAbstractTableModel;
 
-    void set_groups(std::vector<ArchivedGroup> groups, std::optional<BondingLimit> limit);
-    const std::vector<ArchivedGroup>& groups() const { return groups_; }
+    void set_groups(std::vector<Group> groups, std::optional<BondingLimit> limit);
+    const std::vector<Group>& groups() const { return groups_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,8 +48,8 @@ class GroupTableModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    QVariant cell(const ArchivedGroup& g, int column, int role) const;
-    std::vector<ArchivedGroup> groups_;
+    QVariant cell(const Group& g, int column, int role) const;
+    std::vector<Group> groups_;
     std::optional<BondingLimit> limit_;
 };
 

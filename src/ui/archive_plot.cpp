@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "base/value_format.h"
+
 namespace eqbond::ui {
 
 namespace {
@@ -11,8 +13,8 @@ constexpr qreal kLeftMargin = 56, kRightMargin = 12, kTopMargin = 12, kBottomMar
 constexpr qreal kPointRadius = 2.5, kFailRadius = 4.5;
 constexpr int kTicks = 4;
 
-double ohm_of(const ArchivedGroup& g) {
-    return display_rank(g.display_text) / kTenthsPerOhm;
+double ohm_of(const Group& g) {
+    return shown_tenths_of_milliohm(g.milliohm) / kTenthsPerOhm;
 }
 }  // namespace
 
@@ -24,15 +26,14 @@ ArchivePlot::ArchivePlot(QWidget* parent) : QWidget(parent) {
     setPalette(palette);
 }
 
-void ArchivePlot::set_groups(const std::vector<ArchivedGroup>& groups,
-                             std::optional<BondingLimit> limit) {
+void ArchivePlot::set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit) {
     groups_ = groups;
     limit_ = limit;
     last_group_ = 1;
     double highest = 0;
-    for (const ArchivedGroup& g : groups_) {
-        last_group_ = std::max(last_group_, g.group_no);
-        if (!g.overload) highest = std::max(highest, ohm_of(g));
+    for (const Group& g : groups_) {
+        last_group_ = std::max(last_group_, g.number);
+        if (!g.overload()) highest = std::max(highest, ohm_of(g));
     }
     if (limit_) highest = std::max(highest, limit_->tenths_of_milliohm / kTenthsPerOhm);
     top_ohm_ = highest > 0 ? highest * 1.15 : 1.0;
@@ -49,12 +50,12 @@ qreal ArchivePlot::y_of(double ohm) const {
     return area.bottom() - std::min(ohm / top_ohm_, 1.0) * area.height();
 }
 
-QPointF ArchivePlot::position_of(const ArchivedGroup& group) const {
+QPointF ArchivePlot::position_of(const Group& group) const {
     const QRectF area = plot_area();
     const qreal x = last_group_ > 1
-                        ? area.left() + (group.group_no - 1) * area.width() / (last_group_ - 1)
+                        ? area.left() + (group.number - 1) * area.width() / (last_group_ - 1)
                         : area.center().x();
-    return QPointF(x, group.overload ? area.top() : y_of(ohm_of(group)));
+    return QPointF(x, group.overload() ? area.top() : y_of(ohm_of(group)));
 }
 
 std::optional<qreal> ArchivePlot::limit_y() const {
@@ -75,7 +76,7 @@ void ArchivePlot::draw_axes(QPainter& painter, const QRectF& area) const {
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(ohm, 'f', 3));
     }
     for (int group : {1, last_group_}) {
-        const qreal x = position_of(ArchivedGroup{group, 0, false, QString(), 0}).x();
+        const qreal x = position_of(Group{group}).x();
         painter.drawText(QRectF(x - 30, area.bottom() + 4, 60, metrics.height()), Qt::AlignCenter,
                          QString::number(group));
     }
@@ -91,7 +92,7 @@ void ArchivePlot::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(area.left(), *y), QPointF(area.right(), *y));
     }
     painter.setPen(Qt::NoPen);
-    for (const ArchivedGroup& g : groups_) {
+    for (const Group& g : groups_) {
         const bool fails = limit_ && !passes(g, *limit_);
         painter.setBrush(fails ? kFailColour : kPassColour);
         const qreal r = fails ? kFailRadius : kPointRadius;

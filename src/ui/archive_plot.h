@@ -20,10 +20,10 @@ class ArchivePlot : public QWidget {
 
     explicit ArchivePlot(QWidget* parent = nullptr);
 
-    void set_groups(const std::vector<ArchivedGroup>& groups, std::optional<BondingLimit> limit);
+    void set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit);
 
     // Where a group's point is drawn, and the height of the limit line, in widget pixels.
-    QPointF position_of(const ArchivedGroup& group) const;
+    QPointF position_of(const Group& group) const;
     std::optional<qreal> limit_y() const;
 
   protected:
@@ -34,7 +34,7 @@ class ArchivePlot : public QWidget {
     qreal y_of(double ohm) const;
     void draw_axes(QPainter& painter, const QRectF& area) const;
 
-    std::vector<ArchivedGroup> groups_;
+    std::vector<Group> groups_;
     std::optional<BondingLimit> limit_;
     int last_group_ = 1;
     double top_ohm_ = 1.0;  // the value at the top edge

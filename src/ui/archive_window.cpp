@@ -73,7 +73,7 @@ void ArchiveWindow::build() {
     fault_label_->setStyleSheet(QStringLiteral("color: #c00000"));
     downloads_view_ = table_view(this, "DownloadList", downloads_proxy_);
     groups_view_ = table_view(this, "GroupTable", groups_proxy_);
-    groups_view_->sortByColumn(GroupTableModel::Group, Qt::AscendingOrder);
+    groups_view_->sortByColumn(GroupTableModel::Number, Qt::AscendingOrder);
     plot_ = new ArchivePlot(this);
     plot_->setObjectName(QStringLiteral("ArchivePlot"));
     verdict_label_ = new QLabel(this);
@@ -186,8 +186,8 @@ void ArchiveWindow::open_row(const QModelIndex& proxy_index) {
 }
 
 void ArchiveWindow::show_open_download() {
-    const std::vector<ArchivedGroup> none;
-    const std::vector<ArchivedGroup>& groups = open_ ? open_->groups : none;
+    const std::vector<Group> none;
+    const std::vector<Group>& groups = open_ ? open_->groups : none;
     groups_->set_groups(groups, limit_);
     groups_view_->setColumnHidden(GroupTableModel::Verdict, !limit_);
     downloads_view_->setColumnHidden(DownloadListModel::Pass, !limit_);

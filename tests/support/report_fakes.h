@@ -159,28 +159,18 @@ struct ReportProgram : FakeProgram {
     RecordStore& records() { return program.state.records; }
 };
 
-// Puts one group into its slot with the given texts.
-inline void put_group(RecordStore& store, int slot, const QString& value, const char* date,
+// Puts one group into its slot, its date "yy/mm/dd" and time "hh:mm" as the instrument sent them.
+inline void put_group(RecordStore& store, int slot, int milliohm, const char* date,
                       const char* time, bool low_battery = false) {
     const QStringList ymd = QString::fromLatin1(date).split(QLatin1Char('/'));
     const QStringList hm = QString::fromLatin1(time).split(QLatin1Char(':'));
-    store.rec_value[slot] = value;
-    store.rec_year[slot] = ymd[0];
-    store.rec_month[slot] = ymd[1];
-    store.rec_day[slot] = ymd[2];
-    store.rec_hour[slot] = hm[0];
-    store.rec_minute[slot] = hm[1];
-    store.rec_batt[slot] = low_battery ? 1 : 0;
-    store.rec_index[slot] = slot;
+    store.put(Group{slot, milliohm, uint8_t(low_battery ? 1 : 0), ymd[0].toInt(), ymd[1].toInt(),
+                    ymd[2].toInt(), hm[0].toInt(), hm[1].toInt()});
 }
 
-// Groups 1..n with values that tell them apart: group g reads " 0.ggg?Ω"-like texts built from g.
+// Groups 1..n with values that tell them apart: group g reads g milliohm.
 inline void put_groups(RecordStore& store, int n) {
-    for (int g = 1; g <= n; ++g) {
-        const QString value =
-            QStringLiteral(" %1.%2Ω").arg(g / 1000).arg(g % 1000 * 10, 4, 10, QLatin1Char('0'));
-        put_group(store, g, value, "24/05/17", "09:05");
-    }
+    for (int g = 1; g <= n; ++g) put_group(store, g, g, "24/05/17", "09:05");
     store.last_stored_group = static_cast<int16_t>(n);
 }
 

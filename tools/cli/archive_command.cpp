@@ -5,6 +5,7 @@
 #include "archive/archive_export.h"
 #include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_archive.h"
+#include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/file_output.h"
 #include "cli/session_setup.h"
@@ -51,8 +52,8 @@ void print_list(QtSqliteArchive& archive, std::optional<BondingLimit> limit) {
                            QString::number(s.groups_held),
                            s.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
                                                                    : QStringLiteral("abandoned"),
-                           s.min_text.trimmed(),
-                           s.max_text.trimmed()};
+                           format_resistance(s.lowest_milliohm).trimmed(),
+                           format_resistance(s.highest_milliohm).trimmed()};
         if (s.failing) {
             fields << QStringLiteral("%1 pass").arg(s.groups_held - *s.failing)
                    << QStringLiteral("%1 fail").arg(*s.failing);

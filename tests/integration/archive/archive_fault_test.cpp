@@ -199,7 +199,7 @@ TEST_P(ArchiveFault_, OneMessageNamesTheFileAndTheReasonAndTheReadGoesOn) {
                                    1, 8, 0, kind::kStatus});
             on_receive(p, PortEvent::DataReceived);
         }
-        EXPECT_EQ(p.state.records.rec_index[400], 400);
+        EXPECT_EQ(p.state.records.at(400).number, 400);
     }
     ASSERT_TRUE(archive.fault());
     EXPECT_EQ(archive.fault()->kind, c.kind) << archive.fault()->detail.toStdString();

@@ -14,6 +14,7 @@
 
 #include "archive/archive_export.h"
 #include "archive/qt_sqlite_archive.h"
+#include "base/value_format.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/headless_program.h"
 #include "integration/support/linked_instrument.h"
@@ -132,13 +133,13 @@ TEST(ArchiveLayout, AnArchiveOfTheFirstLayoutIsBroughtForward) {
     EXPECT_EQ(listed[0].groups_held, 2);
     EXPECT_EQ(listed[0].failing, 0);
     EXPECT_EQ(listed[1].groups_held, 4);
-    EXPECT_EQ(listed[1].min_text, QStringLiteral(" 0.0804Ω"));
-    EXPECT_EQ(listed[1].max_text, QStringLiteral("  O L  Ω"));
+    EXPECT_EQ(listed[1].lowest_milliohm, 80);
+    EXPECT_EQ(listed[1].highest_milliohm, 45000);
     EXPECT_EQ(listed[1].failing, 3);
     const std::optional<ArchivedDownload> old = archive.load(1);
     ASSERT_TRUE(old);
     ASSERT_EQ(old->groups.size(), 4u);
-    EXPECT_EQ(old->groups[2].display_text, QStringLiteral(" 0.1236Ω"));
+    EXPECT_EQ(old->groups[2], (Group{3, 123, 1, 24, 5, 17, 9, 7}));
     EXPECT_EQ(old->download.device, QStringLiteral("/dev/ttyS2"));
     const auto [download, groups] = test::made_download(30);
     EXPECT_TRUE(archive.save_download(download, groups));

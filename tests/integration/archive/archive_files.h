@@ -9,12 +9,11 @@
 #include <atomic>
 
 #include "base/download.h"
-#include "base/value_format.h"
 
 namespace eqbond::test {
 
 // A download of `count` groups whose values climb through the range, overloads included.
-inline std::pair<Download, std::vector<ArchivedGroup>> made_download(int count, int seed = 1) {
+inline std::pair<Download, std::vector<Group>> made_download(int count, int seed = 1) {
     Download d;
     d.started = QDateTime::fromMSecsSinceEpoch(1'700'000'000'000LL + seed * 60'000LL);
     d.finished = d.started.addSecs(30);
@@ -22,13 +21,11 @@ inline std::pair<Download, std::vector<ArchivedGroup>> made_download(int count, 
     d.device = QStringLiteral("/dev/ttyUSB0");
     d.reported_total = count;
     d.groups_read = count;
-    std::vector<ArchivedGroup> groups;
+    std::vector<Group> groups;
     for (int n = 1; n <= count; ++n) {
-        ArchivedGroup g;
-        g.group_no = n;
-        g.raw_value = (n * 7919 + seed) % 45000;
-        g.display_text = format_resistance(g.raw_value);
-        g.overload = g.raw_value > 40000;
+        Group g;
+        g.number = n;
+        g.milliohm = (n * 7919 + seed) % 45000;
         g.battery = n % 13 == 0 ? 1 : 0;
         g.year = 25, g.month = 1 + n % 12, g.day = 1 + n % 28, g.hour = n % 24, g.minute = n % 60;
         groups.push_back(g);

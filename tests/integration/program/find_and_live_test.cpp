@@ -7,6 +7,7 @@
 #include "integration/support/linked_instrument.h"
 #include "integration/support/wait.h"
 #include "link/instrument_buttons.h"
+#include "records/live_reading.h"
 #include "sim/stored_groups.h"
 
 namespace eqbond::test {
@@ -74,7 +75,7 @@ TEST(FindAndLive, FindsTheInstrumentAndFollowsItsReadings) {
             << step.what << ": Label6 \"" << ui().reading_label.toStdString() << "\", Label8 \""
             << ui().reading_kind_label.toStdString() << "\"";
     }
-    EXPECT_EQ(program.state().stats.max_text, text::kOverload);
+    EXPECT_EQ(maximum_text(program.state().stats), text::kOverload);
     EXPECT_FALSE(ui().battery_warning_visible);
 
     instrument->config().battery = 1;

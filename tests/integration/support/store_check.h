@@ -5,36 +5,32 @@
 #include <vector>
 
 #include "base/record_store.h"
-#include "base/value_format.h"
 #include "sim/simulator_config.h"
 
 namespace eqbond::test {
 
-// Success when slots 1..N hold groups 1..N, every column as the reply's field shows it;
+// Success when slots 1..N hold groups 1..N, every field as the instrument sent it;
 // otherwise the first group that differs and how.
 inline ::testing::AssertionResult store_holds(const RecordStore& store,
                                               const std::vector<sim::StoredGroup>& groups) {
     for (size_t i = 0; i < groups.size(); ++i) {
         const int n = int(i) + 1;
         const sim::StoredGroup& g = groups[i];
+        const Group& stored = store.at(n);
         const struct {
-            const char* column;
-            QString stored, expected;
+            const char* field;
+            int stored, expected;
         } columns[] = {
-            {"rec_index", QString::number(store.rec_index[n]), QString::number(n)},
-            {"rec_value", store.rec_value[n], format_resistance(g.value)},
-            {"rec_batt", QString::number(store.rec_batt[n]), QString::number(g.battery)},
-            {"rec_year", store.rec_year[n], pad_date_time(g.year)},
-            {"rec_month", store.rec_month[n], pad_date_time(g.month)},
-            {"rec_day", store.rec_day[n], pad_date_time(g.day)},
-            {"rec_hour", store.rec_hour[n], pad_date_time(g.hour)},
-            {"rec_minute", store.rec_minute[n], pad_date_time(g.minute)},
+            {"number", stored.number, n},           {"milliohm", stored.milliohm, g.value},
+            {"battery", stored.battery, g.battery}, {"year", stored.year, g.year},
+            {"month", stored.month, g.month},       {"day", stored.day, g.day},
+            {"hour", stored.hour, g.hour},          {"minute", stored.minute, g.minute},
         };
         for (const auto& c : columns) {
             if (c.stored != c.expected) {
                 return ::testing::AssertionFailure()
-                       << "group " << n << ": " << c.column << " is \"" << c.stored.toStdString()
-                       << "\", the instrument sent \"" << c.expected.toStdString() << "\"";
+                       << "group " << n << ": " << c.field << " is " << c.stored
+                       << ", the instrument sent " << c.expected;
             }
         }
     }

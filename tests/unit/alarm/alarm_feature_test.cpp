@@ -70,10 +70,11 @@ TEST(AlarmThreshold, ReadingTextAgainstTheTypedThresholdAsText) {
         Program p;
         p.state.main_window.threshold_text = QString::fromUtf8(c.threshold);
         for (const int milliohm : c.readings) reading(p, milliohm);
-        const QString context =
-            QStringLiteral("threshold \"%1\", reading \"%2\"")
-                .arg(main_window_view(p.state).threshold_field, p.state.stats.value_text);
-        ASSERT_EQ(p.state.stats.value_text.toStdString(), c.last_text) << qPrintable(context);
+        const QString context = QStringLiteral("threshold \"%1\", reading \"%2\"")
+                                    .arg(main_window_view(p.state).threshold_field,
+                                         main_window_view(p.state).reading_label);
+        ASSERT_EQ(main_window_view(p.state).reading_label.toStdString(), c.last_text)
+            << qPrintable(context);
         EXPECT_EQ(p.state.stats.alarm_hit, c.alarm_hit) << qPrintable(context);
     }
 }

@@ -25,22 +25,16 @@ struct Loaded : FakeProgram {
     }
 };
 
+Group filled(int i) {
+    return Group{i, 12345, 1, 24, 3, 15, 14, 30};
+}
+
 void fill_slot(RecordStore& r, int i) {
-    r.rec_value[i] = QStringLiteral("12.3454Ω");
-    r.rec_batt[i] = 1;
-    r.rec_year[i] = QStringLiteral("24");
-    r.rec_month[i] = QStringLiteral("03");
-    r.rec_day[i] = QStringLiteral("15");
-    r.rec_hour[i] = QStringLiteral("14");
-    r.rec_minute[i] = QStringLiteral("30");
-    r.rec_index[i] = i;
+    r.groups[size_t(i)] = filled(i);
 }
 
 bool slot_cleared(const RecordStore& r, int i) {
-    return r.rec_value[i] == QStringLiteral("0") && r.rec_batt[i] == 0 &&
-           r.rec_year[i] == QStringLiteral("0") && r.rec_month[i] == QStringLiteral("0") &&
-           r.rec_day[i] == QStringLiteral("0") && r.rec_hour[i] == QStringLiteral("0") &&
-           r.rec_minute[i] == QStringLiteral("0") && r.rec_index[i] == 0;
+    return r.at(i) == Group{};
 }
 
 TEST(Startup, FirstLoadClearsSlotsUpTo7000AndLeavesTheRest) {
@@ -54,8 +48,7 @@ TEST(Startup, FirstLoadClearsSlotsUpTo7000AndLeavesTheRest) {
     load_main_window(f.program);
     for (int i : {0, 1, 6999, 7000}) EXPECT_TRUE(slot_cleared(r, i)) << i;
     for (int i : {7001, 10000}) {
-        EXPECT_EQ(r.rec_index[i], i);
-        EXPECT_EQ(r.rec_value[i], QStringLiteral("12.3454Ω"));
+        EXPECT_EQ(r.at(i), filled(i));
     }
 }
 
@@ -79,7 +72,7 @@ TEST(Startup, ReloadAfterTheDialogAnsweredKeepsTheStoreOnlyThen) {
         link.read_state = ReadState::Reading;
         f.state().print_options.dialog_answer = c.dialog_answer;
         load_main_window(f.program);
-        EXPECT_EQ(f.state().records.rec_index[5] == 5, c.kept);
+        EXPECT_EQ(f.state().records.at(5).number == 5, c.kept);
         EXPECT_EQ(slot_cleared(f.state().records, 1), !c.kept);
         EXPECT_EQ(f.state().records.last_stored_group, 5) << "the start-up does not touch it";
         EXPECT_EQ(link.instrument_group_count, 0);
@@ -127,9 +120,9 @@ TEST(Startup, DesignValuesAfterTheRoutine) {
     EXPECT_EQ(s.history.page_count, 0);
     EXPECT_EQ(main_window_view(s).window_width, 13312);
     EXPECT_EQ(main_window_view(s).window_height, 9900);
-    EXPECT_EQ(s.stats.max_text, QStringLiteral(" 0.0000Ω"));
-    EXPECT_EQ(s.stats.min_text, QStringLiteral("60.0000Ω"));
-    EXPECT_EQ(s.stats.avg_text, QStringLiteral("0.0000Ω"));
+    EXPECT_EQ(maximum_text(s.stats), QStringLiteral(" 0.0000Ω"));
+    EXPECT_EQ(minimum_text(s.stats), QStringLiteral("60.0000Ω"));
+    EXPECT_EQ(average_text(s.stats), QStringLiteral("0.0000Ω"));
     EXPECT_EQ(s.stats.avg_count, 0);
     EXPECT_EQ(main_window_view(s).link_status_label, QStringLiteral("连接失败"));
     EXPECT_EQ(main_window_view(s).activity_label, QStringLiteral("正在查找设备...."));
@@ -143,18 +136,18 @@ TEST(Startup, ReloadRestartsTheStatisticsButKeepsTheLink) {
     ProgramState& s = f.state();
     update_live_reading(f.program, 45000);
     update_live_reading(f.program, 700);
-    ASSERT_EQ(s.stats.max_text, QStringLiteral("  O L  Ω"));
+    ASSERT_EQ(maximum_text(s.stats), QStringLiteral("  O L  Ω"));
     s.link.linked = true;
     s.link.reply_seen = true;
     s.link.silent_ticks = 4;
     load_main_window(f.program);
-    EXPECT_EQ(s.stats.max_text, QStringLiteral(" 0.0000Ω"));
-    EXPECT_EQ(s.stats.min_text, QStringLiteral("60.0000Ω"));
-    EXPECT_EQ(s.stats.avg_text, QStringLiteral("0.0000Ω"));
+    EXPECT_EQ(maximum_text(s.stats), QStringLiteral(" 0.0000Ω"));
+    EXPECT_EQ(minimum_text(s.stats), QStringLiteral("60.0000Ω"));
+    EXPECT_EQ(average_text(s.stats), QStringLiteral("0.0000Ω"));
     EXPECT_EQ(s.stats.avg_count, 0);
     // The average starts afresh: the first reading after the reload is its own mean.
     update_live_reading(f.program, 123);
-    EXPECT_EQ(s.stats.avg_text, QStringLiteral(" 0.1236Ω"));
+    EXPECT_EQ(average_text(s.stats), QStringLiteral(" 0.1236Ω"));
     EXPECT_TRUE(s.link.linked);
     EXPECT_TRUE(s.link.reply_seen);
     EXPECT_EQ(s.link.silent_ticks, 4);

@@ -57,9 +57,9 @@ TEST(BondingLimit, AGroupPassesAtOrBelowTheLimitAsShown) {
         {40000, "40", true}, {40001, "1000", false}, {65535, "1000", false},
     };
     for (const auto& c : judged) {
-        const QString shown = format_resistance(c.milliohm);
-        EXPECT_EQ(passes(shown, *typed_bonding_limit(QString::fromLatin1(c.limit))), c.passes)
-            << shown.toStdString() << " against " << c.limit;
+        EXPECT_EQ(passes(Group{1, c.milliohm}, *typed_bonding_limit(QString::fromLatin1(c.limit))),
+                  c.passes)
+            << c.milliohm << " against " << c.limit;
     }
 }
 
@@ -70,15 +70,13 @@ int cells(const QString& text) {
     return n;
 }
 
-std::vector<ArchivedGroup> groups_of(std::initializer_list<int> milliohms) {
-    std::vector<ArchivedGroup> out;
+std::vector<Group> groups_of(std::initializer_list<int> milliohms) {
+    std::vector<Group> out;
     int n = 0;
     for (int m : milliohms) {
-        ArchivedGroup g;
-        g.group_no = ++n;
-        g.raw_value = m;
-        g.display_text = format_resistance(m);
-        g.overload = m > 40000;
+        Group g;
+        g.number = ++n;
+        g.milliohm = m;
         g.year = 25, g.month = 4, g.day = 2, g.hour = 10, g.minute = n;
         out.push_back(g);
     }
@@ -100,8 +98,8 @@ TEST(JudgedReport, EachEntryCarriesItsVerdictAndEveryPageTheCounts) {
     std::vector<int> values;
     for (int g = 1; g <= 200; ++g) values.push_back(g % 10 == 0 ? 150 : 50);
     for (int g = 1; g <= 200; ++g) {
-        ArchivedGroup a = groups_of({values[size_t(g - 1)]}).front();
-        a.group_no = g;
+        Group a = groups_of({values[size_t(g - 1)]}).front();
+        a.number = g;
         download.groups.push_back(a);
     }
     download.download.groups_read = 200;

@@ -20,7 +20,7 @@ class FakeArchive : public Archive {
   public:
     struct Saved {
         Download download;
-        std::vector<ArchivedGroup> groups;
+        std::vector<Group> groups;
     };
     std::vector<Saved> saved;
     std::optional<ArchiveFault> fault_on_save;  // the next save fails with this
@@ -28,8 +28,7 @@ class FakeArchive : public Archive {
 
     QString file() const override { return QStringLiteral("/data/archive.sqlite"); }
     std::optional<ArchiveFault> fault() const override { return fault_; }
-    std::optional<int64_t> save_download(const Download& d,
-                                         const std::vector<ArchivedGroup>& g) override {
+    std::optional<int64_t> save_download(const Download& d, const std::vector<Group>& g) override {
         ++save_calls;
         if (fault_on_save) {
             fault_ = fault_on_save;
@@ -169,18 +168,14 @@ TEST_F(Recorder, HowTheReadEndsIsWhatTheArchiveGets) {
         EXPECT_EQ(s.download.end, c.end);
         ASSERT_EQ(int(s.groups.size()), c.groups);
         EXPECT_EQ(s.download.reported_total, c.held);
-        EXPECT_EQ(s.download.groups_read, s.groups.back().group_no);
+        EXPECT_EQ(s.download.groups_read, s.groups.back().number);
         EXPECT_EQ(s.download.port_number, 2);
         EXPECT_EQ(s.download.device, QStringLiteral("/dev/fake2"));
         EXPECT_TRUE(before <= s.download.started && s.download.started <= s.download.finished &&
                     s.download.finished <= after);
-        for (const ArchivedGroup& g : s.groups) {
-            const Reply sent = stored_group(g.group_no);
-            EXPECT_EQ(g.raw_value, sent.value);
-            EXPECT_EQ(g.display_text, format_resistance(sent.value));
-            EXPECT_EQ(g.overload, sent.value > 40000);
-            EXPECT_EQ(g.battery, sent.battery);
-            EXPECT_EQ(g.minute, sent.minute);
+        for (const Group& g : s.groups) {
+            const Reply sent = stored_group(g.number);
+            EXPECT_EQ(g, group_of_reply(g.number, sent));
         }
     }
 }
@@ -192,7 +187,7 @@ TEST_F(Recorder, AnArchiveThatFailsIsReportedOnceAndTheReadsGoOn) {
         on_read_clicked(p);
         answer(99);
         EXPECT_EQ(main_window_view(p.state).read_button, text::kRead);
-        EXPECT_EQ(p.state.records.rec_index[8], 8);
+        EXPECT_EQ(p.state.records.at(8).number, 8);
     }
     EXPECT_EQ(archive.save_calls, 1) << "after a fault the archive is left alone";
     ASSERT_EQ(fake.messages.shown.size(), 1u);

@@ -8,6 +8,7 @@
 #include "link/read_watchdog.h"
 #include "link_bench.h"
 #include "program/window_views.h"
+#include "records/live_reading.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
@@ -54,7 +55,7 @@ TEST(IdleReplies, EachKindDoesItsOwnPart) {
         {"status no data", status_frame(65535), "0.0000", "", 65535, false},
         {"measurement", measurement_frame(123, 9), " 0.1236Ω", "", 9, false},
         {"lead", lead_frame(550, 8), " 0.5500Ω", "线阻", 8, false},
-        {"other kind", encode_reply(test::reply_of(777, 33, 1, 7)), "marker", "线阻", 4, true},
+        {"other kind", encode_reply(test::reply_of(777, 33, 1, 7)), " 4.3216Ω", "线阻", 4, true},
         {"battery low", status_frame(2, 1), "0.0000", "", 2, true},
     };
     for (const auto& c : cases) {
@@ -63,7 +64,7 @@ TEST(IdleReplies, EachKindDoesItsOwnPart) {
         b.link().instrument_group_count = 4;
         // A lead resistance shown, which only the known kinds replace.
         b.s().main_window.reading_shown = ReadingShown::LeadResistance;
-        b.s().main_window.reading_text = QStringLiteral("marker");
+        b.s().main_window.reading_milliohm = 4321;
         b.receive(c.frame);
         EXPECT_TRUE(b.link().reply_seen);
         EXPECT_EQ(b.ui().reading_label, QString::fromUtf8(c.label6));
@@ -137,7 +138,7 @@ TEST(BrokenFrames, AStrayByteDuringAReadCostsOneReRequest) {
     b.deliver(1, 3);
     EXPECT_FALSE(b.link().reading());
     EXPECT_EQ(b.codes(), (std::vector<int32_t>{1, 1, 2, 3}));
-    EXPECT_EQ(b.s().records.rec_index[1], 1);
+    EXPECT_EQ(b.s().records.at(1).number, 1);
 }
 
 TEST(Read, ThreeGroups) {
@@ -161,7 +162,7 @@ TEST(Read, ThreeGroups) {
     EXPECT_EQ(b.link().next_group, 4);
     EXPECT_EQ(b.ui().listing, history_page_text(b.s().records, 1));
     EXPECT_TRUE(b.ui().listing.contains(QStringLiteral("0003组:  1.0039Ω")));
-    for (int g = 1; g <= 3; ++g) EXPECT_EQ(b.s().records.rec_index[g], g);
+    for (int g = 1; g <= 3; ++g) EXPECT_EQ(b.s().records.at(g).number, g);
 }
 
 TEST(Read, TheExampleStoredGroupFrame) {
@@ -169,14 +170,7 @@ TEST(Read, TheExampleStoredGroupFrame) {
     b.link().next_group = 7;
     b.receive(hex("007B00070118030F0E1E00D9"));
     const RecordStore& r = b.s().records;
-    EXPECT_EQ(r.rec_value[7], QStringLiteral(" 0.1236Ω"));
-    EXPECT_EQ(r.rec_batt[7], 1);
-    EXPECT_EQ(r.rec_year[7], QStringLiteral("24"));
-    EXPECT_EQ(r.rec_month[7], QStringLiteral("03"));
-    EXPECT_EQ(r.rec_day[7], QStringLiteral("15"));
-    EXPECT_EQ(r.rec_hour[7], QStringLiteral("14"));
-    EXPECT_EQ(r.rec_minute[7], QStringLiteral("30"));
-    EXPECT_EQ(r.rec_index[7], 7);
+    EXPECT_EQ(r.at(7), (Group{7, 123, 1, 24, 3, 15, 14, 30}));
     EXPECT_EQ(r.last_stored_group, 7);
     EXPECT_EQ(b.codes().back(), 8);
     EXPECT_FALSE(b.ui().battery_warning_visible)
@@ -243,8 +237,8 @@ TEST(Read, WrongGroupsAndDuplicatesAreDropped) {
         EXPECT_EQ(b.link().next_group, 5);
         EXPECT_EQ(b.codes(), sent);
         EXPECT_EQ(b.s().records.last_stored_group, 4);
-        EXPECT_EQ(b.s().records.rec_value[4], QStringLiteral(" 1.0046Ω"));
-        EXPECT_EQ(b.s().records.rec_index[6], 0);
+        EXPECT_EQ(b.s().records.at(4).milliohm, 1004);
+        EXPECT_EQ(b.s().records.at(6).number, 0);
     }
 }
 
@@ -264,9 +258,9 @@ TEST(Read, KindOneFrameDuringAReadOnlyCountsForTheLink) {
     EXPECT_EQ(b.ui().reading_label, main_window_view(before).reading_label);
     EXPECT_EQ(b.ui().battery_warning_visible, main_window_view(before).battery_warning_visible);
     EXPECT_EQ(b.s().stats.avg_count, before.stats.avg_count);
-    EXPECT_EQ(b.s().stats.max_text, before.stats.max_text);
+    EXPECT_EQ(maximum_text(b.s().stats), maximum_text(before.stats));
     EXPECT_EQ(b.s().chart.chart_samples, before.chart.chart_samples);
-    EXPECT_EQ(b.s().records.rec_value, before.records.rec_value);
+    EXPECT_EQ(b.s().records.groups, before.records.groups);
     EXPECT_EQ(b.s().records.last_stored_group, before.records.last_stored_group);
     EXPECT_EQ(b.ui().listing, main_window_view(before).listing);
 }
@@ -318,7 +312,7 @@ TEST(Read, AGroupArrivingJustAfterThePauseIsTakenAsStatus) {
     b.receive(group_frame(17));
     EXPECT_EQ(b.link().instrument_group_count, 17);
     EXPECT_EQ(b.ui().reading_label, QStringLiteral("0.0000"));
-    EXPECT_EQ(b.s().records.rec_index[17], 0);
+    EXPECT_EQ(b.s().records.at(17).number, 0);
 }
 
 TEST(Read, TestButtonDuringAReadAbandonsIt) {
@@ -330,10 +324,10 @@ TEST(Read, TestButtonDuringAReadAbandonsIt) {
     EXPECT_EQ(b.codes().back(), 40000);
     EXPECT_TRUE(b.ui().chart_visible);
     EXPECT_FALSE(b.ui().listing_visible);
-    for (int g = 1; g <= 3; ++g) EXPECT_EQ(b.s().records.rec_index[g], g);
+    for (int g = 1; g <= 3; ++g) EXPECT_EQ(b.s().records.at(g).number, g);
     const size_t written = b.line.written.size();
     b.receive(group_frame(4));  // the answer to the last request, now an idle status
-    EXPECT_EQ(b.s().records.rec_index[4], 0);
+    EXPECT_EQ(b.s().records.at(4).number, 0);
     EXPECT_EQ(b.link().instrument_group_count, 4);
     EXPECT_EQ(b.line.written.size(), written);
 
@@ -355,15 +349,14 @@ TEST(Read, ClearDuringAReadEmptiesTheStoreAndTheReadRefillsIt) {
     EXPECT_EQ(b.link().next_group, 6);
     EXPECT_EQ(b.link().instrument_group_count, 10);
     for (int g = 0; g <= 5; ++g) {
-        EXPECT_EQ(b.s().records.rec_index[g], 0);
-        EXPECT_EQ(b.s().records.rec_value[g], QStringLiteral("0"));
+        EXPECT_EQ(b.s().records.at(g), Group{});
     }
     b.deliver(6, 10);
     EXPECT_FALSE(b.link().reading());
     EXPECT_EQ(b.s().records.last_stored_group, 10);
     EXPECT_EQ(b.s().history.page_count, 1);
-    EXPECT_EQ(b.s().records.rec_index[1], 0);
-    EXPECT_EQ(b.s().records.rec_index[6], 6);
+    EXPECT_EQ(b.s().records.at(1).number, 0);
+    EXPECT_EQ(b.s().records.at(6).number, 6);
 }
 
 TEST(Read, NotLinkedShowsTheMessageAndSendsNothing) {
@@ -417,7 +410,7 @@ TEST(Read, MoreThan10000GroupsEndsAfterGroup10000) {
     EXPECT_EQ(b.s().history.current_page, 1);
     EXPECT_EQ(b.ui().listing, history_page_text(b.s().records, 1));
     EXPECT_EQ(b.s().records.last_stored_group, 10000);
-    EXPECT_EQ(b.s().records.rec_index[10000], 10000);
+    EXPECT_EQ(b.s().records.at(10000).number, 10000);
     const std::vector<int32_t> sent = b.codes();
     EXPECT_EQ(sent, range(1, 10000));
     // Nothing later asks for more: not the watchdog, not a stray frame.

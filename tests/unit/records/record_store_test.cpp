@@ -22,30 +22,24 @@ Reply reply(int value, int group, int battery, int year, int month, int day, int
     return r;
 }
 
-struct Slot {
-    const char* value;
-    int batt;
-    const char *year, *month, *day, *hour, *minute;
-    int32_t index;
-};
-
-void expect_slot(const RecordStore& r, int i, const Slot& e) {
+void expect_slot(const RecordStore& r, int i, const Group& e) {
     SCOPED_TRACE(testing::Message() << "slot " << i);
-    EXPECT_EQ(r.rec_value[i], QString::fromUtf8(e.value));
-    EXPECT_EQ(r.rec_batt[i], e.batt);
-    EXPECT_EQ(r.rec_year[i], QString::fromUtf8(e.year));
-    EXPECT_EQ(r.rec_month[i], QString::fromUtf8(e.month));
-    EXPECT_EQ(r.rec_day[i], QString::fromUtf8(e.day));
-    EXPECT_EQ(r.rec_hour[i], QString::fromUtf8(e.hour));
-    EXPECT_EQ(r.rec_minute[i], QString::fromUtf8(e.minute));
-    EXPECT_EQ(r.rec_index[i], e.index);
+    const Group& g = r.at(i);
+    EXPECT_EQ(g.number, e.number);
+    EXPECT_EQ(g.milliohm, e.milliohm);
+    EXPECT_EQ(g.battery, e.battery);
+    EXPECT_EQ(g.year, e.year);
+    EXPECT_EQ(g.month, e.month);
+    EXPECT_EQ(g.day, e.day);
+    EXPECT_EQ(g.hour, e.hour);
+    EXPECT_EQ(g.minute, e.minute);
 }
 
-const Slot kCleared{"0", 0, "0", "0", "0", "0", "0", 0};
+const Group kCleared{};
 
 TEST(RecordStore, EverySlotStartsCleared) {
     RecordStore r;
-    ASSERT_EQ(r.rec_value.size(), 10001u);
+    ASSERT_EQ(r.groups.size(), 10001u);
     for (int i : {0, 1, 7000, 7001, 10000}) expect_slot(r, i, kCleared);
     EXPECT_EQ(r.last_stored_group, 0);
 }
@@ -55,28 +49,30 @@ TEST(RecordStore, StoresTheExampleGroupSevenReply) {
     const QByteArray frame = QByteArray::fromHex("007B00070118030F0E1E00D9");
     ASSERT_TRUE(checksum_ok(frame));
     r.store_group(7, decode_reply(frame));
-    expect_slot(r, 7, {" 0.1236Ω", 1, "24", "03", "15", "14", "30", 7});
+    expect_slot(r, 7, {7, 123, 1, 24, 3, 15, 14, 30});
     EXPECT_EQ(r.last_stored_group, 7);
     expect_slot(r, 6, kCleared);
     expect_slot(r, 8, kCleared);
     expect_slot(r, 0, kCleared);
 }
 
-TEST(RecordStore, TextsOfEachField) {
+TEST(RecordStore, KeepsEveryFieldAsSent) {
     const struct {
         Reply reply;
-        Slot slot;
+        Group group;
+        bool overload, low_battery;
     } cases[] = {
-        {reply(0, 1, 0, 5, 1, 2, 0, 7), {" 0.0000Ω", 0, "05", "01", "02", "00", "07", 1}},
-        {reply(12345, 1, 0, 99, 12, 31, 23, 59), {"12.3454Ω", 0, "99", "12", "31", "23", "59", 1}},
-        {reply(40000, 1, 1, 10, 10, 10, 10, 10), {"40.0000Ω", 1, "10", "10", "10", "10", "10", 1}},
-        {reply(40001, 1, 0, 24, 3, 15, 14, 123), {"  O L  Ω", 0, "24", "03", "15", "14", "123", 1}},
-        {reply(65535, 1, 2, 255, 0, 9, 100, 9), {"  O L  Ω", 2, "255", "00", "09", "100", "09", 1}},
+        {reply(0, 1, 0, 5, 1, 2, 0, 7), {1, 0, 0, 5, 1, 2, 0, 7}, false, false},
+        {reply(40000, 1, 1, 10, 10, 10, 10, 10), {1, 40000, 1, 10, 10, 10, 10, 10}, false, true},
+        {reply(40001, 1, 0, 24, 3, 15, 14, 123), {1, 40001, 0, 24, 3, 15, 14, 123}, true, false},
+        {reply(65535, 1, 2, 255, 0, 9, 100, 9), {1, 65535, 2, 255, 0, 9, 100, 9}, true, false},
     };
     for (const auto& c : cases) {
         RecordStore r;
         r.store_group(1, c.reply);
-        expect_slot(r, 1, c.slot);
+        expect_slot(r, 1, c.group);
+        EXPECT_EQ(r.at(1).overload(), c.overload) << c.group.milliohm;
+        EXPECT_EQ(r.at(1).low_battery(), c.low_battery) << int(c.group.battery);
     }
 }
 
@@ -84,14 +80,13 @@ TEST(RecordStore, GroupsAbove10000AreNotStoredButCounted) {
     RecordStore r;
     const Reply rep = reply(123, 0, 1, 24, 3, 15, 14, 30);
     r.store_group(10000, rep);
-    expect_slot(r, 10000, {" 0.1236Ω", 1, "24", "03", "15", "14", "30", 10000});
+    expect_slot(r, 10000, {10000, 123, 1, 24, 3, 15, 14, 30});
     EXPECT_EQ(r.last_stored_group, 10000);
     const RecordStore before = r;
     r.store_group(10001, rep);
     EXPECT_EQ(r.last_stored_group, 10001);
-    EXPECT_EQ(r.rec_value, before.rec_value);
-    EXPECT_EQ(r.rec_index, before.rec_index);
-    EXPECT_EQ(r.rec_value.size(), 10001u);
+    EXPECT_EQ(r.groups, before.groups);
+    EXPECT_EQ(r.groups.size(), 10001u);
     r.store_group(30000, rep);
     EXPECT_EQ(r.last_stored_group, 30000);
 }
@@ -101,16 +96,8 @@ TEST(RecordStore, AShorterReadLeavesTheOlderGroupsAboveIt) {
     for (int g = 1; g <= 8; ++g) r.store_group(g, reply(1000, g, 0, 23, 1, 1, 8, g));
     for (int g = 1; g <= 3; ++g) r.store_group(g, reply(2000, g, 1, 24, 2, 2, 9, g));
     EXPECT_EQ(r.last_stored_group, 3);
-    for (int g = 1; g <= 3; ++g) {
-        EXPECT_EQ(r.rec_value[g], QStringLiteral(" 2.0000Ω"));
-        EXPECT_EQ(r.rec_year[g], QStringLiteral("24"));
-    }
-    for (int g = 4; g <= 8; ++g) {
-        EXPECT_EQ(r.rec_index[g], g);
-        EXPECT_EQ(r.rec_value[g], QStringLiteral(" 1.0000Ω"));
-        EXPECT_EQ(r.rec_year[g], QStringLiteral("23"));
-        EXPECT_EQ(r.rec_minute[g], QStringLiteral("0%1").arg(g));
-    }
+    for (int g = 1; g <= 3; ++g) expect_slot(r, g, {g, 2000, 1, 24, 2, 2, 9, g});
+    for (int g = 4; g <= 8; ++g) expect_slot(r, g, {g, 1000, 0, 23, 1, 1, 8, g});
     expect_slot(r, 9, kCleared);
 }
 
@@ -120,7 +107,7 @@ TEST(RecordStore, ClearReachesSlot7000Only) {
     for (int i : {0, 1, 6999, 7000, 7001, 10000}) r.store_group(i, rep);
     r.clear();
     for (int i : {0, 1, 6999, 7000}) expect_slot(r, i, kCleared);
-    for (int i : {7001, 10000}) EXPECT_EQ(r.rec_index[i], i);
+    for (int i : {7001, 10000}) EXPECT_EQ(r.at(i).number, i);
     EXPECT_EQ(r.last_stored_group, 10000) << "the counter belongs to the callers of clear";
 }
 

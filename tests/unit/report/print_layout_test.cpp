@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/record_store.h"
+#include "base/value_format.h"
 #include "support/report_fakes.h"
 
 namespace eqbond {
@@ -22,10 +23,9 @@ const QString kHeading = QStringLiteral(
 
 // What put_groups stores for group g, as one entry of the printout (blank mark included).
 QString entry(int g) {
-    return QStringLiteral("%1组: %2.%3Ω   24/05/17  09:05    ")
+    return QStringLiteral("%1组: %2   24/05/17  09:05    ")
         .arg(g, 4, 10, QLatin1Char('0'))
-        .arg(QStringLiteral(" ") + QString::number(g / 1000))
-        .arg(g % 1000 * 10, 4, 10, QLatin1Char('0'));
+        .arg(format_resistance(g));
 }
 QString row(int l, int r) {
     return entry(l) + QString(24, ' ') + entry(r) + QLatin1Char(' ');
@@ -41,8 +41,8 @@ QStringList rows_of(const QStringList& page) {
 
 TEST(PrintReport, OnePageOfLinesAndFonts) {
     RecordStore store;
-    put_group(store, 3, QStringLiteral(" 0.1236Ω"), "24/05/17", "09:05");
-    put_group(store, 87, QStringLiteral("12.3454Ω"), "24/05/18", "14:30", true);
+    put_group(store, 3, 123, "24/05/17", "09:05");
+    put_group(store, 87, 12345, "24/05/18", "14:30", true);
     FakePrinter printer;
     print_report(printer, store, 1, 168);
 
@@ -106,8 +106,8 @@ TEST(PrintReport, RowsPairTheTwoColumns) {
 
 TEST(PrintReport, OverloadAndLowBatteryInEitherColumn) {
     RecordStore store;
-    put_group(store, 1, QStringLiteral("  O L  Ω"), "24/05/17", "09:05", true);
-    put_group(store, 2, QStringLiteral(" 0.5500Ω"), "24/05/17", "09:06", true);
+    put_group(store, 1, 65535, "24/05/17", "09:05", true);
+    put_group(store, 2, 550, "24/05/17", "09:06", true);
     FakePrinter printer;
     print_report(printer, store, 1, 2);
     EXPECT_EQ(printer.calls.back().text,

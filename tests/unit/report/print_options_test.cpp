@@ -142,7 +142,7 @@ TEST(Form2Cancel, BringsTheMainWindowBackWithTheGroupsKept) {
     EXPECT_EQ(f.state().print_options.dialog_answer, DialogAnswer::Cancelled);
     EXPECT_FALSE(f.state().print_options.open);
     EXPECT_EQ(f.host.shows, 1);
-    EXPECT_EQ(f.records().rec_index[5], 5) << "a cancelled dialog costs no data";
+    EXPECT_EQ(f.records().at(5).number, 5) << "a cancelled dialog costs no data";
     EXPECT_EQ(f.records().last_stored_group, 5);
     EXPECT_EQ(f.state().link.next_group, 1) << "the main window's start-up ran";
 }
@@ -191,7 +191,7 @@ TEST(PrintButton, WaitsForTheDialogThenPrintsOrNot) {
         EXPECT_EQ(int(f.messages.shown.size()), c.messages);
         EXPECT_EQ(f.state().print_options.dialog_answer, DialogAnswer::Open)
             << "ready for the next print";
-        EXPECT_EQ(f.records().rec_index[5], 5);
+        EXPECT_EQ(f.records().at(5).number, 5);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "base/record_store.h"
+#include "base/value_format.h"
 #include "support/report_fakes.h"
 
 namespace eqbond {
@@ -54,8 +55,7 @@ QByteArray file(const QByteArrayList& entry_lines) {
 // What put_groups stores for group g.
 QByteArray numbered(int g) {
     const QByteArray number = QByteArray::number(g).rightJustified(4, '0');
-    const QByteArray value = " " + QByteArray::number(g / 1000) + "." +
-                             QByteArray::number(g % 1000 * 10).rightJustified(4, '0');
+    const QByteArray value = format_resistance(g).chopped(1).toLatin1();
     return entry(number.constData(), value.constData(), "24/05/17", "09:05");
 }
 
@@ -75,10 +75,10 @@ TEST(TextReport, SmallReportsByteForByte) {
         {"no groups read", [](RecordStore&) {}, 1, file({})},
         {"4 groups: 1|3, 2|4",
          [](RecordStore& s) {
-             put_group(s, 1, QStringLiteral(" 0.1236Ω"), "24/05/17", "09:05");
-             put_group(s, 2, QStringLiteral("12.3454Ω"), "24/05/18", "14:30");
-             put_group(s, 3, QStringLiteral(" 0.0000Ω"), "05/12/01", "00:00");
-             put_group(s, 4, QStringLiteral("40.0000Ω"), "99/01/31", "23:59");
+             put_group(s, 1, 123, "24/05/17", "09:05");
+             put_group(s, 2, 12345, "24/05/18", "14:30");
+             put_group(s, 3, 0, "05/12/01", "00:00");
+             put_group(s, 4, 40000, "99/01/31", "23:59");
          },
          5,
          file({left(entry("0001", " 0.1236", "24/05/17", "09:05")) +
@@ -90,16 +90,16 @@ TEST(TextReport, SmallReportsByteForByte) {
                left(numbered(3))})},
         {"low battery in either column",
          [](RecordStore& s) {
-             put_group(s, 1, QStringLiteral(" 0.1236Ω"), "24/05/17", "09:05", true);
-             put_group(s, 2, QStringLiteral("12.3454Ω"), "24/05/18", "14:30", true);
+             put_group(s, 1, 123, "24/05/17", "09:05", true);
+             put_group(s, 2, 12345, "24/05/18", "14:30", true);
          },
          3,
          file({left(entry("0001", " 0.1236", "24/05/17", "09:05", true)) +
                right(entry("0002", "12.3454", "24/05/18", "14:30", true))})},
         {"an overload",
          [](RecordStore& s) {
-             put_group(s, 1, QStringLiteral("  O L  Ω"), "24/05/17", "09:05");
-             put_group(s, 2, QStringLiteral(" 9.9999Ω"), "24/05/17", "09:06");
+             put_group(s, 1, 65535, "24/05/17", "09:05");
+             put_group(s, 2, 9999, "24/05/17", "09:06");
          },
          3,
          file({left(entry("0001", "  O L  ", "24/05/17", "09:05")) +
@@ -107,13 +107,13 @@ TEST(TextReport, SmallReportsByteForByte) {
         {"an empty left slot lets the right entry start the line",
          [](RecordStore& s) {
              put_groups(s, 4);
-             s.rec_index[1] = 0;
+             s.groups[1].number = 0;
          },
          5, file({right(numbered(3)), left(numbered(2)) + right(numbered(4))})},
         {"group numbers of 7000 and above are left out",
          [](RecordStore& s) {
              put_groups(s, 2);
-             s.rec_index[2] = 7000;
+             s.groups[2].number = 7000;
          },
          3, file({left(numbered(1))})},
     };
@@ -127,8 +127,8 @@ TEST(TextReport, SmallReportsByteForByte) {
 
 TEST(TextReport, EntryLinesKeepTheirByteColumns) {
     RecordStore store;
-    put_group(store, 1, QStringLiteral(" 0.1236Ω"), "24/05/17", "09:05", true);
-    put_group(store, 2, QStringLiteral("12.3454Ω"), "24/05/18", "14:30");
+    put_group(store, 1, 123, "24/05/17", "09:05", true);
+    put_group(store, 2, 12345, "24/05/18", "14:30");
     const QByteArray line = text_report(store, 3).split('\n').at(2) + '\n';
     ASSERT_EQ(line.size(), 105);
     EXPECT_EQ(line.mid(0, 4), "0001");

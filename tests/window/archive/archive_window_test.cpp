@@ -37,7 +37,7 @@ struct ArchiveWindowFixture : ::testing::Test {
     test::FakeMessageBox messages;
     test::FakeFileDialogs dialogs;
     test::FakePrinter printer;
-    std::vector<ArchivedGroup> newest_groups;
+    std::vector<Group> newest_groups;
 
     void SetUp() override {
         const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
@@ -131,7 +131,7 @@ TEST_F(ArchiveWindowFixture, ListsOpensPlotsAndExportsTheNewestDownload) {
                     .contains(QString::number(v.passing)));
     const QImage plot = window->plot()->grab().toImage();
     int red = 0, failing = 0;
-    for (const ArchivedGroup& g : newest_groups) {
+    for (const Group& g : newest_groups) {
         if (passes(g, *typed_bonding_limit(QStringLiteral("5")))) continue;
         ++failing;
         red += plot.pixelColor(window->plot()->position_of(g).toPoint()) ==
@@ -148,9 +148,7 @@ TEST_F(ArchiveWindowFixture, ListsOpensPlotsAndExportsTheNewestDownload) {
     dialogs.answer = dir.filePath(QStringLiteral("报告 \"a\";'b'.txt"));
     button(window, "ExportText")->click();
     RecordStore store;
-    for (const ArchivedGroup& g : newest_groups)
-        store.store_group(g.group_no, Reply{g.raw_value, g.group_no, g.battery, g.year, g.month,
-                                            g.day, g.hour, g.minute, 0});
+    for (const Group& g : newest_groups) store.put(g);
     QFile text(*dialogs.answer);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     EXPECT_EQ(text.readAll(), text_report(store, 301));  // what the save button writes

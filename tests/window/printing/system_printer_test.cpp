@@ -77,7 +77,7 @@ TEST(SystemPrinter, PrintsTheGroupsOnTheDefaultPrinter) {
 
     test::ReportProgram f;
     test::put_groups(f.records(), 200);
-    test::put_group(f.records(), 5, QStringLiteral("  O L  Ω"), "24/05/18", "14:30", true);
+    test::put_group(f.records(), 5, 65535, "24/05/18", "14:30", true);
     const QString tag = QStringLiteral("eqbondtest%1").arg(QDateTime::currentMSecsSinceEpoch());
     QtPrinter printer;
     printer.set_document_name(tag);
@@ -98,15 +98,15 @@ TEST(SystemPrinter, PrintsTheGroupsOnTheDefaultPrinter) {
     EXPECT_TRUE(page1.startsWith(heading + '\n')) << page1.toStdString();
     EXPECT_TRUE(page2.startsWith(heading + '\n')) << page2.toStdString();
     EXPECT_TRUE(page1.contains(
-        QStringLiteral("\n0001组:0.0010Ω24/05/1709:050085组:0.0850Ω24/05/1709:05\n")));
+        QStringLiteral("\n0001组:0.0011Ω24/05/1709:050085组:0.0859Ω24/05/1709:05\n")));
     EXPECT_TRUE(page1.contains(QStringLiteral("\n0005组:OLΩ24/05/1814:30")));
     EXPECT_TRUE(page1.contains(
-        QStringLiteral("\n0084组:0.0840Ω24/05/1709:050168组:0.1680Ω24/05/1709:05\n")));
+        QStringLiteral("\n0084组:0.0844Ω24/05/1709:050168组:0.1685Ω24/05/1709:05\n")));
     EXPECT_EQ(page1.count(QStringLiteral("组:")), 168);
     EXPECT_TRUE(page2.contains(
-        QStringLiteral("\n0169组:0.1690Ω24/05/1709:050185组:0.1850Ω24/05/1709:05\n")));
+        QStringLiteral("\n0169组:0.1696Ω24/05/1709:050185组:0.1856Ω24/05/1709:05\n")));
     EXPECT_TRUE(
-        page2.contains(QStringLiteral("\n0184组:0.1840Ω24/05/1709:050200组:0.2000Ω24/05/1709:05")));
+        page2.contains(QStringLiteral("\n0184组:0.1849Ω24/05/1709:050200组:0.2004Ω24/05/1709:05")));
     EXPECT_EQ(page2.count(QStringLiteral("组:")), 32);
     QFile::remove(pdf);
 }

@@ -98,7 +98,7 @@ TEST_F(HandBack, EveryAnswerBringsTheMainWindowBackWithTheGroups) {
         EXPECT_TRUE(main()->timer(TimerId::LinkSupervision)->isActive());
         EXPECT_EQ(int(printer.pages().size()), answer.pages);
         EXPECT_EQ(state().print_options.dialog_answer, DialogAnswer::Open);
-        EXPECT_EQ(state().records.rec_index[5], 5);
+        EXPECT_EQ(state().records.at(5).number, 5);
         EXPECT_EQ(state().records.last_stored_group, 5);
     }
 }

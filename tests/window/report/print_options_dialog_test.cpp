@@ -151,7 +151,7 @@ TEST_F(DialogFixture, CancelEscapeAndTheTitleBarAllCancel) {
         EXPECT_EQ(print_options().dialog_answer, DialogAnswer::Cancelled);
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(f.host.shows, 1) << "the main window comes back once";
-        EXPECT_EQ(f.records().rec_index[250], 250);
+        EXPECT_EQ(f.records().at(250).number, 250);
     }
 }
 
