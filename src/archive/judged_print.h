@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "base/bonding_limit.h"
+#include "archive/bonding_limit.h"
 #include "report/print_layout.h"
 
 namespace eqbond {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "base/archive_port.h"
+#include "archive/archive_port.h"
 
 class QSqlQuery;
 

@@ -7,7 +7,7 @@
 
 namespace eqbond {
 
-class Archive;
+struct Group;
 class SerialLine;
 struct Program;
 
@@ -77,6 +77,22 @@ class LinkObserver {
     virtual void on_link_moment(LinkMoment moment, const Program& program) = 0;
 };
 
+// What the read of the stored groups tells whoever keeps its downloads (the archive), which lives
+// in a higher layer.
+class ReadObserver {
+  public:
+    virtual ~ReadObserver() = default;
+    // A fresh read starts; a read still open is given up first.
+    virtual void read_began(const Program& program) = 0;
+    // A group as the instrument sent it has been stored.
+    virtual void group_stored(const Program& program, const Group& group) = 0;
+    // The last group has been stored.
+    virtual void read_completed(const Program& program) = 0;
+    // The open read, if any, is given up as it stands: the test button, a read without link, the
+    // main window loaded anew, the program closed.
+    virtual void read_given_up(const Program& program) = 0;
+};
+
 // Non-owning: the Qt layer (or a test) owns the implementations and outlives the program.
 struct Ports {
     SerialLine* line = nullptr;
@@ -85,7 +101,7 @@ struct Ports {
     ChartImage* chart_image = nullptr;
     PrinterSink* printer = nullptr;
     WindowHost* window = nullptr;
-    Archive* archive = nullptr;             // none: downloads are not archived
+    ReadObserver* read_observer = nullptr;  // the archive; none: downloads are not archived
     LinkObserver* link_observer = nullptr;  // a wire trace; none while tracing is off
 };
 

@@ -7,7 +7,6 @@
 #include <optional>
 #include <vector>
 
-#include "base/archive_state.h"
 #include "base/chart_item.h"
 #include "base/link_state.h"
 #include "base/main_window_state.h"
@@ -94,7 +93,6 @@ struct ProgramState {
     HistoryState history;
     PrintOptionsState print_options;
     MainWindowState main_window;
-    ArchiveState archive;
 };
 
 }  // namespace eqbond

@@ -5,7 +5,6 @@
 #include "base/texts.h"
 #include "link/command_sender.h"
 #include "link/receive_dispatcher.h"
-#include "records/download_recorder.h"
 
 namespace eqbond {
 
@@ -27,7 +26,7 @@ void on_test_clicked(Program& p) {
     p.state.link.read_state = ReadState::Idle;
     send(p, cmd::kTest);
     p.state.main_window.work_view = WorkView::Chart;
-    archive_abandoned_read(p);
+    note_read_given_up(p);
 }
 
 void on_verify_clicked(Program& p) {
@@ -52,7 +51,7 @@ void on_read_clicked(Program& p) {
     if (!link.linked) {
         p.ports.message_box->show(text::kMessageTitle, text::kLinkFailedMessage);
         link.read_state = ReadState::Idle;
-        archive_abandoned_read(p);
+        note_read_given_up(p);
         return;
     }
     if (link.read_state == ReadState::Reading) {
@@ -62,7 +61,7 @@ void on_read_clicked(Program& p) {
     if (link.read_state == ReadState::Idle) {
         s.main_window.work_view = WorkView::Listing;
         link.resume_group = 1;
-        begin_download(p);
+        note_read_began(p);
     }
     link.read_state = ReadState::Reading;
     link.silent_read_ticks = 0;

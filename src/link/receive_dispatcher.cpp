@@ -6,7 +6,6 @@
 #include "base/protocol.h"
 #include "history/history_page.h"
 #include "link/command_sender.h"
-#include "records/download_recorder.h"
 #include "records/live_reading.h"
 
 namespace eqbond {
@@ -35,7 +34,7 @@ void finish_read(Program& p) {
     note_link_moment(p, LinkMoment::ReadFinished);
     s.history.current_page = 1;
     show_history_page(p, s.history.current_page);
-    archive_completed_read(p);
+    note_read_completed(p);
 }
 
 void take_stored_group(Program& p, const Reply& reply) {
@@ -44,7 +43,7 @@ void take_stored_group(Program& p, const Reply& reply) {
     if (reply.kind != kind::kStatus) return;
     if (reply.group != link.next_group) return;
     s.records.store_group(link.next_group, reply);
-    note_stored_group(p, link.next_group, reply);
+    note_group_stored(p, group_of_reply(link.next_group, reply));
     ++link.next_group;
     s.history.page_count = (link.instrument_group_count + kGroupsPerPage - 1) / kGroupsPerPage;
     const int32_t last_group = std::min(link.instrument_group_count, kLastReadableGroup);

@@ -5,7 +5,6 @@
 #include "base/program.h"
 #include "chart/chart.h"
 #include "link/command_sender.h"
-#include "records/download_recorder.h"
 #include "records/live_reading.h"
 
 namespace eqbond {
@@ -26,7 +25,7 @@ void load_main_window(Program& p) {
 
 void startup_routine(Program& p) {
     // A read left paused cannot be continued after this: it is archived as it stands.
-    archive_abandoned_read(p);
+    note_read_given_up(p);
     ProgramState& s = p.state;
     s.link.banner_direction = BannerDirection::Right;
     s.main_window.window_width = kWindowWidthTwips;

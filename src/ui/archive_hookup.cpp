@@ -6,10 +6,10 @@
 #include <QTimer>
 
 #include "archive/archive_location.h"
+#include "archive/archive_texts.h"
+#include "archive/download_recorder.h"
 #include "archive/qt_sqlite_archive.h"
-#include "base/archive_texts.h"
 #include "base/program.h"
-#include "records/download_recorder.h"
 #include "ui/app_controller.h"
 #include "ui/archive_window.h"
 #include "ui/main_window.h"
@@ -24,7 +24,9 @@ constexpr int kButtonLeft = 11160, kButtonTop = 9030, kButtonWidth = 1575, kButt
 }  // namespace
 
 ArchiveHookup::ArchiveHookup(Program& program, const LaunchOptions& options)
-    : program_(program), archive_(std::make_unique<QtSqliteArchive>()) {
+    : program_(program),
+      archive_(std::make_unique<QtSqliteArchive>()),
+      recorder_(std::make_unique<DownloadRecorder>(*archive_)) {
     QString file = options.archive_file;
     if (file.isEmpty() && options.demo) {
         // Trying the program leaves nothing behind.
@@ -33,15 +35,15 @@ ArchiveHookup::ArchiveHookup(Program& program, const LaunchOptions& options)
     }
     if (file.isEmpty()) file = default_archive_file();
     archive_->open(file);
-    program_.ports.archive = archive_.get();
-    QTimer::singleShot(0, this, [this] { report_archive_fault(program_); });
+    program_.ports.read_observer = recorder_.get();
+    QTimer::singleShot(0, this, [this] { recorder_->report_fault(program_); });
 }
 
 ArchiveHookup::~ArchiveHookup() {
     // Closing the program gives up a paused read: keep what it holds.
-    archive_abandoned_read(program_);
+    recorder_->read_given_up(program_);
     delete window_;
-    program_.ports.archive = nullptr;
+    program_.ports.read_observer = nullptr;
 }
 
 void ArchiveHookup::attach(MainWindow& main_window) {
@@ -64,7 +66,7 @@ ArchiveWindow* ArchiveHookup::show_window() {
     if (!window_) {
         // Its own top-level window, but closed with the main window: it does not keep the
         // program running.
-        window_ = new ArchiveWindow(program_, *archive_, main_window_);
+        window_ = new ArchiveWindow(program_, *archive_, *recorder_, main_window_);
     } else {
         window_->refresh();
     }

@@ -8,6 +8,7 @@
 #include <memory>
 
 namespace eqbond {
+class DownloadRecorder;
 class QtSqliteArchive;
 struct Program;
 }  // namespace eqbond
@@ -36,6 +37,7 @@ class ArchiveHookup : public QObject {
     Program& program_;
     std::unique_ptr<QTemporaryDir> demo_folder_;
     std::unique_ptr<QtSqliteArchive> archive_;
+    std::unique_ptr<DownloadRecorder> recorder_;
     QPointer<MainWindow> main_window_;
     QPointer<ArchiveWindow> window_;
 };

@@ -4,7 +4,7 @@
 #include <QColor>
 
 #include "archive/archive_export.h"
-#include "base/archive_texts.h"
+#include "archive/archive_texts.h"
 #include "base/value_format.h"
 
 namespace eqbond::ui {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "base/bonding_limit.h"
-#include "base/download.h"
+#include "archive/bonding_limit.h"
+#include "archive/download.h"
 
 namespace eqbond::ui {
 

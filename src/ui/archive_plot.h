@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "base/bonding_limit.h"
-#include "base/download.h"
+#include "archive/bonding_limit.h"
+#include "archive/download.h"
 
 namespace eqbond::ui {
 

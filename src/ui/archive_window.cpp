@@ -12,14 +12,14 @@
 #include <QVBoxLayout>
 
 #include "archive/archive_export.h"
+#include "archive/archive_fault.h"
 #include "archive/archive_location.h"
+#include "archive/archive_texts.h"
+#include "archive/download_recorder.h"
 #include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_archive.h"
-#include "base/archive_fault.h"
-#include "base/archive_texts.h"
 #include "base/program.h"
 #include "base/texts.h"
-#include "records/download_recorder.h"
 #include "report/save_button.h"
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
@@ -50,8 +50,9 @@ QSortFilterProxyModel* sorting_proxy(QObject* parent, QAbstractItemModel* source
 }
 }  // namespace
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, QWidget* parent)
-    : QWidget(parent, Qt::Window), program_(program), archive_(archive) {
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder& recorder,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window), program_(program), recorder_(recorder), archive_(archive) {
     setObjectName(QStringLiteral("ArchiveWindow"));
     setWindowTitle(text::kArchiveTitle);
     limit_ = typed_bonding_limit(saved_bonding_limit());
@@ -211,7 +212,7 @@ void ArchiveWindow::show_fault() {
     const std::optional<ArchiveFault> fault = archive_.fault();
     fault_label_->setVisible(fault.has_value());
     if (fault) fault_label_->setText(archive_fault_message(archive_.file(), *fault));
-    report_archive_fault(program_);
+    recorder_.report_fault(program_);
 }
 
 std::optional<QString> ArchiveWindow::choose_file(const QString& extension, const QString& filter) {

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "base/bonding_limit.h"
-#include "base/download.h"
+#include "archive/bonding_limit.h"
+#include "archive/download.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,6 +14,7 @@ class QSortFilterProxyModel;
 class QTableView;
 
 namespace eqbond {
+class DownloadRecorder;
 class QtSqliteArchive;
 struct Program;
 }  // namespace eqbond
@@ -27,7 +28,8 @@ class GroupTableModel;
 class ArchiveWindow : public QWidget {
     Q_OBJECT
   public:
-    ArchiveWindow(Program& program, QtSqliteArchive& archive, QWidget* parent = nullptr);
+    ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder& recorder,
+                  QWidget* parent = nullptr);
 
     // Reads the list again and opens the newest download shown.
     void refresh();
@@ -54,6 +56,7 @@ class ArchiveWindow : public QWidget {
     std::optional<QString> choose_file(const QString& extension, const QString& filter);
 
     Program& program_;
+    DownloadRecorder& recorder_;
     QtSqliteArchive& archive_;
     std::optional<BondingLimit> limit_;
     std::optional<ArchivedDownload> open_;

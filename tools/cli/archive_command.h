@@ -2,7 +2,7 @@
 #include <QString>
 #include <optional>
 
-#include "base/bonding_limit.h"
+#include "archive/bonding_limit.h"
 
 namespace eqbond {
 class QtSqliteArchive;

@@ -6,6 +6,7 @@
 #include <QTextStream>
 #include <algorithm>
 
+#include "archive/download_recorder.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/texts.h"
 #include "cli/archive_command.h"
@@ -18,7 +19,6 @@
 #include "link/receive_dispatcher.h"
 #include "program/event_wait.h"
 #include "program/qt_link_session.h"
-#include "records/download_recorder.h"
 #include "report/csv_report.h"
 #include "report/text_report.h"
 
@@ -69,10 +69,11 @@ int run_download(const DownloadOptions& options) {
     // An archive that cannot be used is reported at the end; the read and the files go on.
     QtSqliteArchive archive;
     if (!options.archive_file.isEmpty()) archive.open(options.archive_file);
+    DownloadRecorder recorder(archive);
     RecordedMessages messages;
     LinkSession session(port_table_for(options.ports), messages);
     if (!options.archive_file.isEmpty()) {
-        session.program().ports.archive = &archive;
+        session.program().ports.read_observer = &recorder;
     }
     if (!start_trace(session, options.trace_path)) return kWriteFailed;
     session.start();
@@ -85,7 +86,7 @@ int run_download(const DownloadOptions& options) {
     const ProgramState& state = session.program().state;
     const int read = state.link.next_group - 1;
     if (outcome == ReadOutcome::LinkLost) {
-        archive_abandoned_read(session.program());  // what came is kept, marked incomplete
+        recorder.read_given_up(session.program());  // what came is kept, marked incomplete
         print_error(QStringLiteral("the link was lost after %1 of %2 groups and did not come back "
                                    "within %3 s; nothing written")
                         .arg(read)

@@ -1,6 +1,6 @@
 // An archive that cannot be used never stops a read or the save button: each fault is met by one
 // message naming the file and the reason, and the program goes on without the archive.
-#include "base/archive_fault.h"
+#include "archive/archive_fault.h"
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -13,13 +13,13 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "archive/download_recorder.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/protocol.h"
 #include "integration/archive/archive_files.h"
 #include "link/instrument_buttons.h"
 #include "link/receive_dispatcher.h"
 #include "program/startup.h"
-#include "records/download_recorder.h"
 #include "report/save_button.h"
 #include "support/qstring_printer.h"
 #include "support/report_fakes.h"
@@ -186,8 +186,9 @@ TEST_P(ArchiveFault_, OneMessageNamesTheFileAndTheReasonAndTheReadGoesOn) {
     EXPECT_EQ(archive.open(file), c.opens);
     test::ReportProgram fake;
     Program& p = fake.program;
-    p.ports.archive = &archive;
-    report_archive_fault(p);  // what the program does once it has started
+    DownloadRecorder recorder(archive);
+    p.ports.read_observer = &recorder;
+    recorder.report_fault(p);  // what the program does once it has started
     // Two reads of 400 groups: the first meets the fault, the second goes on without the archive.
     for (int read = 0; read < 2; ++read) {
         p.state.link.linked = true;

@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include "archive/archive_export.h"
+#include "archive/download_recorder.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/value_format.h"
 #include "integration/archive/archive_files.h"
@@ -44,14 +45,15 @@ TEST(ArchiveRoundTrip, AReadOf250GroupsComesBackAsTheSaveButtonsFile) {
     {
         QtSqliteArchive archive;
         ASSERT_TRUE(archive.open(file));
-        program.program().ports.archive = &archive;
+        DownloadRecorder recorder(archive);
+        program.program().ports.read_observer = &recorder;
         program.load();
         ASSERT_TRUE(test::wait_until(
             [&] { return program.link().linked && program.link().instrument_group_count == 250; },
             5000));
         program.click(on_read_clicked);
         ASSERT_TRUE(test::wait_until([&] { return program.link().reading() == false; }, 30000));
-        program.program().ports.archive = nullptr;
+        program.program().ports.read_observer = nullptr;
     }
     test::FakeFileDialogs dialogs;
     dialogs.answer = dir.filePath(QStringLiteral("KORVAL.txt"));

@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <atomic>
 
-#include "base/download.h"
+#include "archive/download.h"
 
 namespace eqbond::test {
 

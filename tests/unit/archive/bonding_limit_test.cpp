@@ -1,6 +1,6 @@
 // The bonding limit: what a person may type, which shown values pass, and the report that
 // carries the verdicts.
-#include "base/bonding_limit.h"
+#include "archive/bonding_limit.h"
 
 #include <gtest/gtest.h>
 

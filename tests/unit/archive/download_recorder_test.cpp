@@ -1,10 +1,12 @@
 // How a read ends decides what the archive gets: the recorder over the real handlers, a fake
 // line playing the instrument and a fake archive that keeps what it is given.
+#include "archive/download_recorder.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "base/archive_port.h"
+#include "archive/archive_port.h"
 #include "base/protocol.h"
 #include "base/value_format.h"
 #include "link/instrument_buttons.h"
@@ -53,10 +55,11 @@ Reply stored_group(int n) {
 struct Recorder : ::testing::Test {
     test::FakeProgram fake;
     FakeArchive archive;
+    DownloadRecorder recorder{archive};
     Program& p = fake.program;
 
     void SetUp() override {
-        p.ports.archive = &archive;
+        p.ports.read_observer = &recorder;
         fake.line.outcomes[2] = OpenOutcome::Opened;
         load_main_window(p);
         p.state.link.linked = true;

@@ -18,8 +18,8 @@
 #include <QTimer>
 
 #include "archive/archive_export.h"
+#include "archive/archive_texts.h"
 #include "archive/qt_sqlite_archive.h"
-#include "base/archive_texts.h"
 #include "integration/archive/archive_files.h"
 #include "report/text_report.h"
 #include "support/report_fakes.h"

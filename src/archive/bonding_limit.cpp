@@ -1,4 +1,4 @@
-#include "base/bonding_limit.h"
+#include "archive/bonding_limit.h"
 
 #include <QRegularExpression>
 #include <cmath>

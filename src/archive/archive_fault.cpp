@@ -1,9 +1,9 @@
-#include "base/archive_fault.h"
+#include "archive/archive_fault.h"
 
 #include <QDir>
 
-#include "base/archive_port.h"
-#include "base/archive_texts.h"
+#include "archive/archive_port.h"
+#include "archive/archive_texts.h"
 
 namespace eqbond {
 
