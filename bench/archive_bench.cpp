@@ -3,16 +3,16 @@
 // and exporting one download. Prints the medians against their goals, last.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <map>
 
 #include "archive/archive_export.h"
 #include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/value_format.h"
+#include "bench_application.h"
+#include "median_reporter.h"
 
 namespace {
 
@@ -119,32 +119,18 @@ void BM_ExportOneDownloadAsPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportOneDownloadAsPdf)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
-class MedianReporter : public benchmark::ConsoleReporter {
-  public:
-    std::map<std::string, double> median_ms;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                median_ms[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The PDF writer needs the fonts of a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    // The PDF writer needs the fonts of a GUI application.
+    eqbond::bench::BenchApplication app(argc, argv, eqbond::bench::Fonts::Qt);
     QElapsedTimer making;
     making.start();
     large_archive();
     QTextStream(stdout) << "made an archive of 1000 downloads x 500 groups in " << making.elapsed()
                         << " ms\n";
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    eqbond::bench::MedianReporter reporter;
+    reporter.run(&argc, argv);
     const struct {
         const char* name;
         const char* what;
@@ -159,7 +145,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     out << "== figures (archive, median ms)\n";
     for (const auto& f : figures) {
-        const double ms = reporter.median_ms.count(f.name) ? reporter.median_ms[f.name] : -1;
+        const double ms = reporter.real_ms(f.name);
         out << QStringLiteral("%1: %2 ms").arg(QString::fromLatin1(f.what)).arg(ms, 0, 'f', 1);
         if (f.goal_ms > 0)
             out << QStringLiteral(" (goal %1 ms, %2)")

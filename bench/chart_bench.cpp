@@ -2,13 +2,14 @@
 // painting into the retained image. Prints the median redraw as a share of the period, last.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTextStream>
 #include <cmath>
 
 #include "base/program.h"
+#include "bench_application.h"
 #include "chart/chart.h"
 #include "chart/qt_chart_image.h"
+#include "median_reporter.h"
 
 namespace {
 
@@ -38,36 +39,21 @@ BENCHMARK(BM_DrawChart)
     ->ReportAggregatesOnly(true)
     ->UseRealTime();
 
-// Keeps the median of the repetitions while the console shows every aggregate.
-class MedianReporter : public benchmark::ConsoleReporter {
-  public:
-    double median_us = -1;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                median_us = run.GetAdjustedRealTime();  // in the run's unit, microseconds
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Painting text needs the fonts of a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    if (reporter.median_us < 0) return 1;
+    // Painting text needs the fonts of a GUI application.
+    eqbond::bench::BenchApplication app(argc, argv, eqbond::bench::Fonts::Qt);
+    eqbond::bench::MedianReporter reporter;
+    reporter.run(&argc, argv);
+    const double median_us = reporter.real_us("BM_DrawChart");
+    if (median_us < 0) return 1;
 
-    const double percent = reporter.median_us / (kPeriodMs * 1000) * 100;
+    const double percent = median_us / (kPeriodMs * 1000) * 100;
     QTextStream(stdout) << QStringLiteral(
                                "draw_chart (150 samples, geometry and painting): median %1 us = "
                                "%2% of its %3 ms period (goal %4% or less) %5\n")
-                               .arg(reporter.median_us, 0, 'f', 1)
+                               .arg(median_us, 0, 'f', 1)
                                .arg(percent, 0, 'f', 4)
                                .arg(kPeriodMs)
                                .arg(kGoalPercent)

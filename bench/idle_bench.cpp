@@ -5,7 +5,6 @@
 // then the listing shown. Also what one second of each timer's ticks costs in the program's own
 // code and painting. The figures are printed last.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,15 +12,15 @@
 #include <QProcess>
 #include <QTextStream>
 #include <ctime>
-#include <tuple>
 
+#include "bench_application.h"
 #include "link/instrument_buttons.h"
+#include "median_reporter.h"
 #include "proc_stats.h"
 #include "records/live_reading.h"
 #include "sim/demo_instrument.h"
 #include "sim/instrument_simulator.h"
 #include "ui/app_controller.h"
-#include "ui/fonts.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -223,22 +222,6 @@ BENCHMARK(BM_LiveReading)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
-class MedianReporter : public benchmark::ConsoleReporter {
-  public:
-    // Colour codes only for a terminal: piped output is read as text.
-    MedianReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-    // Per benchmark and argument: the median CPU time in microseconds.
-    std::vector<std::tuple<std::string, std::string, double>> median_cpu_us;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                median_cpu_us.emplace_back(run.run_name.function_name, run.run_name.args,
-                                           run.GetAdjustedCPUTime());
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 QString figure_line(const IdleFigure& f) {
     if (f.cpu_s < 0) return f.what + QStringLiteral(": FAILED (no measurement)");
     return QStringLiteral("%1: %2 s CPU in %3 s = %4% of one core (goal below %5%) %6")
@@ -253,14 +236,9 @@ QString figure_line(const IdleFigure& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    eqbond::ui::install_font_substitutes();
-    QApplication::setFont(eqbond::ui::song_font(9));
-    benchmark::Initialize(&argc, argv);
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    eqbond::bench::BenchApplication app(argc, argv, eqbond::bench::Fonts::Program);
+    eqbond::bench::MedianReporter reporter;
+    reporter.run(&argc, argv);
     ticked_program.reset();
 
     QTextStream out(stdout);
@@ -281,8 +259,9 @@ int main(int argc, char** argv) {
     out << "\n== figures: idle_bench ==\n";
     for (const IdleFigure& f : figures) out << figure_line(f) << "\n";
     if (in_process.size() < 2) out << "listing shown: FAILED (the demo read did not complete)\n";
-    for (const auto& [name, arg, cpu_us] : reporter.median_cpu_us) {
-        if (name == "BM_LiveReading") {
+    for (const eqbond::bench::MedianReporter::Median& median : reporter.medians()) {
+        const double cpu_us = median.cpu_us;
+        if (median.name == "BM_LiveReading") {
             out << QStringLiteral(
                        "one live reading shown (statistics, labels, repaint): median "
                        "%1 us CPU; at two a second %2% of one core\n")
@@ -290,8 +269,9 @@ int main(int argc, char** argv) {
                        .arg(2 * cpu_us / 1e6 * 100, 0, 'f', 3);
             continue;
         }
-        const QString timers = arg == "0" ? QStringLiteral("all timers")
-                                          : QStringLiteral("Timer") + QString::fromStdString(arg);
+        const QString timers = median.args == "0"
+                                   ? QStringLiteral("all timers")
+                                   : QStringLiteral("Timer") + QString::fromStdString(median.args);
         out << QStringLiteral(
                    "one second of ticks of %1 (handlers, state shown, repaints; chart "
                    "shown): median %2 us CPU = %3% of one core\n")

@@ -1,19 +1,18 @@
 // Resident memory of the program: after start-up (the real eqbond binary as a child, and the
 // same program in this process once linked to a simulated instrument), and after reading 6999
 // groups from that instrument through the read button. The figures are printed last.
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "bench_application.h"
 #include "link/instrument_buttons.h"
 #include "proc_stats.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"
 #include "ui/app_controller.h"
-#include "ui/fonts.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -114,10 +113,7 @@ QString megabytes(long bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    eqbond::ui::install_font_substitutes();
-    QApplication::setFont(eqbond::ui::song_font(9));
+    eqbond::bench::BenchApplication app(argc, argv, eqbond::bench::Fonts::Program);
 
     QTextStream out(stdout);
     out << "starting eqbond, then reading " << kGroups << " groups in this process..." << Qt::endl;

@@ -5,7 +5,6 @@
 // the paced simulator, whose exchange of a 4-byte request and a 12-byte reply takes 16 byte
 // times of 10 bits: 500 groups cannot take less than 500 x 16 x 10 / 9600 s = 8.333 s.
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -18,13 +17,13 @@
 
 #include "base/program.h"
 #include "base/protocol.h"
+#include "bench_application.h"
 #include "link/instrument_buttons.h"
 #include "program/event_wait.h"
 #include "program/qt_link_session.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"
 #include "ui/app_controller.h"
-#include "ui/fonts.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -162,10 +161,7 @@ QString read_text(const ReadResult& read) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    eqbond::ui::install_font_substitutes();
-    QApplication::setFont(eqbond::ui::song_font(9));
+    eqbond::bench::BenchApplication app(argc, argv, eqbond::bench::Fonts::Program);
 
     QTextStream out(stdout);
     out << "reading " << kGroups << " groups from the paced simulator..." << Qt::endl;

@@ -1,7 +1,6 @@
 // What a wire trace costs: one receive event in the core with tracing off and on, and a paced
 // read of 500 groups by the windowless session with tracing off and on. Figures printed last.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,7 +11,6 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -21,6 +19,7 @@
 #include "base/serial_line.h"
 #include "link/instrument_buttons.h"
 #include "link/receive_dispatcher.h"
+#include "median_reporter.h"
 #include "program/event_wait.h"
 #include "program/qt_link_session.h"
 #include "sim/instrument_simulator.h"
@@ -125,23 +124,6 @@ BENCHMARK(BM_ReceiveMeasurement)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
-// Keeps the medians the console reporter shows, for the figures at the end.
-class MedianKeeper : public benchmark::ConsoleReporter {
-  public:
-    MedianKeeper() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name != "median") continue;
-            medians_us[run.run_name.function_name + '/' + run.run_name.args] =
-                run.GetAdjustedRealTime() *
-                benchmark::GetTimeUnitMultiplier(benchmark::kMicrosecond) /
-                benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians_us;
-};
-
 // Runs the event loop until `done` holds or `timeout_ms` passes, looking every 1 ms.
 bool wait_until(const std::function<bool()>& done, int timeout_ms) {
     return eqbond::wait_until(done, timeout_ms, 1);
@@ -201,9 +183,8 @@ ReadTime median_of(std::vector<ReadTime> reads) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    MedianKeeper reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    eqbond::bench::MedianReporter reporter;
+    reporter.run(&argc, argv);
 
     QTextStream out(stdout);
     out << "reading " << kGroups << " groups from the paced simulator, " << kReadsEach
@@ -221,8 +202,8 @@ int main(int argc, char** argv) {
     } events[] = {{"BM_ReceiveWhileReading", "one on_receive while reading (store + request next)"},
                   {"BM_ReceiveMeasurement", "one on_receive while idle (live measurement)"}};
     for (const auto& e : events) {
-        const double plain = reporter.medians_us[std::string(e.name) + "/traced:0"];
-        const double traced = reporter.medians_us[std::string(e.name) + "/traced:1"];
+        const double plain = reporter.real_us(e.name, "traced:0");
+        const double traced = reporter.real_us(e.name, "traced:1");
         out << e.what << ": median " << QString::number(plain, 'f', 3) << " us untraced, "
             << QString::number(traced, 'f', 3) << " us traced: tracing adds "
             << QString::number(traced - plain, 'f', 3) << " us -- goal " << kEventGoalUs

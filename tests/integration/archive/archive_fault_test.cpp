@@ -21,6 +21,7 @@
 #include "link/receive_dispatcher.h"
 #include "program/startup.h"
 #include "report/save_button.h"
+#include "support/instrument_replies.h"
 #include "support/qstring_printer.h"
 #include "support/report_fakes.h"
 
@@ -196,8 +197,8 @@ TEST_P(ArchiveFault_, OneMessageNamesTheFileAndTheReasonAndTheReadGoesOn) {
         on_read_clicked(p);
         while (p.state.link.reading()) {
             fake.line.incoming =
-                encode_reply(Reply{p.state.link.next_group * 3, p.state.link.next_group, 0, 25, 6,
-                                   1, 8, 0, kind::kStatus});
+                test::reply_frame(p.state.link.next_group * 3, p.state.link.next_group, 0,
+                                  kind::kStatus, {25, 6, 1, 8, 0});
             on_receive(p, PortEvent::DataReceived);
         }
         EXPECT_EQ(p.state.records.at(400).number, 400);

@@ -11,6 +11,7 @@
 #include "link/command_sender.h"
 #include "link/qt_serial_line.h"
 #include "sim/stored_groups.h"
+#include "support/instrument_replies.h"
 
 namespace eqbond::test {
 namespace {
@@ -106,8 +107,8 @@ TEST(SerialLine, RepliesPacedAtNineThousandSixHundredBaudArriveWhole) {
         open.send(group);
         ASSERT_TRUE(wait_until([&] { return int(open.frames_read.size()) >= group; }, kDeadlineMs));
         const sim::StoredGroup& g = config.groups[size_t(group - 1)];
-        const QByteArray expected = encode_reply(
-            {g.value, group, g.battery, g.year, g.month, g.day, g.hour, g.minute, kind::kStatus});
+        const QByteArray expected = reply_frame(g.value, group, g.battery, kind::kStatus,
+                                                {g.year, g.month, g.day, g.hour, g.minute});
         EXPECT_EQ(open.frames_read.back().toHex(' '), expected.toHex(' ')) << "group " << group;
     }
 }

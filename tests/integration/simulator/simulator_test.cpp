@@ -14,6 +14,7 @@
 #include "sim/command_line.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"
+#include "support/instrument_replies.h"
 
 namespace eqbond::test {
 namespace {
@@ -143,7 +144,7 @@ TEST(Simulator, ScriptedAndEmptyInstrumentReplies) {
 }
 
 TEST(Simulator, FaultsFollowTheirSettingsAndTheSeed) {
-    const QByteArray reply = encode_reply({123, 5, 0, 24, 3, 15, 14, 30, 1});
+    const QByteArray reply = measurement_frame(123);
     auto run = [&](const sim::FaultConfig& faults, uint32_t seed) {
         sim::FaultInjector injector(faults, seed);
         std::vector<QByteArray> out;

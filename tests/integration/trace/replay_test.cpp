@@ -202,6 +202,10 @@ TEST(Replay, AMalformedTraceStopsWithItsLineNumberAndWhatWasExpected) {
          "expected an event name"},
         {"time going back", header + good + "9.999\t/dev/ttyUSB0\t*\tclosed\tCOM1\n", 3,
          "expected a time of at least 10.000 ms"},
+        // Decimals are a fraction of a millisecond however many there are: 10.25 is before 10.5.
+        {"time of fewer decimals going back",
+         header + "10.5\t/dev/ttyUSB0\t*\tclosed\tCOM1\n10.25\t/dev/ttyUSB0\t*\tclosed\tCOM1\n", 3,
+         "expected a time of at least 10.500 ms"},
     };
     QTemporaryDir folder;
     for (const auto& c : cases) {

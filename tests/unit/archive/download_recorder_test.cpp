@@ -13,6 +13,7 @@
 #include "link/receive_dispatcher.h"
 #include "program/startup.h"
 #include "support/fake_ports.h"
+#include "support/instrument_replies.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
@@ -49,7 +50,8 @@ class FakeArchive : public Archive {
 
 // Group n as the instrument sends it: its value and minute tell the groups apart.
 Reply stored_group(int n) {
-    return Reply{n * 37 % 50000, n, n % 9 == 0 ? 1 : 0, 25, 4, 2, 10, n % 60, kind::kStatus};
+    return test::reply_of(n * 37 % 50000, n, n % 9 == 0 ? 1 : 0, kind::kStatus,
+                          {25, 4, 2, 10, n % 60});
 }
 
 struct Recorder : ::testing::Test {

@@ -9,6 +9,7 @@
 #include "base/protocol.h"
 #include "base/record_store.h"
 #include "program/window_views.h"
+#include "support/instrument_replies.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
@@ -33,15 +34,7 @@ QString empty_page(const char* page) {
 
 // Group g stored with g ohm (g x 1000 milliohm, an overload above 40) at 14:g on 24/03/15.
 void store(RecordStore& r, int g, int battery = 0) {
-    Reply rep;
-    rep.value = g * 1000;
-    rep.battery = battery;
-    rep.year = 24;
-    rep.month = 3;
-    rep.day = 15;
-    rep.hour = 14;
-    rep.minute = g % 60;
-    r.store_group(g, rep);
+    r.store_group(g, test::reply_of(g * 1000, 0, battery, kind::kStatus, test::at_minute(g % 60)));
 }
 
 // The entry of such a group, built from literal pieces.

@@ -1,5 +1,5 @@
 #pragma once
-// A started program over the fake line, with helpers that play the instrument's side.
+// A started program over the fake line; the instrument's side is played with its replies.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,6 +12,7 @@
 #include "program/startup.h"
 #include "program/window_views.h"
 #include "support/fake_ports.h"
+#include "support/instrument_replies.h"
 
 namespace eqbond::test {
 
@@ -36,35 +37,6 @@ class LoggingLine : public FakeLine {
         FakeLine::configure();
     }
 };
-
-inline Reply reply_of(int value, int group, int battery, int kind, int minute = 30) {
-    Reply r;
-    r.value = value;
-    r.group = group;
-    r.battery = battery;
-    r.year = 24;
-    r.month = 3;
-    r.day = 15;
-    r.hour = 14;
-    r.minute = minute;
-    r.kind = kind;
-    return r;
-}
-
-// Good frames of each kind. A stored group carries its number in its minute field (mod 60), so
-// slots can be told apart.
-inline QByteArray status_frame(int groups, int battery = 0) {
-    return encode_reply(reply_of(0, groups, battery, kind::kStatus));
-}
-inline QByteArray measurement_frame(int milliohm, int groups = 5, int battery = 0) {
-    return encode_reply(reply_of(milliohm, groups, battery, kind::kMeasurement));
-}
-inline QByteArray lead_frame(int milliohm, int groups = 5) {
-    return encode_reply(reply_of(milliohm, groups, 0, kind::kLeadResistance));
-}
-inline QByteArray group_frame(int group, int milliohm = 123, int battery = 0) {
-    return encode_reply(reply_of(milliohm, group, battery, kind::kStatus, group % 60));
-}
 
 inline QByteArray hex(const char* text) {
     return QByteArray::fromHex(QByteArray(text));

@@ -55,7 +55,7 @@ TEST(IdleReplies, EachKindDoesItsOwnPart) {
         {"status no data", status_frame(65535), "0.0000", "", 65535, false},
         {"measurement", measurement_frame(123, 9), " 0.1236Ω", "", 9, false},
         {"lead", lead_frame(550, 8), " 0.5500Ω", "线阻", 8, false},
-        {"other kind", encode_reply(test::reply_of(777, 33, 1, 7)), " 4.3216Ω", "线阻", 4, true},
+        {"other kind", test::reply_frame(777, 33, 1, 7), " 4.3216Ω", "线阻", 4, true},
         {"battery low", status_frame(2, 1), "0.0000", "", 2, true},
     };
     for (const auto& c : cases) {
@@ -226,8 +226,8 @@ TEST(Read, WrongGroupsAndDuplicatesAreDropped) {
     } drops[] = {
         {"duplicate of 4", group_frame(4, 999)},
         {"group 6 too early", group_frame(6)},
-        {"group 5 as a measurement", encode_reply(test::reply_of(55, 5, 0, 1))},
-        {"group 5 as lead resistance", encode_reply(test::reply_of(55, 5, 0, 3))},
+        {"group 5 as a measurement", test::reply_frame(55, 5, 0, 1)},
+        {"group 5 as lead resistance", test::reply_frame(55, 5, 0, 3)},
     };
     for (const auto& d : drops) {
         SCOPED_TRACE(d.name);

@@ -4,22 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "base/protocol.h"
+#include "support/instrument_replies.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
 namespace {
 
 Reply reply(int value, int group, int battery, int year, int month, int day, int hour, int minute) {
-    Reply r;
-    r.value = value;
-    r.group = group;
-    r.battery = battery;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.minute = minute;
-    return r;
+    return test::reply_of(value, group, battery, kind::kStatus, {year, month, day, hour, minute});
 }
 
 void expect_slot(const RecordStore& r, int i, const Group& e) {

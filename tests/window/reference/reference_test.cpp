@@ -15,6 +15,7 @@
 #include "link/receive_dispatcher.h"
 #include "program/startup.h"
 #include "support/fake_ports.h"
+#include "support/instrument_replies.h"
 #include "ui/main_window.h"
 #include "ui/print_options_dialog.h"
 #include "ui/splash_window.h"
@@ -43,18 +44,9 @@ void expect_image(const QImage& shown, const char* name) {
     EXPECT_TRUE(image == reference) << name << " differs from " << path.toStdString();
 }
 
+// The session's replies: dated 24/05/17 09:mm, the battery low with every seventh group.
 Reply reply(int kind, int value, int group, int minute = 0) {
-    Reply r;
-    r.kind = kind;
-    r.value = value;
-    r.group = group;
-    r.year = 24;
-    r.month = 5;
-    r.day = 17;
-    r.hour = 9;
-    r.minute = minute;
-    r.battery = group % 7 == 3 ? 1 : 0;
-    return r;
+    return test::reply_of(value, group, group % 7 == 3 ? 1 : 0, kind, {24, 5, 17, 9, minute});
 }
 
 struct Session : ::testing::Test {

@@ -20,6 +20,7 @@
 #include "program/startup.h"
 #include "report/print_options.h"
 #include "report/save_button.h"
+#include "support/instrument_replies.h"
 #include "support/report_fakes.h"
 #include "ui/main_window.h"
 #include "ui/print_options_dialog.h"
@@ -28,15 +29,9 @@
 namespace eqbond {
 namespace {
 
+// The session's replies, all dated 24/05/17 00:00 with the battery good.
 Reply reply(int kind, int value, int group) {
-    Reply r;
-    r.kind = kind;
-    r.value = value;
-    r.group = group;
-    r.year = 24;
-    r.month = 5;
-    r.day = 17;
-    return r;
+    return test::reply_of(value, group, 0, kind, {24, 5, 17, 0, 0});
 }
 
 QString caption(const QWidget& root, const char* name) {
