@@ -3,10 +3,10 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include "language/translations.h"
 #include "link/port_table.h"
 #include "ui/app_controller.h"
 #include "ui/fonts.h"
-#include "ui/language.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("example.korval.eqbond"));
     options.language = eqbond::interface_language(options.language_asked);
     QString missing;
-    if (!eqbond::ui::install_translations(options.language, &missing)) {
+    if (!eqbond::install_translations(options.language, &missing)) {
         QTextStream(stderr) << "eqbond: " << missing
                             << " not found; those texts stay in their source language.\n";
     }

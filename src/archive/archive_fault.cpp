@@ -7,31 +7,31 @@
 
 namespace eqbond {
 
-QString archive_fault_reason(const ArchiveFault& fault) {
-    QString reason;
-    switch (fault.kind) {
+namespace {
+const text::ScreenText& reason_text(ArchiveFaultKind kind) {
+    switch (kind) {
         case ArchiveFaultKind::CannotOpen:
-            reason = text::kFaultCannotOpen;
-            break;
+            return text::kFaultCannotOpen;
         case ArchiveFaultKind::NotArchive:
-            reason = text::kFaultNotArchive;
-            break;
+            return text::kFaultNotArchive;
         case ArchiveFaultKind::Newer:
-            reason = text::kFaultNewer;
-            break;
+            return text::kFaultNewer;
         case ArchiveFaultKind::Locked:
-            reason = text::kFaultLocked;
-            break;
+            return text::kFaultLocked;
         case ArchiveFaultKind::ReadOnly:
-            reason = text::kFaultReadOnly;
-            break;
+            return text::kFaultReadOnly;
         case ArchiveFaultKind::DiskFull:
-            reason = text::kFaultDiskFull;
-            break;
+            return text::kFaultDiskFull;
         case ArchiveFaultKind::Failed:
-            reason = text::kFaultFailed;
             break;
     }
+    return text::kFaultFailed;
+}
+}  // namespace
+
+QString archive_fault_reason(const ArchiveFault& fault, const TextReader& read) {
+    const text::ScreenText& words = reason_text(fault.kind);
+    QString reason = read ? read(words) : words.shown();
     if (!fault.detail.isEmpty()) reason += QStringLiteral(" (%1)").arg(fault.detail);
     return reason;
 }

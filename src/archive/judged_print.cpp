@@ -43,11 +43,9 @@ QString judged_row(const RecordStore& store, int left, int right, BondingLimit l
 void print_judged_page(PrinterSink& printer, const RecordStore& store, const JudgedPage& page,
                        int p, int q) {
     print_page_top(printer, page.facts, judged_heading());
-    const int rows = q >= p ? (q - p + 2) / 2 : 0;
-    for (int i = p; i < p + rows; ++i) {
-        const int j = i + rows;
-        printer.print_line(judged_row(store, i, j <= q ? j : -1, page.limit));
-    }
+    print_page_rows(printer, p, q, [&](int left, int right) {
+        return judged_row(store, left, right, page.limit);
+    });
 }
 }  // namespace
 

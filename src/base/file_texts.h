@@ -33,8 +33,5 @@ inline const QString kFail = QStringLiteral("不合格");
 // The judged report: a line of facts over the printed report's columns.
 inline const QString kReportFacts =
     QStringLiteral("读取时间: %1   设备: %2   限值: %3   合格: %4组   不合格: %5组");
-inline const QString kJudgedPrintHeading = QStringLiteral(
-    "组数     电阻值      日期    时间      判定    "
-    "           组数     电阻值     日期    时间      判定 ");
 
 }  // namespace eqbond::file_text

@@ -32,12 +32,18 @@ void print_page_top(PrinterSink& printer, const QString& second_line, const QStr
 
 void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int16_t q) {
     print_page_top(printer, QString(2, QLatin1Char(' ')), file_text::kPrintHeading);
-    const int groups = int(q) - int(p) + 1;
+    print_page_rows(printer, p, q, [&store](int left, int right) {
+        return two_column_row(store, left, right, MissingLeft::Blank);
+    });
+}
+
+void print_page_rows(PrinterSink& printer, int p, int q,
+                     const std::function<QString(int left, int right)>& row) {
+    const int groups = q - p + 1;
     const int rows = groups > 0 ? (groups + 1) / 2 : 0;
-    const int last_left = int(p) + rows - 1;
-    for (int i = p; i <= last_left; ++i) {
+    for (int i = p; i < p + rows; ++i) {
         const int j = i + rows;
-        printer.print_line(two_column_row(store, i, j <= q ? j : -1, MissingLeft::Blank));
+        printer.print_line(row(i, j <= q ? j : -1));
     }
 }
 

@@ -22,6 +22,11 @@ void print_report(PrinterSink& printer, const RecordStore& store, int16_t p, int
 
 enum class PrintOutcome { Printed, NoPrinter, Failed };
 
+// The rows of one page for groups p..q: ceil((q - p + 1) / 2) rows, `row(i, j)` pairing group i
+// with group j = i + rows, or -1 where that passes q. A reversed range has no rows.
+void print_page_rows(PrinterSink& printer, int p, int q,
+                     const std::function<QString(int left, int right)>& row);
+
 // The top of a page: a 20-point blank band, `second_line` and `heading` at 10 points; leaves the
 // printer at the rows' 9.5 points.
 void print_page_top(PrinterSink& printer, const QString& second_line, const QString& heading);

@@ -3,43 +3,21 @@
 #include <QTextStream>
 
 #include "archive/archive_export.h"
+#include "archive/archive_fault.h"
 #include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/file_output.h"
 #include "cli/session_setup.h"
+#include "language/translations.h"
 
 namespace eqbond::cli {
 
 namespace {
 
 QString reason_of(const ArchiveFault& fault) {
-    QString reason;
-    switch (fault.kind) {
-        case ArchiveFaultKind::CannotOpen:
-            reason = QStringLiteral("the file cannot be made or opened");
-            break;
-        case ArchiveFaultKind::NotArchive:
-            reason = QStringLiteral("the file is damaged or not an archive");
-            break;
-        case ArchiveFaultKind::Newer:
-            reason = QStringLiteral("a newer eqbond made it");
-            break;
-        case ArchiveFaultKind::Locked:
-            reason = QStringLiteral("another program holds it");
-            break;
-        case ArchiveFaultKind::ReadOnly:
-            reason = QStringLiteral("the file or its folder cannot be written");
-            break;
-        case ArchiveFaultKind::DiskFull:
-            reason = QStringLiteral("the disk is full");
-            break;
-        case ArchiveFaultKind::Failed:
-            reason = QStringLiteral("database error");
-            break;
-    }
-    return fault.detail.isEmpty() ? reason : reason + QStringLiteral(" (%1)").arg(fault.detail);
+    return archive_fault_reason(fault, english_text);
 }
 
 // id, started, device, groups held, how it ended, lowest, highest, and the verdicts.

@@ -92,7 +92,7 @@ TEST_F(ArchiveCli, AnUnusableArchiveEndsWithCode5AfterTheFiles) {
                        "--txt", path("read.txt")});
     EXPECT_EQ(r.exit_code, 5);
     EXPECT_TRUE(r.err.contains(archive)) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QStringLiteral("damaged or not an archive")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("damaged or is not a measurement archive")));
     EXPECT_GT(read(path("read.txt")).size(), 0);
     EXPECT_EQ(run({"archive", "list", "--archive", archive}).exit_code, 5);
 }

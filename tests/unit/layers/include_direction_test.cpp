@@ -10,13 +10,16 @@
 namespace eqbond {
 namespace {
 
-// Bottom first. A feature may use the features before it: the link stores groups (records) and
-// shows the listing (history); the archive reuses the reports.
-const QStringList kLayers = {
-    QStringLiteral("base"),    QStringLiteral("records"), QStringLiteral("history"),
-    QStringLiteral("chart"),   QStringLiteral("alarm"),   QStringLiteral("link"),
-    QStringLiteral("report"),  QStringLiteral("archive"), QStringLiteral("language"),
-    QStringLiteral("program"), QStringLiteral("ui")};
+// The folders of src/ and tools/, bottom first, as src/layers.txt lists them for CMake too.
+QStringList layers() {
+    QFile file(QStringLiteral(EQBOND_SOURCE_DIR "/src/layers.txt"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    QStringList out;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#'))) out << line.trimmed();
+    }
+    return out;
+}
 
 // Qt modules beyond Qt Core, which only the qt_*.cpp adapters and the windows may use.
 const QRegularExpression kBeyondCore(QStringLiteral(
@@ -27,30 +30,46 @@ struct Violation {
     QString line;
 };
 
-std::vector<Violation> violations() {
-    const QString root = QStringLiteral(EQBOND_SOURCE_DIR "/src/");
+// Every include of a project header against the order, in every file of `tree` (src/ or tools/).
+// A file directly in the tree (main.cpp, the tools' main files) stands above every layer; a
+// folder missing from the list is a violation itself.
+void scan(const QString& tree, const QStringList& order, std::vector<Violation>& found) {
+    const QString root = QStringLiteral(EQBOND_SOURCE_DIR "/") + tree + QLatin1Char('/');
     const QRegularExpression project_include(QStringLiteral(R"(^#include "(\w+)/)"));
-    std::vector<Violation> found;
     QDirIterator it(root, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = path.mid(root.size());
+        if (!relative.contains(QLatin1Char('/'))) continue;
         const QString folder = relative.section(QLatin1Char('/'), 0, 0);
-        const int own = kLayers.indexOf(folder);
-        if (own < 0) continue;  // main.cpp stands above every layer
+        const int own = order.indexOf(folder);
+        if (own < 0) {
+            found.push_back(
+                {tree + QLatin1Char('/') + relative, QStringLiteral("not in layers.txt")});
+            continue;
+        }
         const bool adapter =
             relative.section(QLatin1Char('/'), -1).startsWith(QStringLiteral("qt_"));
+        const bool core = tree == QLatin1String("src") && folder != QLatin1String("ui");
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
         for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
             const QRegularExpressionMatch m = project_include.match(line);
-            if (m.hasMatch() && kLayers.indexOf(m.captured(1)) > own)
-                found.push_back({relative, line});
-            if (folder != QLatin1String("ui") && !adapter && kBeyondCore.match(line).hasMatch())
-                found.push_back({relative, line});
+            if (m.hasMatch() && order.indexOf(m.captured(1)) > own)
+                found.push_back({tree + QLatin1Char('/') + relative, line});
+            if (core && !adapter && kBeyondCore.match(line).hasMatch())
+                found.push_back({tree + QLatin1Char('/') + relative, line});
         }
     }
+}
+
+std::vector<Violation> violations() {
+    const QStringList order = layers();
+    EXPECT_TRUE(order.contains(QStringLiteral("trace")) && order.contains(QStringLiteral("cli")));
+    std::vector<Violation> found;
+    for (const QString& tree : {QStringLiteral("src"), QStringLiteral("tools")})
+        scan(tree, order, found);
     return found;
 }
 

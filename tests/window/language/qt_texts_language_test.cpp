@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/language.h"
+#include "language/translations.h"
 
 namespace eqbond {
 namespace {
@@ -31,7 +31,7 @@ bool has_han(const QString& text) {
 TEST(QtTexts, TheSaveFileDialogSpeaksChineseUnderTheCLocale) {
     ASSERT_TRUE(c_locale);
     ASSERT_EQ(QLocale::system().name(), QStringLiteral("C"));
-    ASSERT_TRUE(ui::install_qt_translations(ui::interface_locale(Language::Chinese)));
+    ASSERT_TRUE(install_qt_translations(interface_locale(Language::Chinese)));
 
     // Qt's own save dialog, the one shown where no platform theme offers a native one.
     QFileDialog dialog;

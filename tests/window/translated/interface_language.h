@@ -5,7 +5,7 @@
 #include <QTranslator>
 #include <QWidget>
 
-#include "ui/language.h"
+#include "language/translations.h"
 
 namespace eqbond::test {
 
@@ -13,7 +13,7 @@ namespace eqbond::test {
 class InterfaceLanguage {
   public:
     explicit InterfaceLanguage(Language language)
-        : installed_(ui::install_translations(language, nullptr)) {}
+        : installed_(install_translations(language, nullptr)) {}
     ~InterfaceLanguage() {
         for (auto* t :
              QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {

@@ -1,11 +1,11 @@
-#include "ui/language.h"
+#include "language/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
-namespace eqbond::ui {
+namespace eqbond {
 
 namespace {
 // Built from translations/eqbond_en.ts into the program's resources.
@@ -50,4 +50,15 @@ bool install_translations(Language language, QString* missing) {
     return true;
 }
 
-}  // namespace eqbond::ui
+QString english_text(const text::ScreenText& words) {
+    static const std::unique_ptr<QTranslator> english = [] {
+        auto translator = std::make_unique<QTranslator>();
+        (void)translator->load(kEnglishTexts);
+        return translator;
+    }();
+    const QString translated =
+        english->translate(words.context(), words.source(), words.disambiguation());
+    return translated.isEmpty() ? words.shown() : translated;
+}
+
+}  // namespace eqbond

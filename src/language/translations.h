@@ -1,9 +1,10 @@
 #pragma once
 #include <QLocale>
 
+#include "base/screen_text.h"
 #include "language/interface_language.h"
 
-namespace eqbond::ui {
+namespace eqbond {
 
 // The locale of Qt's own texts when the interface speaks `language`.
 QLocale interface_locale(Language language);
@@ -19,4 +20,7 @@ bool install_qt_translations(const QLocale& language);
 // built. False when a translation is missing; `missing` then names it.
 bool install_translations(Language language, QString* missing);
 
-}  // namespace eqbond::ui
+// A text of the interface in English, whatever language is installed: eqbond-cli speaks English.
+QString english_text(const text::ScreenText& words);
+
+}  // namespace eqbond
