@@ -1,7 +1,5 @@
 #include "sim/instrument_simulator.h"
 
-#include <unistd.h>
-
 #include <QDateTime>
 #include <QTimer>
 
@@ -15,32 +13,20 @@ constexpr int kDefaultWanderStep = 200;
 InstrumentSimulator::InstrumentSimulator(SimulatorConfig config, QObject* parent)
     : QObject(parent),
       config_(std::move(config)),
-      pacer_([this](const QByteArray& bytes) { terminal_.write(bytes); }),
+      terminal_(config_.link_path),
       faults_(config_.faults, config_.seed),
       random_(config_.seed ^ 0x2545f491u),
       measuring_(config_.measuring),
-      wander_centre_(config_.live_value) {}
-
-InstrumentSimulator::~InstrumentSimulator() {
-    notifier_.reset();
-    terminal_.close();
-    if (!config_.link_path.isEmpty()) remove_link(config_.link_path);
-}
-
-bool InstrumentSimulator::start() {
-    if (!terminal_.open()) return false;
-    listen();
-    return true;
-}
-
-QString InstrumentSimulator::device_path() const {
-    return config_.link_path.isEmpty() ? terminal_.slave_path() : config_.link_path;
-}
-
-void InstrumentSimulator::listen() {
-    notifier_ = std::make_unique<QSocketNotifier>(terminal_.master_fd(), QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, &InstrumentSimulator::on_readable);
-    if (!config_.link_path.isEmpty()) point_link(config_.link_path, terminal_.slave_path());
+      wander_centre_(config_.live_value) {
+    terminal_.on_bytes = [this](const QByteArray& bytes) { on_bytes(bytes); };
+    terminal_.on_command = [this](int32_t code) {
+        received_.push_back(code);
+        emit command_received(code);
+        answer(code);
+    };
+    connect(&terminal_, &SimulatorTerminal::unplugged, this, &InstrumentSimulator::unplugged);
+    connect(&terminal_, &SimulatorTerminal::plugged_in_again, this,
+            &InstrumentSimulator::plugged_in_again);
 }
 
 void InstrumentSimulator::start_live_readings() {
@@ -56,56 +42,25 @@ void InstrumentSimulator::resume() {
     silent_ = false;
 }
 
-void InstrumentSimulator::unplug() {
-    if (!terminal_.is_open()) return;
-    pacer_.clear();
-    pending_.clear();
-    // unplug() may run inside the notifier's own signal: let Qt delete it afterwards.
-    notifier_->setEnabled(false);
-    notifier_.release()->deleteLater();
-    terminal_.close();
-    if (!config_.link_path.isEmpty()) remove_link(config_.link_path);
-    emit unplugged();
-}
-
-bool InstrumentSimulator::plug_in() {
-    if (terminal_.is_open()) return true;
-    if (!terminal_.open()) return false;
-    listen();
-    emit plugged_in_again();
-    return true;
-}
-
 void InstrumentSimulator::send_raw(const QByteArray& bytes) {
-    pacer_.send(bytes, LinePacer::Clock::now(), false);
+    terminal_.line().send(bytes, LinePacer::Clock::now(), false);
 }
 
-void InstrumentSimulator::on_readable() {
-    char buffer[256];
-    const ssize_t n = ::read(terminal_.master_fd(), buffer, sizeof buffer);
-    if (n <= 0) return;
-    received_bytes_.append(buffer, int(n));
-    pending_.append(buffer, int(n));
+void InstrumentSimulator::on_bytes(const QByteArray& bytes) {
+    received_bytes_.append(bytes);
     request_seen_ = LinePacer::Clock::now();
     // A request is understood once its fourth byte has crossed the line.
     request_done_ = request_seen_ +
                     (config_.paced ? 4 * LinePacer::kByteTime : LinePacer::Clock::duration::zero());
-    while (terminal_.is_open()) {
-        const std::optional<int32_t> command = take_command(pending_);
-        if (!command) break;
-        const int32_t code = *command;
-        received_.push_back(code);
-        emit command_received(code);
-        answer(code);
-    }
 }
 
 void InstrumentSimulator::answer(int32_t code) {
     const int count = int(config_.groups.size());
     if (code >= 1 && code < cmd::kFirstOperation) {
         group_request_times_.push_back(request_seen_);
-        if (!pacer_.busy() && pacer_.last_sent() != LinePacer::Clock::time_point{}) {
-            turnarounds_.push_back(request_seen_ - pacer_.last_sent());
+        const LinePacer& line = terminal_.line();
+        if (!line.busy() && line.last_sent() != LinePacer::Clock::time_point{}) {
+            turnarounds_.push_back(request_seen_ - line.last_sent());
         }
         if (code > count || fault_triggered_at(code) || silent_) return;
         const StoredGroup& g = config_.groups[size_t(code - 1)];
@@ -159,7 +114,7 @@ void InstrumentSimulator::reply(const Reply& r) {
     const QByteArray bytes = faults_.apply(encode_reply(r));
     if (bytes.isEmpty()) return;
     const auto delay = std::chrono::milliseconds(config_.reply_delay_ms);
-    pacer_.send(bytes, request_done_ + delay, config_.paced);
+    terminal_.line().send(bytes, request_done_ + delay, config_.paced);
 }
 
 Reply InstrumentSimulator::poll_reply() {

@@ -4,16 +4,13 @@
 #include <QByteArray>
 #include <QObject>
 #include <QRandomGenerator>
-#include <QSocketNotifier>
 #include <QString>
-#include <memory>
 #include <vector>
 
 #include "base/protocol.h"
 #include "sim/fault_injector.h"
-#include "sim/line_pacer.h"
-#include "sim/pseudo_terminal.h"
 #include "sim/simulator_config.h"
+#include "sim/simulator_terminal.h"
 
 namespace eqbond::sim {
 
@@ -21,15 +18,14 @@ class InstrumentSimulator : public QObject {
     Q_OBJECT
   public:
     explicit InstrumentSimulator(SimulatorConfig config, QObject* parent = nullptr);
-    ~InstrumentSimulator() override;
 
     // Opens the pseudo-terminal pair (and points config().link_path at it); false when the
     // system refuses one.
-    bool start();
+    bool start() { return terminal_.start(); }
     // The device path the program opens: the stable link when there is one.
-    QString device_path() const;
+    QString device_path() const { return terminal_.device_path(); }
     // The pseudo-terminal itself, which changes each time the instrument comes back.
-    QString pts_path() const { return terminal_.slave_path(); }
+    QString pts_path() const { return terminal_.pts_path(); }
 
     // From now on polls are answered with measurements that wander around live_value.
     void start_live_readings();
@@ -39,10 +35,10 @@ class InstrumentSimulator : public QObject {
     void resume();
     bool silent() const { return silent_; }
     // Closes the pseudo-terminal as an unplugged adapter vanishes, and removes the link.
-    void unplug();
+    void unplug() { terminal_.unplug(); }
     // A fresh pseudo-terminal, with the link pointed at it; false when none could be opened.
-    bool plug_in();
-    bool plugged_in() const { return terminal_.is_open(); }
+    bool plug_in() { return terminal_.plug_in(); }
+    bool plugged_in() const { return terminal_.plugged_in(); }
 
     // Every command code received, in order, and every byte received.
     const std::vector<int32_t>& received_codes() const { return received_; }
@@ -56,7 +52,7 @@ class InstrumentSimulator : public QObject {
     const std::vector<LinePacer::Clock::time_point>& group_request_times() const {
         return group_request_times_;
     }
-    const LinePacer& line() const { return pacer_; }
+    const LinePacer& line() const { return terminal_.line(); }
     SimulatorConfig& config() { return config_; }
 
     // Writes raw bytes to the line, as an instrument would (tests use it for faults).
@@ -68,8 +64,7 @@ class InstrumentSimulator : public QObject {
     void plugged_in_again();
 
   private:
-    void listen();
-    void on_readable();
+    void on_bytes(const QByteArray& bytes);
     void answer(int32_t code);
     bool fault_triggered_at(int32_t group);
     void reply(const Reply& r);
@@ -78,12 +73,9 @@ class InstrumentSimulator : public QObject {
     int next_live_value();
 
     SimulatorConfig config_;
-    PseudoTerminal terminal_;
-    std::unique_ptr<QSocketNotifier> notifier_;
-    LinePacer pacer_;
+    SimulatorTerminal terminal_;
     FaultInjector faults_;
     QRandomGenerator random_;
-    QByteArray pending_;                           // request bytes not yet a whole frame
     LinePacer::Clock::time_point request_done_{};  // when the last request's 4 bytes had come
     std::vector<int32_t> received_;
     std::vector<LinePacer::Clock::duration> turnarounds_;
