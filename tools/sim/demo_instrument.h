@@ -1,10 +1,5 @@
 #pragma once
-// The instrument eqbond --demo simulates: a few hundred stored groups, a wandering reading and
-// now and then a lead-resistance reply, at the pace of the real line.
+// The demo's instrument on a pseudo-terminal, for measuring the program against the instrument
+// eqbond --demo answers with in process.
+#include "demo/demo_instrument.h"
 #include "sim/instrument_simulator.h"
-
-namespace eqbond::sim {
-
-SimulatorConfig demo_config();
-
-}  // namespace eqbond::sim

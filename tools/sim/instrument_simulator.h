@@ -3,13 +3,11 @@
 // with the timing of a 9600 baud line and the faults of a poor one when asked to.
 #include <QByteArray>
 #include <QObject>
-#include <QRandomGenerator>
 #include <QString>
 #include <vector>
 
-#include "base/protocol.h"
-#include "sim/fault_injector.h"
-#include "sim/simulator_config.h"
+#include "demo/simulated_instrument.h"
+#include "demo/simulator_config.h"
 #include "sim/simulator_terminal.h"
 
 namespace eqbond::sim {
@@ -28,12 +26,12 @@ class InstrumentSimulator : public QObject {
     QString pts_path() const { return terminal_.pts_path(); }
 
     // From now on polls are answered with measurements that wander around live_value.
-    void start_live_readings();
+    void start_live_readings() { instrument_.start_live_readings(); }
 
     // Stops answering (requests are still recorded) / answers again.
-    void fall_silent();
-    void resume();
-    bool silent() const { return silent_; }
+    void fall_silent() { instrument_.fall_silent(); }
+    void resume() { instrument_.resume(); }
+    bool silent() const { return instrument_.silent(); }
     // Closes the pseudo-terminal as an unplugged adapter vanishes, and removes the link.
     void unplug() { terminal_.unplug(); }
     // A fresh pseudo-terminal, with the link pointed at it; false when none could be opened.
@@ -43,8 +41,8 @@ class InstrumentSimulator : public QObject {
     // Every command code received, in order, and every byte received.
     const std::vector<int32_t>& received_codes() const { return received_; }
     const QByteArray& received_bytes() const { return received_bytes_; }
-    const FaultCounts& fault_counts() const { return faults_.counts(); }
-    bool backlight_on() const { return backlight_on_; }
+    const FaultCounts& fault_counts() const { return instrument_.fault_counts(); }
+    bool backlight_on() const { return instrument_.backlight_on(); }
     // For each group request that found the line idle: the time since the instrument's last
     // byte, that is how long the program took to ask for the next group.
     const std::vector<LinePacer::Clock::duration>& turnarounds() const { return turnarounds_; }
@@ -53,7 +51,7 @@ class InstrumentSimulator : public QObject {
         return group_request_times_;
     }
     const LinePacer& line() const { return terminal_.line(); }
-    SimulatorConfig& config() { return config_; }
+    SimulatorConfig& config() { return instrument_.config(); }
 
     // Writes raw bytes to the line, as an instrument would (tests use it for faults).
     void send_raw(const QByteArray& bytes);
@@ -64,31 +62,15 @@ class InstrumentSimulator : public QObject {
     void plugged_in_again();
 
   private:
-    void on_bytes(const QByteArray& bytes);
     void answer(int32_t code);
-    bool fault_triggered_at(int32_t group);
-    void reply(const Reply& r);
-    Reply poll_reply();
-    int next_poll_kind();
-    int next_live_value();
 
-    SimulatorConfig config_;
+    SimulatedInstrument instrument_;
     SimulatorTerminal terminal_;
-    FaultInjector faults_;
-    QRandomGenerator random_;
-    LinePacer::Clock::time_point request_done_{};  // when the last request's 4 bytes had come
     std::vector<int32_t> received_;
     std::vector<LinePacer::Clock::duration> turnarounds_;
     std::vector<LinePacer::Clock::time_point> group_request_times_;
     LinePacer::Clock::time_point request_seen_{};
     QByteArray received_bytes_;
-    bool measuring_ = false;
-    bool lead_pending_ = false;  // the verify command makes the next reply a lead resistance
-    bool backlight_on_ = false;
-    bool silent_ = false;
-    bool silence_fired_ = false, unplug_fired_ = false;
-    size_t script_position_ = 0;
-    int wander_centre_;  // the live value the reading wanders around
 };
 
 }  // namespace eqbond::sim

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "demo/command_frames.h"
+
 namespace eqbond::sim {
 
 SimulatorTerminal::SimulatorTerminal(QString link_path, QObject* parent)

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "sim/line_pacer.h"
+#include "sim/precise_line_pacer.h"
 #include "sim/pseudo_terminal.h"
 
 namespace eqbond::sim {
@@ -55,7 +55,7 @@ class SimulatorTerminal : public QObject {
     QString link_path_;
     PseudoTerminal terminal_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    LinePacer pacer_;
+    PreciseLinePacer pacer_;
     QByteArray pending_;  // request bytes not yet a whole frame
 };
 

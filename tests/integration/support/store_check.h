@@ -6,7 +6,7 @@
 
 #include "base/record_store.h"
 #include "base/value_format.h"
-#include "sim/simulator_config.h"
+#include "demo/simulator_config.h"
 
 namespace eqbond::test {
 

@@ -10,13 +10,17 @@
 namespace eqbond {
 namespace {
 
-// Bottom first. A feature may use the features before it: the link stores groups (records) and
-// shows the listing (history); the archive reuses the reports.
-const QStringList kLayers = {
-    QStringLiteral("base"),    QStringLiteral("records"), QStringLiteral("history"),
-    QStringLiteral("chart"),   QStringLiteral("alarm"),   QStringLiteral("link"),
-    QStringLiteral("report"),  QStringLiteral("archive"), QStringLiteral("language"),
-    QStringLiteral("program"), QStringLiteral("ui")};
+// Bottom first, as the build lists them, then the Qt windows on top. A feature may use the
+// features before it: the link stores groups (records) and shows the listing (history); the
+// archive reuses the reports.
+QStringList layers() {
+    QFile build(QStringLiteral(EQBOND_SOURCE_DIR "/src/CMakeLists.txt"));
+    EXPECT_TRUE(build.open(QIODevice::ReadOnly));
+    const QRegularExpression list(QStringLiteral(R"(\bset\(layers ([\w ]+)\))"));
+    const QRegularExpressionMatch m = list.match(QString::fromUtf8(build.readAll()));
+    EXPECT_TRUE(m.hasMatch()) << "no set(layers ...) in src/CMakeLists.txt";
+    return m.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts) << QStringLiteral("ui");
+}
 
 // Qt modules beyond Qt Core, which only the qt_*.cpp adapters and the windows may use.
 const QRegularExpression kBeyondCore(QStringLiteral(
@@ -30,6 +34,7 @@ struct Violation {
 std::vector<Violation> violations() {
     const QString root = QStringLiteral(EQBOND_SOURCE_DIR "/src/");
     const QRegularExpression project_include(QStringLiteral(R"(^#include "(\w+)/)"));
+    const QStringList order = layers();
     std::vector<Violation> found;
     QDirIterator it(root, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
                     QDirIterator::Subdirectories);
@@ -37,7 +42,7 @@ std::vector<Violation> violations() {
         const QString path = it.next();
         const QString relative = path.mid(root.size());
         const QString folder = relative.section(QLatin1Char('/'), 0, 0);
-        const int own = kLayers.indexOf(folder);
+        const int own = order.indexOf(folder);
         if (own < 0) continue;  // main.cpp stands above every layer
         const bool adapter =
             relative.section(QLatin1Char('/'), -1).startsWith(QStringLiteral("qt_"));
@@ -45,7 +50,7 @@ std::vector<Violation> violations() {
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
         for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
             const QRegularExpressionMatch m = project_include.match(line);
-            if (m.hasMatch() && kLayers.indexOf(m.captured(1)) > own)
+            if (m.hasMatch() && order.indexOf(m.captured(1)) > own)
                 found.push_back({relative, line});
             if (folder != QLatin1String("ui") && !adapter && kBeyondCore.match(line).hasMatch())
                 found.push_back({relative, line});

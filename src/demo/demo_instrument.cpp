@@ -1,6 +1,6 @@
-#include "sim/demo_instrument.h"
+#include "demo/demo_instrument.h"
 
-#include "sim/stored_groups.h"
+#include "demo/generated_groups.h"
 
 namespace eqbond::sim {
 
