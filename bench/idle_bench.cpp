@@ -14,11 +14,11 @@
 #include <ctime>
 
 #include "bench_application.h"
+#include "demo/demo_instrument.h"
 #include "link/instrument_buttons.h"
 #include "median_reporter.h"
 #include "proc_stats.h"
 #include "records/live_reading.h"
-#include "sim/demo_instrument.h"
 #include "sim/instrument_simulator.h"
 #include "ui/app_controller.h"
 #include "ui/main_window.h"

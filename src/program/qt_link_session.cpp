@@ -18,19 +18,28 @@ LinkSession::LinkSession(PortTable table, MessageBox& messages, QObject* parent)
           ProgramTimers::Scope::LinkOnly) {
     program_.ports.line = &line_;
     program_.ports.message_box = &messages;
-    line_.set_event_handler([this](PortEvent event) {
-        if (trace_) trace_->note_port_event(event);
-        const std::optional<Reply> reply = on_receive(program_, event);
-        if (reply && after_receive) after_receive(program_, *reply);
-    });
+    line_.set_event_handler([this](PortEvent event) { on_port_event(event); });
 }
 
 LinkSession::~LinkSession() {
     stop();
 }
 
+void LinkSession::on_port_event(PortEvent event) {
+    if (trace_) trace_->note_port_event(event);
+    const std::optional<Reply> reply = on_receive(program_, event);
+    if (reply && after_receive) after_receive(program_, *reply);
+}
+
+void LinkSession::put_demo_instrument(int port, sim::SimulatorConfig config) {
+    demo_line_ = std::make_unique<sim::LineWithDemo>(line_, line_.table(), port, std::move(config));
+    demo_line_->demo().set_event_handler([this](PortEvent event) { on_port_event(event); });
+    program_.ports.line = demo_line_.get();
+}
+
 bool LinkSession::trace_to(const QString& path, const QByteArray& recorded_by, QString* error) {
-    trace_ = trace::start_wire_trace(line_, path, recorded_by, error);
+    SerialLine& line = demo_line_ ? static_cast<SerialLine&>(*demo_line_) : line_;
+    trace_ = trace::start_wire_trace(line, path, recorded_by, error);
     if (trace_) trace_->attach(program_);
     return trace_ != nullptr;
 }

@@ -4,8 +4,10 @@
 // integration tests drive the instrument through it exactly as the window does.
 #include <QObject>
 #include <functional>
+#include <memory>
 
 #include "base/program.h"
+#include "demo/line_with_demo.h"
 #include "link/port_table.h"
 #include "link/qt_serial_line.h"
 #include "program/program_timers.h"
@@ -22,6 +24,10 @@ class LinkSession : public QObject {
     Program& program() { return program_; }
     QtSerialLine& line() { return line_; }
 
+    // Puts a simulated instrument at COM`port`, answered inside this process on the demo line
+    // as eqbond --demo answers; before trace_to() and start().
+    void put_demo_instrument(int port, sim::SimulatorConfig config);
+
     // Records a wire trace of the session in `path`; before start(). False with the reason when
     // the file cannot be written.
     bool trace_to(const QString& path, const QByteArray& recorded_by, QString* error);
@@ -34,8 +40,11 @@ class LinkSession : public QObject {
     std::function<void(const Program&, const Reply&)> after_receive;
 
   private:
+    void on_port_event(PortEvent event);
+
     Program program_;
     QtSerialLine line_;
+    std::unique_ptr<sim::LineWithDemo> demo_line_;
     std::unique_ptr<trace::WireTrace> trace_;
     ProgramTimers timers_;
 };

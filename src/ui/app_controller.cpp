@@ -4,14 +4,14 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "demo/demo_instrument.h"
+#include "demo/line_with_demo.h"
 #include "link/qt_serial_line.h"
 #include "link/receive_dispatcher.h"
 #include "program/startup.h"
 #include "report/print_options.h"
 #include "report/qt_printer.h"
 #include "report/save_button.h"
-#include "sim/demo_instrument.h"
-#include "sim/instrument_simulator.h"
 #include "trace/wire_trace.h"
 #include "ui/archive_hookup.h"
 #include "ui/chart_widget.h"
@@ -24,11 +24,6 @@
 
 namespace eqbond::ui {
 
-namespace {
-// The built-in instrument stands at COM2, the first port the start-up opens.
-constexpr int kDemoPort = 2;
-}  // namespace
-
 AppController::AppController(const LaunchOptions& options, QObject* parent)
     : QObject(parent), options_(options) {}
 
@@ -38,41 +33,40 @@ AppController::~AppController() {
     archive_.reset();
     splash_.reset();
     window_.reset();
+    demo_line_.reset();
     line_.reset();
 }
 
-PortTable AppController::make_port_table(QString* error) {
+PortTable AppController::make_port_table() const {
 #ifdef Q_OS_WIN
     QStringList com_names;
     for (int i = 1; i <= PortTable::kSlots; ++i) com_names << QStringLiteral("COM%1").arg(i);
-    PortTable table =
-        options_.ports.isEmpty() ? PortTable::fixed(com_names) : PortTable::fixed(options_.ports);
+    return options_.ports.isEmpty() ? PortTable::fixed(com_names)
+                                    : PortTable::fixed(options_.ports);
 #else
-    PortTable table = options_.ports.isEmpty() ? PortTable::from_system(system_serial_devices)
-                                               : PortTable::fixed(options_.ports);
+    return options_.ports.isEmpty() ? PortTable::from_system(system_serial_devices)
+                                    : PortTable::fixed(options_.ports);
 #endif
-    if (options_.demo) {
-        simulator_ = std::make_unique<sim::InstrumentSimulator>(sim::demo_config());
-        if (!simulator_->start()) {
-            if (error) *error = QStringLiteral("no pseudo-terminal for the simulated instrument");
-            simulator_.reset();
-        } else {
-            simulator_->start_live_readings();
-            table.set_device(kDemoPort, simulator_->device_path());
-        }
-    }
-    return table;
+}
+
+void AppController::on_port_event(PortEvent event) {
+    if (trace_) trace_->note_port_event(event);
+    window_->run([event](Program& p) { on_receive(p, event); });
 }
 
 bool AppController::start(QString* error) {
     load_resources();
-    line_ = std::make_unique<QtSerialLine>(make_port_table(error));
-    if (options_.demo && !simulator_) return false;
+    line_ = std::make_unique<QtSerialLine>(make_port_table());
+    if (options_.demo) {
+        demo_line_ = std::make_unique<sim::LineWithDemo>(*line_, line_->table(), sim::kDemoPort,
+                                                         sim::demo_config());
+    }
+    SerialLine& line = demo_line_ ? static_cast<SerialLine&>(*demo_line_) : *line_;
     window_ = std::make_unique<MainWindow>(program_);
     message_box_ = std::make_unique<QtMessageBox>(window_.get());
     file_dialogs_ = std::make_unique<QtFileDialogs>(window_.get());
     printer_ = std::make_unique<QtPrinter>();
-    program_.ports.line = line_.get();
+    program_.ports.line = &line;
     program_.ports.message_box = message_box_.get();
     program_.ports.file_dialogs = file_dialogs_.get();
     program_.ports.chart_image = &window_->chart()->image();
@@ -83,17 +77,17 @@ bool AppController::start(QString* error) {
     if (!options_.trace_path.isEmpty()) {
         const QString program = QCoreApplication::applicationName() + QLatin1Char(' ') +
                                 QCoreApplication::applicationVersion();
-        trace_ = trace::start_wire_trace(*line_, options_.trace_path, program.toUtf8(), error);
+        trace_ = trace::start_wire_trace(line, options_.trace_path, program.toUtf8(), error);
         if (!trace_) return false;
         trace_->attach(program_);
     }
     attach_language_button(*window_, program_, options_.language);
     window_->on_save = [this] { window_->run(on_save_clicked); };
     window_->on_print = [this] { window_->run(on_print_clicked); };
-    line_->set_event_handler([this](PortEvent event) {
-        if (trace_) trace_->note_port_event(event);
-        window_->run([event](Program& p) { on_receive(p, event); });
-    });
+    line_->set_event_handler([this](PortEvent event) { on_port_event(event); });
+    if (demo_line_) {
+        demo_line_->demo().set_event_handler([this](PortEvent event) { on_port_event(event); });
+    }
     if (!options_.splash) {
         show_main_window();
         return true;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/program.h"
+#include "base/serial_line.h"
 #include "language/interface_language.h"
 #include "link/port_table.h"
 
@@ -11,7 +12,7 @@ namespace eqbond {
 class QtPrinter;
 class QtSerialLine;
 namespace sim {
-class InstrumentSimulator;
+class LineWithDemo;
 }
 namespace trace {
 class WireTrace;
@@ -48,7 +49,6 @@ class AppController : public QObject, public WindowHost {
     Program& program() { return program_; }
     MainWindow* main_window() const { return window_.get(); }
     SplashWindow* splash_window() const { return splash_.get(); }
-    sim::InstrumentSimulator* simulator() const { return simulator_.get(); }
     ArchiveHookup* archive() const { return archive_.get(); }
 
     void unload_main_window() override;
@@ -58,12 +58,13 @@ class AppController : public QObject, public WindowHost {
     void run_print_options_dialog(Program& program) override;
 
   private:
-    PortTable make_port_table(QString* error);
+    PortTable make_port_table() const;
+    void on_port_event(PortEvent event);
 
     LaunchOptions options_;
     Program program_;
-    std::unique_ptr<sim::InstrumentSimulator> simulator_;
     std::unique_ptr<QtSerialLine> line_;
+    std::unique_ptr<sim::LineWithDemo> demo_line_;  // --demo: the real line with the demo at COM2
     std::unique_ptr<trace::WireTrace> trace_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<QtMessageBox> message_box_;

@@ -1,7 +1,5 @@
 #include "cli/download.h"
 
-#include <unistd.h>
-
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
@@ -22,9 +20,24 @@
 #include "report/csv_report.h"
 #include "report/text_report.h"
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#else
+#include <io.h>
+#endif
+
 namespace eqbond::cli {
 
 namespace {
+
+// The progress line is redrawn in place on a terminal and written line by line elsewhere.
+bool error_output_is_terminal() {
+#ifdef Q_OS_UNIX
+    return ::isatty(STDERR_FILENO) == 1;
+#else
+    return ::_isatty(::_fileno(stderr)) != 0;
+#endif
+}
 
 enum class ReadOutcome { Complete, LinkLost };
 
@@ -81,7 +94,7 @@ int run_download(const DownloadOptions& options) {
         print_error(QStringLiteral("no instrument found within %1 s").arg(options.timeout_seconds));
         return kNoInstrument;
     }
-    Progress progress(stderr, ::isatty(STDERR_FILENO) == 1);
+    Progress progress(stderr, error_output_is_terminal());
     const ReadOutcome outcome = read_all_groups(session, options.timeout_seconds * 1000, progress);
     const ProgramState& state = session.program().state;
     const int read = state.link.next_group - 1;

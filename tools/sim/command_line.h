@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "sim/simulator_config.h"
+#include "demo/simulator_config.h"
 
 namespace eqbond::sim {
 

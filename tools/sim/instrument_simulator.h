@@ -3,17 +3,12 @@
 // with the timing of a 9600 baud line and the faults of a poor one when asked to.
 #include <QByteArray>
 #include <QObject>
-#include <QRandomGenerator>
-#include <QSocketNotifier>
 #include <QString>
-#include <memory>
 #include <vector>
 
-#include "base/protocol.h"
-#include "sim/fault_injector.h"
-#include "sim/line_pacer.h"
-#include "sim/pseudo_terminal.h"
-#include "sim/simulator_config.h"
+#include "demo/simulated_instrument.h"
+#include "demo/simulator_config.h"
+#include "sim/simulator_terminal.h"
 
 namespace eqbond::sim {
 
@@ -21,34 +16,33 @@ class InstrumentSimulator : public QObject {
     Q_OBJECT
   public:
     explicit InstrumentSimulator(SimulatorConfig config, QObject* parent = nullptr);
-    ~InstrumentSimulator() override;
 
     // Opens the pseudo-terminal pair (and points config().link_path at it); false when the
     // system refuses one.
-    bool start();
+    bool start() { return terminal_.start(); }
     // The device path the program opens: the stable link when there is one.
-    QString device_path() const;
+    QString device_path() const { return terminal_.device_path(); }
     // The pseudo-terminal itself, which changes each time the instrument comes back.
-    QString pts_path() const { return terminal_.slave_path(); }
+    QString pts_path() const { return terminal_.pts_path(); }
 
     // From now on polls are answered with measurements that wander around live_value.
-    void start_live_readings();
+    void start_live_readings() { instrument_.start_live_readings(); }
 
     // Stops answering (requests are still recorded) / answers again.
-    void fall_silent();
-    void resume();
-    bool silent() const { return silent_; }
+    void fall_silent() { instrument_.fall_silent(); }
+    void resume() { instrument_.resume(); }
+    bool silent() const { return instrument_.silent(); }
     // Closes the pseudo-terminal as an unplugged adapter vanishes, and removes the link.
-    void unplug();
+    void unplug() { terminal_.unplug(); }
     // A fresh pseudo-terminal, with the link pointed at it; false when none could be opened.
-    bool plug_in();
-    bool plugged_in() const { return terminal_.is_open(); }
+    bool plug_in() { return terminal_.plug_in(); }
+    bool plugged_in() const { return terminal_.plugged_in(); }
 
     // Every command code received, in order, and every byte received.
     const std::vector<int32_t>& received_codes() const { return received_; }
     const QByteArray& received_bytes() const { return received_bytes_; }
-    const FaultCounts& fault_counts() const { return faults_.counts(); }
-    bool backlight_on() const { return backlight_on_; }
+    const FaultCounts& fault_counts() const { return instrument_.fault_counts(); }
+    bool backlight_on() const { return instrument_.backlight_on(); }
     // For each group request that found the line idle: the time since the instrument's last
     // byte, that is how long the program took to ask for the next group.
     const std::vector<LinePacer::Clock::duration>& turnarounds() const { return turnarounds_; }
@@ -56,8 +50,8 @@ class InstrumentSimulator : public QObject {
     const std::vector<LinePacer::Clock::time_point>& group_request_times() const {
         return group_request_times_;
     }
-    const LinePacer& line() const { return pacer_; }
-    SimulatorConfig& config() { return config_; }
+    const LinePacer& line() const { return terminal_.line(); }
+    SimulatorConfig& config() { return instrument_.config(); }
 
     // Writes raw bytes to the line, as an instrument would (tests use it for faults).
     void send_raw(const QByteArray& bytes);
@@ -68,35 +62,15 @@ class InstrumentSimulator : public QObject {
     void plugged_in_again();
 
   private:
-    void listen();
-    void on_readable();
     void answer(int32_t code);
-    bool fault_triggered_at(int32_t group);
-    void reply(const Reply& r);
-    Reply poll_reply();
-    int next_poll_kind();
-    int next_live_value();
 
-    SimulatorConfig config_;
-    PseudoTerminal terminal_;
-    std::unique_ptr<QSocketNotifier> notifier_;
-    LinePacer pacer_;
-    FaultInjector faults_;
-    QRandomGenerator random_;
-    QByteArray pending_;                           // request bytes not yet a whole frame
-    LinePacer::Clock::time_point request_done_{};  // when the last request's 4 bytes had come
+    SimulatedInstrument instrument_;
+    SimulatorTerminal terminal_;
     std::vector<int32_t> received_;
     std::vector<LinePacer::Clock::duration> turnarounds_;
     std::vector<LinePacer::Clock::time_point> group_request_times_;
     LinePacer::Clock::time_point request_seen_{};
     QByteArray received_bytes_;
-    bool measuring_ = false;
-    bool lead_pending_ = false;  // the verify command makes the next reply a lead resistance
-    bool backlight_on_ = false;
-    bool silent_ = false;
-    bool silence_fired_ = false, unplug_fired_ = false;
-    size_t script_position_ = 0;
-    int wander_centre_;  // the live value the reading wanders around
 };
 
 }  // namespace eqbond::sim

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <cstdlib>
 
-#include "base/protocol.h"
-
 namespace eqbond::sim {
 
 bool PseudoTerminal::open() {
@@ -63,20 +61,6 @@ void PseudoTerminal::write(const QByteArray& bytes) {
     if (!is_open()) return;
     const ssize_t written = ::write(master_fd_, bytes.constData(), size_t(bytes.size()));
     (void)written;
-}
-
-std::optional<int32_t> take_command(QByteArray& pending) {
-    if (pending.size() < kCommandFrameLength) return std::nullopt;
-    const int head = int(pending.indexOf("de"));
-    if (head < 0) {
-        pending = pending.right(1);
-        return std::nullopt;
-    }
-    pending.remove(0, head);
-    if (pending.size() < kCommandFrameLength) return std::nullopt;
-    const int32_t code = command_code(pending.left(kCommandFrameLength));
-    pending.remove(0, kCommandFrameLength);
-    return code;
 }
 
 }  // namespace eqbond::sim

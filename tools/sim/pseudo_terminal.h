@@ -3,8 +3,6 @@
 // device path as its serial port.
 #include <QByteArray>
 #include <QString>
-#include <cstdint>
-#include <optional>
 
 namespace eqbond::sim {
 
@@ -33,10 +31,6 @@ class PseudoTerminal {
     int slave_fd_ = -1;
     QString slave_path_;
 };
-
-// Takes the next command frame's code from the bytes received so far. Frames start with "de";
-// anything before a header is line noise and is dropped. Nothing until a whole frame is there.
-std::optional<int32_t> take_command(QByteArray& pending);
 
 // Makes `link` a symbolic link to `target`, replacing an older link in one step.
 bool point_link(const QString& link, const QString& target);

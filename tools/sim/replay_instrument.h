@@ -4,13 +4,10 @@
 // or at once; requests the trace never saw go unanswered, and an adapter that vanished in the
 // trace vanishes here too.
 #include <QObject>
-#include <QSocketNotifier>
 #include <QString>
-#include <memory>
 
-#include "sim/line_pacer.h"
-#include "sim/pseudo_terminal.h"
 #include "sim/replay_script.h"
+#include "sim/simulator_terminal.h"
 
 namespace eqbond::sim {
 
@@ -20,11 +17,10 @@ class ReplayInstrument : public QObject {
     // `fast`: answer at once instead of after the recorded delays. `link_path`: a symbolic link
     // kept pointing at the current pseudo-terminal; empty = none.
     ReplayInstrument(ReplayScript script, bool fast, QString link_path, QObject* parent = nullptr);
-    ~ReplayInstrument() override;
 
-    bool start();
-    QString device_path() const;
-    QString pts_path() const { return terminal_.slave_path(); }
+    bool start() { return terminal_.start(); }
+    QString device_path() const { return terminal_.device_path(); }
+    QString pts_path() const { return terminal_.pts_path(); }
 
   signals:
     void played_out();  // every recorded request has been answered as recorded
@@ -32,19 +28,12 @@ class ReplayInstrument : public QObject {
     void plugged_in_again();
 
   private:
-    void listen();
-    void on_readable();
     void answer(int32_t code, LinePacer::Clock::time_point arrived);
-    void unplug();
-    void plug_in();
 
     ReplayScript script_;
     bool fast_;
-    QString link_path_;
-    PseudoTerminal terminal_;
-    std::unique_ptr<QSocketNotifier> notifier_;
-    LinePacer pacer_;
-    QByteArray pending_;  // request bytes not yet a whole frame
+    SimulatorTerminal terminal_;
+    LinePacer::Clock::time_point arrived_{};  // when the bytes of the last read came
 };
 
 }  // namespace eqbond::sim

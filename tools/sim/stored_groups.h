@@ -10,13 +10,10 @@
 #include <optional>
 #include <vector>
 
-#include "sim/simulator_config.h"
+#include "demo/generated_groups.h"
+#include "demo/simulator_config.h"
 
 namespace eqbond::sim {
-
-// `count` plausible groups: readings of a few milliohm to a few ohm, some overloads, a low
-// battery towards the end, time stamps minutes apart. The same seed gives the same groups.
-std::vector<StoredGroup> generate_groups(int count, uint32_t seed);
 
 // The groups in `text`, or nothing with `error` naming the line at fault.
 std::optional<std::vector<StoredGroup>> parse_groups(const QString& text, QString* error);

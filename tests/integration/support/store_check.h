@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/record_store.h"
-#include "sim/simulator_config.h"
+#include "demo/simulator_config.h"
 
 namespace eqbond::test {
 

@@ -1,6 +1,6 @@
-#include "sim/demo_instrument.h"
+#include "demo/demo_instrument.h"
 
-#include "sim/stored_groups.h"
+#include "demo/generated_groups.h"
 
 namespace eqbond::sim {
 
@@ -13,6 +13,7 @@ SimulatorConfig demo_config() {
     config.wander_step = 1200;
     config.lead_value = 85;
     config.lead_share = 0.06;  // now and then the leads are checked
+    config.measuring = true;   // it measures from the start: the chart moves at once
     config.paced = true;       // a read takes as long as on the real line: the progress shows
     config.seed = 7;
     return config;

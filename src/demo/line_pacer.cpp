@@ -1,36 +1,14 @@
-#include "sim/line_pacer.h"
-
-#include <unistd.h>
+#include "demo/line_pacer.h"
 
 #include <algorithm>
-#ifdef __linux__
-#include <sys/timerfd.h>
-#endif
 
 namespace eqbond::sim {
 
 LinePacer::LinePacer(std::function<void(const QByteArray&)> write, QObject* parent)
     : QObject(parent), write_(std::move(write)) {
-#ifdef __linux__
-    timer_fd_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (timer_fd_ >= 0) {
-        timer_notifier_ = std::make_unique<QSocketNotifier>(timer_fd_, QSocketNotifier::Read);
-        connect(timer_notifier_.get(), &QSocketNotifier::activated, this, [this] {
-            uint64_t expirations = 0;
-            const ssize_t n = ::read(timer_fd_, &expirations, sizeof expirations);
-            (void)n;
-            send_due();
-        });
-    }
-#endif
-    fallback_timer_.setSingleShot(true);
-    fallback_timer_.setTimerType(Qt::PreciseTimer);
-    connect(&fallback_timer_, &QTimer::timeout, this, &LinePacer::send_due);
-}
-
-LinePacer::~LinePacer() {
-    timer_notifier_.reset();
-    if (timer_fd_ >= 0) ::close(timer_fd_);
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &LinePacer::send_due);
 }
 
 void LinePacer::send(const QByteArray& bytes, Clock::time_point not_before, bool paced) {
@@ -64,22 +42,15 @@ void LinePacer::arm() {
     using std::chrono::duration_cast;
     using std::chrono::nanoseconds;
     if (queue_.empty()) {
-        fallback_timer_.stop();
+        timer_.stop();
         return;
     }
-    const nanoseconds wait =
-        std::max(duration_cast<nanoseconds>(queue_.front().at - Clock::now()), nanoseconds(1));
-#ifdef __linux__
-    if (timer_fd_ >= 0) {
-        itimerspec when{};
-        when.it_value.tv_sec = time_t(wait.count() / 1'000'000'000);
-        when.it_value.tv_nsec = long(wait.count() % 1'000'000'000);
-        ::timerfd_settime(timer_fd_, 0, &when, nullptr);
-        return;
-    }
-#endif
-    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(wait);
-    fallback_timer_.start(int(ms.count()));
+    wake_after(
+        std::max(duration_cast<nanoseconds>(queue_.front().at - Clock::now()), nanoseconds(1)));
+}
+
+void LinePacer::wake_after(std::chrono::nanoseconds wait) {
+    timer_.start(int(std::chrono::ceil<std::chrono::milliseconds>(wait).count()));
 }
 
 void LinePacer::send_due() {

@@ -1,4 +1,4 @@
-#include "sim/fault_injector.h"
+#include "demo/fault_injector.h"
 
 namespace eqbond::sim {
 

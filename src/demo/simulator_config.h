@@ -25,8 +25,8 @@ struct FaultConfig {
     double stray_share = 0.0;    // put 1 to 3 noise bytes before this share of replies
     int silent_at_group = 0;     // fall silent when this group is requested (0 = never)
     int silent_for_ms = 0;       // and answer again after this long (0 = stay silent)
-    int unplug_at_group = 0;     // close the pseudo-terminal when this group is requested
-    int unplug_for_ms = 0;       // and come back after this long (0 = stay away)
+    int unplug_at_group = 0;     // eqbond-sim: close the pseudo-terminal when this group is
+    int unplug_for_ms = 0;       // requested, and come back after this long (0 = stay away)
 };
 
 struct SimulatorConfig {
@@ -46,8 +46,8 @@ struct SimulatorConfig {
     bool paced = false;         // bytes leave at the pace of 9600 baud instead of at once
     uint32_t seed = 1;
     FaultConfig faults;
-    // A symbolic link kept pointing at the current pseudo-terminal, so a program with a fixed
-    // port list finds the instrument again after it was unplugged; empty = none.
+    // eqbond-sim: a symbolic link kept pointing at the current pseudo-terminal, so a program with
+    // a fixed port list finds the instrument again after it was unplugged; empty = none.
     QString link_path;
 };
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QRandomGenerator>
 
-#include "sim/simulator_config.h"
+#include "demo/simulator_config.h"
 
 namespace eqbond::sim {
 
