@@ -134,6 +134,11 @@ Reason: %2</translation>
         <translation>Incomplete</translation>
     </message>
     <message>
+        <source>全量程</source>
+        <extracomment>The plot&apos;s scale reaches the highest value instead of keeping the limit readable.</extracomment>
+        <translation>Full range</translation>
+    </message>
+    <message>
         <source>导出文本</source>
         <translation>Export text</translation>
     </message>

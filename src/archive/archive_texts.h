@@ -64,6 +64,9 @@ inline constexpr ScreenText kAbandoned{"Archive", QT_TRANSLATE_NOOP("Archive", "
 // A mark, not a word: the same in every language.
 inline const QString kLowBatteryMark = QStringLiteral("■");
 
+//: The plot's scale reaches the highest value instead of keeping the limit readable.
+inline constexpr ScreenText kFullRange{"Archive", QT_TRANSLATE_NOOP("Archive", "全量程")};
+
 inline constexpr ScreenText kExportText{"Archive", QT_TRANSLATE_NOOP("Archive", "导出文本")};
 inline constexpr ScreenText kExportCsv{"Archive", QT_TRANSLATE_NOOP("Archive", "导出CSV")};
 inline constexpr ScreenText kExportPdf{"Archive", QT_TRANSLATE_NOOP("Archive", "导出PDF")};

@@ -1,7 +1,9 @@
 #include "ui/archive_plot.h"
 
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 
 #include "base/value_format.h"
 
@@ -9,13 +11,8 @@ namespace eqbond::ui {
 
 namespace {
 constexpr double kTenthsPerOhm = 10000.0;
-constexpr qreal kLeftMargin = 56, kRightMargin = 12, kTopMargin = 12, kBottomMargin = 28;
-constexpr qreal kPointRadius = 2.5, kFailRadius = 4.5;
-constexpr int kTicks = 4;
-
-double ohm_of(const Group& g) {
-    return shown_tenths_of_milliohm(g.milliohm) / kTenthsPerOhm;
-}
+constexpr qreal kLeftMargin = 56, kRightMargin = 12, kTopMargin = 16, kBottomMargin = 28;
+constexpr qreal kPointRadius = 2.5, kFailRadius = 4.5, kMarkHeight = 7;
 }  // namespace
 
 ArchivePlot::ArchivePlot(QWidget* parent) : QWidget(parent) {
@@ -30,14 +27,22 @@ void ArchivePlot::set_groups(const std::vector<Group>& groups, std::optional<Bon
     groups_ = groups;
     limit_ = limit;
     last_group_ = 1;
-    double highest = 0;
-    for (const Group& g : groups_) {
-        last_group_ = std::max(last_group_, g.number);
-        if (!g.overload()) highest = std::max(highest, ohm_of(g));
-    }
-    if (limit_) highest = std::max(highest, limit_->tenths_of_milliohm / kTenthsPerOhm);
-    top_ohm_ = highest > 0 ? highest * 1.15 : 1.0;
+    for (const Group& g : groups_) last_group_ = std::max(last_group_, g.number);
+    rescale();
+}
+
+void ArchivePlot::set_full_range(bool full_range) {
+    full_range_ = full_range;
+    rescale();
+}
+
+void ArchivePlot::rescale() {
+    scale_ = plot_scale(groups_, limit_, full_range_);
     update();
+}
+
+bool ArchivePlot::above_scale(const Group& group) const {
+    return group.overload() || shown_ohm(group) > scale_.top_ohm;
 }
 
 QRectF ArchivePlot::plot_area() const {
@@ -47,7 +52,7 @@ QRectF ArchivePlot::plot_area() const {
 
 qreal ArchivePlot::y_of(double ohm) const {
     const QRectF area = plot_area();
-    return area.bottom() - std::min(ohm / top_ohm_, 1.0) * area.height();
+    return area.bottom() - std::min(ohm / scale_.top_ohm, 1.0) * area.height();
 }
 
 QPointF ArchivePlot::position_of(const Group& group) const {
@@ -55,7 +60,7 @@ QPointF ArchivePlot::position_of(const Group& group) const {
     const qreal x = last_group_ > 1
                         ? area.left() + (group.number - 1) * area.width() / (last_group_ - 1)
                         : area.center().x();
-    return QPointF(x, group.overload() ? area.top() : y_of(ohm_of(group)));
+    return QPointF(x, above_scale(group) ? area.top() : y_of(shown_ohm(group)));
 }
 
 std::optional<qreal> ArchivePlot::limit_y() const {
@@ -68,12 +73,13 @@ void ArchivePlot::draw_axes(QPainter& painter, const QRectF& area) const {
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.bottomLeft(), area.topLeft());
     const QFontMetricsF metrics(font());
-    for (int i = 0; i <= kTicks; ++i) {
-        const double ohm = top_ohm_ * i / kTicks;
+    const int steps = int(std::lround(scale_.top_ohm / scale_.step_ohm));
+    for (int i = 0; i <= steps; ++i) {
+        const double ohm = scale_.step_ohm * i;
         const qreal y = y_of(ohm);
         painter.drawLine(QPointF(area.left() - 4, y), QPointF(area.left(), y));
         painter.drawText(QRectF(0, y - metrics.height() / 2, kLeftMargin - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(ohm, 'f', 3));
+                         Qt::AlignRight | Qt::AlignVCenter, tick_label(ohm, scale_));
     }
     for (int group : {1, last_group_}) {
         const qreal x = position_of(Group{group}).x();
@@ -96,7 +102,15 @@ void ArchivePlot::paintEvent(QPaintEvent*) {
         const bool fails = limit_ && !passes(g, *limit_);
         painter.setBrush(fails ? kFailColour : kPassColour);
         const qreal r = fails ? kFailRadius : kPointRadius;
-        painter.drawEllipse(position_of(g), r, r);
+        const QPointF at = position_of(g);
+        painter.drawEllipse(at, r, r);
+        if (above_scale(g)) {
+            // An arrow head above the point: its value lies beyond the top edge.
+            const QPointF tip(at.x(), at.y() - r - kMarkHeight - 2);
+            const QPointF base_left(at.x() - kMarkHeight / 2, at.y() - r - 2);
+            const QPointF base_right(at.x() + kMarkHeight / 2, at.y() - r - 2);
+            painter.drawPolygon(QPolygonF({tip, base_left, base_right}));
+        }
     }
 }
 

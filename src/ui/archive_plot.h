@@ -1,6 +1,8 @@
 #pragma once
 // Resistance against group number for one download: a point per group, the bonding limit as a
-// line, failing groups marked in red, overloads on the top edge.
+// line, failing groups marked in red. The value axis has round ticks and keeps the limit
+// readable: overloads, and values far above the limit unless the full range is asked for, sit on
+// the top edge under a mark.
 #include <QColor>
 #include <QWidget>
 #include <optional>
@@ -8,6 +10,7 @@
 
 #include "archive/bonding_limit.h"
 #include "archive/download.h"
+#include "archive/plot_scale.h"
 
 namespace eqbond::ui {
 
@@ -21,6 +24,11 @@ class ArchivePlot : public QWidget {
     explicit ArchivePlot(QWidget* parent = nullptr);
 
     void set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit);
+    // Scales to the highest value instead of to the limit and the values near it.
+    void set_full_range(bool full_range);
+    const PlotScale& scale() const { return scale_; }
+    // True when the group's point sits on the top edge because its value lies above the scale.
+    bool above_scale(const Group& group) const;
 
     // Where a group's point is drawn, and the height of the limit line, in widget pixels.
     QPointF position_of(const Group& group) const;
@@ -33,11 +41,13 @@ class ArchivePlot : public QWidget {
     QRectF plot_area() const;
     qreal y_of(double ohm) const;
     void draw_axes(QPainter& painter, const QRectF& area) const;
+    void rescale();
 
     std::vector<Group> groups_;
     std::optional<BondingLimit> limit_;
     int last_group_ = 1;
-    double top_ohm_ = 1.0;  // the value at the top edge
+    bool full_range_ = false;
+    PlotScale scale_;
 };
 
 }  // namespace eqbond::ui

@@ -1,5 +1,6 @@
 #include "ui/archive_window.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,7 +37,14 @@ QTableView* table_view(QWidget* parent, const char* name, QSortFilterProxyModel*
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
+    // One line of text a row, whatever line spacing the CJK font brings.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->setWordWrap(false);
+    // Each column as wide as its heading or its widest text, whichever is wider.
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setMinimumSectionSize(
+        view->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     return view;
 }
 
@@ -114,6 +122,10 @@ QWidget* ArchiveWindow::build_tools() {
     row->addWidget(filter_, 1);
     row->addWidget(new QLabel(text::kLimitLabel, tools));
     row->addWidget(limit_field_);
+    auto* full_range = new QCheckBox(text::kFullRange, tools);
+    full_range->setObjectName(QStringLiteral("PlotFullRange"));
+    row->addWidget(full_range);
+    connect(full_range, &QCheckBox::toggled, plot_, &ArchivePlot::set_full_range);
     // Filtering happens on the texts shown: what is typed never reaches the database.
     connect(filter_, &QLineEdit::textChanged, downloads_proxy_,
             &QSortFilterProxyModel::setFilterFixedString);
