@@ -1,6 +1,7 @@
 // The archive in an SQLite file: archiving one read of 10000 groups (one transaction, synced to
 // disk), opening an archive of 1000 downloads of 500 groups and listing it with a bonding limit,
-// and exporting one download. Prints the medians against their goals, last.
+// and exporting one download; inspections: comparing with the previous one, showing one site of
+// many, the inspection report. Prints the medians against their goals, last.
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
@@ -8,6 +9,8 @@
 #include <QTextStream>
 
 #include "archive/archive_export.h"
+#include "archive/inspection_comparison.h"
+#include "archive/qt_inspection_pdf.h"
 #include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/value_format.h"
@@ -119,6 +122,85 @@ void BM_ExportOneDownloadAsPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportOneDownloadAsPdf)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
+// The inspections archive, made on first use: 200 sites x 20 inspections x 300 labelled groups,
+// each site's inspections in two rooms.
+constexpr int kSites = 200;
+constexpr int kInspections = 20;
+constexpr int kPoints = 300;
+
+QString inspections_archive() {
+    static const QString file = [] {
+        const QString path = scratch().filePath(QStringLiteral("inspections.sqlite"));
+        eqbond::QtSqliteArchive archive;
+        archive.open(path);
+        eqbond::PointLabels labels;
+        for (int n = 1; n <= kPoints; ++n) labels[n] = QStringLiteral("P%1").arg(n);
+        for (int i = 0; i < kInspections; ++i) {
+            for (int s = 0; s < kSites; ++s) {
+                const auto [download, groups] = download_of(kPoints, i * kSites + s);
+                const int64_t id = *archive.save_download(download, groups);
+                const auto site = archive.site_named(QStringLiteral("Site %1").arg(s));
+                archive.set_details(id,
+                                    {site->id, QStringLiteral("Room %1").arg(i % 2), {}, {}, {}});
+                archive.set_labels(id, labels);
+            }
+        }
+        return path;
+    }();
+    return file;
+}
+
+void BM_CompareWithPreviousInspection(benchmark::State& state) {
+    eqbond::QtSqliteArchive archive;
+    archive.open(inspections_archive());
+    const int64_t latest = archive.list(std::nullopt).front().id;
+    const auto download = archive.load(latest);
+    const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.2"));
+    for (auto _ : state) {
+        const eqbond::PreviousValues previous = archive.previous_values(latest);
+        benchmark::DoNotOptimize(
+            eqbond::compare_with_previous(*download, previous, limit, {}).size());
+    }
+}
+BENCHMARK(BM_CompareWithPreviousInspection)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5);
+
+void BM_OpenAndShowOneSite(benchmark::State& state) {
+    const QString file = inspections_archive();
+    const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.2"));
+    for (auto _ : state) {
+        eqbond::QtSqliteArchive archive;
+        archive.open(file);
+        const std::vector<eqbond::Site> sites = archive.sites();
+        const int64_t site = sites[sites.size() / 2].id;
+        benchmark::DoNotOptimize(archive.locations(site));
+        benchmark::DoNotOptimize(archive.list_site(site, limit));
+    }
+}
+BENCHMARK(BM_OpenAndShowOneSite)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5);
+
+void BM_InspectionReport1000Groups(benchmark::State& state) {
+    eqbond::InspectionReportInput input;
+    input.download.groups = download_of(1000, 3).second;
+    for (int n = 1; n <= 1000; ++n)
+        input.download.labels[n] = QStringLiteral("B%1 bonding terminal").arg(n);
+    for (int n = 1; n <= 1000; n += 2)
+        input.previous[input.download.labels[n]] = {1, {}, input.download.groups[size_t(n)]};
+    input.limit = eqbond::typed_bonding_limit(QStringLiteral("0.2"));
+    const QString pdf = scratch().filePath(QStringLiteral("inspection.pdf"));
+    for (auto _ : state) {
+        QString error;
+        benchmark::DoNotOptimize(
+            eqbond::write_inspection_pdf(pdf, eqbond::inspection_report_pages(input), &error));
+    }
+}
+BENCHMARK(BM_InspectionReport1000Groups)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,6 +223,9 @@ int main(int argc, char** argv) {
         {"BM_ExportOneDownloadAsText", "export one download of 500: text report", 100},
         {"BM_ExportOneDownloadAsCsv", "export one download of 500: CSV with verdicts", 100},
         {"BM_ExportOneDownloadAsPdf", "export one download of 500: PDF (no goal)", 0},
+        {"BM_CompareWithPreviousInspection", "compare 300 points with the previous inspection", 20},
+        {"BM_OpenAndShowOneSite", "open 200 sites x 20 x 300 and show one site's inspections", 100},
+        {"BM_InspectionReport1000Groups", "inspection report of 1000 groups as PDF", 500},
     };
     QTextStream out(stdout);
     out << "== figures (archive, median ms)\n";

@@ -177,6 +177,130 @@ Reason: %2</translation>
         <extracomment>The main window&apos;s button that opens the archive window, 105 pixels.</extracomment>
         <translation>Archive</translation>
     </message>
+    <message>
+        <source>现场 %1 仍有检测记录, 不能删除.</source>
+        <extracomment>%1 the site&apos;s name.</extracomment>
+        <translation>Site %1 still has inspections and cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>测试计划按 UTF-8 读取</source>
+        <extracomment>The test plan file was read as UTF-8.</extracomment>
+        <translation>Test plan read as UTF-8</translation>
+    </message>
+    <message>
+        <source>测试计划按 GBK 读取</source>
+        <extracomment>The test plan file was read as GBK.</extracomment>
+        <translation>Test plan read as GBK</translation>
+    </message>
+    <message>
+        <source>已为 %1 组标注测试点</source>
+        <extracomment>%1 how many groups were given a test point from the plan.</extracomment>
+        <translation>%1 groups given a test point</translation>
+    </message>
+    <message>
+        <source>第 %1 行: 测试点名称超过 200 个字符</source>
+        <extracomment>%1 the plan&apos;s line.</extracomment>
+        <translation>Line %1: the test point is longer than 200 characters</translation>
+    </message>
+    <message>
+        <source>第 %1 行: 测试点名称含有控制字符</source>
+        <extracomment>%1 the plan&apos;s line.</extracomment>
+        <translation>Line %1: the test point contains a control character</translation>
+    </message>
+    <message>
+        <source>等电位联结检测报告</source>
+        <translation>Equipotential bonding inspection report</translation>
+    </message>
+    <message>
+        <source>现场: %1</source>
+        <translation>Site: %1</translation>
+    </message>
+    <message>
+        <source>地址: %1</source>
+        <translation>Address: %1</translation>
+    </message>
+    <message>
+        <source>客户: %1</source>
+        <translation>Customer: %1</translation>
+    </message>
+    <message>
+        <source>位置: %1</source>
+        <extracomment>Building, floor, room.</extracomment>
+        <translation>Location: %1</translation>
+    </message>
+    <message>
+        <source>检测人员: %1</source>
+        <translation>Inspector: %1</translation>
+    </message>
+    <message>
+        <source>仪器编号: %1</source>
+        <extracomment>The instrument&apos;s serial number.</extracomment>
+        <translation>Instrument serial: %1</translation>
+    </message>
+    <message>
+        <source>测量日期: %1</source>
+        <extracomment>%1 the day, or first and last day, the groups were measured.</extracomment>
+        <translation>Measured: %1</translation>
+    </message>
+    <message>
+        <source>限值: %1</source>
+        <extracomment>%1 the bonding limit.</extracomment>
+        <translation>Bonding limit: %1</translation>
+    </message>
+    <message>
+        <source>依据标准: %1</source>
+        <extracomment>%1 the standard the lab tests to.</extracomment>
+        <translation>Standard: %1</translation>
+    </message>
+    <message>
+        <source>测试点</source>
+        <extracomment>Column: the test point&apos;s label.</extracomment>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>上次值</source>
+        <extracomment>Column: the test point&apos;s value in the previous inspection.</extracomment>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>变化</source>
+        <extracomment>Column: the change since the previous inspection.</extracomment>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>劣化</source>
+        <comment>column</comment>
+        <extracomment>Column: whether the point deteriorated since the previous inspection.</extracomment>
+        <translation>Deteriorated</translation>
+    </message>
+    <message>
+        <source>劣化</source>
+        <comment>mark</comment>
+        <extracomment>The mark of a deteriorated point, a word so that it reads in black and white.</extracomment>
+        <translation>deteriorated</translation>
+    </message>
+    <message>
+        <source>测试点数: %1   合格: %2   不合格: %3   劣化: %4   超量程: %5</source>
+        <extracomment>%1 points tested, %2 passed, %3 failed, %4 deteriorated, %5 overloads.</extracomment>
+        <translation>Points tested: %1   Passed: %2   Failed: %3   Deteriorated: %4   Overloads: %5</translation>
+    </message>
+    <message>
+        <source>姓名: ______________________</source>
+        <translation>Name: ______________________</translation>
+    </message>
+    <message>
+        <source>签名: ______________________</source>
+        <translation>Signature: ______________________</translation>
+    </message>
+    <message>
+        <source>日期: ______________________</source>
+        <translation>Date: ______________________</translation>
+    </message>
+    <message>
+        <source>第 %1 页 共 %2 页</source>
+        <extracomment>%1 this page, %2 the pages of the report.</extracomment>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

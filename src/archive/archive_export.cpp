@@ -1,5 +1,6 @@
 #include "archive/archive_export.h"
 
+#include "archive/inspection_comparison.h"
 #include "archive/judged_print.h"
 #include "base/file_texts.h"
 #include "base/record_store.h"
@@ -11,6 +12,16 @@ namespace eqbond {
 namespace {
 int last_group_of(const ArchivedDownload& download) {
     return download.groups.empty() ? 0 : download.groups.back().number;
+}
+
+// The test point, its previous value as the milliohm column writes it, and the change in percent.
+QStringList csv_point_fields(const std::map<int32_t, PointComparison>& points, int32_t number) {
+    const auto point = points.find(number);
+    if (point == points.end()) return {QString(), QString(), QString()};
+    const PointComparison& c = point->second;
+    QStringList fields = csv_group_fields(c.previous ? c.previous->group : Group{});
+    return {c.label, c.previous ? fields[1] : QString(),
+            c.change_percent ? QString::number(*c.change_percent, 'f', 1) : QString()};
 }
 }  // namespace
 
@@ -30,14 +41,25 @@ QByteArray archived_text_report(const ArchivedDownload& download) {
     return text_report(store_of(download.groups), download.download.groups_read + 1);
 }
 
-QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit) {
+QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit,
+                        const PreviousValues& previous) {
     const RecordStore store = store_of(download.groups);
-    if (!limit) return csv_report(store, RecordStore::kFirstShown, last_group_of(download));
-    QString out = csv_row(csv_header_fields() << file_text::kVerdictHeading);
+    const bool labelled = !download.labels.empty();
+    if (!limit && !labelled)
+        return csv_report(store, RecordStore::kFirstShown, last_group_of(download));
+    std::map<int32_t, PointComparison> points;
+    for (PointComparison& c : compare_with_previous(download, previous, limit, {}))
+        points[c.number] = std::move(c);
+    QStringList header = csv_header_fields();
+    if (limit) header << file_text::kVerdictHeading;
+    if (labelled) header << file_text::kCsvPointHeader;
+    QString out = csv_row(header);
     for (const Group& g : download.groups) {
         if (!store.shown(g.number)) continue;
-        out += csv_row(csv_group_fields(g)
-                       << (passes(g, *limit) ? file_text::kPass : file_text::kFail));
+        QStringList fields = csv_group_fields(g);
+        if (limit) fields << (passes(g, *limit) ? file_text::kPass : file_text::kFail);
+        if (labelled) fields << csv_point_fields(points, g.number);
+        out += csv_row(fields);
     }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }

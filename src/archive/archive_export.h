@@ -27,8 +27,11 @@ Verdicts count_verdicts(const std::vector<Group>& groups, BondingLimit limit);
 // Byte for byte what the save button writes after this read.
 QByteArray archived_text_report(const ArchivedDownload& download);
 
-// The CSV file of every group; with a limit, one more column "判定" with the verdict.
-QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit);
+// The CSV file of every group; with a limit, one more column "判定" with the verdict. A download
+// whose groups carry labels gains three last columns: the test point, its value in the previous
+// inspection (from `previous`) and the change in percent, empty where there is none.
+QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit,
+                        const PreviousValues& previous = {});
 
 // The printed report of every group; with a limit, each entry carries its verdict and every page
 // says when and where it was read, the limit and the counts.

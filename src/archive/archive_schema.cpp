@@ -37,6 +37,39 @@ QStringList steps_from(int version) {
                 QStringLiteral("ALTER TABLE downloads"
                                " ADD COLUMN groups_held INTEGER NOT NULL DEFAULT 0"),
             };
+        case 2:
+            // Inspections: the site, location, inspector and instrument of a download, the test
+            // point of each group, and the plans kept per location. The uuid and the push flag
+            // let a download be sent to a team archive once, and again after it changed.
+            return {
+                QStringLiteral("CREATE TABLE sites ("
+                               " id INTEGER PRIMARY KEY,"
+                               " name TEXT NOT NULL UNIQUE,"
+                               " address TEXT NOT NULL DEFAULT '',"
+                               " customer TEXT NOT NULL DEFAULT '')"),
+                QStringLiteral("ALTER TABLE downloads ADD COLUMN site_id INTEGER"
+                               " REFERENCES sites (id) ON DELETE RESTRICT"),
+                QStringLiteral(
+                    "ALTER TABLE downloads ADD COLUMN location TEXT NOT NULL DEFAULT ''"),
+                QStringLiteral(
+                    "ALTER TABLE downloads ADD COLUMN inspector TEXT NOT NULL DEFAULT ''"),
+                QStringLiteral(
+                    "ALTER TABLE downloads ADD COLUMN instrument_serial TEXT NOT NULL DEFAULT ''"),
+                QStringLiteral("ALTER TABLE downloads ADD COLUMN notes TEXT NOT NULL DEFAULT ''"),
+                QStringLiteral("ALTER TABLE downloads ADD COLUMN uuid TEXT"),
+                QStringLiteral("ALTER TABLE downloads"
+                               " ADD COLUMN changed_since_push INTEGER NOT NULL DEFAULT 1"),
+                QStringLiteral("CREATE UNIQUE INDEX downloads_by_uuid ON downloads (uuid)"),
+                QStringLiteral("CREATE INDEX downloads_by_site"
+                               " ON downloads (site_id, location, started_ms)"),
+                QStringLiteral("ALTER TABLE download_groups ADD COLUMN label TEXT"),
+                QStringLiteral("CREATE TABLE test_plans ("
+                               " site_id INTEGER NOT NULL REFERENCES sites (id) ON DELETE CASCADE,"
+                               " location TEXT NOT NULL,"
+                               " position INTEGER NOT NULL,"
+                               " label TEXT NOT NULL,"
+                               " PRIMARY KEY (site_id, location, position)) WITHOUT ROWID"),
+            };
         default:
             return {};
     }

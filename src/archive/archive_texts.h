@@ -78,4 +78,71 @@ inline constexpr ScreenText kConfirmDelete{
 inline constexpr ScreenText kCsvFilter{"Archive", QT_TRANSLATE_NOOP("Archive", "CSV 文件 (*.csv)")};
 inline constexpr ScreenText kPdfFilter{"Archive", QT_TRANSLATE_NOOP("Archive", "PDF 文件 (*.pdf)")};
 
+// Inspections.
+//: %1 the site's name.
+inline constexpr ScreenText kSiteInUse{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "现场 %1 仍有检测记录, 不能删除.")};
+//: The test plan file was read as UTF-8.
+inline constexpr ScreenText kPlanReadUtf8{"Archive",
+                                          QT_TRANSLATE_NOOP("Archive", "测试计划按 UTF-8 读取")};
+//: The test plan file was read as GBK.
+inline constexpr ScreenText kPlanReadGbk{"Archive",
+                                         QT_TRANSLATE_NOOP("Archive", "测试计划按 GBK 读取")};
+//: %1 how many groups were given a test point from the plan.
+inline constexpr ScreenText kPlanApplied{"Archive",
+                                         QT_TRANSLATE_NOOP("Archive", "已为 %1 组标注测试点")};
+//: %1 the plan's line.
+inline constexpr ScreenText kPlanLineTooLong{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "第 %1 行: 测试点名称超过 200 个字符")};
+//: %1 the plan's line.
+inline constexpr ScreenText kPlanLineControl{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "第 %1 行: 测试点名称含有控制字符")};
+
+// The inspection report.
+inline constexpr ScreenText kReportTitle{"Archive",
+                                         QT_TRANSLATE_NOOP("Archive", "等电位联结检测报告")};
+inline constexpr ScreenText kReportSite{"Archive", QT_TRANSLATE_NOOP("Archive", "现场: %1")};
+inline constexpr ScreenText kReportAddress{"Archive", QT_TRANSLATE_NOOP("Archive", "地址: %1")};
+inline constexpr ScreenText kReportCustomer{"Archive", QT_TRANSLATE_NOOP("Archive", "客户: %1")};
+//: Building, floor, room.
+inline constexpr ScreenText kReportLocation{"Archive", QT_TRANSLATE_NOOP("Archive", "位置: %1")};
+inline constexpr ScreenText kReportInspector{"Archive",
+                                             QT_TRANSLATE_NOOP("Archive", "检测人员: %1")};
+//: The instrument's serial number.
+inline constexpr ScreenText kReportInstrument{"Archive",
+                                              QT_TRANSLATE_NOOP("Archive", "仪器编号: %1")};
+//: %1 the day, or first and last day, the groups were measured.
+inline constexpr ScreenText kReportMeasured{"Archive",
+                                            QT_TRANSLATE_NOOP("Archive", "测量日期: %1")};
+//: %1 the bonding limit.
+inline constexpr ScreenText kReportLimit{"Archive", QT_TRANSLATE_NOOP("Archive", "限值: %1")};
+//: %1 the standard the lab tests to.
+inline constexpr ScreenText kReportStandard{"Archive",
+                                            QT_TRANSLATE_NOOP("Archive", "依据标准: %1")};
+//: Column: the test point's label.
+inline constexpr ScreenText kColumnPoint{"Archive", QT_TRANSLATE_NOOP("Archive", "测试点")};
+//: Column: the test point's value in the previous inspection.
+inline constexpr ScreenText kColumnPrevious{"Archive", QT_TRANSLATE_NOOP("Archive", "上次值")};
+//: Column: the change since the previous inspection.
+inline constexpr ScreenText kColumnChange{"Archive", QT_TRANSLATE_NOOP("Archive", "变化")};
+//: Column: whether the point deteriorated since the previous inspection.
+inline constexpr ScreenText kColumnDeteriorated{"Archive",
+                                                QT_TRANSLATE_NOOP3("Archive", "劣化", "column")};
+//: The mark of a deteriorated point, a word so that it reads in black and white.
+inline constexpr ScreenText kDeterioratedMark{"Archive",
+                                              QT_TRANSLATE_NOOP3("Archive", "劣化", "mark")};
+//: %1 points tested, %2 passed, %3 failed, %4 deteriorated, %5 overloads.
+inline constexpr ScreenText kReportSummary{
+    "Archive",
+    QT_TRANSLATE_NOOP("Archive", "测试点数: %1   合格: %2   不合格: %3   劣化: %4   超量程: %5")};
+inline constexpr ScreenText kReportName{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "姓名: ______________________")};
+inline constexpr ScreenText kReportSignature{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "签名: ______________________")};
+inline constexpr ScreenText kReportDate{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "日期: ______________________")};
+//: %1 this page, %2 the pages of the report.
+inline constexpr ScreenText kReportPage{"Archive",
+                                        QT_TRANSLATE_NOOP("Archive", "第 %1 页 共 %2 页")};
+
 }  // namespace eqbond::text

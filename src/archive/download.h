@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "archive/inspection.h"
 #include "base/group.h"
 
 namespace eqbond {
@@ -30,6 +31,8 @@ struct ArchivedDownload {
     int64_t id = 0;
     Download download;
     std::vector<Group> groups;
+    InspectionDetails details;
+    PointLabels labels;
 };
 
 // A download as the archive lists it.
@@ -40,6 +43,9 @@ struct DownloadSummary {
     int32_t lowest_milliohm = 0;  // the lowest and highest group's value, when it holds any
     int32_t highest_milliohm = 0;
     std::optional<int32_t> failing;  // groups above the bonding limit, when one was given
+    std::optional<int64_t> site_id;
+    QString site_name;  // empty without a site
+    QString location;
 };
 
 }  // namespace eqbond

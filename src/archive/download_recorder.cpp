@@ -29,7 +29,8 @@ void DownloadRecorder::close(const Program& p, bool complete) {
     groups.reserve(under_way_.groups.size());
     for (const auto& entry : under_way_.groups) groups.push_back(entry.second);
     under_way_.groups.clear();
-    if (!archive_.save_download(download, groups)) report_fault(p);
+    last_saved_ = archive_.save_download(download, groups);
+    if (!last_saved_) report_fault(p);
 }
 
 void DownloadRecorder::read_began(const Program& p) {

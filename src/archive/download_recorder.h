@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <map>
+#include <optional>
 
 #include "base/group.h"
 #include "base/ports.h"
@@ -26,6 +27,9 @@ class DownloadRecorder : public ReadObserver {
     // Shows the archive's fault, once a run, if it has one.
     void report_fault(const Program& program);
 
+    // The archive's id of the download archived last, so that details can be given to it.
+    std::optional<int64_t> last_saved() const { return last_saved_; }
+
   private:
     // What is kept about the read under way, so that it can be archived when it ends.
     struct UnderWay {
@@ -42,7 +46,8 @@ class DownloadRecorder : public ReadObserver {
 
     Archive& archive_;
     UnderWay under_way_;
-    bool fault_shown_ = false;  // the one message about an unusable archive has been shown
+    bool fault_shown_ = false;
+    std::optional<int64_t> last_saved_;  // the one message about an unusable archive has been shown
 };
 
 }  // namespace eqbond

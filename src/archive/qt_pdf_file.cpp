@@ -11,8 +11,9 @@
 
 namespace eqbond {
 
-bool write_pdf_file(const QString& path, const std::function<PrintOutcome(PrinterSink&)>& print,
-                    QString* error) {
+bool write_then_rename(const QString& path,
+                       const std::function<bool(const QString& scratch, QString* error)>& write,
+                       QString* error) {
     const QFileInfo target(path);
     QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".eqbond-XXXXXX.pdf")));
     if (!partial.open()) {
@@ -20,12 +21,7 @@ bool write_pdf_file(const QString& path, const std::function<PrintOutcome(Printe
         return false;
     }
     partial.close();
-    QtPrinter printer(partial.fileName());
-    printer.set_document_name(target.fileName());
-    if (print(printer) != PrintOutcome::Printed) {
-        *error = QStringLiteral("the PDF writer failed");
-        return false;
-    }
+    if (!write(partial.fileName(), error)) return false;
     // rename() replaces the target in one step.
     if (std::rename(QFile::encodeName(partial.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
@@ -38,6 +34,18 @@ bool write_pdf_file(const QString& path, const std::function<PrintOutcome(Printe
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
     return true;
+}
+
+bool write_pdf_file(const QString& path, const std::function<PrintOutcome(PrinterSink&)>& print,
+                    QString* error) {
+    const auto write = [&](const QString& scratch, QString* failure) {
+        QtPrinter printer(scratch);
+        printer.set_document_name(QFileInfo(path).fileName());
+        if (print(printer) == PrintOutcome::Printed) return true;
+        *failure = QStringLiteral("the PDF writer failed");
+        return false;
+    };
+    return write_then_rename(path, write, error);
 }
 
 }  // namespace eqbond

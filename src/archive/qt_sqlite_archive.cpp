@@ -5,10 +5,12 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStorageInfo>
+#include <QUuid>
 #include <QVariant>
 #include <atomic>
 
 #include "archive/archive_schema.h"
+#include "archive/qt_sqlite_rows.h"
 #include "base/value_format.h"
 
 namespace eqbond {
@@ -55,28 +57,11 @@ QString next_connection_name() {
     return QStringLiteral("eqbond-archive-%1").arg(++count);
 }
 
-QDateTime time_of(const QVariant& ms) {
-    return QDateTime::fromMSecsSinceEpoch(ms.toLongLong());
-}
-
-Group group_of(const QSqlQuery& q) {
-    Group g;
-    g.number = q.value(0).toInt();
-    g.milliohm = q.value(1).toInt();
-    g.battery = uint8_t(q.value(2).toInt());
-    g.year = q.value(3).toInt();
-    g.month = q.value(4).toInt();
-    g.day = q.value(5).toInt();
-    g.hour = q.value(6).toInt();
-    g.minute = q.value(7).toInt();
-    return g;
-}
-
-// Columns 0..8 of a downloads row as schema::kSelectDownload lists them.
+// Columns 0..6 of a downloads row as schema::kSelectDownload lists them.
 Download download_of(const QSqlQuery& q, int first_column) {
     Download d;
-    d.started = time_of(q.value(first_column));
-    d.finished = time_of(q.value(first_column + 1));
+    d.started = rows::time_of(q.value(first_column));
+    d.finished = rows::time_of(q.value(first_column + 1));
     d.port_number = int16_t(q.value(first_column + 2).toInt());
     d.device = q.value(first_column + 3).toString();
     d.reported_total = q.value(first_column + 4).toInt();
@@ -166,6 +151,7 @@ bool QtSqliteArchive::bring_forward(QSqlQuery& query, int from_version) {
         for (const QString& sql : schema::steps_from(version))
             if (!run(query, sql)) return false;
         if (version == 1 && !(fill_ranks(query) && run(query, schema::kIndexRanks))) return false;
+        if (version == 2 && !fill_uuids(query)) return false;
     }
     return run(query, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
 }
@@ -188,6 +174,30 @@ bool QtSqliteArchive::fill_ranks(QSqlQuery& query) {
         if (!run(query)) return false;
     }
     return run(query, schema::kCountHeld);
+}
+
+// Version 3 gives every download a uuid: those stored before get theirs now.
+bool QtSqliteArchive::fill_uuids(QSqlQuery& query) {
+    std::vector<qlonglong> ids;
+    if (!run(query, schema::kSelectWithoutUuid)) return false;
+    while (query.next()) ids.push_back(query.value(0).toLongLong());
+    query.prepare(schema::kSetUuid);
+    for (qlonglong id : ids) {
+        query.bindValue(0, QUuid::createUuid().toString(QUuid::WithoutBraces));
+        query.bindValue(1, id);
+        if (!run(query)) return false;
+    }
+    return true;
+}
+
+bool QtSqliteArchive::run_with(QSqlQuery& query, const QString& sql, const QVariantList& values) {
+    query.prepare(sql);
+    for (int i = 0; i < values.size(); ++i) query.bindValue(i, values[i]);
+    return run(query);
+}
+
+bool QtSqliteArchive::read_through(QSqlQuery& query) {
+    return !query.lastError().isValid() || fail(query.lastError());
 }
 
 bool QtSqliteArchive::run_in_transaction(const std::function<bool(QSqlQuery&)>& work) {
@@ -213,6 +223,7 @@ std::optional<int64_t> QtSqliteArchive::save_download(const Download& download,
         q.bindValue(5, download.groups_read);
         q.bindValue(6, download.end == DownloadEnd::Complete ? 1 : 0);
         q.bindValue(7, qlonglong(groups.size()));
+        q.bindValue(8, QUuid::createUuid().toString(QUuid::WithoutBraces));
         if (!run(q)) return false;
         id = q.lastInsertId().toLongLong();
         q.prepare(schema::kInsertGroup);
@@ -241,13 +252,32 @@ std::optional<int64_t> QtSqliteArchive::save_download(const Download& download,
 }
 
 std::vector<DownloadSummary> QtSqliteArchive::list(std::optional<BondingLimit> limit) {
+    return list_where(std::nullopt, limit);
+}
+
+std::vector<DownloadSummary> QtSqliteArchive::list_site(int64_t site_id,
+                                                        std::optional<BondingLimit> limit) {
+    return list_where(site_id, limit);
+}
+
+std::vector<DownloadSummary> QtSqliteArchive::list_where(std::optional<int64_t> site_id,
+                                                         std::optional<BondingLimit> limit) {
     std::vector<DownloadSummary> out;
     if (!usable()) return out;
     QSqlQuery q(QSqlDatabase::database(connection_));
     q.setForwardOnly(true);
-    q.prepare(limit ? schema::kListWithLimit : schema::kList);
-    if (limit) q.bindValue(0, limit->tenths_of_milliohm);
-    if (!run(q)) return out;
+    QString sql = schema::kListColumns;
+    QVariantList values;
+    if (limit) {
+        sql += schema::kFailingColumn;
+        values << limit->tenths_of_milliohm;
+    }
+    sql += schema::kListFrom;
+    if (site_id) {
+        sql += schema::kOfSite;
+        values << qlonglong(*site_id);
+    }
+    if (!run_with(q, sql + schema::kNewestFirst, values)) return out;
     while (q.next()) {
         DownloadSummary s;
         s.id = q.value(0).toLongLong();
@@ -255,13 +285,13 @@ std::vector<DownloadSummary> QtSqliteArchive::list(std::optional<BondingLimit> l
         s.groups_held = q.value(8).toInt();
         s.lowest_milliohm = q.value(9).toInt();
         s.highest_milliohm = q.value(10).toInt();
-        if (limit) s.failing = q.value(11).toInt();
+        if (!q.value(11).isNull()) s.site_id = q.value(11).toLongLong();
+        s.site_name = q.value(12).toString();
+        s.location = q.value(13).toString();
+        if (limit) s.failing = q.value(14).toInt();
         out.push_back(std::move(s));
     }
-    if (q.lastError().isValid()) {
-        fail(q.lastError());
-        out.clear();
-    }
+    if (!read_through(q)) out.clear();
     return out;
 }
 
@@ -275,10 +305,14 @@ std::optional<ArchivedDownload> QtSqliteArchive::load(int64_t id) {
     ArchivedDownload out;
     out.id = id;
     out.download = download_of(q, 0);
+    out.details = rows::details_of(q, 7);
     q.prepare(schema::kSelectGroups);
     q.bindValue(0, qlonglong(id));
     if (!run(q)) return std::nullopt;
-    while (q.next()) out.groups.push_back(group_of(q));
+    while (q.next()) {
+        out.groups.push_back(rows::group_of(q));
+        if (!q.value(8).isNull()) out.labels[out.groups.back().number] = q.value(8).toString();
+    }
     if (q.lastError().isValid()) {
         fail(q.lastError());
         return std::nullopt;

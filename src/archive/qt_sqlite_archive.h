@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QSqlError>
 #include <QString>
+#include <QVariantList>
 #include <functional>
 
 #include "archive/archive_port.h"
@@ -17,7 +18,7 @@ class QtSqliteArchive : public QObject, public Archive {
     Q_OBJECT
   public:
     // The layout this program writes; older ones are brought forward when opened.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     explicit QtSqliteArchive(QObject* parent = nullptr);
     ~QtSqliteArchive() override;
@@ -33,8 +34,26 @@ class QtSqliteArchive : public QObject, public Archive {
     std::optional<ArchivedDownload> load(int64_t id) override;
     bool delete_download(int64_t id) override;
 
+    std::vector<Site> sites() override;
+    std::optional<Site> site_named(const QString& name) override;
+    bool update_site(const Site& site) override;
+    SiteDeletion delete_site(int64_t site_id) override;
+    std::optional<InspectionDetails> details(int64_t download_id) override;
+    bool set_details(int64_t download_id, const InspectionDetails& details) override;
+    bool set_label(int64_t download_id, int32_t number,
+                   const std::optional<QString>& label) override;
+    bool set_labels(int64_t download_id, const PointLabels& labels) override;
+    bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) override;
+    QStringList plan(int64_t site_id, const QString& location) override;
+    std::vector<DownloadSummary> list_site(int64_t site_id,
+                                           std::optional<BondingLimit> limit) override;
+    QStringList locations(int64_t site_id) override;
+    std::vector<PointValue> point_history(int64_t site_id, const QString& location,
+                                          const QString& label) override;
+    PreviousValues previous_values(int64_t download_id) override;
+
   signals:
-    // A download was added or deleted.
+    // A download was added, deleted or given details or labels; a site was added or changed.
     void changed();
 
   private:
@@ -48,6 +67,14 @@ class QtSqliteArchive : public QObject, public Archive {
     bool check_layout(int* version);
     bool bring_forward(QSqlQuery& query, int from_version);
     bool fill_ranks(QSqlQuery& query);
+    bool fill_uuids(QSqlQuery& query);
+    std::vector<DownloadSummary> list_where(std::optional<int64_t> site_id,
+                                            std::optional<BondingLimit> limit);
+    // A prepared query with `values` bound in order, run; false on a fault.
+    bool run_with(QSqlQuery& query, const QString& sql, const QVariantList& values);
+    // The rows of a read that ended: false, after recording it, when the read failed midway.
+    bool read_through(QSqlQuery& query);
+    bool write_labels(QSqlQuery& query, int64_t download_id, const PointLabels& labels);
 
     QString connection_;
     QString file_;

@@ -30,6 +30,10 @@ inline const QString kVerdictHeading = QStringLiteral("判定");
 inline const QString kPass = QStringLiteral("合格");
 inline const QString kFail = QStringLiteral("不合格");
 
+// The CSV file's columns after the others when a download's groups carry test-point labels.
+inline const QStringList kCsvPointHeader{QStringLiteral("测试点"), QStringLiteral("上次电阻(mΩ)"),
+                                         QStringLiteral("变化(%)")};
+
 // The judged report: a line of facts over the printed report's columns.
 inline const QString kReportFacts =
     QStringLiteral("读取时间: %1   设备: %2   限值: %3   合格: %4组   不合格: %5组");

@@ -4,6 +4,9 @@
 
 #include "archive/archive_export.h"
 #include "archive/archive_fault.h"
+#include "archive/archive_location.h"
+#include "archive/inspection_settings.h"
+#include "archive/qt_inspection_pdf.h"
 #include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/value_format.h"
@@ -20,10 +23,26 @@ QString reason_of(const ArchiveFault& fault) {
     return archive_fault_reason(fault, english_text);
 }
 
-// id, started, device, groups held, how it ended, lowest, highest, and the verdicts.
-void print_list(QtSqliteArchive& archive, std::optional<BondingLimit> limit) {
+std::optional<Site> site_of(QtSqliteArchive& archive, std::optional<int64_t> id) {
+    for (const Site& site : archive.sites())
+        if (id && site.id == *id) return site;
+    return std::nullopt;
+}
+
+// The downloads listed: every one, or those of the site named (none for a name not known: a
+// listing makes no site).
+std::vector<DownloadSummary> listed(QtSqliteArchive& archive, const ArchiveOptions& options) {
+    if (!options.inspection.site) return archive.list(options.limit);
+    for (const Site& site : archive.sites())
+        if (site.name == options.inspection.site->trimmed())
+            return archive.list_site(site.id, options.limit);
+    return {};
+}
+
+// id, started, device, groups held, how it ended, lowest, highest, the verdicts, site, location.
+void print_list(QtSqliteArchive& archive, const ArchiveOptions& options) {
     QTextStream out(stdout);
-    for (const DownloadSummary& s : archive.list(limit)) {
+    for (const DownloadSummary& s : listed(archive, options)) {
         QStringList fields{QString::number(s.id),
                            started_text(s.download),
                            device_text(s.download),
@@ -36,8 +55,57 @@ void print_list(QtSqliteArchive& archive, std::optional<BondingLimit> limit) {
             fields << QStringLiteral("%1 pass").arg(s.groups_held - *s.failing)
                    << QStringLiteral("%1 fail").arg(*s.failing);
         }
+        fields << s.site_name << s.location;
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
+}
+
+// id, name, address, customer.
+void print_sites(QtSqliteArchive& archive) {
+    QTextStream out(stdout);
+    for (const Site& s : archive.sites())
+        out << QStringList{QString::number(s.id), s.name, s.address, s.customer}.join('\t') << '\n';
+}
+
+int no_download(QtSqliteArchive& archive, int64_t id) {
+    if (archive.fault()) return kArchiveUnusable;
+    print_error(QStringLiteral("the archive holds no download %1").arg(id));
+    return kBadUsage;
+}
+
+int describe(QtSqliteArchive& archive, const ArchiveOptions& options) {
+    QStringList plan;
+    if (!check_inspection_options(options.inspection, &plan)) return kBadUsage;
+    if (!archive.load(options.id)) return no_download(archive, options.id);
+    return describe_download(archive, options.id, options.inspection, plan) ? kDone
+                                                                            : kArchiveUnusable;
+}
+
+int write_report(QtSqliteArchive& archive, const ArchiveOptions& options) {
+    const std::optional<ArchivedDownload> download = archive.load(options.id);
+    if (!download) return no_download(archive, options.id);
+    InspectionReportInput input;
+    input.download = *download;
+    input.site = site_of(archive, download->details.site_id);
+    input.limit = options.limit ? options.limit : typed_bonding_limit(saved_bonding_limit());
+    input.standard = saved_report_standard();
+    input.previous = archive.previous_values(options.id);
+    input.rule = saved_deterioration_rule();
+    if (archive.fault()) return kArchiveUnusable;
+    const Language language = interface_language(options.language);
+    // The report is written in the interface's language, Qt's own texts and the program's.
+    QString missing;
+    if (!install_translations(language, &missing) && language == Language::English) {
+        print_error(QStringLiteral("the %1 texts are missing: %2")
+                        .arg(language_code(language), missing));
+        return kWriteFailed;
+    }
+    QString error;
+    if (!write_inspection_pdf(options.pdf_path, inspection_report_pages(input), &error)) {
+        print_error(QStringLiteral("cannot write %1: %2").arg(options.pdf_path, error));
+        return kWriteFailed;
+    }
+    return kDone;
 }
 
 int export_download(QtSqliteArchive& archive, const ArchiveOptions& options) {
@@ -85,7 +153,17 @@ int run_archive(const ArchiveOptions& options) {
     int code = kDone;
     switch (options.action) {
         case ArchiveAction::List:
-            print_list(archive, options.limit);
+            print_list(archive, options);
+            break;
+        case ArchiveAction::Sites:
+            print_sites(archive);
+            break;
+        case ArchiveAction::Describe:
+        case ArchiveAction::Label:
+            code = describe(archive, options);
+            break;
+        case ArchiveAction::Report:
+            code = write_report(archive, options);
             break;
         case ArchiveAction::Export:
             code = export_download(archive, options);

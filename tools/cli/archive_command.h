@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "archive/bonding_limit.h"
+#include "cli/inspection_options.h"
+#include "language/interface_language.h"
 
 namespace eqbond {
 class QtSqliteArchive;
@@ -10,17 +12,20 @@ class QtSqliteArchive;
 
 namespace eqbond::cli {
 
-enum class ArchiveAction { List, Export, Delete };
+enum class ArchiveAction { List, Export, Delete, Describe, Label, Report, Sites };
 
 struct ArchiveOptions {
     ArchiveAction action = ArchiveAction::List;
     QString file;    // the archive
-    int64_t id = 0;  // the download to export or delete
+    int64_t id = 0;  // the download to export, delete, describe, label or report
     QString txt_path, csv_path, pdf_path;
     std::optional<BondingLimit> limit;
+    InspectionOptions inspection;      // describe and label; list takes its site
+    std::optional<Language> language;  // the report's; none: the interface's saved language
 };
 
-// eqbond-cli archive list | export ID | delete ID. Returns the process exit code.
+// eqbond-cli archive list | export ID | delete ID | describe ID | label ID | report ID | sites.
+// Returns the process exit code.
 int run_archive(const ArchiveOptions& options);
 
 // Opens the archive at `file`; false after a message naming the file and the reason.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "archive/download_recorder.h"
+#include "archive/inspection_settings.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/texts.h"
 #include "cli/archive_command.h"
@@ -78,7 +79,20 @@ ReadOutcome read_all_groups(LinkSession& session, int stall_ms, Progress& progre
 
 }  // namespace
 
+namespace {
+// The details given, the inspector and instrument kept from the last download where not given.
+InspectionOptions with_defaults(InspectionOptions options) {
+    const InspectionDefaults kept = saved_inspection_defaults();
+    if (!options.inspector && !kept.inspector.isEmpty()) options.inspector = kept.inspector;
+    if (!options.instrument && !kept.instrument_serial.isEmpty())
+        options.instrument = kept.instrument_serial;
+    return options;
+}
+}  // namespace
+
 int run_download(const DownloadOptions& options) {
+    QStringList plan;
+    if (!check_inspection_options(options.inspection, &plan)) return kBadUsage;
     // An archive that cannot be used is reported at the end; the read and the files go on.
     QtSqliteArchive archive;
     if (!options.archive_file.isEmpty()) archive.open(options.archive_file);
@@ -125,6 +139,14 @@ int run_download(const DownloadOptions& options) {
             print_error(QStringLiteral("cannot write %1: %2").arg(options.pdf_path, error));
             written = false;
         }
+    }
+    if (!options.archive_file.isEmpty() && recorder.last_saved()) {
+        const InspectionOptions inspection = with_defaults(options.inspection);
+        if (options.inspection.inspector || options.inspection.instrument)
+            save_inspection_defaults({inspection.inspector.value_or(QString()),
+                                      inspection.instrument.value_or(QString())});
+        if (inspection.any_detail() || !inspection.plan_path.isEmpty())
+            describe_download(archive, *recorder.last_saved(), inspection, plan);
     }
     print_archive_fault(archive);
     if (!written) return kWriteFailed;

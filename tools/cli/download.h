@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "cli/inspection_options.h"
+
 namespace eqbond::cli {
 
 struct DownloadOptions {
@@ -12,10 +14,13 @@ struct DownloadOptions {
     std::optional<int> first, last;
     QString archive_file;  // empty: --no-archive
     QString trace_path;    // empty: no wire trace
+    InspectionOptions inspection;
 };
 
-// Finds the instrument, reads every stored group as the read button does, archives the read and
-// writes the files asked for. Returns the process exit code.
+// Finds the instrument, reads every stored group as the read button does, archives the read with
+// its inspection details and plan, and writes the files asked for. The inspector and instrument
+// given are kept as the next download's; not given, the kept ones are used. Returns the process
+// exit code.
 int run_download(const DownloadOptions& options);
 
 }  // namespace eqbond::cli

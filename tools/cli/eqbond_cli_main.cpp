@@ -8,7 +8,9 @@
 #include "cli/archive_command.h"
 #include "cli/download.h"
 #include "cli/exit_codes.h"
+#include "cli/inspection_options.h"
 #include "cli/live.h"
+#include "language/interface_language.h"
 
 namespace {
 
@@ -17,11 +19,18 @@ using namespace eqbond::cli;
 const char kUsage[] =
     "Usage: eqbond-cli download [--port DEVICE]... [--timeout SECONDS] [--txt FILE] [--csv FILE]\n"
     "                           [--pdf FILE] [--first N --last M] [--archive FILE | --no-archive]\n"
-    "                           [--trace FILE]\n"
-    "       eqbond-cli archive list [--limit OHM] [--archive FILE]\n"
+    "                           [--trace FILE] [--site NAME] [--location TEXT]\n"
+    "                           [--inspector NAME] [--instrument SERIAL]\n"
+    "                           [--plan FILE [--plan-from GROUP]]\n"
+    "       eqbond-cli archive list [--limit OHM] [--site NAME] [--archive FILE]\n"
     "       eqbond-cli archive export ID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
     "                                    [--archive FILE]\n"
     "       eqbond-cli archive delete ID [--archive FILE]\n"
+    "       eqbond-cli archive describe ID [--site NAME] [--location TEXT] [--inspector NAME]\n"
+    "                                      [--instrument SERIAL] [--notes TEXT] [--archive FILE]\n"
+    "       eqbond-cli archive label ID --plan FILE [--from GROUP] [--archive FILE]\n"
+    "       eqbond-cli archive report ID --pdf FILE [--limit OHM] [--lang zh|en] [--archive FILE]\n"
+    "       eqbond-cli archive sites [--archive FILE]\n"
     "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N] [--trace FILE]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
@@ -32,11 +41,21 @@ const char kUsage[] =
     "            --pdf FILE   the printed report's pages (168 groups a page)\n"
     "            --first N --last M  only groups N..M in the CSV and PDF files\n"
     "            --no-archive  do not keep the read in the archive\n"
+    "            --site, --location, --inspector, --instrument  the inspection's details;\n"
+    "                         the inspector and instrument are kept for the next download\n"
+    "            --plan FILE  test points, one a line (UTF-8 or GBK), given to the groups\n"
+    "                         from group 1 or --plan-from GROUP on\n"
     "          Progress goes to standard error. Files are replaced only when complete.\n"
     "archive   list: one line per download, newest first (id, read at, device, groups, complete\n"
     "          or abandoned, lowest, highest; with --limit the groups that pass and fail).\n"
     "          export ID: the download's text report, CSV and PDF; --limit OHM adds a verdict per\n"
-    "          group to the CSV and PDF. delete ID: removes the download.\n"
+    "          group to the CSV and PDF. delete ID: removes the download. With --site NAME\n"
+    "          only that site's; every line ends with the site and location.\n"
+    "          describe ID: gives the download the details named. label ID: gives its groups\n"
+    "          the plan's test points from group 1 or --from GROUP on. report ID: the\n"
+    "          inspection report as PDF, in the saved interface language or --lang; the\n"
+    "          limit is --limit or the saved one. sites: one line per site (id, name,\n"
+    "          address, customer). A site named that is not known yet is made.\n"
     "live      Prints live readings as CSV lines (time, milliohm, text, kind) until --count\n"
     "          lines or Ctrl-C.\n"
     "\n"
@@ -53,6 +72,9 @@ const char kUsage[] =
     "lost during the read and did not come back (no file written); 4 an output file could not be\n"
     "written; 5 the archive cannot be used (the message names the file and the reason; a download\n"
     "still writes its files).\n";
+
+const QString kSayArchive = QStringLiteral(
+    "say archive list, sites, export ID, delete ID, describe ID, label ID or report ID");
 
 int bad_usage(const QString& message) {
     QTextStream(stderr) << "eqbond-cli: " << message << "\n\n" << kUsage;
@@ -80,16 +102,55 @@ struct Options {
     QCommandLineOption no_archive{QStringLiteral("no-archive"), QString()};
     QCommandLineOption limit{QStringLiteral("limit"), QString(), QStringLiteral("OHM")};
     QCommandLineOption trace{QStringLiteral("trace"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption site{QStringLiteral("site"), QString(), QStringLiteral("NAME")};
+    QCommandLineOption location{QStringLiteral("location"), QString(), QStringLiteral("TEXT")};
+    QCommandLineOption inspector{QStringLiteral("inspector"), QString(), QStringLiteral("NAME")};
+    QCommandLineOption instrument{QStringLiteral("instrument"), QString(), QStringLiteral("SN")};
+    QCommandLineOption notes{QStringLiteral("notes"), QString(), QStringLiteral("TEXT")};
+    QCommandLineOption plan{QStringLiteral("plan"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption plan_from{QStringLiteral("plan-from"), QString(), QStringLiteral("GROUP")};
+    QCommandLineOption from{QStringLiteral("from"), QString(), QStringLiteral("GROUP")};
+    QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("zh|en")};
     QCommandLineParser parser;
     Options() {
-        parser.addOptions({help, version, port, timeout, txt, csv, pdf, first, last, count, archive,
-                           no_archive, limit, trace});
+        parser.addOptions({help,  version, port,      timeout,  txt,       csv,
+                           pdf,   first,   last,      count,    archive,   no_archive,
+                           limit, trace,   site,      location, inspector, instrument,
+                           notes, plan,    plan_from, from,     lang});
         parser.addPositionalArgument(QStringLiteral("command"), QString());
     }
     QString archive_file() const {
         return parser.isSet(archive) ? parser.value(archive) : eqbond::default_archive_file();
     }
 };
+
+std::optional<QString> value_if_set(const QCommandLineParser& parser,
+                                    const QCommandLineOption& option) {
+    if (!parser.isSet(option)) return std::nullopt;
+    return parser.value(option);
+}
+
+// The inspection details given; the plan's first group from `from_option`. False after a
+// usage message.
+bool inspection_options(const Options& o, const QCommandLineOption& from_option,
+                        InspectionOptions* options) {
+    const QCommandLineParser& parser = o.parser;
+    options->site = value_if_set(parser, o.site);
+    options->location = value_if_set(parser, o.location);
+    options->inspector = value_if_set(parser, o.inspector);
+    options->instrument = value_if_set(parser, o.instrument);
+    options->notes = value_if_set(parser, o.notes);
+    options->plan_path = parser.value(o.plan);
+    if (!parser.isSet(from_option)) return true;
+    int from = 0;
+    if (!parser.isSet(o.plan) || !positive_number(parser.value(from_option), &from) || from < 1) {
+        bad_usage(QStringLiteral("--%1 takes a group number from 1, with --plan")
+                      .arg(from_option.names().value(0)));
+        return false;
+    }
+    options->plan_from = from;
+    return true;
+}
 
 int download(const Options& o, const QStringList& ports, int timeout_seconds) {
     const QCommandLineParser& parser = o.parser;
@@ -103,6 +164,12 @@ int download(const Options& o, const QStringList& ports, int timeout_seconds) {
     if (parser.isSet(o.no_archive) && parser.isSet(o.archive))
         return bad_usage(QStringLiteral("--archive and --no-archive exclude each other"));
     if (!parser.isSet(o.no_archive)) options.archive_file = o.archive_file();
+    if (parser.isSet(o.notes) || parser.isSet(o.from))
+        return bad_usage(
+            QStringLiteral("download takes --plan-from, and archive describe --notes"));
+    if (!inspection_options(o, o.plan_from, &options.inspection)) return kBadUsage;
+    if ((options.inspection.any_detail() || parser.isSet(o.plan)) && options.archive_file.isEmpty())
+        return bad_usage(QStringLiteral("inspection details and plans need the archive"));
     if (options.txt_path.isEmpty() && options.csv_path.isEmpty() && options.pdf_path.isEmpty() &&
         options.archive_file.isEmpty())
         return bad_usage(QStringLiteral("download --no-archive needs --txt, --csv or --pdf"));
@@ -130,16 +197,23 @@ int archive(const Options& o, const QStringList& words) {
         options.limit = eqbond::typed_bonding_limit(parser.value(o.limit));
         if (!options.limit) return bad_usage(QStringLiteral("--limit takes ohm from 0 to 1000"));
     }
+    if (parser.isSet(o.lang)) {
+        options.language = eqbond::language_named(parser.value(o.lang));
+        if (!options.language) return bad_usage(QStringLiteral("--lang takes zh or en"));
+    }
+    if (!inspection_options(o, o.from, &options.inspection)) return kBadUsage;
     const QString action = words.value(1);
     if (action == QLatin1String("list") && words.size() == 2) {
         options.action = ArchiveAction::List;
         return run_archive(options);
     }
+    if (action == QLatin1String("sites") && words.size() == 2) {
+        options.action = ArchiveAction::Sites;
+        return run_archive(options);
+    }
     bool id_ok = false;
     options.id = words.value(2).toLongLong(&id_ok);
-    if (!id_ok || options.id < 1 || words.size() != 3)
-        return bad_usage(
-            QStringLiteral("say archive list, archive export ID or archive delete ID"));
+    if (!id_ok || options.id < 1 || words.size() != 3) return bad_usage(kSayArchive);
     if (action == QLatin1String("export")) {
         if (options.txt_path.isEmpty() && options.csv_path.isEmpty() && options.pdf_path.isEmpty())
             return bad_usage(QStringLiteral("archive export needs --txt, --csv or --pdf"));
@@ -150,7 +224,29 @@ int archive(const Options& o, const QStringList& words) {
         options.action = ArchiveAction::Delete;
         return run_archive(options);
     }
-    return bad_usage(QStringLiteral("say archive list, archive export ID or archive delete ID"));
+    if (action == QLatin1String("describe")) {
+        if (parser.isSet(o.plan))
+            return bad_usage(QStringLiteral("a plan is given with archive label"));
+        if (!options.inspection.any_detail())
+            return bad_usage(QStringLiteral(
+                "archive describe needs --site, --location, --inspector, --instrument or --notes"));
+        options.action = ArchiveAction::Describe;
+        return run_archive(options);
+    }
+    if (action == QLatin1String("label")) {
+        if (!parser.isSet(o.plan)) return bad_usage(QStringLiteral("archive label needs --plan"));
+        if (options.inspection.any_detail())
+            return bad_usage(QStringLiteral("details are given with archive describe"));
+        options.action = ArchiveAction::Label;
+        return run_archive(options);
+    }
+    if (action == QLatin1String("report")) {
+        if (options.pdf_path.isEmpty())
+            return bad_usage(QStringLiteral("archive report needs --pdf"));
+        options.action = ArchiveAction::Report;
+        return run_archive(options);
+    }
+    return bad_usage(kSayArchive);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The archive in real SQLite files: a read from the simulated instrument comes back as the save
-// button's file, an archive of the first layout is brought forward, and a process killed while
+// button's file, an archive of each earlier layout is brought forward, and a process killed while
 // archiving leaves every earlier download intact.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -92,61 +92,91 @@ TEST(ArchiveRoundTrip, AReadOf250GroupsComesBackAsTheSaveButtonsFile) {
 }
 
 // What the first version of the archive wrote.
-void write_first_layout(const QString& file) {
+const char* const kFirstLayout[] = {
+    "CREATE TABLE downloads (id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL,"
+    " finished_ms INTEGER NOT NULL, port_no INTEGER NOT NULL, device TEXT NOT NULL,"
+    " reported_total INTEGER NOT NULL, groups_read INTEGER NOT NULL,"
+    " complete INTEGER NOT NULL CHECK (complete IN (0, 1)))",
+    "CREATE TABLE download_groups (download_id INTEGER NOT NULL"
+    " REFERENCES downloads (id) ON DELETE CASCADE, group_no INTEGER NOT NULL,"
+    " raw_value INTEGER NOT NULL, overload INTEGER NOT NULL CHECK (overload IN (0, 1)),"
+    " display_text TEXT NOT NULL, battery INTEGER NOT NULL, year INTEGER NOT NULL,"
+    " month INTEGER NOT NULL, day INTEGER NOT NULL, hour INTEGER NOT NULL,"
+    " minute INTEGER NOT NULL, PRIMARY KEY (download_id, group_no)) WITHOUT ROWID",
+    "INSERT INTO downloads VALUES (1, 1700000000000, 1700000030000, 3, '/dev/ttyS2', 4,"
+    " 4, 1)",
+    "INSERT INTO downloads VALUES (2, 1700000600000, 1700000630000, 3, '/dev/ttyS2', 9,"
+    " 2, 0)",
+    "INSERT INTO download_groups VALUES (1, 1, 80, 0, ' 0.0804Ω', 0, 24, 5, 17, 9, 5)",
+    "INSERT INTO download_groups VALUES (1, 2, 45000, 1, '  O L  Ω', 0, 24, 5, 17, 9, 6)",
+    "INSERT INTO download_groups VALUES (1, 3, 123, 0, ' 0.1236Ω', 1, 24, 5, 17, 9, 7)",
+    "INSERT INTO download_groups VALUES (1, 4, 12345, 0, '12.3454Ω', 0, 24, 5, 17, 9, 8)",
+    "INSERT INTO download_groups VALUES (2, 1, 55, 0, ' 0.0550Ω', 0, 24, 5, 18, 8, 0)",
+    "INSERT INTO download_groups VALUES (2, 2, 99, 0, ' 0.0991Ω', 0, 24, 5, 18, 8, 1)",
+};
+
+// What the second version added to it: the shown value as a number (read from the shown text,
+// an overload above every value) and the count of groups held.
+const char* const kSecondLayout[] = {
+    "ALTER TABLE download_groups ADD COLUMN value_rank INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE downloads ADD COLUMN groups_held INTEGER NOT NULL DEFAULT 0",
+    "UPDATE download_groups SET value_rank = CASE overload WHEN 1 THEN 400001 ELSE"
+    " CAST(REPLACE(REPLACE(TRIM(display_text), '.', ''), 'Ω', '') AS INTEGER) END",
+    "UPDATE downloads SET groups_held ="
+    " (SELECT COUNT(*) FROM download_groups WHERE download_id = downloads.id)",
+    "CREATE INDEX download_groups_by_rank ON download_groups (download_id, value_rank)",
+};
+
+void write_layout(const QString& file, int version) {
     test::OtherConnection old(file);
-    for (const char* sql : {
-             "CREATE TABLE downloads (id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL,"
-             " finished_ms INTEGER NOT NULL, port_no INTEGER NOT NULL, device TEXT NOT NULL,"
-             " reported_total INTEGER NOT NULL, groups_read INTEGER NOT NULL,"
-             " complete INTEGER NOT NULL CHECK (complete IN (0, 1)))",
-             "CREATE TABLE download_groups (download_id INTEGER NOT NULL"
-             " REFERENCES downloads (id) ON DELETE CASCADE, group_no INTEGER NOT NULL,"
-             " raw_value INTEGER NOT NULL, overload INTEGER NOT NULL CHECK (overload IN (0, 1)),"
-             " display_text TEXT NOT NULL, battery INTEGER NOT NULL, year INTEGER NOT NULL,"
-             " month INTEGER NOT NULL, day INTEGER NOT NULL, hour INTEGER NOT NULL,"
-             " minute INTEGER NOT NULL, PRIMARY KEY (download_id, group_no)) WITHOUT ROWID",
-             "INSERT INTO downloads VALUES (1, 1700000000000, 1700000030000, 3, '/dev/ttyS2', 4,"
-             " 4, 1)",
-             "INSERT INTO downloads VALUES (2, 1700000600000, 1700000630000, 3, '/dev/ttyS2', 9,"
-             " 2, 0)",
-             "INSERT INTO download_groups VALUES (1, 1, 80, 0, ' 0.0804Ω', 0, 24, 5, 17, 9, 5)",
-             "INSERT INTO download_groups VALUES (1, 2, 45000, 1, '  O L  Ω', 0, 24, 5, 17, 9, 6)",
-             "INSERT INTO download_groups VALUES (1, 3, 123, 0, ' 0.1236Ω', 1, 24, 5, 17, 9, 7)",
-             "INSERT INTO download_groups VALUES (1, 4, 12345, 0, '12.3454Ω', 0, 24, 5, 17, 9, 8)",
-             "INSERT INTO download_groups VALUES (2, 1, 55, 0, ' 0.0550Ω', 0, 24, 5, 18, 8, 0)",
-             "INSERT INTO download_groups VALUES (2, 2, 99, 0, ' 0.0991Ω', 0, 24, 5, 18, 8, 1)",
-             "PRAGMA user_version = 1",
-         }) {
+    std::vector<const char*> statements(std::begin(kFirstLayout), std::end(kFirstLayout));
+    if (version >= 2)
+        statements.insert(statements.end(), std::begin(kSecondLayout), std::end(kSecondLayout));
+    for (const char* sql : statements)
         ASSERT_FALSE(old.run(QString::fromUtf8(sql)).toString().startsWith("error")) << sql;
-    }
+    old.run(QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
-TEST(ArchiveLayout, AnArchiveOfTheFirstLayoutIsBroughtForward) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("old.sqlite"));
-    write_first_layout(file);
-    QtSqliteArchive archive;
-    ASSERT_TRUE(archive.open(file)) << archive.fault()->detail.toStdString();
-    const std::vector<DownloadSummary> listed =
-        archive.list(typed_bonding_limit(QStringLiteral("0.1")));
-    ASSERT_EQ(listed.size(), 2u);
-    EXPECT_EQ(listed[0].id, 2);  // newest first
-    EXPECT_EQ(listed[0].download.end, DownloadEnd::Abandoned);
-    EXPECT_EQ(listed[0].groups_held, 2);
-    EXPECT_EQ(listed[0].failing, 0);
-    EXPECT_EQ(listed[1].groups_held, 4);
-    EXPECT_EQ(listed[1].lowest_milliohm, 80);
-    EXPECT_EQ(listed[1].highest_milliohm, 45000);
-    EXPECT_EQ(listed[1].failing, 3);
-    const std::optional<ArchivedDownload> old = archive.load(1);
-    ASSERT_TRUE(old);
-    ASSERT_EQ(old->groups.size(), 4u);
-    EXPECT_EQ(old->groups[2], (Group{3, 123, 1, 24, 5, 17, 9, 7}));
-    EXPECT_EQ(old->download.device, QStringLiteral("/dev/ttyS2"));
-    const auto [download, groups] = test::made_download(30);
-    EXPECT_TRUE(archive.save_download(download, groups));
-    EXPECT_EQ(test::OtherConnection(file).run(QStringLiteral("PRAGMA user_version")).toInt(),
-              QtSqliteArchive::kSchemaVersion);
+TEST(ArchiveLayout, AnArchiveOfEachEarlierLayoutIsBroughtForward) {
+    for (int version : {1, 2}) {
+        SCOPED_TRACE(version);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("old.sqlite"));
+        write_layout(file, version);
+        QtSqliteArchive archive;
+        ASSERT_TRUE(archive.open(file)) << archive.fault()->detail.toStdString();
+        const std::vector<DownloadSummary> listed =
+            archive.list(typed_bonding_limit(QStringLiteral("0.1")));
+        ASSERT_EQ(listed.size(), 2u);
+        EXPECT_EQ(listed[0].id, 2);  // newest first
+        EXPECT_EQ(listed[0].download.end, DownloadEnd::Abandoned);
+        EXPECT_EQ(listed[0].groups_held, 2);
+        EXPECT_EQ(listed[0].failing, 0);
+        EXPECT_EQ(listed[1].groups_held, 4);
+        EXPECT_EQ(listed[1].lowest_milliohm, 80);
+        EXPECT_EQ(listed[1].highest_milliohm, 45000);
+        EXPECT_EQ(listed[1].failing, 3);
+        EXPECT_FALSE(listed[1].site_id);
+        const std::optional<ArchivedDownload> old = archive.load(1);
+        ASSERT_TRUE(old);
+        ASSERT_EQ(old->groups.size(), 4u);
+        EXPECT_EQ(old->groups[2], (Group{3, 123, 1, 24, 5, 17, 9, 7}));
+        EXPECT_EQ(old->download.device, QStringLiteral("/dev/ttyS2"));
+        EXPECT_TRUE(old->labels.empty());
+        // Every old download has its own uuid and is yet to be pushed.
+        test::OtherConnection check(file);
+        EXPECT_EQ(check.run(QStringLiteral("SELECT COUNT(DISTINCT uuid) FROM downloads")), 2);
+        EXPECT_EQ(check.run(QStringLiteral("SELECT MIN(changed_since_push) FROM downloads")), 1);
+        // The old downloads take inspection details like new ones.
+        const std::optional<Site> site = archive.site_named(QStringLiteral("北区医院"));
+        ASSERT_TRUE(site);
+        EXPECT_TRUE(archive.set_details(1, {site->id, QStringLiteral("3F"), {}, {}, {}}));
+        EXPECT_TRUE(archive.set_label(1, 2, QStringLiteral("PE bar")));
+        const auto [download, groups] = test::made_download(30);
+        EXPECT_TRUE(archive.save_download(download, groups));
+        EXPECT_EQ(check.run(QStringLiteral("PRAGMA user_version")).toInt(),
+                  QtSqliteArchive::kSchemaVersion);
+    }
 }
 
 constexpr int kKillGroups = 10000;

@@ -62,7 +62,7 @@ TEST_F(ArchiveCli, DownloadListExportDelete) {
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     const QStringList fields = lines[1].split(QLatin1Char('\t'));
-    ASSERT_EQ(fields.size(), 9) << lines[1].toStdString();
+    ASSERT_EQ(fields.size(), 11) << lines[1].toStdString();  // site and location last
     EXPECT_EQ(fields[0], QStringLiteral("1"));
     EXPECT_EQ(fields[3], QStringLiteral("90"));
     EXPECT_EQ(fields[4], QStringLiteral("complete"));

@@ -1,0 +1,91 @@
+#include "cli/inspection_options.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include "archive/test_plan.h"
+#include "cli/session_setup.h"
+
+namespace eqbond::cli {
+
+namespace {
+
+QString problem_text(LabelProblem problem) {
+    return problem == LabelProblem::TooLong
+               ? QStringLiteral("is longer than %1 characters").arg(kLongestLabel)
+               : QStringLiteral("contains a control character");
+}
+
+bool acceptable(const char* option, const std::optional<QString>& value) {
+    if (!value) return true;
+    const std::optional<LabelProblem> problem = label_problem(*value);
+    if (!problem) return true;
+    print_error(QStringLiteral("%1 %2").arg(QString::fromLatin1(option), problem_text(*problem)));
+    return false;
+}
+
+bool read_plan_file(const QString& path, QStringList* labels) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        print_error(QStringLiteral("cannot read the plan %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    const ReadPlan plan = read_plan(file.readAll());
+    if (plan.error) {
+        print_error(QStringLiteral("plan %1, line %2: the test point %3")
+                        .arg(path)
+                        .arg(plan.error->line)
+                        .arg(problem_text(plan.error->problem)));
+        return false;
+    }
+    QTextStream(stderr) << "eqbond-cli: plan read as "
+                        << (plan.encoding == PlanEncoding::Utf8 ? "UTF-8" : "GBK") << ", "
+                        << plan.labels.size() << " test points\n";
+    *labels = plan.labels;
+    return true;
+}
+
+}  // namespace
+
+bool check_inspection_options(const InspectionOptions& o, QStringList* plan) {
+    // Notes may run over several lines; every other detail is a name.
+    if (!acceptable("--site", o.site) || !acceptable("--location", o.location) ||
+        !acceptable("--inspector", o.inspector) || !acceptable("--instrument", o.instrument))
+        return false;
+    if (o.site && o.site->trimmed().isEmpty()) {
+        print_error(QStringLiteral("--site needs a name"));
+        return false;
+    }
+    return o.plan_path.isEmpty() || read_plan_file(o.plan_path, plan);
+}
+
+bool describe_download(Archive& archive, int64_t id, const InspectionOptions& o,
+                       const QStringList& plan) {
+    const std::optional<ArchivedDownload> download = archive.load(id);
+    if (!download) {
+        if (!archive.fault())
+            print_error(QStringLiteral("the archive holds no download %1").arg(id));
+        return false;
+    }
+    InspectionDetails details = download->details;
+    if (o.site) {
+        const std::optional<Site> site = archive.site_named(o.site->trimmed());
+        if (!site) return false;
+        details.site_id = site->id;
+    }
+    if (o.location) details.location = *o.location;
+    if (o.inspector) details.inspector = *o.inspector;
+    if (o.instrument) details.instrument_serial = *o.instrument;
+    if (o.notes) details.notes = *o.notes;
+    if (o.any_detail() && !archive.set_details(id, details)) return false;
+    if (o.plan_path.isEmpty()) return true;
+    const PointLabels labels = plan_labels(plan, download->groups, o.plan_from);
+    if (!labels.empty() && !archive.set_labels(id, labels)) return false;
+    if (details.site_id && !archive.save_plan(*details.site_id, details.location, plan))
+        return false;
+    QTextStream(stderr) << "eqbond-cli: " << labels.size() << " groups labelled from group "
+                        << o.plan_from << "\n";
+    return true;
+}
+
+}  // namespace eqbond::cli
