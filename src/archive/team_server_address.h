@@ -10,6 +10,9 @@
 
 namespace eqbond {
 
+// The settings key of the team server's address; it never holds a password.
+inline const QString kTeamServerSetting = QStringLiteral("team/server");
+
 struct TeamServerAddress {
     QString host;   // a name, an address or a socket folder
     int port = -1;  // -1: libpq's default
