@@ -77,8 +77,34 @@ std::vector<QString> group_columns(const TeamDownload& d) {
 
 }  // namespace
 
+struct QtTeamStore::PushStatements {
+    explicit PushStatements(const QSqlDatabase& db)
+        : site(db), download(db), delete_groups(db), insert_groups(db) {}
+    bool prepare() {
+        using namespace team_schema;
+        return site.prepare(kUpsertSite) && download.prepare(kUpsertDownload) &&
+               delete_groups.prepare(kDeleteGroups) && insert_groups.prepare(kInsertGroups);
+    }
+    QSqlQuery site, download, delete_groups, insert_groups;
+};
+
+QtTeamStore::QtTeamStore() = default;
+QtTeamStore::~QtTeamStore() = default;
+
 bool QtTeamStore::connect(const TeamServerAddress& address) {
+    statements_.reset();
     connected_ = connection_.open(address) && check_layout();
+    if (connected_) {
+        statements_ = std::make_unique<PushStatements>(connection_.database());
+        if (!statements_->prepare()) {
+            connection_.fail(statements_->site.lastError().isValid()
+                                 ? statements_->site.lastError()
+                                 : statements_->insert_groups.lastError(),
+                             TeamFaultKind::NoPermission);
+            statements_.reset();
+            connected_ = false;
+        }
+    }
     return connected_;
 }
 
@@ -131,18 +157,16 @@ bool QtTeamStore::push(const TeamDownload& d) {
         lowest = low->milliohm;
         highest = high->milliohm;
     }
-    return connection_.in_transaction([&](QSqlQuery& q) {
-        using namespace team_schema;
+    PushStatements& p = *statements_;
+    return connection_.in_transaction([&](QSqlQuery&) {
         QVariant site_id(QMetaType::fromType<QString>());
         if (!d.site.name.isEmpty()) {
-            q.prepare(kUpsertSite);
-            q.addBindValue(text(d.site.name));
-            q.addBindValue(text(d.site.address));
-            q.addBindValue(text(d.site.customer));
-            if (!connection_.run(q) || !q.next()) return false;
-            site_id = q.value(0);
+            p.site.bindValue(0, text(d.site.name));
+            p.site.bindValue(1, text(d.site.address));
+            p.site.bindValue(2, text(d.site.customer));
+            if (!connection_.run(p.site) || !p.site.next()) return false;
+            site_id = p.site.value(0);
         }
-        q.prepare(kUpsertDownload);
         const QVariant values[] = {
             d.uuid,
             site_id,
@@ -162,16 +186,15 @@ bool QtTeamStore::push(const TeamDownload& d) {
             lowest,
             highest,
         };
-        for (const QVariant& v : values) q.addBindValue(v);
-        if (!connection_.run(q)) return false;
-        q.prepare(kDeleteGroups);
-        q.addBindValue(d.uuid);
-        if (!connection_.run(q)) return false;
+        for (int i = 0; i < int(std::size(values)); ++i) p.download.bindValue(i, values[i]);
+        if (!connection_.run(p.download)) return false;
+        p.delete_groups.bindValue(0, d.uuid);
+        if (!connection_.run(p.delete_groups)) return false;
         if (d.groups.empty()) return true;
-        q.prepare(kInsertGroups);
-        q.addBindValue(d.uuid);
-        for (const QString& column : group_columns(d)) q.addBindValue(column);
-        return connection_.run(q);
+        p.insert_groups.bindValue(0, d.uuid);
+        int column = 1;
+        for (const QString& values : group_columns(d)) p.insert_groups.bindValue(column++, values);
+        return connection_.run(p.insert_groups);
     });
 }
 

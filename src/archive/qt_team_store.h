@@ -4,6 +4,7 @@
 // lists, loads and deletes them. Who may change what is decided by the server's rules; a refusal
 // comes back as a fault. Use a store from the thread that connected it.
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,6 +15,11 @@ namespace eqbond {
 
 class QtTeamStore {
   public:
+    QtTeamStore();
+    ~QtTeamStore();
+    QtTeamStore(const QtTeamStore&) = delete;
+    QtTeamStore& operator=(const QtTeamStore&) = delete;
+
     // Connects and checks that the database is a team archive this program may write. False with
     // fault() set.
     bool connect(const TeamServerAddress& address);
@@ -37,7 +43,11 @@ class QtTeamStore {
     bool ready();
     bool check_layout();
 
-    QtTeamConnection connection_;
+    // The push's statements, prepared once per connection: a push then costs no PREPARE.
+    struct PushStatements;
+
+    QtTeamConnection connection_;  // first in, last out: the statements go before it
+    std::unique_ptr<PushStatements> statements_;
     QString role_;
     bool connected_ = false;
 };

@@ -4,7 +4,6 @@
 // refuses to run as root, so as root (CI) the server runs as the `postgres` user that Debian's
 // package creates. Login roles with passwords: the inspectors anna and ben, the admin boss, and
 // outsider, in no eqbond group.
-#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -49,8 +48,9 @@ class ThrowawayPostgres {
     ThrowawayPostgres& operator=(const ThrowawayPostgres&) = delete;
     ~ThrowawayPostgres() { stop(); }
 
-    // initdb, start, the login roles. False with why() set.
-    bool start() {
+    // initdb, start, the login roles. False with why() set. A durable server syncs every commit
+    // to disk, as a lab's server would; the tests' server need not.
+    bool start(bool durable = false) {
         if (!folder_.isValid()) return failed(QStringLiteral("no temporary folder"));
         // As root the server runs as postgres: the folder becomes its.
         if (as_root() &&
@@ -65,11 +65,12 @@ class ThrowawayPostgres {
                        QStringLiteral("--auth-host=scram-sha-256"), QStringLiteral("-N"),
                        QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C")});
         if (init.exit_code != 0) return failed(init.out);
-        const QString settings = QStringLiteral(
-                                     "-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off "
-                                     "-c synchronous_commit=off -c full_page_writes=off")
-                                     .arg(port_)
-                                     .arg(folder_.path());
+        QString settings = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1")
+                               .arg(port_)
+                               .arg(folder_.path());
+        if (!durable)
+            settings +=
+                QStringLiteral(" -c fsync=off -c synchronous_commit=off -c full_page_writes=off");
         const CommandResult started =
             as_server(QStringLiteral("pg_ctl"),
                       {QStringLiteral("-D"), data(), QStringLiteral("-o"), settings,
@@ -190,21 +191,6 @@ class ThrowawayPostgres {
     int port_ = 0;
     bool running_ = false;
     QString why_;
-};
-
-// One server for the whole test program, started before the first test and stopped after the
-// last, whatever the tests did.
-class PostgresEnvironment : public ::testing::Environment {
-  public:
-    static ThrowawayPostgres& server() {
-        static ThrowawayPostgres instance;
-        return instance;
-    }
-    void SetUp() override {
-        if (!server().start())
-            FAIL() << "cannot start PostgreSQL: " << server().why().toStdString();
-    }
-    void TearDown() override { server().stop(); }
 };
 
 }  // namespace eqbond::test

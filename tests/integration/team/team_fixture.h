@@ -7,7 +7,7 @@
 
 #include "archive/qt_team_setup.h"
 #include "archive/qt_team_store.h"
-#include "integration/support/throwaway_postgres.h"
+#include "integration/support/postgres_environment.h"
 
 namespace eqbond::test {
 
