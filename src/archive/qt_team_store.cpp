@@ -131,15 +131,17 @@ bool QtTeamStore::check_layout() {
 }
 
 bool QtTeamStore::ready() {
-    if (!connected_) {
-        if (!connection_.fault()) connection_.fail(TeamFaultKind::Unreachable, QString());
-        return false;
-    }
+    // Only a server out of reach is tried again; a refused login or layout stays refused until
+    // the caller connects anew, so a wrong password is not tried over and over.
     const bool lost =
         connection_.fault() && connection_.fault()->kind == TeamFaultKind::Unreachable;
+    if (!connected_ && !lost) {
+        if (!connection_.fault())
+            connection_.fail(TeamFaultKind::Unreachable, QStringLiteral("not connected"));
+        return false;
+    }
     connection_.clear_fault();
-    if (lost) return connect(connection_.address());
-    return true;
+    return lost ? connect(connection_.address()) : true;
 }
 
 bool QtTeamStore::push(const TeamDownload& d) {

@@ -39,7 +39,7 @@ class QtTeamStore {
     bool remove(const QString& uuid);
 
   private:
-    // Clears the last fault, connecting again after a lost connection.
+    // Clears the last fault, connecting again when the server was out of reach.
     bool ready();
     bool check_layout();
 

@@ -5,13 +5,17 @@
 // package creates. Login roles with passwords: the inspectors anna and ben, the admin boss, and
 // outsider, in no eqbond group.
 #include <netinet/in.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "archive/team_server_address.h"
 
@@ -65,19 +69,13 @@ class ThrowawayPostgres {
                        QStringLiteral("--auth-host=scram-sha-256"), QStringLiteral("-N"),
                        QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C")});
         if (init.exit_code != 0) return failed(init.out);
-        QString settings = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1")
-                               .arg(port_)
-                               .arg(folder_.path());
-        if (!durable)
-            settings +=
-                QStringLiteral(" -c fsync=off -c synchronous_commit=off -c full_page_writes=off");
-        const CommandResult started =
-            as_server(QStringLiteral("pg_ctl"),
-                      {QStringLiteral("-D"), data(), QStringLiteral("-o"), settings,
-                       QStringLiteral("-l"), folder_.filePath(QStringLiteral("log")),
-                       QStringLiteral("-w"), QStringLiteral("start")});
-        if (started.exit_code != 0) return failed(started.out + log());
-        running_ = true;
+        settings_ = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1")
+                        .arg(port_)
+                        .arg(folder_.path());
+        // Without fsync a killed server still loses nothing the system has: only a machine that
+        // dies would.
+        if (!durable) settings_ += QStringLiteral(" -c fsync=off -c full_page_writes=off");
+        if (!restart()) return false;
         const CommandResult roles = superuser_sql(
             QStringLiteral("postgres"),
             "CREATE ROLE anna LOGIN PASSWORD 'anna-pw'; CREATE ROLE ben LOGIN PASSWORD 'ben-pw'; "
@@ -85,6 +83,48 @@ class ThrowawayPostgres {
             "CREATE ROLE outsider LOGIN PASSWORD 'outsider-pw';");
         if (roles.exit_code != 0) return failed(roles.out);
         return true;
+    }
+
+    // Starts the stopped or killed server again on the same folder and port.
+    bool restart() {
+        const CommandResult started = as_server(
+            QStringLiteral("pg_ctl"),
+            {QStringLiteral("-D"), data(), QStringLiteral("-o"), settings_, QStringLiteral("-l"),
+             folder_.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-t"),
+             QStringLiteral("60"), QStringLiteral("start")});
+        if (started.exit_code != 0) return failed(started.out + log());
+        running_ = true;
+        return true;
+    }
+
+    // SIGKILL to the postmaster and every process it started, as a machine that dies: no
+    // shutdown, no goodbye to the clients.
+    void kill_hard() {
+        QFile pid_file(data() + QStringLiteral("/postmaster.pid"));
+        if (!pid_file.open(QIODevice::ReadOnly)) return;
+        const pid_t postmaster = pid_t(pid_file.readLine().trimmed().toInt());
+        if (postmaster <= 0) return;
+        std::vector<pid_t> children;
+        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+            if (!stat.open(QIODevice::ReadOnly)) continue;
+            // pid (name) state ppid ...: the fields after the name's closing parenthesis.
+            const QByteArray line = stat.readAll();
+            const QList<QByteArray> after = line.mid(line.lastIndexOf(')') + 2).split(' ');
+            if (after.size() > 1 && after[1].toInt() == postmaster)
+                children.push_back(pid_t(entry.toInt()));
+        }
+        ::kill(postmaster, SIGKILL);
+        for (const pid_t child : children) ::kill(child, SIGKILL);
+        // The restart needs their shared memory free: wait until they are gone (at most 10 s).
+        children.push_back(postmaster);
+        for (int i = 0; i < 1000 && std::any_of(children.begin(), children.end(), alive); ++i)
+            ::usleep(10000);
+        // A killed postmaster may stay a zombie that PostgreSQL takes for a live server: its lock
+        // files go, as after a machine that died.
+        QFile::remove(data() + QStringLiteral("/postmaster.pid"));
+        QFile::remove(folder_.filePath(QStringLiteral(".s.PGSQL.%1.lock").arg(port_)));
+        running_ = false;
     }
 
     void stop() {
@@ -160,6 +200,13 @@ class ThrowawayPostgres {
     }
 
   private:
+    // A zombie is gone too: nobody may reap it.
+    static bool alive(pid_t pid) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly)) return false;
+        const QByteArray line = stat.readAll();
+        return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
+    }
     static bool as_root() { return ::geteuid() == 0; }
     QString data() const { return folder_.filePath(QStringLiteral("data")); }
 
@@ -188,6 +235,7 @@ class ThrowawayPostgres {
     }
 
     QTemporaryDir folder_;
+    QString settings_;  // the server's command line
     int port_ = 0;
     bool running_ = false;
     QString why_;
