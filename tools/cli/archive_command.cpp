@@ -11,7 +11,7 @@
 #include "archive/qt_sqlite_archive.h"
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
-#include "cli/file_output.h"
+#include "cli/exported_files.h"
 #include "cli/session_setup.h"
 #include "language/translations.h"
 
@@ -115,22 +115,8 @@ int export_download(QtSqliteArchive& archive, const ArchiveOptions& options) {
         print_error(QStringLiteral("the archive holds no download %1").arg(options.id));
         return kBadUsage;
     }
-    bool written = true;
-    if (!options.txt_path.isEmpty())
-        written &= write_bytes(options.txt_path, archived_text_report(*download));
-    if (!options.csv_path.isEmpty())
-        written &= write_bytes(options.csv_path, archived_csv(*download, options.limit));
-    if (!options.pdf_path.isEmpty()) {
-        QString error;
-        const auto print = [&](PrinterSink& printer) {
-            return print_archived(printer, *download, options.limit);
-        };
-        if (!write_pdf_file(options.pdf_path, print, &error)) {
-            print_error(QStringLiteral("cannot write %1: %2").arg(options.pdf_path, error));
-            written = false;
-        }
-    }
-    return written ? kDone : kWriteFailed;
+    return write_exported_files(*download, {options.txt_path, options.csv_path, options.pdf_path},
+                                options.limit);
 }
 
 }  // namespace

@@ -3,14 +3,18 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <QUuid>
 
 #include "archive/archive_location.h"
+#include "archive/team_server_address.h"
+#include "base/program_settings.h"
 #include "cli/archive_command.h"
 #include "cli/download.h"
 #include "cli/exit_codes.h"
 #include "cli/inspection_options.h"
 #include "cli/live.h"
 #include "language/interface_language.h"
+#include "cli/team_command.h"
 
 namespace {
 
@@ -31,6 +35,11 @@ const char kUsage[] =
     "       eqbond-cli archive label ID --plan FILE [--from GROUP] [--archive FILE]\n"
     "       eqbond-cli archive report ID --pdf FILE [--limit OHM] [--lang zh|en] [--archive FILE]\n"
     "       eqbond-cli archive sites [--archive FILE]\n"
+    "       eqbond-cli team setup|status [--server URI]\n"
+    "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
+    "       eqbond-cli team export UUID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
+    "                                   [--server URI]\n"
+    "       eqbond-cli team delete UUID [--server URI]\n"
     "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N] [--trace FILE]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
@@ -56,6 +65,13 @@ const char kUsage[] =
     "          inspection report as PDF, in the saved interface language or --lang; the\n"
     "          limit is --limit or the saved one. sites: one line per site (id, name,\n"
     "          address, customer). A site named that is not known yet is made.\n"
+    "          group to the CSV and PDF. delete ID: removes the download.\n"
+    "team      The team archive on a PostgreSQL server. setup: makes the database a team\n"
+    "          archive or brings its layout forward (schema, group roles eqbond_inspector and\n"
+    "          eqbond_admin, grants, row-level security), run by the database's owner. status:\n"
+    "          the server, the role and how many downloads it holds. list: one line per download,\n"
+    "          UUID first, newest first; --site and --inspector (name or role) narrow it.\n"
+    "          export UUID and delete UUID as for the archive.\n"
     "live      Prints live readings as CSV lines (time, milliohm, text, kind) until --count\n"
     "          lines or Ctrl-C.\n"
     "\n"
@@ -64,6 +80,9 @@ const char kUsage[] =
     "  --timeout SECONDS    how long to look for the instrument, and how long a lost link may\n"
     "                       stay lost during a read (default 30)\n"
     "  --archive FILE       the archive (default: archive.sqlite in eqbond's data folder)\n"
+    "  --server URI         the team server as libpq reads it, postgresql://USER@HOST:PORT/DB\n"
+    "                       ?sslmode=require or host=... dbname=... (default: the one set in\n"
+    "                       the window); the password comes from ~/.pgpass or PGPASSFILE\n"
     "  --limit OHM          the bonding limit: a group passes at or below it\n"
     "  --trace FILE         record every byte on the serial line and the link's events in\n"
     "                       FILE (a wire trace, for reporting a problem)\n"
@@ -71,7 +90,8 @@ const char kUsage[] =
     "Exit codes: 0 done; 1 bad usage; 2 no instrument found within the timeout; 3 the link was\n"
     "lost during the read and did not come back (no file written); 4 an output file could not be\n"
     "written; 5 the archive cannot be used (the message names the file and the reason; a download\n"
-    "still writes its files).\n";
+    "still writes its files); 6 the team archive cannot be used (the message names the server,\n"
+    "without its password, and the reason).\n";
 
 const QString kSayArchive = QStringLiteral(
     "say archive list, sites, export ID, delete ID, describe ID, label ID or report ID");
@@ -111,12 +131,13 @@ struct Options {
     QCommandLineOption plan_from{QStringLiteral("plan-from"), QString(), QStringLiteral("GROUP")};
     QCommandLineOption from{QStringLiteral("from"), QString(), QStringLiteral("GROUP")};
     QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("zh|en")};
+    QCommandLineOption server{QStringLiteral("server"), QString(), QStringLiteral("URI")};
     QCommandLineParser parser;
     Options() {
         parser.addOptions({help,  version, port,      timeout,  txt,       csv,
                            pdf,   first,   last,      count,    archive,   no_archive,
                            limit, trace,   site,      location, inspector, instrument,
-                           notes, plan,    plan_from, from,     lang});
+                           notes, plan,    plan_from, from,     lang,      server});
         parser.addPositionalArgument(QStringLiteral("command"), QString());
     }
     QString archive_file() const {
@@ -249,6 +270,49 @@ int archive(const Options& o, const QStringList& words) {
     return bad_usage(kSayArchive);
 }
 
+int team(const Options& o, const QStringList& words) {
+    const QCommandLineParser& parser = o.parser;
+    TeamOptions options;
+    options.server = parser.isSet(o.server)
+                         ? parser.value(o.server)
+                         : eqbond::ProgramSettings().value(eqbond::kTeamServerSetting).toString();
+    if (options.server.trimmed().isEmpty())
+        return bad_usage(QStringLiteral("say --server URI, or set the team server in the window"));
+    options.site = parser.value(o.site);
+    options.inspector = parser.value(o.inspector);
+    options.paths = {parser.value(o.txt), parser.value(o.csv), parser.value(o.pdf)};
+    if (parser.isSet(o.limit)) {
+        options.limit = eqbond::typed_bonding_limit(parser.value(o.limit));
+        if (!options.limit) return bad_usage(QStringLiteral("--limit takes ohm from 0 to 1000"));
+    }
+    const QString action = words.value(1);
+    const QString kSay = QStringLiteral("say team setup, status, list, export UUID or delete UUID");
+    if (words.size() == 2) {
+        if (action == QLatin1String("setup"))
+            options.action = TeamAction::SetUp;
+        else if (action == QLatin1String("status"))
+            options.action = TeamAction::Status;
+        else if (action == QLatin1String("list"))
+            options.action = TeamAction::List;
+        else
+            return bad_usage(kSay);
+        return run_team(options);
+    }
+    options.uuid = words.value(2);
+    if (words.size() != 3 || QUuid::fromString(options.uuid).isNull()) return bad_usage(kSay);
+    if (action == QLatin1String("export")) {
+        if (!options.paths.any())
+            return bad_usage(QStringLiteral("team export needs --txt, --csv or --pdf"));
+        options.action = TeamAction::Export;
+        return run_team(options);
+    }
+    if (action == QLatin1String("delete")) {
+        options.action = TeamAction::Delete;
+        return run_team(options);
+    }
+    return bad_usage(kSay);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -268,7 +332,7 @@ int main(int argc, char** argv) {
     }
     const QStringList words = parser.positionalArguments();
     const QString command = words.value(0);
-    if (words.isEmpty()) return bad_usage(QStringLiteral("say download, archive or live"));
+    if (words.isEmpty()) return bad_usage(QStringLiteral("say download, archive, team or live"));
     const QStringList ports = parser.values(o.port);
     if (ports.size() > 16) return bad_usage(QStringLiteral("at most 16 --port devices"));
     int timeout_seconds = 30;
@@ -281,7 +345,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     if (command == QLatin1String("archive")) return archive(o, words);
-    if (words.size() != 1) return bad_usage(QStringLiteral("say download, archive or live"));
+    if (command == QLatin1String("team")) return team(o, words);
+    if (words.size() != 1) return bad_usage(QStringLiteral("say download, archive, team or live"));
     if (command == QLatin1String("download")) return download(o, ports, timeout_seconds);
     if (command == QLatin1String("live")) {
         LiveOptions options;

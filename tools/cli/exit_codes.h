@@ -9,6 +9,7 @@ enum ExitCode {
     kLinkLost = 3,
     kWriteFailed = 4,
     kArchiveUnusable = 5,
+    kTeamUnusable = 6,
 };
 
 }  // namespace eqbond::cli

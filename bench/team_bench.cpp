@@ -1,0 +1,195 @@
+// The team archive on a loopback PostgreSQL server of the benchmark's own, syncing every commit
+// as a lab's server would: pushing 1000 downloads of 500 groups (each download one transaction,
+// its groups one INSERT from unnest over array literals), the same groups row at a time for
+// comparison, and listing the 5000 downloads of one site. Prints the medians against their goals.
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <QUuid>
+#include <QVariant>
+
+#include "archive/qt_team_setup.h"
+#include "archive/qt_team_store.h"
+#include "bench_application.h"
+#include "integration/support/throwaway_postgres.h"
+#include "median_reporter.h"
+
+namespace {
+
+using eqbond::TeamDownload;
+
+eqbond::test::ThrowawayPostgres& server() {
+    static eqbond::test::ThrowawayPostgres instance;
+    return instance;
+}
+
+const QString kDatabase = QStringLiteral("bench");
+
+eqbond::TeamServerAddress anna() {
+    return server().login(QStringLiteral("anna"), kDatabase);
+}
+
+TeamDownload download_of(int groups, int seed, const QString& site) {
+    TeamDownload d;
+    d.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    d.download.started = QDateTime::currentDateTimeUtc().addSecs(seed);
+    d.download.finished = d.download.started.addSecs(60);
+    d.download.port_number = 2;
+    d.download.device = QStringLiteral("/dev/ttyUSB0");
+    d.download.reported_total = d.download.groups_read = groups;
+    d.site.name = site;
+    d.location = QStringLiteral("Hall %1").arg(seed % 7);
+    d.inspector = QStringLiteral("Anna");
+    for (int n = 1; n <= groups; ++n) {
+        eqbond::Group g;
+        g.number = n;
+        g.milliohm = (n * 7919 + seed * 31) % 42000;
+        g.year = 25, g.month = 3, g.day = 1 + n % 28, g.hour = n % 24, g.minute = n % 60;
+        d.groups.push_back(g);
+        d.labels.push_back(QStringLiteral("TP-%1").arg(n));
+    }
+    return d;
+}
+
+std::vector<TeamDownload>& thousand_downloads() {
+    static std::vector<TeamDownload> downloads = [] {
+        std::vector<TeamDownload> out;
+        for (int i = 0; i < 1000; ++i)
+            out.push_back(download_of(500, i, QStringLiteral("Site %1").arg(i % 40)));
+        return out;
+    }();
+    return downloads;
+}
+
+void BM_Push1000Downloads500Groups(benchmark::State& state) {
+    eqbond::QtTeamStore store;
+    if (!store.connect(anna())) return state.SkipWithError("cannot connect");
+    std::vector<TeamDownload>& downloads = thousand_downloads();
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (TeamDownload& d : downloads)
+            d.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        state.ResumeTiming();
+        for (const TeamDownload& d : downloads)
+            if (!store.push(d)) return state.SkipWithError("push failed");
+    }
+}
+BENCHMARK(BM_Push1000Downloads500Groups)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+
+// 20 downloads of 500 groups, each group its own prepared INSERT, one transaction per download.
+void BM_Push20Downloads500GroupsRowAtATime(benchmark::State& state) {
+    eqbond::QtTeamStore store;
+    if (!store.connect(anna())) return state.SkipWithError("cannot connect");
+    const eqbond::TeamServerAddress a = anna();
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("rows"));
+        db.setHostName(a.host);
+        db.setPort(a.port);
+        db.setUserName(a.user);
+        db.setPassword(a.password);
+        db.setDatabaseName(a.database);
+        if (!db.open()) return state.SkipWithError("cannot connect");
+        QSqlQuery q(db);
+        for (auto _ : state) {
+            for (int i = 0; i < 20; ++i) {
+                state.PauseTiming();
+                TeamDownload d = download_of(500, i, QStringLiteral("Rows"));
+                const std::vector<eqbond::Group> groups = std::move(d.groups);
+                d.groups.clear();
+                d.labels.clear();
+                store.push(d);  // the download's row, without groups
+                state.ResumeTiming();
+                q.exec(QStringLiteral("BEGIN"));
+                q.prepare(QStringLiteral(
+                    "INSERT INTO eqbond.groups (download_uuid, number, milliohm, battery, year, "
+                    "month, day, hour, minute, label) VALUES (?::uuid, ?, ?, ?, ?, ?, ?, ?, ?, "
+                    "?)"));
+                for (const eqbond::Group& g : groups) {
+                    for (const QVariant& v :
+                         {QVariant(d.uuid), QVariant(g.number), QVariant(g.milliohm),
+                          QVariant(int(g.battery)), QVariant(g.year), QVariant(g.month),
+                          QVariant(g.day), QVariant(g.hour), QVariant(g.minute),
+                          QVariant(QStringLiteral("TP-%1").arg(g.number))})
+                        q.addBindValue(v);
+                    if (!q.exec()) return state.SkipWithError("insert failed");
+                }
+                q.exec(QStringLiteral("COMMIT"));
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("rows"));
+}
+BENCHMARK(BM_Push20Downloads500GroupsRowAtATime)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+
+void BM_List5000DownloadsOfOneSite(benchmark::State& state) {
+    eqbond::QtTeamStore store;
+    if (!store.connect(anna())) return state.SkipWithError("cannot connect");
+    const eqbond::TeamFilter site{QStringLiteral("Big site"), {}};
+    for (auto _ : state) {
+        const auto listed = store.list(site);
+        if (!listed || listed->size() != 5000) return state.SkipWithError("listing failed");
+    }
+}
+BENCHMARK(BM_List5000DownloadsOfOneSite)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5);
+
+// The server, the team archive, and 5000 downloads of 10 groups on one site.
+bool prepare() {
+    if (!server().start(true) || !server().create_database(kDatabase)) {
+        QTextStream(stderr) << "cannot start PostgreSQL: " << server().why() << "\n";
+        return false;
+    }
+    if (!eqbond::set_up_team_archive(server().superuser(kDatabase)).done ||
+        server().superuser_sql(kDatabase, "GRANT eqbond_inspector TO anna").exit_code != 0)
+        return false;
+    eqbond::QtTeamStore store;
+    if (!store.connect(anna())) return false;
+    for (int i = 0; i < 5000; ++i)
+        if (!store.push(download_of(10, i, QStringLiteral("Big site")))) return false;
+    thousand_downloads();
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    eqbond::bench::BenchApplication app(argc, argv, eqbond::bench::Fonts::Qt);
+    QElapsedTimer making;
+    making.start();
+    if (!prepare()) return 1;
+    QTextStream(stdout) << "set up a loopback server with 5000 downloads of one site in "
+                        << making.elapsed() << " ms\n";
+    eqbond::bench::MedianReporter reporter;
+    reporter.run(&argc, argv);
+    QTextStream out(stdout);
+    const double bulk = reporter.real_ms("BM_Push1000Downloads500Groups");
+    const double rows = reporter.real_ms("BM_Push20Downloads500GroupsRowAtATime");
+    const double list = reporter.real_ms("BM_List5000DownloadsOfOneSite");
+    const auto verdict = [](double ms, double goal) {
+        return QStringLiteral("(goal %1 ms, %2)")
+            .arg(goal)
+            .arg(ms >= 0 && ms <= goal ? "met" : "missed");
+    };
+    out << "== figures (team archive, loopback server syncing each commit, median ms)\n"
+        << QStringLiteral("push 1000 downloads x 500 groups, unnest of array literals: %1 ms ")
+               .arg(bulk, 0, 'f', 0)
+        << verdict(bulk, 10000) << "\n"
+        << QStringLiteral("the same row at a time, from 20 downloads: %1 ms (no goal)\n")
+               .arg(rows < 0 ? rows : rows * 50, 0, 'f', 0)
+        << QStringLiteral("list the 5000 downloads of one site: %1 ms ").arg(list, 0, 'f', 1)
+        << verdict(list, 200) << "\n";
+    return 0;
+}

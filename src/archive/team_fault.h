@@ -1,0 +1,27 @@
+#pragma once
+// Why the team archive cannot be used or refused a change.
+#include <QString>
+
+namespace eqbond {
+
+enum class TeamFaultKind {
+    NoDriver,              // Qt's PostgreSQL driver is not installed
+    BadAddress,            // the server's address cannot be read
+    Unreachable,           // no server answers there
+    AuthenticationFailed,  // wrong password, unknown role
+    NoPermission,          // the role may not use the team archive
+    LayoutNewer,           // a newer eqbond set the server up
+    NotTeamArchive,        // the database is no eqbond team archive
+    RefusedByRules,        // the server's rules refuse this change to this role
+    Failed,                // any other database error
+};
+
+struct TeamFault {
+    TeamFaultKind kind = TeamFaultKind::Failed;
+    QString detail;  // the server's own words, for the curious
+};
+
+// The reason in words, with the server's own words after it.
+QString team_fault_reason(const TeamFault& fault);
+
+}  // namespace eqbond

@@ -1,0 +1,96 @@
+// eqbond-cli team against a real server: set-up, listing, export and deletion; a refusal and a
+// failed login end with exit code 6 and a message naming the server without its password.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "archive/archive_export.h"
+#include "integration/team/team_fixture.h"
+#include "support/qstring_printer.h"
+
+namespace eqbond {
+namespace {
+
+const QString kCli = QStringLiteral(EQBOND_BINARY_DIR "/tools/eqbond-cli");
+
+struct CliResult {
+    int exit_code = -1;
+    QString out, err;
+};
+
+CliResult cli(const QStringList& arguments) {
+    QProcess p;
+    p.start(kCli, arguments);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+struct TeamCli : test::TeamArchiveTest {
+    // A URI with the role's password in it.
+    QString uri(const char* role, const char* password = nullptr) const {
+        return QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
+            .arg(QString::fromUtf8(role), password
+                                              ? QString::fromUtf8(password)
+                                              : QString::fromUtf8(role) + QStringLiteral("-pw"))
+            .arg(test::server().port())
+            .arg(database);
+    }
+};
+
+TEST_F(TeamCli, SetUpListExportDelete) {
+    const TeamServerAddress super = test::server().superuser(database);
+    const QString words = QStringLiteral("host='%1' port=%2 user=%3 dbname=%4")
+                              .arg(super.host)
+                              .arg(super.port)
+                              .arg(super.user, database);
+    CliResult r = cli({"team", "setup", "--server", words});
+    ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("was 1"))) << r.out.toStdString();
+
+    QtTeamStore anna;
+    ASSERT_TRUE(anna.connect(as("anna")));
+    const TeamDownload d = test::team_download(200, QStringLiteral("Depot; 'x'"));
+    ASSERT_TRUE(anna.push(d));
+
+    r = cli({"team", "list", "--site", "Depot; 'x'", "--server", uri("ben")});
+    ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(d.uuid + QLatin1Char('\t'))) << r.out.toStdString();
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 1);
+
+    QTemporaryDir folder;
+    const QString txt = folder.filePath(QStringLiteral("team.txt"));
+    r = cli({"team", "export", d.uuid, "--txt", txt, "--server", uri("ben")});
+    ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
+    QFile file(txt);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    ArchivedDownload pushed;
+    pushed.download = d.download;
+    pushed.groups = d.groups;
+    EXPECT_EQ(file.readAll(), archived_text_report(pushed));
+
+    // Another's download: refused by the server, said without the password.
+    r = cli({"team", "delete", d.uuid, "--server", uri("ben")});
+    EXPECT_EQ(r.exit_code, 6);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("refuse"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("postgresql://ben@127.0.0.1")))
+        << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QStringLiteral("ben-pw")));
+    r = cli({"team", "delete", d.uuid, "--server", uri("anna")});
+    EXPECT_EQ(r.exit_code, 0) << r.err.toStdString();
+    EXPECT_TRUE(cli({"team", "list", "--server", uri("anna")}).out.isEmpty());
+}
+
+TEST_F(TeamCli, AFailedLoginEndsWithCodeSixAndNoPassword) {
+    const CliResult r = cli({"team", "status", "--server", uri("anna", "s3cret;'")});
+    EXPECT_EQ(r.exit_code, 6);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("authentication failed"))) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QStringLiteral("s3cret")));
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+}  // namespace
+}  // namespace eqbond

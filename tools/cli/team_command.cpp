@@ -1,0 +1,118 @@
+#include "cli/team_command.h"
+
+#include <QTextStream>
+
+#include "archive/archive_export.h"
+#include "archive/qt_team_setup.h"
+#include "archive/qt_team_store.h"
+#include "archive/team_schema.h"
+#include "base/value_format.h"
+#include "cli/exit_codes.h"
+#include "cli/session_setup.h"
+
+namespace eqbond::cli {
+
+namespace {
+
+int unusable(const TeamServerAddress& address, const TeamFault& fault) {
+    print_error(QStringLiteral("team archive %1 unusable: %2")
+                    .arg(address.shown(), team_fault_reason(fault)));
+    return kTeamUnusable;
+}
+
+// uuid, owner, started, site, location, inspector, groups held, how it ended, lowest, highest.
+void print_list(const std::vector<TeamDownloadSummary>& downloads) {
+    QTextStream out(stdout);
+    for (const TeamDownloadSummary& s : downloads) {
+        const QStringList fields{s.uuid,
+                                 s.owner,
+                                 started_text(s.download),
+                                 s.site_name,
+                                 s.location,
+                                 s.inspector,
+                                 QString::number(s.groups_held),
+                                 s.download.end == DownloadEnd::Complete
+                                     ? QStringLiteral("complete")
+                                     : QStringLiteral("abandoned"),
+                                 format_resistance(s.lowest_milliohm).trimmed(),
+                                 format_resistance(s.highest_milliohm).trimmed()};
+        out << fields.join(QLatin1Char('\t')) << '\n';
+    }
+}
+
+int set_up(const TeamServerAddress& address) {
+    const TeamSetUpOutcome outcome = set_up_team_archive(address);
+    if (!outcome.done) return unusable(address, *outcome.fault);
+    QTextStream out(stdout);
+    if (outcome.done->from_version == 0)
+        out << "team archive " << address.shown() << " set up, layout " << outcome.done->to_version
+            << '\n';
+    else
+        out << "team archive " << address.shown() << " at layout " << outcome.done->to_version
+            << " (was " << outcome.done->from_version << ")\n";
+    return kDone;
+}
+
+int with_store(const TeamOptions& options, const TeamServerAddress& address) {
+    QtTeamStore store;
+    if (!store.connect(address)) return unusable(address, *store.fault());
+    QTextStream out(stdout);
+    int code = kDone;
+    switch (options.action) {
+        case TeamAction::SetUp:
+            break;
+        case TeamAction::Status: {
+            const auto downloads = store.list({});
+            if (!downloads) break;
+            out << "server: " << address.shown() << '\n'
+                << "role: " << store.role() << '\n'
+                << "layout: " << team_schema::kVersion << '\n'
+                << "downloads: " << downloads->size() << '\n';
+            break;
+        }
+        case TeamAction::List:
+            if (const auto downloads = store.list({options.site, options.inspector}))
+                print_list(*downloads);
+            break;
+        case TeamAction::Export: {
+            const std::optional<StoredTeamDownload> stored = store.load(options.uuid);
+            if (!stored) {
+                if (store.fault()) break;
+                print_error(
+                    QStringLiteral("the team archive holds no download %1").arg(options.uuid));
+                return kBadUsage;
+            }
+            ArchivedDownload download;
+            download.download = stored->download.download;
+            download.groups = stored->download.groups;
+            code = write_exported_files(download, options.paths, options.limit);
+            break;
+        }
+        case TeamAction::Delete:
+            if (!store.remove(options.uuid) && !store.fault()) {
+                print_error(
+                    QStringLiteral("the team archive holds no download %1").arg(options.uuid));
+                return kBadUsage;
+            }
+            break;
+    }
+    if (store.fault()) return unusable(address, *store.fault());
+    return code;
+}
+
+}  // namespace
+
+int run_team(const TeamOptions& options) {
+    QString why;
+    const std::optional<TeamServerAddress> address = read_team_server_address(options.server, &why);
+    if (!address) {
+        // The text as given may hold a password: only the reason is shown.
+        print_error(QStringLiteral("team archive unusable: the server's address cannot be read: %1")
+                        .arg(why));
+        return kTeamUnusable;
+    }
+    if (options.action == TeamAction::SetUp) return set_up(*address);
+    return with_store(options, *address);
+}
+
+}  // namespace eqbond::cli

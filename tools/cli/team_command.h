@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+#include "archive/bonding_limit.h"
+#include "cli/exported_files.h"
+
+namespace eqbond::cli {
+
+enum class TeamAction { SetUp, Status, List, Export, Delete };
+
+struct TeamOptions {
+    TeamAction action = TeamAction::Status;
+    QString server;           // the address as given: a URI or key=value words
+    QString uuid;             // the download to export or delete
+    QString site, inspector;  // the listing's filter; empty: any
+    ExportPaths paths;
+    std::optional<BondingLimit> limit;
+};
+
+// eqbond-cli team setup | status | list | export UUID | delete UUID. Returns the exit code.
+int run_team(const TeamOptions& options);
+
+}  // namespace eqbond::cli
