@@ -139,7 +139,8 @@ int export_download(QtSqliteArchive& archive, const ArchiveOptions& options) {
     if (!options.txt_path.isEmpty())
         written &= write_bytes(options.txt_path, archived_text_report(*download));
     if (!options.csv_path.isEmpty())
-        written &= write_bytes(options.csv_path, archived_csv(*download, options.limit));
+        written &= write_bytes(options.csv_path, archived_csv(*download, options.limit,
+                                                              archive.previous_values(options.id)));
     if (!options.pdf_path.isEmpty()) {
         QString error;
         const auto print = [&](PrinterSink& printer) {
