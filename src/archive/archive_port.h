@@ -59,11 +59,11 @@ class Archive {
 
     // The details of a download; nothing on a fault or an unknown id.
     virtual std::optional<InspectionDetails> details(int64_t download_id) = 0;
-    // False on a fault or an unknown download. The site must be one of sites().
+    // False on a fault, an unknown download or a site that is not one of sites().
     virtual bool set_details(int64_t download_id, const InspectionDetails& details) = 0;
 
-    // Gives group `number` its test-point label, or takes it away with nothing. False on a fault
-    // or a group the download does not hold.
+    // Gives group `number` its test-point label, or takes it away with nothing or a blank text.
+    // False on a fault or a group the download does not hold.
     virtual bool set_label(int64_t download_id, int32_t number,
                            const std::optional<QString>& label) = 0;
     // Gives every group named its label in one transaction: all of them or none.

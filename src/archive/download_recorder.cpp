@@ -2,6 +2,7 @@
 
 #include "archive/archive_fault.h"
 #include "archive/archive_port.h"
+#include "archive/inspection_settings.h"
 #include "base/program.h"
 #include "base/serial_line.h"
 #include "base/texts.h"
@@ -30,7 +31,18 @@ void DownloadRecorder::close(const Program& p, bool complete) {
     for (const auto& entry : under_way_.groups) groups.push_back(entry.second);
     under_way_.groups.clear();
     last_saved_ = archive_.save_download(download, groups);
-    if (!last_saved_) report_fault(p);
+    if (!last_saved_) {
+        report_fault(p);
+        return;
+    }
+    // The inspector and instrument last given are this download's until someone says otherwise.
+    const InspectionDefaults defaults = saved_inspection_defaults();
+    if (!defaults.inspector.isEmpty() || !defaults.instrument_serial.isEmpty()) {
+        InspectionDetails details;
+        details.inspector = defaults.inspector;
+        details.instrument_serial = defaults.instrument_serial;
+        if (!archive_.set_details(*last_saved_, details)) report_fault(p);
+    }
 }
 
 void DownloadRecorder::read_began(const Program& p) {

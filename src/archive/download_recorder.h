@@ -1,7 +1,8 @@
 #pragma once
 // Archives every read of the stored groups: the read begins a download, each group is added as
 // it is stored and the download is closed after the last one; a read given up before its end is
-// archived as it stands. An archive that fails is reported once and then left alone.
+// archived as it stands, with the inspector and instrument kept in the settings. An archive that
+// fails is reported once and then left alone.
 #include <QDateTime>
 #include <QString>
 #include <cstdint>

@@ -18,18 +18,25 @@ int cells_of(QChar c) {
     return c.unicode() < 0x80 ? 1 : 2;
 }
 
+int cells_of(const QString& text) {
+    int cells = 0;
+    for (QChar c : text) cells += cells_of(c);
+    return cells;
+}
+
+// Lines of at most `cells`, broken after a blank where there is one, else anywhere (Chinese).
 QStringList wrapped(const QString& text, int cells) {
     QStringList parts;
     QString part;
-    int used = 0;
     for (QChar c : text) {
-        if (used + cells_of(c) > cells) {
-            parts << part;
-            part.clear();
-            used = 0;
+        if (cells_of(part) + cells_of(c) > cells) {
+            const int blank = part.lastIndexOf(QLatin1Char(' '));
+            const QString rest = blank > 0 ? part.mid(blank + 1) : QString();
+            parts << (blank > 0 ? part.left(blank) : part);
+            part = rest;
+            if (c == QLatin1Char(' ') && part.isEmpty()) continue;
         }
         part += c;
-        used += cells_of(c);
     }
     if (!part.isEmpty() || parts.isEmpty()) parts << part;
     return parts;

@@ -97,33 +97,35 @@ void draw_page(QPainter& painter, const ReportPage& page, const std::vector<qrea
     painter.restore();
 }
 
-bool draw_pages(const QString& file, const QString& title, const std::vector<ReportPage>& pages,
-                QString* error) {
+bool write_pdf(const QString& file, const QString& title, const std::vector<ReportPage>& pages,
+               QString* error) {
     QPdfWriter writer(file);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
     writer.setResolution(kResolution);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("eqbond"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        *error = QStringLiteral("the PDF writer failed");
-        return false;
-    }
-    const std::vector<qreal> edges = column_edges(pages, &writer);
-    const QRectF area(0, 0, writer.width(), writer.height());
-    for (size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !writer.newPage()) break;
-        draw_page(painter, pages[i], edges, area);
-    }
-    if (!painter.end()) {
-        *error = QStringLiteral("the PDF writer failed");
-        return false;
-    }
-    return true;
+    if (draw_inspection_report(writer, pages)) return true;
+    *error = QStringLiteral("the PDF writer failed");
+    return false;
 }
 
 }  // namespace
+
+bool draw_inspection_report(QPagedPaintDevice& device, const std::vector<ReportPage>& pages) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const std::vector<qreal> edges = column_edges(pages, &device);
+    const QRectF area(0, 0, device.width(), device.height());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        draw_page(painter, pages[i], edges, area);
+    }
+    return painter.end();
+}
 
 bool write_inspection_pdf(const QString& path, const std::vector<ReportPage>& pages,
                           QString* error) {
@@ -131,7 +133,7 @@ bool write_inspection_pdf(const QString& path, const std::vector<ReportPage>& pa
     return write_then_rename(
         path,
         [&](const QString& scratch, QString* failure) {
-            return draw_pages(scratch, title, pages, failure);
+            return write_pdf(scratch, title, pages, failure);
         },
         error);
 }

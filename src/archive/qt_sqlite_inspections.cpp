@@ -14,6 +14,12 @@ namespace {
 QVariant optional_id(const std::optional<int64_t>& id) {
     return id ? QVariant(qlonglong(*id)) : QVariant(QMetaType::fromType<qlonglong>());
 }
+
+// A label cleared to blanks is no label.
+QVariant label_value(const std::optional<QString>& label) {
+    if (!label || label->trimmed().isEmpty()) return QVariant(QMetaType::fromType<QString>());
+    return *label;
+}
 }  // namespace
 
 std::vector<Site> QtSqliteArchive::sites() {
@@ -95,6 +101,12 @@ bool QtSqliteArchive::set_details(int64_t download_id, const InspectionDetails& 
     if (!usable()) return false;
     int updated = 0;
     const bool done = run_in_transaction([&](QSqlQuery& q) {
+        // A site that is not there is refused here rather than as a database fault that stays.
+        if (details.site_id) {
+            if (!run_with(q, schema::kSiteExists, {qlonglong(*details.site_id)}) || !q.next())
+                return false;
+            if (!q.value(0).toBool()) return false;
+        }
         if (!run_with(
                 q, schema::kUpdateDetails,
                 {optional_id(details.site_id), rows::text_value(details.location),
@@ -112,7 +124,7 @@ bool QtSqliteArchive::set_details(int64_t download_id, const InspectionDetails& 
 bool QtSqliteArchive::write_labels(QSqlQuery& q, int64_t download_id, const PointLabels& labels) {
     q.prepare(schema::kSetLabel);
     for (const auto& [number, label] : labels) {
-        q.bindValue(0, label);
+        q.bindValue(0, label_value(label));
         q.bindValue(1, qlonglong(download_id));
         q.bindValue(2, number);
         if (!run(q)) return false;
@@ -126,7 +138,7 @@ bool QtSqliteArchive::set_label(int64_t download_id, int32_t number,
     if (!usable()) return false;
     const bool done = run_in_transaction([&](QSqlQuery& q) {
         q.prepare(schema::kSetLabel);
-        q.bindValue(0, label ? QVariant(*label) : QVariant(QMetaType::fromType<QString>()));
+        q.bindValue(0, label_value(label));
         q.bindValue(1, qlonglong(download_id));
         q.bindValue(2, number);
         return run(q) && q.numRowsAffected() > 0 &&

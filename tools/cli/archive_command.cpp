@@ -96,8 +96,8 @@ int write_report(QtSqliteArchive& archive, const ArchiveOptions& options) {
     // The report is written in the interface's language, Qt's own texts and the program's.
     QString missing;
     if (!install_translations(language, &missing) && language == Language::English) {
-        print_error(QStringLiteral("the %1 texts are missing: %2")
-                        .arg(language_code(language), missing));
+        print_error(
+            QStringLiteral("the %1 texts are missing: %2").arg(language_code(language), missing));
         return kWriteFailed;
     }
     QString error;
@@ -116,7 +116,7 @@ int export_download(QtSqliteArchive& archive, const ArchiveOptions& options) {
         return kBadUsage;
     }
     return write_exported_files(*download, {options.txt_path, options.csv_path, options.pdf_path},
-                                options.limit);
+                                options.limit, archive.previous_values(options.id));
 }
 
 }  // namespace

@@ -80,13 +80,12 @@ ReadOutcome read_all_groups(LinkSession& session, int stall_ms, Progress& progre
 }  // namespace
 
 namespace {
-// The details given, the inspector and instrument kept from the last download where not given.
-InspectionOptions with_defaults(InspectionOptions options) {
+// The inspector and instrument given are kept for the next download; one not given stays as kept.
+void keep_defaults(const InspectionOptions& given) {
+    if (!given.inspector && !given.instrument) return;
     const InspectionDefaults kept = saved_inspection_defaults();
-    if (!options.inspector && !kept.inspector.isEmpty()) options.inspector = kept.inspector;
-    if (!options.instrument && !kept.instrument_serial.isEmpty())
-        options.instrument = kept.instrument_serial;
-    return options;
+    save_inspection_defaults({given.inspector.value_or(kept.inspector),
+                              given.instrument.value_or(kept.instrument_serial)});
 }
 }  // namespace
 
@@ -141,12 +140,11 @@ int run_download(const DownloadOptions& options) {
         }
     }
     if (!options.archive_file.isEmpty() && recorder.last_saved()) {
-        const InspectionOptions inspection = with_defaults(options.inspection);
-        if (options.inspection.inspector || options.inspection.instrument)
-            save_inspection_defaults({inspection.inspector.value_or(QString()),
-                                      inspection.instrument.value_or(QString())});
-        if (inspection.any_detail() || !inspection.plan_path.isEmpty())
-            describe_download(archive, *recorder.last_saved(), inspection, plan);
+        // The recorder gave the download the kept inspector and instrument; these go over them.
+        const InspectionOptions& given = options.inspection;
+        keep_defaults(given);
+        if (given.any_detail() || !given.plan_path.isEmpty())
+            describe_download(archive, *recorder.last_saved(), given, plan);
     }
     print_archive_fault(archive);
     if (!written) return kWriteFailed;

@@ -9,10 +9,11 @@
 namespace eqbond::cli {
 
 int write_exported_files(const ArchivedDownload& download, const ExportPaths& paths,
-                         std::optional<BondingLimit> limit) {
+                         std::optional<BondingLimit> limit, const PreviousValues& previous) {
     bool written = true;
     if (!paths.txt.isEmpty()) written &= write_bytes(paths.txt, archived_text_report(download));
-    if (!paths.csv.isEmpty()) written &= write_bytes(paths.csv, archived_csv(download, limit));
+    if (!paths.csv.isEmpty())
+        written &= write_bytes(paths.csv, archived_csv(download, limit, previous));
     if (!paths.pdf.isEmpty()) {
         QString error;
         const auto print = [&](PrinterSink& printer) {

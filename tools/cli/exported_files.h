@@ -5,6 +5,7 @@
 
 #include "archive/bonding_limit.h"
 #include "archive/download.h"
+#include "archive/inspection.h"
 
 namespace eqbond::cli {
 
@@ -13,8 +14,9 @@ struct ExportPaths {
     bool any() const { return !txt.isEmpty() || !csv.isEmpty() || !pdf.isEmpty(); }
 };
 
-// Writes the text report, CSV and PDF asked for; kDone or kWriteFailed after a message.
+// Writes the text report, CSV and PDF asked for, the CSV with the previous values of its test
+// points; kDone or kWriteFailed after a message.
 int write_exported_files(const ArchivedDownload& download, const ExportPaths& paths,
-                         std::optional<BondingLimit> limit);
+                         std::optional<BondingLimit> limit, const PreviousValues& previous = {});
 
 }  // namespace eqbond::cli

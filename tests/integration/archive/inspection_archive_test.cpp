@@ -75,6 +75,11 @@ TEST_F(InspectionArchive, ASiteStaysWhileItHasInspections) {
     EXPECT_EQ(listed[0].location, QStringLiteral("Hall"));
 
     EXPECT_EQ(archive.delete_site(yard.id), SiteDeletion::InUse);
+    EXPECT_FALSE(archive.set_details(old, {yard.id + 1, {}, {}, {}, {}}));  // no such site
+    EXPECT_TRUE(archive.set_label(old, 2, QStringLiteral("PE")));
+    EXPECT_TRUE(archive.set_label(old, 2, QStringLiteral(" ")));  // cleared
+    EXPECT_TRUE(archive.load(old)->labels.empty());
+    EXPECT_EQ(archive.load(old)->details.site_id, yard.id);
     EXPECT_TRUE(archive.delete_download(old));
     EXPECT_EQ(archive.sites().size(), 1u);  // deleting a download keeps its site
     EXPECT_EQ(archive.delete_site(yard.id), SiteDeletion::InUse);

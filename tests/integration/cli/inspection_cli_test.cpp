@@ -76,6 +76,7 @@ TEST_F(InspectionCli, FromPlanToReport) {
         {{"archive", "list", "--site", "北区医院"}, "\t北区医院\t3F\n1\t"},
         {{"archive", "sites"}, "1\t北区医院\t\t\n"},
         {{"archive", "report", "2", "--pdf", report, "--limit", "0.2", "--lang", "en"}, ""},
+        {{"archive", "export", "2", "--csv", path("2.csv")}, ""},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.arguments.join(' ').toStdString());
@@ -85,6 +86,13 @@ TEST_F(InspectionCli, FromPlanToReport) {
                     r.err.contains(QString::fromUtf8(step.said)))
             << r.out.toStdString() << r.err.toStdString();
     }
+    // Group 5 is 手术室, measured as group 2 the first time.
+    QFile csv(path("2.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList fifth = QString::fromUtf8(csv.readAll()).split("\r\n")[5].split(',');
+    ASSERT_EQ(fifth.size(), 9);
+    EXPECT_EQ(fifth[6], QStringLiteral("手术室"));
+    EXPECT_FALSE(fifth[7].isEmpty());
     if (!test::poppler_installed()) GTEST_SKIP() << "poppler-utils are not installed";
     const QString text = test::pdf_text(report).simplified();
     for (const char* said :

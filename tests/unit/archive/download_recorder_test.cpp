@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "archive/archive_port.h"
+#include "archive/inspection_settings.h"
 #include "base/protocol.h"
 #include "base/value_format.h"
 #include "link/instrument_buttons.h"
@@ -26,7 +27,8 @@ class FakeArchive : public Archive {
         std::vector<Group> groups;
     };
     std::vector<Saved> saved;
-    std::optional<ArchiveFault> fault_on_save;  // the next save fails with this
+    std::map<int64_t, InspectionDetails> given;  // details by download
+    std::optional<ArchiveFault> fault_on_save;   // the next save fails with this
     int save_calls = 0;
 
     QString file() const override { return QStringLiteral("/data/archive.sqlite"); }
@@ -48,7 +50,10 @@ class FakeArchive : public Archive {
     bool update_site(const Site&) override { return false; }
     SiteDeletion delete_site(int64_t) override { return SiteDeletion::Failed; }
     std::optional<InspectionDetails> details(int64_t) override { return std::nullopt; }
-    bool set_details(int64_t, const InspectionDetails&) override { return false; }
+    bool set_details(int64_t id, const InspectionDetails& d) override {
+        given[id] = d;
+        return true;
+    }
     bool set_label(int64_t, int32_t, const std::optional<QString>&) override { return false; }
     bool set_labels(int64_t, const PointLabels&) override { return false; }
     bool save_plan(int64_t, const QString&, const QStringList&) override { return false; }
@@ -216,6 +221,29 @@ TEST_F(Recorder, AnArchiveThatFailsIsReportedOnceAndTheReadsGoOn) {
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_TRUE(fake.messages.shown[0].second.contains(QStringLiteral("/data/archive.sqlite")));
     EXPECT_TRUE(fake.messages.shown[0].second.contains(QStringLiteral("磁盘已满")));
+}
+
+TEST_F(Recorder, TheInspectorAndInstrumentKeptAreTheNextDownloads) {
+    for (const InspectionDefaults& kept :
+         {InspectionDefaults{}, InspectionDefaults{QStringLiteral("王工"), QString()},
+          InspectionDefaults{QString(), QStringLiteral("SN-4711")}}) {
+        SCOPED_TRACE(kept.inspector.toStdString() + kept.instrument_serial.toStdString());
+        save_inspection_defaults(kept);
+        archive.given.clear();
+        instrument_holds(3);
+        on_read_clicked(p);
+        answer(99);
+        const int64_t id = int64_t(archive.saved.size());
+        if (kept.inspector.isEmpty() && kept.instrument_serial.isEmpty()) {
+            EXPECT_EQ(archive.given.count(id), 0u);  // nothing to give
+            continue;
+        }
+        ASSERT_EQ(archive.given.count(id), 1u);
+        EXPECT_EQ(archive.given[id].inspector, kept.inspector);
+        EXPECT_EQ(archive.given[id].instrument_serial, kept.instrument_serial);
+        EXPECT_FALSE(archive.given[id].site_id);
+    }
+    save_inspection_defaults({});
 }
 
 }  // namespace

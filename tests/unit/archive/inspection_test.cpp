@@ -1,8 +1,9 @@
-// Inspections without a database: the comparison with the previous inspection, and test plans
-// read from their files and applied to a download's groups.
+// Inspections without a database: the comparison with the previous inspection, test plans read
+// from their files and applied to a download's groups, and long test points in the report.
 #include <gtest/gtest.h>
 
 #include "archive/inspection_comparison.h"
+#include "archive/inspection_report.h"
 #include "archive/test_plan.h"
 #include "support/qstring_printer.h"
 
@@ -126,6 +127,32 @@ TEST(TestPlanApplied, FromTheChosenGroupAsFarAsBothGo) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first);
         EXPECT_EQ(plan_labels(c.plan, groups, c.first), c.labels);
+    }
+}
+
+TEST(InspectionReportRows, ALongTestPointGoesOnOverMoreRowsWithNothingLost) {
+    const QString words = QStringLiteral(
+        "B2-12 cold water pipe, east riser, level 2, behind the access panel next to the lift "
+        "lobby and the fire door of the north stair");
+    struct Case {
+        QString label;
+        QString joined_by;  // what the row breaks took out
+    } cases[] = {
+        {QString(200, QLatin1Char('x')), QString()},
+        {QString(100, QChar(0x7EBF)), QString()},  // 线
+        {words, QStringLiteral(" ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label.left(20).toStdString());
+        InspectionReportInput in;
+        in.download.groups = {measured(1, 80)};
+        in.download.labels = {{1, c.label}};
+        QStringList parts;
+        for (const ReportPage& page : inspection_report_pages(in))
+            for (const ReportLine& line : page)
+                if (line.kind == ReportLineKind::Row) parts << line.cells.value(1);
+        EXPECT_GT(parts.size(), 1);
+        EXPECT_EQ(parts.join(c.joined_by), c.label);
     }
 }
 
