@@ -27,6 +27,16 @@ QDateTime time_of(const QVariant& ms) {
     return ms.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(ms.toLongLong());
 }
 
+// PostgreSQL's text cannot hold U+0000: such a download is refused whole, not cut short.
+bool holds_nul(const TeamDownload& d) {
+    for (const QString* text : {&d.site.name, &d.site.address, &d.site.customer, &d.location,
+                                &d.inspector, &d.instrument_serial, &d.notes, &d.download.device})
+        if (text->contains(QChar(0))) return true;
+    for (const std::optional<QString>& label : d.labels)
+        if (label && label->contains(QChar(0))) return true;
+    return false;
+}
+
 bool is_uuid(const QString& uuid) {
     return !QUuid::fromString(uuid).isNull();
 }
@@ -151,6 +161,10 @@ bool QtTeamStore::push(const TeamDownload& d) {
     if (!d.labels.empty() && d.labels.size() != d.groups.size())
         return connection_.fail(TeamFaultKind::Failed,
                                 QStringLiteral("the labels do not match the groups"));
+    if (holds_nul(d))
+        return connection_.fail(TeamFaultKind::Failed,
+                                QStringLiteral("a text holds a NUL character, which the server "
+                                               "cannot store"));
     int lowest = 0, highest = 0;
     if (!d.groups.empty()) {
         const auto [low, high] = std::minmax_element(
