@@ -90,10 +90,17 @@ std::vector<QString> group_columns(const TeamDownload& d) {
 struct QtTeamStore::PushStatements {
     explicit PushStatements(const QSqlDatabase& db)
         : site(db), download(db), delete_groups(db), insert_groups(db) {}
-    bool prepare() {
+    // The first statement's error, or nothing when all are prepared.
+    std::optional<QSqlError> prepare() {
         using namespace team_schema;
-        return site.prepare(kUpsertSite) && download.prepare(kUpsertDownload) &&
-               delete_groups.prepare(kDeleteGroups) && insert_groups.prepare(kInsertGroups);
+        const std::pair<QSqlQuery*, const QString*> statements[] = {
+            {&site, &kUpsertSite},
+            {&download, &kUpsertDownload},
+            {&delete_groups, &kDeleteGroups},
+            {&insert_groups, &kInsertGroups}};
+        for (const auto& [query, sql] : statements)
+            if (!query->prepare(*sql)) return query->lastError();
+        return std::nullopt;
     }
     QSqlQuery site, download, delete_groups, insert_groups;
 };
@@ -106,11 +113,8 @@ bool QtTeamStore::connect(const TeamServerAddress& address) {
     connected_ = connection_.open(address) && check_layout();
     if (connected_) {
         statements_ = std::make_unique<PushStatements>(connection_.database());
-        if (!statements_->prepare()) {
-            connection_.fail(statements_->site.lastError().isValid()
-                                 ? statements_->site.lastError()
-                                 : statements_->insert_groups.lastError(),
-                             TeamFaultKind::NoPermission);
+        if (const std::optional<QSqlError> error = statements_->prepare()) {
+            connection_.fail(*error, TeamFaultKind::NoPermission);
             statements_.reset();
             connected_ = false;
         }
