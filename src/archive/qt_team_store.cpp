@@ -27,6 +27,16 @@ QDateTime time_of(const QVariant& ms) {
     return ms.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(ms.toLongLong());
 }
 
+// PostgreSQL's text cannot hold U+0000: such a download is refused whole, not cut short.
+bool holds_nul(const TeamDownload& d) {
+    for (const QString* text : {&d.site.name, &d.site.address, &d.site.customer, &d.location,
+                                &d.inspector, &d.instrument_serial, &d.notes, &d.download.device})
+        if (text->contains(QChar(0))) return true;
+    for (const std::optional<QString>& label : d.labels)
+        if (label && label->contains(QChar(0))) return true;
+    return false;
+}
+
 bool is_uuid(const QString& uuid) {
     return !QUuid::fromString(uuid).isNull();
 }
@@ -80,10 +90,17 @@ std::vector<QString> group_columns(const TeamDownload& d) {
 struct QtTeamStore::PushStatements {
     explicit PushStatements(const QSqlDatabase& db)
         : site(db), download(db), delete_groups(db), insert_groups(db) {}
-    bool prepare() {
+    // The first statement's error, or nothing when all are prepared.
+    std::optional<QSqlError> prepare() {
         using namespace team_schema;
-        return site.prepare(kUpsertSite) && download.prepare(kUpsertDownload) &&
-               delete_groups.prepare(kDeleteGroups) && insert_groups.prepare(kInsertGroups);
+        const std::pair<QSqlQuery*, const QString*> statements[] = {
+            {&site, &kUpsertSite},
+            {&download, &kUpsertDownload},
+            {&delete_groups, &kDeleteGroups},
+            {&insert_groups, &kInsertGroups}};
+        for (const auto& [query, sql] : statements)
+            if (!query->prepare(*sql)) return query->lastError();
+        return std::nullopt;
     }
     QSqlQuery site, download, delete_groups, insert_groups;
 };
@@ -96,11 +113,8 @@ bool QtTeamStore::connect(const TeamServerAddress& address) {
     connected_ = connection_.open(address) && check_layout();
     if (connected_) {
         statements_ = std::make_unique<PushStatements>(connection_.database());
-        if (!statements_->prepare()) {
-            connection_.fail(statements_->site.lastError().isValid()
-                                 ? statements_->site.lastError()
-                                 : statements_->insert_groups.lastError(),
-                             TeamFaultKind::NoPermission);
+        if (const std::optional<QSqlError> error = statements_->prepare()) {
+            connection_.fail(*error, TeamFaultKind::NoPermission);
             statements_.reset();
             connected_ = false;
         }
@@ -151,6 +165,10 @@ bool QtTeamStore::push(const TeamDownload& d) {
     if (!d.labels.empty() && d.labels.size() != d.groups.size())
         return connection_.fail(TeamFaultKind::Failed,
                                 QStringLiteral("the labels do not match the groups"));
+    if (holds_nul(d))
+        return connection_.fail(TeamFaultKind::Failed,
+                                QStringLiteral("a text holds a NUL character, which the server "
+                                               "cannot store"));
     int lowest = 0, highest = 0;
     if (!d.groups.empty()) {
         const auto [low, high] = std::minmax_element(

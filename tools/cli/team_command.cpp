@@ -107,8 +107,8 @@ int run_team(const TeamOptions& options) {
     const std::optional<TeamServerAddress> address = read_team_server_address(options.server, &why);
     if (!address) {
         // The text as given may hold a password: only the reason is shown.
-        print_error(QStringLiteral("team archive unusable: the server's address cannot be read: %1")
-                        .arg(why));
+        print_error(QStringLiteral("team archive unusable: %1")
+                        .arg(team_fault_reason({TeamFaultKind::BadAddress, why})));
         return kTeamUnusable;
     }
     if (options.action == TeamAction::SetUp) return set_up(*address);

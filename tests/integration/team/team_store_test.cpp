@@ -86,6 +86,14 @@ TEST_F(TeamStore, HostileTextsAreStoredAsTyped) {
     const auto listed = anna.list({hostile, {}});
     ASSERT_TRUE(listed);
     EXPECT_EQ(listed->size(), 1u);
+
+    // A NUL character the server cannot hold: refused whole with a word, never cut short.
+    TeamDownload d = team_download(3);
+    d.labels[1] = QStringLiteral("TP") + QChar(0) + QStringLiteral("7");
+    EXPECT_FALSE(anna.push(d));
+    ASSERT_TRUE(anna.fault());
+    EXPECT_TRUE(anna.fault()->detail.contains(QStringLiteral("NUL")));
+    EXPECT_FALSE(anna.load(d.uuid));
 }
 
 TEST_F(TeamStore, ListsBySiteAndInspector) {
