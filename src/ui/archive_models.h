@@ -46,11 +46,11 @@ class GroupTableModel : public QAbstractTableModel {
         Number,
         Value,
         Verdict,
+        Deteriorated,  // beside the verdict: both say whether the point is in order
         Point,
         Previous,
         ChangeMilliohm,
         ChangePercent,
-        Deteriorated,
         Date,
         Time,
         Battery,

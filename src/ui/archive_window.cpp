@@ -91,7 +91,7 @@ void ArchiveWindow::build() {
                                   QAbstractItemView::EditKeyPressed);
     groups_view_->horizontalHeader()->setSectionResizeMode(GroupTableModel::Point,
                                                            QHeaderView::Interactive);
-    groups_view_->setColumnWidth(GroupTableModel::Point, 170);
+    groups_view_->setColumnWidth(GroupTableModel::Point, 150);
     plot_ = new ArchivePlot(this);
     plot_->setObjectName(QStringLiteral("ArchivePlot"));
     verdict_label_ = new QLabel(this);
@@ -102,7 +102,7 @@ void ArchiveWindow::build() {
     auto* detail = new QSplitter(Qt::Horizontal, this);
     detail->addWidget(groups_view_);
     detail->addWidget(build_plots());
-    detail->setSizes({560, 340});  // the table with its comparison, the plots beside it
+    detail->setSizes({640, 260});  // the table with its comparison, the plots beside it
     auto* groups = new QWidget(this);
     auto* groups_layout = new QVBoxLayout(groups);
     groups_layout->setContentsMargins(0, 0, 0, 0);
@@ -111,13 +111,13 @@ void ArchiveWindow::build() {
     auto* middle = new QSplitter(Qt::Vertical, this);
     middle->addWidget(downloads_view_);
     middle->addWidget(groups);
-    middle->setSizes({200, 480});
+    middle->setSizes({140, 540});
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(site_tree_);
     split->addWidget(middle);
     split->addWidget(details_);
     split->setStretchFactor(1, 1);
-    split->setSizes({200, 820, 260});
+    split->setSizes({250, 800, 250});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(build_tools());

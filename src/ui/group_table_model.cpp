@@ -139,10 +139,10 @@ Qt::ItemFlags GroupTableModel::flags(const QModelIndex& index) const {
 QVariant GroupTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
     static const text::ScreenText* const kHeaders[ColumnCount] = {
-        &text::kColumnGroup,         &text::kColumnValue,        &text::kColumnVerdict,
-        &text::kColumnPoint,         &text::kColumnPrevious,     &text::kColumnChangeMilliohm,
-        &text::kColumnChangePercent, &text::kColumnDeteriorated, &text::kColumnDate,
-        &text::kColumnTime,          &text::kColumnBattery};
+        &text::kColumnGroup,          &text::kColumnValue,         &text::kColumnVerdict,
+        &text::kColumnDeteriorated,   &text::kColumnPoint,         &text::kColumnPrevious,
+        &text::kColumnChangeMilliohm, &text::kColumnChangePercent, &text::kColumnDate,
+        &text::kColumnTime,           &text::kColumnBattery};
     return section >= 0 && section < ColumnCount ? kHeaders[section]->shown() : QVariant();
 }
 
