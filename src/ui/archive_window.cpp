@@ -23,6 +23,7 @@
 #include "base/program.h"
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
+#include "ui/caption_room.h"
 #include "ui/inspection_details_panel.h"
 #include "ui/site_tree.h"
 
@@ -131,6 +132,11 @@ void ArchiveWindow::build() {
     connect(groups_view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { group_chosen(current); });
     connect(groups_, &GroupTableModel::label_edited, this, &ArchiveWindow::store_label);
+    connect(groups_, &GroupTableModel::label_refused, this, [this](LabelProblem problem) {
+        const text::ScreenText& why =
+            problem == LabelProblem::TooLong ? text::kDetailsTooLong : text::kDetailsControl;
+        plan_message_->setText(why.arg(text::kColumnPoint.shown()));
+    });
     connect(site_tree_, &SiteTree::inspection_chosen, this, &ArchiveWindow::open_inspection);
     connect(site_tree_, &SiteTree::site_chosen, this, [this] {
         if (only_site_->isChecked()) refresh();
@@ -187,6 +193,7 @@ QWidget* ArchiveWindow::build_buttons() {
     row->addStretch(1);
     for (const auto& a : actions) {
         auto* button = new QPushButton(a.caption, buttons);
+        keep_caption_readable(button);
         button->setObjectName(QString::fromLatin1(a.name));
         connect(button, &QPushButton::clicked, this, a.action);
         row->addWidget(button);

@@ -11,6 +11,7 @@
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
 #include "ui/archive_window.h"
+#include "ui/caption_room.h"
 
 namespace eqbond::ui {
 
@@ -42,8 +43,10 @@ QWidget* ArchiveWindow::build_group_tools() {
     plan_first_->setObjectName(QStringLiteral("PlanFirstGroup"));
     plan_first_->setRange(1, 1);
     auto* apply = new QPushButton(text::kApplyPlan, tools);
+    keep_caption_readable(apply);
     apply->setObjectName(QStringLiteral("ApplyPlan"));
     auto* kept = new QPushButton(text::kUseKeptPlan, tools);
+    keep_caption_readable(kept);
     kept->setObjectName(QStringLiteral("UseKeptPlan"));
     plan_message_ = new QLabel(tools);
     plan_message_->setObjectName(QStringLiteral("PlanMessage"));

@@ -11,6 +11,7 @@
 #include "archive/archive_texts.h"
 #include "archive/inspection_settings.h"
 #include "archive/test_plan.h"
+#include "ui/caption_room.h"
 
 namespace eqbond::ui {
 
@@ -37,6 +38,7 @@ InspectionDetailsPanel::InspectionDetailsPanel(Archive& archive, QWidget* parent
     instrument_ = field(this, "DetailsInstrument");
     notes_ = field(this, "DetailsNotes");
     save_ = new QPushButton(text::kSaveDetails, this);
+    keep_caption_readable(save_);
     save_->setObjectName(QStringLiteral("SaveDetails"));
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("DetailsMessage"));

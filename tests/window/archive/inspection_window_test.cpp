@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -74,6 +75,8 @@ struct InspectionWindowFixture : ::testing::Test {
         {
             QtSqliteArchive archive;
             ASSERT_TRUE(archive.open(file));
+            const auto loose = inspection(0, {80});  // never given a site
+            ASSERT_TRUE(archive.save_download(loose.first, loose.second));
             const auto other = inspection(1, {90, 90});
             const auto older = inspection(2, {100, 150, 120, 100, 50});
             // Group 2 passed and fails now; group 4 rose by 80%: both deteriorated.
@@ -246,6 +249,10 @@ TEST_F(InspectionWindowFixture, RecordsAnInspectionFromDetailsToReport) {
 
     // A test point typed in the table is stored at once; the history follows the chosen point.
     QAbstractItemModel* table = w->group_table()->model();
+    EXPECT_FALSE(table->setData(table->index(row_of(w, 3), Column::Point), QStringLiteral("B3\tx"),
+                                Qt::EditRole));
+    EXPECT_EQ(child<QLabel>(w, "PlanMessage")->text(),
+              text::kDetailsControl.arg(text::kColumnPoint.shown()));
     ASSERT_TRUE(table->setData(table->index(row_of(w, 3), Column::Point), QStringLiteral("B3 水管"),
                                Qt::EditRole));
     EXPECT_EQ(archive().load(newer_id)->labels.at(3), QStringLiteral("B3 水管"));
@@ -284,6 +291,10 @@ TEST_F(InspectionWindowFixture, TheSiteTreeListsLocationsAndInspectionsNewestFir
     tree->setCurrentItem(room->child(1));
     ASSERT_TRUE(w->open_download());
     EXPECT_EQ(w->open_download()->id, older_id);
+    // The flat list stays whole, or follows the site chosen.
+    EXPECT_EQ(w->download_list()->model()->rowCount(), 4);
+    child<QCheckBox>(w, "OnlyChosenSite")->setChecked(true);
+    EXPECT_EQ(w->download_list()->model()->rowCount(), 3);
 }
 
 }  // namespace
