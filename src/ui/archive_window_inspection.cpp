@@ -38,18 +38,22 @@ void ArchiveWindow::group_chosen(const QModelIndex& proxy_index) {
     if (!open_ || !open_->details.site_id || label == groups_->labels().end()) {
         history_title_->setText(text::kHistoryNone);
         history_->set_groups({}, limit_);
+        history_->set_x_labels({});
         return;
     }
-    // One point per inspection, numbered in the order they were made.
+    // One point per inspection, numbered in the order they were made, under its day.
     std::vector<Group> values;
+    QStringList days;
     for (const PointValue& v :
          archive_.point_history(*open_->details.site_id, open_->details.location, label->second)) {
         Group g = v.group;
         g.number = int32_t(values.size()) + 1;
         values.push_back(g);
+        days << v.started.toString(QStringLiteral("yyyy-MM-dd"));
     }
     history_title_->setText(text::kHistoryTitle.arg(label->second));
     history_->set_groups(values, limit_);
+    history_->set_x_labels(days);
 }
 
 void ArchiveWindow::store_label(int32_t number, const std::optional<QString>& label) {

@@ -58,7 +58,9 @@ void SiteTree::expand_site(QTreeWidgetItem* site) {
     const int64_t site_id = site->data(0, kIdRole).toLongLong();
     const std::vector<DownloadSummary> inspections = archive_.list_site(site_id, std::nullopt);
     for (const QString& location : archive_.locations(site_id)) {
-        QTreeWidgetItem* place = item_of(Kind::Location, site_id, location);
+        // A mark, not a word, for inspections given a site but no location yet.
+        QTreeWidgetItem* place =
+            item_of(Kind::Location, site_id, location.isEmpty() ? QStringLiteral("—") : location);
         site->addChild(place);
         for (const DownloadSummary& s : inspections) {
             if (s.location != location) continue;
