@@ -301,6 +301,171 @@ Reason: %2</translation>
         <extracomment>%1 this page, %2 the pages of the report.</extracomment>
         <translation>Page %1 of %2</translation>
     </message>
+    <message>
+        <source>现场</source>
+        <extracomment>The site tree's heading: sites, their locations and inspections.</extracomment>
+        <translation>Sites</translation>
+    </message>
+    <message>
+        <source>只列出所选现场</source>
+        <extracomment>Check box: the download list shows only the downloads of the site chosen in the tree.</extracomment>
+        <translation>Only the chosen site</translation>
+    </message>
+    <message>
+        <source>检测信息</source>
+        <extracomment>The inspection details panel's title.</extracomment>
+        <translation>Inspection details</translation>
+    </message>
+    <message>
+        <source>现场:</source>
+        <extracomment>The site the download was measured at.</extracomment>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>(新现场)</source>
+        <extracomment>The entry of the site list that makes a new site.</extracomment>
+        <translation>(new site)</translation>
+    </message>
+    <message>
+        <source>现场名称:</source>
+        <translation>Site name:</translation>
+    </message>
+    <message>
+        <source>地址:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>客户:</source>
+        <translation>Customer:</translation>
+    </message>
+    <message>
+        <source>位置:</source>
+        <extracomment>Building, floor, room.</extracomment>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>检测人员:</source>
+        <translation>Inspector:</translation>
+    </message>
+    <message>
+        <source>仪器编号:</source>
+        <extracomment>The instrument's serial number.</extracomment>
+        <translation>Instrument serial:</translation>
+    </message>
+    <message>
+        <source>备注:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <comment>details</comment>
+        <extracomment>Button: keeps the inspection details.</extracomment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>检测信息已保存</source>
+        <translation>Details saved</translation>
+    </message>
+    <message>
+        <source>%1 超过 200 个字符, 未保存</source>
+        <extracomment>%1 the field's caption.</extracomment>
+        <translation>%1 is longer than 200 characters; nothing saved</translation>
+    </message>
+    <message>
+        <source>%1 含有控制字符, 未保存</source>
+        <extracomment>%1 the field's caption.</extracomment>
+        <translation>%1 contains a control character; nothing saved</translation>
+    </message>
+    <message>
+        <source>新现场需要名称, 未保存</source>
+        <translation>A new site needs a name; nothing saved</translation>
+    </message>
+    <message>
+        <source>检测信息未能保存</source>
+        <translation>The details could not be saved</translation>
+    </message>
+    <message>
+        <source>显示:</source>
+        <extracomment>Before the list that chooses which groups the table shows.</extracomment>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>全部组</source>
+        <translation>All groups</translation>
+    </message>
+    <message>
+        <source>不合格的组</source>
+        <translation>Failing groups</translation>
+    </message>
+    <message>
+        <source>劣化的组</source>
+        <translation>Deteriorated groups</translation>
+    </message>
+    <message>
+        <source>变化(mΩ)</source>
+        <extracomment>Column: the change since the previous inspection in milliohm.</extracomment>
+        <translation>Change (mΩ)</translation>
+    </message>
+    <message>
+        <source>变化(%)</source>
+        <extracomment>Column: the change since the previous inspection in percent.</extracomment>
+        <translation>Change (%)</translation>
+    </message>
+    <message>
+        <source>计划第 1 行对应组号:</source>
+        <extracomment>Before the number of the group the plan's first label goes to.</extracomment>
+        <translation>Plan line 1 labels group:</translation>
+    </message>
+    <message>
+        <source>应用测试计划…</source>
+        <extracomment>Button: reads a test plan file and labels the groups from it.</extracomment>
+        <translation>Apply test plan…</translation>
+    </message>
+    <message>
+        <source>使用本位置的计划</source>
+        <extracomment>Button: labels the groups with the plan kept for this site and location.</extracomment>
+        <translation>Use this location's plan</translation>
+    </message>
+    <message>
+        <source>测试计划 (*.txt);;所有文件 (*)</source>
+        <extracomment>File dialog filter.</extracomment>
+        <translation>Test plans (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>请先保存本次检测的现场和位置</source>
+        <translation>Save this inspection's site and location first</translation>
+    </message>
+    <message>
+        <source>本位置没有保存的测试计划</source>
+        <translation>This location has no kept test plan</translation>
+    </message>
+    <message>
+        <source>无法读取测试计划文件</source>
+        <translation>The test plan file cannot be read</translation>
+    </message>
+    <message>
+        <source>测试点未能保存</source>
+        <translation>The test points could not be stored</translation>
+    </message>
+    <message>
+        <source>检测报告PDF</source>
+        <extracomment>Button: writes the inspection report as a PDF file.</extracomment>
+        <translation>Report PDF</translation>
+    </message>
+    <message>
+        <source>打印检测报告</source>
+        <extracomment>Button: prints the inspection report.</extracomment>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>测试点历史: %1</source>
+        <extracomment>%1 the test point's label.</extracomment>
+        <translation>Test point history: %1</translation>
+    </message>
+    <message>
+        <source>选择已标注的组查看其历史</source>
+        <translation>Choose a labelled group to see its history</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -145,4 +145,84 @@ inline constexpr ScreenText kReportDate{
 inline constexpr ScreenText kReportPage{"Archive",
                                         QT_TRANSLATE_NOOP("Archive", "第 %1 页 共 %2 页")};
 
+// The archive window's inspections.
+//: The site tree's heading: sites, their locations and inspections.
+inline constexpr ScreenText kSiteTreeHeading{"Archive", QT_TRANSLATE_NOOP("Archive", "现场")};
+//: Check box: the download list shows only the downloads of the site chosen in the tree.
+inline constexpr ScreenText kOnlyChosenSite{"Archive",
+                                            QT_TRANSLATE_NOOP("Archive", "只列出所选现场")};
+//: The inspection details panel's title.
+inline constexpr ScreenText kDetailsTitle{"Archive", QT_TRANSLATE_NOOP("Archive", "检测信息")};
+//: The site the download was measured at.
+inline constexpr ScreenText kDetailsSite{"Archive", QT_TRANSLATE_NOOP("Archive", "现场:")};
+//: The entry of the site list that makes a new site.
+inline constexpr ScreenText kNewSite{"Archive", QT_TRANSLATE_NOOP("Archive", "(新现场)")};
+inline constexpr ScreenText kSiteName{"Archive", QT_TRANSLATE_NOOP("Archive", "现场名称:")};
+inline constexpr ScreenText kSiteAddress{"Archive", QT_TRANSLATE_NOOP("Archive", "地址:")};
+inline constexpr ScreenText kSiteCustomer{"Archive", QT_TRANSLATE_NOOP("Archive", "客户:")};
+//: Building, floor, room.
+inline constexpr ScreenText kDetailsLocation{"Archive", QT_TRANSLATE_NOOP("Archive", "位置:")};
+inline constexpr ScreenText kDetailsInspector{"Archive", QT_TRANSLATE_NOOP("Archive", "检测人员:")};
+//: The instrument's serial number.
+inline constexpr ScreenText kDetailsInstrument{"Archive",
+                                               QT_TRANSLATE_NOOP("Archive", "仪器编号:")};
+inline constexpr ScreenText kDetailsNotes{"Archive", QT_TRANSLATE_NOOP("Archive", "备注:")};
+//: Button: keeps the inspection details.
+inline constexpr ScreenText kSaveDetails{"Archive",
+                                         QT_TRANSLATE_NOOP3("Archive", "保存", "details")};
+inline constexpr ScreenText kDetailsSaved{"Archive",
+                                          QT_TRANSLATE_NOOP("Archive", "检测信息已保存")};
+//: %1 the field's caption.
+inline constexpr ScreenText kDetailsTooLong{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "%1 超过 200 个字符, 未保存")};
+//: %1 the field's caption.
+inline constexpr ScreenText kDetailsControl{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "%1 含有控制字符, 未保存")};
+inline constexpr ScreenText kSiteNameMissing{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "新现场需要名称, 未保存")};
+inline constexpr ScreenText kDetailsFailed{"Archive",
+                                           QT_TRANSLATE_NOOP("Archive", "检测信息未能保存")};
+//: Before the list that chooses which groups the table shows.
+inline constexpr ScreenText kGroupFilterLabel{"Archive", QT_TRANSLATE_NOOP("Archive", "显示:")};
+inline constexpr ScreenText kGroupFilterAll{"Archive", QT_TRANSLATE_NOOP("Archive", "全部组")};
+inline constexpr ScreenText kGroupFilterFailing{"Archive",
+                                                QT_TRANSLATE_NOOP("Archive", "不合格的组")};
+inline constexpr ScreenText kGroupFilterDeteriorated{"Archive",
+                                                     QT_TRANSLATE_NOOP("Archive", "劣化的组")};
+//: Column: the change since the previous inspection in milliohm.
+inline constexpr ScreenText kColumnChangeMilliohm{"Archive",
+                                                  QT_TRANSLATE_NOOP("Archive", "变化(mΩ)")};
+//: Column: the change since the previous inspection in percent.
+inline constexpr ScreenText kColumnChangePercent{"Archive",
+                                                 QT_TRANSLATE_NOOP("Archive", "变化(%)")};
+//: Before the number of the group the plan's first label goes to.
+inline constexpr ScreenText kPlanFirstGroup{"Archive",
+                                            QT_TRANSLATE_NOOP("Archive", "计划第 1 行对应组号:")};
+//: Button: reads a test plan file and labels the groups from it.
+inline constexpr ScreenText kApplyPlan{"Archive", QT_TRANSLATE_NOOP("Archive", "应用测试计划…")};
+//: Button: labels the groups with the plan kept for this site and location.
+inline constexpr ScreenText kUseKeptPlan{"Archive",
+                                         QT_TRANSLATE_NOOP("Archive", "使用本位置的计划")};
+//: File dialog filter.
+inline constexpr ScreenText kPlanFilter{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "测试计划 (*.txt);;所有文件 (*)")};
+inline constexpr ScreenText kPlanNeedsSite{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "请先保存本次检测的现场和位置")};
+inline constexpr ScreenText kNoKeptPlan{"Archive",
+                                        QT_TRANSLATE_NOOP("Archive", "本位置没有保存的测试计划")};
+inline constexpr ScreenText kPlanUnreadable{"Archive",
+                                            QT_TRANSLATE_NOOP("Archive", "无法读取测试计划文件")};
+inline constexpr ScreenText kPlanNotStored{"Archive",
+                                           QT_TRANSLATE_NOOP("Archive", "测试点未能保存")};
+//: Button: writes the inspection report as a PDF file.
+inline constexpr ScreenText kReportPdfButton{"Archive",
+                                             QT_TRANSLATE_NOOP("Archive", "检测报告PDF")};
+//: Button: prints the inspection report.
+inline constexpr ScreenText kPrintReport{"Archive", QT_TRANSLATE_NOOP("Archive", "打印检测报告")};
+//: %1 the test point's label.
+inline constexpr ScreenText kHistoryTitle{"Archive",
+                                          QT_TRANSLATE_NOOP("Archive", "测试点历史: %1")};
+inline constexpr ScreenText kHistoryNone{"Archive",
+                                         QT_TRANSLATE_NOOP("Archive", "选择已标注的组查看其历史")};
+
 }  // namespace eqbond::text

@@ -27,11 +27,18 @@ struct SaveRequest {
     QString initial_folder;
 };
 
+struct OpenRequest {
+    QString filter;  // extension filter text
+    QString initial_folder;
+};
+
 class FileDialogs {
   public:
     virtual ~FileDialogs() = default;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> choose_save_file(const SaveRequest& request) = 0;
+    // An existing file to read, or nothing when the user cancels.
+    virtual std::optional<QString> choose_open_file(const OpenRequest& request) = 0;
 };
 
 // The retained image of the chart, kept by the window layer.

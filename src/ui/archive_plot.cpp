@@ -31,6 +31,11 @@ void ArchivePlot::set_groups(const std::vector<Group>& groups, std::optional<Bon
     rescale();
 }
 
+void ArchivePlot::set_x_labels(const QStringList& labels) {
+    x_labels_ = labels;
+    update();
+}
+
 void ArchivePlot::set_full_range(bool full_range) {
     full_range_ = full_range;
     rescale();
@@ -83,8 +88,13 @@ void ArchivePlot::draw_axes(QPainter& painter, const QRectF& area) const {
     }
     for (int group : {1, last_group_}) {
         const qreal x = position_of(Group{group}).x();
-        painter.drawText(QRectF(x - 30, area.bottom() + 4, 60, metrics.height()), Qt::AlignCenter,
-                         QString::number(group));
+        QString caption = QString::number(group);
+        if (!x_labels_.isEmpty()) caption = group == 1 ? x_labels_.front() : x_labels_.back();
+        const qreal half = metrics.horizontalAdvance(caption) / 2 + 2;
+        // Under its point, but kept inside the widget: a day is wider than the right margin.
+        const qreal left = std::clamp(x - half, qreal(0), std::max(qreal(0), width() - 2 * half));
+        painter.drawText(QRectF(left, area.bottom() + 4, 2 * half, metrics.height()),
+                         Qt::AlignCenter, caption);
     }
 }
 

@@ -4,6 +4,7 @@
 // readable: overloads, and values far above the limit unless the full range is asked for, sit on
 // the top edge under a mark.
 #include <QColor>
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -24,6 +25,9 @@ class ArchivePlot : public QWidget {
     explicit ArchivePlot(QWidget* parent = nullptr);
 
     void set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit);
+    // What the x axis says under its first and last point instead of their group numbers (a
+    // test point's history names the inspections' days); empty: the group numbers.
+    void set_x_labels(const QStringList& labels);
     // Scales to the highest value instead of to the limit and the values near it.
     void set_full_range(bool full_range);
     const PlotScale& scale() const { return scale_; }
@@ -47,6 +51,7 @@ class ArchivePlot : public QWidget {
     std::optional<BondingLimit> limit_;
     int last_group_ = 1;
     bool full_range_ = false;
+    QStringList x_labels_;
     PlotScale scale_;
 };
 

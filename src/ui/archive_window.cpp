@@ -5,9 +5,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -17,13 +17,13 @@
 #include "archive/archive_location.h"
 #include "archive/archive_texts.h"
 #include "archive/download_recorder.h"
-#include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_archive.h"
 #include "base/program.h"
-#include "base/texts.h"
-#include "report/save_button.h"
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
+#include "ui/caption_room.h"
+#include "ui/inspection_details_panel.h"
+#include "ui/site_tree.h"
 
 namespace eqbond::ui {
 
@@ -65,8 +65,10 @@ ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, Downloa
     setWindowTitle(text::kArchiveTitle);
     limit_ = typed_bonding_limit(saved_bonding_limit());
     build();
-    connect(&archive_, &QtSqliteArchive::changed, this, &ArchiveWindow::refresh);
-    resize(960, 640);
+    connect(&archive_, &QtSqliteArchive::changed, this, [this] {
+        if (!storing_label_) refresh();
+    });
+    resize(1280, 800);
     refresh();
 }
 
@@ -74,7 +76,7 @@ void ArchiveWindow::build() {
     downloads_ = new DownloadListModel(this);
     downloads_proxy_ = sorting_proxy(this, downloads_);
     groups_ = new GroupTableModel(this);
-    groups_proxy_ = sorting_proxy(this, groups_);
+    groups_proxy_ = new GroupFilterProxy(groups_, this);
 
     fault_label_ = new QLabel(this);
     fault_label_->setObjectName(QStringLiteral("ArchiveFault"));
@@ -83,18 +85,38 @@ void ArchiveWindow::build() {
     downloads_view_ = table_view(this, "DownloadList", downloads_proxy_);
     groups_view_ = table_view(this, "GroupTable", groups_proxy_);
     groups_view_->sortByColumn(GroupTableModel::Number, Qt::AscendingOrder);
+    // The test point is typed in place; a long one is cut, not allowed to widen the table.
+    groups_view_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                  QAbstractItemView::EditKeyPressed);
+    groups_view_->horizontalHeader()->setSectionResizeMode(GroupTableModel::Point,
+                                                           QHeaderView::Interactive);
+    groups_view_->setColumnWidth(GroupTableModel::Point, 150);
     plot_ = new ArchivePlot(this);
     plot_->setObjectName(QStringLiteral("ArchivePlot"));
     verdict_label_ = new QLabel(this);
     verdict_label_->setObjectName(QStringLiteral("VerdictCounts"));
+    site_tree_ = new SiteTree(archive_, this);
+    details_ = new InspectionDetailsPanel(archive_, this);
 
     auto* detail = new QSplitter(Qt::Horizontal, this);
     detail->addWidget(groups_view_);
-    detail->addWidget(plot_);
-    detail->setSizes({480, 420});  // the table with its verdict column, the plot beside it
-    auto* split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(downloads_view_);
-    split->addWidget(detail);
+    detail->addWidget(build_plots());
+    detail->setSizes({640, 260});  // the table with its comparison, the plots beside it
+    auto* groups = new QWidget(this);
+    auto* groups_layout = new QVBoxLayout(groups);
+    groups_layout->setContentsMargins(0, 0, 0, 0);
+    groups_layout->addWidget(build_group_tools());
+    groups_layout->addWidget(detail, 1);
+    auto* middle = new QSplitter(Qt::Vertical, this);
+    middle->addWidget(downloads_view_);
+    middle->addWidget(groups);
+    middle->setSizes({140, 540});
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(site_tree_);
+    split->addWidget(middle);
+    split->addWidget(details_);
+    split->setStretchFactor(1, 1);
+    split->setSizes({250, 800, 250});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(build_tools());
@@ -105,6 +127,18 @@ void ArchiveWindow::build() {
 
     connect(downloads_view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { open_row(current); });
+    connect(groups_view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { group_chosen(current); });
+    connect(groups_, &GroupTableModel::label_edited, this, &ArchiveWindow::store_label);
+    connect(groups_, &GroupTableModel::label_refused, this, [this](LabelProblem problem) {
+        const text::ScreenText& why =
+            problem == LabelProblem::TooLong ? text::kDetailsTooLong : text::kDetailsControl;
+        plan_message_->setText(why.arg(text::kColumnPoint.shown()));
+    });
+    connect(site_tree_, &SiteTree::inspection_chosen, this, &ArchiveWindow::open_inspection);
+    connect(site_tree_, &SiteTree::site_chosen, this, [this] {
+        if (only_site_->isChecked()) refresh();
+    });
 }
 
 QWidget* ArchiveWindow::build_tools() {
@@ -126,6 +160,10 @@ QWidget* ArchiveWindow::build_tools() {
     full_range->setObjectName(QStringLiteral("PlotFullRange"));
     row->addWidget(full_range);
     connect(full_range, &QCheckBox::toggled, plot_, &ArchivePlot::set_full_range);
+    only_site_ = new QCheckBox(text::kOnlyChosenSite, tools);
+    only_site_->setObjectName(QStringLiteral("OnlyChosenSite"));
+    row->addWidget(only_site_);
+    connect(only_site_, &QCheckBox::toggled, this, &ArchiveWindow::refresh);
     // Filtering happens on the texts shown: what is typed never reaches the database.
     connect(filter_, &QLineEdit::textChanged, downloads_proxy_,
             &QSortFilterProxyModel::setFilterFixedString);
@@ -146,11 +184,14 @@ QWidget* ArchiveWindow::build_buttons() {
         {"ExportCsv", text::kExportCsv, &ArchiveWindow::export_csv},
         {"ExportPdf", text::kExportPdf, &ArchiveWindow::export_pdf},
         {"PrintDownload", text::kPrintDownload, &ArchiveWindow::print_download},
+        {"ReportPdf", text::kReportPdfButton, &ArchiveWindow::export_report},
+        {"PrintReport", text::kPrintReport, &ArchiveWindow::print_report},
         {"DeleteDownload", text::kDeleteDownload, &ArchiveWindow::delete_download},
     };
     row->addStretch(1);
     for (const auto& a : actions) {
         auto* button = new QPushButton(a.caption, buttons);
+        keep_caption_readable(button);
         button->setObjectName(QString::fromLatin1(a.name));
         connect(button, &QPushButton::clicked, this, a.action);
         row->addWidget(button);
@@ -175,7 +216,10 @@ void ArchiveWindow::apply_limit() {
 
 void ArchiveWindow::refresh() {
     const std::optional<int64_t> open_id = open_ ? std::optional<int64_t>(open_->id) : std::nullopt;
-    downloads_->set_downloads(archive_.list(limit_));
+    const std::optional<int64_t> site = site_tree_->chosen_site();
+    downloads_->set_downloads(only_site_->isChecked() && site ? archive_.list_site(*site, limit_)
+                                                              : archive_.list(limit_));
+    site_tree_->refresh();
     show_fault();
     downloads_view_->sortByColumn(DownloadListModel::Started, Qt::DescendingOrder);
     // Keep the open download open; otherwise open the newest.
@@ -194,6 +238,8 @@ void ArchiveWindow::refresh() {
 void ArchiveWindow::open_row(const QModelIndex& proxy_index) {
     const int64_t id = proxy_index.isValid() ? proxy_index.data(kIdRole).toLongLong() : 0;
     if (!open_ || open_->id != id) open_ = id > 0 ? archive_.load(id) : std::nullopt;
+    if (id != shown_id_) plan_message_->clear();  // it spoke of another download
+    shown_id_ = id;
     show_fault();
     show_open_download();
 }
@@ -201,8 +247,17 @@ void ArchiveWindow::open_row(const QModelIndex& proxy_index) {
 void ArchiveWindow::show_open_download() {
     const std::vector<Group> none;
     const std::vector<Group>& groups = open_ ? open_->groups : none;
-    groups_->set_groups(groups, limit_);
+    compare();
+    groups_->set_groups(groups, limit_, open_ ? open_->labels : PointLabels{}, points_);
     groups_view_->setColumnHidden(GroupTableModel::Verdict, !limit_);
+    // The comparison's columns only for a download whose groups carry test points.
+    const bool labelled = open_ && !open_->labels.empty();
+    for (int column : {GroupTableModel::Previous, GroupTableModel::ChangeMilliohm,
+                       GroupTableModel::ChangePercent, GroupTableModel::Deteriorated})
+        groups_view_->setColumnHidden(column, !labelled);
+    details_->show_download(open_);
+    plan_first_->setRange(1, groups.empty() ? 1 : std::max(1, groups.back().number));
+    group_chosen(groups_view_->currentIndex());
     downloads_view_->setColumnHidden(DownloadListModel::Pass, !limit_);
     downloads_view_->setColumnHidden(DownloadListModel::Fail, !limit_);
     plot_->set_groups(groups, limit_);
@@ -220,68 +275,24 @@ void ArchiveWindow::show_open_download() {
     for (QPushButton* button : download_buttons_) button->setEnabled(open_.has_value());
 }
 
+void ArchiveWindow::open_inspection(int64_t download_id) {
+    // The flat list holds every download unless its filters hide this one: then they give way.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int r = 0; r < downloads_proxy_->rowCount(); ++r) {
+            const QModelIndex row = downloads_proxy_->index(r, 0);
+            if (row.data(kIdRole).toLongLong() != download_id) continue;
+            downloads_view_->setCurrentIndex(row);
+            return;
+        }
+        filter_->clear();
+    }
+}
+
 void ArchiveWindow::show_fault() {
     const std::optional<ArchiveFault> fault = archive_.fault();
     fault_label_->setVisible(fault.has_value());
     if (fault) fault_label_->setText(archive_fault_message(archive_.file(), *fault));
     recorder_.report_fault(program_);
-}
-
-std::optional<QString> ArchiveWindow::choose_file(const QString& extension, const QString& filter) {
-    if (!open_ || !program_.ports.file_dialogs) return std::nullopt;
-    const QString name =
-        QStringLiteral("eqbond-%1%2")
-            .arg(open_->download.started.toString(QStringLiteral("yyyyMMdd-HHmmss")), extension);
-    return program_.ports.file_dialogs->choose_save_file(
-        SaveRequest{extension, name, filter, suggested_save_folder()});
-}
-
-void ArchiveWindow::export_text() {
-    const std::optional<QString> path = choose_file(QStringLiteral(".txt"), text::kReportFilter);
-    if (path && !replace_file(*path, archived_text_report(*open_)))
-        program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
-}
-
-void ArchiveWindow::export_csv() {
-    const std::optional<QString> path = choose_file(QStringLiteral(".csv"), text::kCsvFilter);
-    if (path && !replace_file(*path, archived_csv(*open_, limit_)))
-        program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
-}
-
-void ArchiveWindow::export_pdf() {
-    const std::optional<QString> path = choose_file(QStringLiteral(".pdf"), text::kPdfFilter);
-    if (!path) return;
-    QString error;
-    const auto print = [this](PrinterSink& printer) {
-        return print_archived(printer, *open_, limit_);
-    };
-    if (!write_pdf_file(*path, print, &error))
-        program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
-}
-
-void ArchiveWindow::print_download() {
-    if (!open_) return;
-    PrintOutcome outcome = PrintOutcome::NoPrinter;
-    if (program_.ports.printer) outcome = print_archived(*program_.ports.printer, *open_, limit_);
-    if (outcome == PrintOutcome::NoPrinter)
-        program_.ports.message_box->notify(text::kMessageTitle, text::kNoPrinterMessage);
-    if (outcome == PrintOutcome::Failed)
-        program_.ports.message_box->notify(text::kMessageTitle, text::kPrintFailedMessage);
-}
-
-void ArchiveWindow::delete_download() {
-    if (!open_) return;
-    QMessageBox ask(
-        QMessageBox::Question, text::kArchiveTitle,
-        text::kConfirmDelete.arg(started_text(open_->download)).arg(open_->groups.size()),
-        QMessageBox::Yes | QMessageBox::No, this);
-    ask.setObjectName(QStringLiteral("ConfirmDelete"));
-    ask.setDefaultButton(QMessageBox::No);
-    if (ask.exec() != QMessageBox::Yes) return;
-    const int64_t id = open_->id;
-    open_.reset();
-    // On success the archive's changed() reads the list again; a failure shows in the window.
-    if (!archive_.delete_download(id)) refresh();
 }
 
 }  // namespace eqbond::ui

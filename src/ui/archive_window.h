@@ -1,13 +1,20 @@
 #pragma once
-// "测量档案": every archived download, newest first, with a filter; the open download's groups
-// in a sortable table and a plot; export, print and delete; the bonding limit.
+// "测量档案": every archived download, newest first, with a filter, beside the archive by site; the
+// open download's inspection details, its groups with their test points and the previous
+// inspection's values in a sortable, filterable table, a plot and one test point's history; test
+// plans; export, print, the inspection report and delete; the bonding limit.
 #include <QWidget>
 #include <optional>
 
 #include "archive/bonding_limit.h"
 #include "archive/download.h"
+#include "archive/inspection_comparison.h"
+#include "archive/inspection_report.h"
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
+class QSpinBox;
 class QLineEdit;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -23,7 +30,10 @@ namespace eqbond::ui {
 
 class ArchivePlot;
 class DownloadListModel;
+class GroupFilterProxy;
 class GroupTableModel;
+class InspectionDetailsPanel;
+class SiteTree;
 
 class ArchiveWindow : public QWidget {
     Q_OBJECT
@@ -39,11 +49,19 @@ class ArchiveWindow : public QWidget {
     QTableView* download_list() const { return downloads_view_; }
     QTableView* group_table() const { return groups_view_; }
     ArchivePlot* plot() const { return plot_; }
+    SiteTree* site_tree() const { return site_tree_; }
+    InspectionDetailsPanel* details_panel() const { return details_; }
+    ArchivePlot* point_history() const { return history_; }
+    // The comparison of the open download's test points with the previous inspection.
+    const std::vector<PointComparison>& points() const { return points_; }
 
   private:
     void build();
     QWidget* build_tools();
+    QWidget* build_group_tools();
     QWidget* build_buttons();
+    QWidget* build_plots();
+    void open_inspection(int64_t download_id);
     void apply_limit();
     void open_row(const QModelIndex& proxy_index);
     void show_open_download();
@@ -53,6 +71,16 @@ class ArchiveWindow : public QWidget {
     void export_pdf();
     void print_download();
     void delete_download();
+    // Inspections: archive_window_inspection.cpp.
+    void compare();
+    void group_chosen(const QModelIndex& proxy_index);
+    void store_label(int32_t number, const std::optional<QString>& label);
+    void apply_plan_file();
+    void apply_kept_plan();
+    void apply_plan(const QStringList& plan, const QString& read_as);
+    std::optional<InspectionReportInput> report_input();
+    void export_report();
+    void print_report();
     std::optional<QString> choose_file(const QString& extension, const QString& filter);
 
     Program& program_;
@@ -60,6 +88,9 @@ class ArchiveWindow : public QWidget {
     QtSqliteArchive& archive_;
     std::optional<BondingLimit> limit_;
     std::optional<ArchivedDownload> open_;
+    std::vector<PointComparison> points_;
+    int64_t shown_id_ = 0;        // the download the plan message speaks of
+    bool storing_label_ = false;  // the table already shows the label being stored
 
     QLabel* fault_label_ = nullptr;
     QLabel* verdict_label_ = nullptr;
@@ -69,9 +100,17 @@ class ArchiveWindow : public QWidget {
     QSortFilterProxyModel* downloads_proxy_ = nullptr;
     QTableView* downloads_view_ = nullptr;
     GroupTableModel* groups_ = nullptr;
-    QSortFilterProxyModel* groups_proxy_ = nullptr;
+    GroupFilterProxy* groups_proxy_ = nullptr;
     QTableView* groups_view_ = nullptr;
     ArchivePlot* plot_ = nullptr;
+    SiteTree* site_tree_ = nullptr;
+    QCheckBox* only_site_ = nullptr;
+    InspectionDetailsPanel* details_ = nullptr;
+    QComboBox* group_filter_ = nullptr;
+    QSpinBox* plan_first_ = nullptr;
+    QLabel* plan_message_ = nullptr;
+    QLabel* history_title_ = nullptr;
+    ArchivePlot* history_ = nullptr;
     std::vector<QPushButton*> download_buttons_;
 };
 

@@ -41,4 +41,15 @@ std::optional<QString> QtFileDialogs::choose_save_file(const SaveRequest& reques
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtFileDialogs::choose_open_file(const OpenRequest& request) {
+    QFileDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("OpenFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDirectory(request.initial_folder);
+    dialog.setNameFilter(request.filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace eqbond::ui

@@ -20,6 +20,7 @@ class QtFileDialogs : public FileDialogs {
   public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
     std::optional<QString> choose_save_file(const SaveRequest& request) override;
+    std::optional<QString> choose_open_file(const OpenRequest& request) override;
 
   private:
     QWidget* parent_;

@@ -95,6 +95,12 @@ class FakeFileDialogs : public FileDialogs {
         asked.push_back(request);
         return answer;
     }
+    std::optional<QString> open_answer;  // nothing: the user cancels
+    std::vector<OpenRequest> asked_open;
+    std::optional<QString> choose_open_file(const OpenRequest& request) override {
+        asked_open.push_back(request);
+        return open_answer;
+    }
 };
 
 // Writes a small stand-in for the bitmap, or fails when told to.

@@ -5,11 +5,17 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <functional>
 
+#include "archive/archive_location.h"
+#include "archive/inspection_report.h"
+#include "archive/inspection_settings.h"
+#include "archive/qt_inspection_pdf.h"
+#include "archive/qt_sqlite_archive.h"
 #include "base/program.h"
 #include "language/translations.h"
 #include "link/instrument_buttons.h"
@@ -18,6 +24,7 @@
 #include "ui/archive_window.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/site_tree.h"
 
 namespace {
 
@@ -36,6 +43,96 @@ bool save(QWidget& widget, const QString& file) {
     run_until([] { return false; }, 300);  // the last repaint lands
     if (widget.grab().save(file)) return true;
     QTextStream(stderr) << "eqbond-screens: cannot write " << file << "\n";
+    return false;
+}
+
+// Words of the demo inspection, in the picture's language.
+struct DemoWords {
+    QString site, address, customer, location, inspector, earlier_inspector;
+    QStringList points;  // test points, numbered in turn
+};
+
+DemoWords demo_words(bool chinese) {
+    if (chinese)
+        return {
+            QStringLiteral("市第一人民医院"),
+            QStringLiteral("解放路 88 号"),
+            QStringLiteral("市卫生健康委员会"),
+            QStringLiteral("门诊楼 3 层 手术室 3"),
+            QStringLiteral("李明"),
+            QStringLiteral("王强"),
+            {QStringLiteral("无影灯接地端子"), QStringLiteral("手术台接地端子"),
+             QStringLiteral("医用气体管道"), QStringLiteral("插座 PE"), QStringLiteral("暖气片")}};
+    return {QStringLiteral("City General Hospital"),
+            QStringLiteral("88 Station Road"),
+            QStringLiteral("City Health Authority"),
+            QStringLiteral("Outpatient block, floor 3, OR 3"),
+            QStringLiteral("M. Li"),
+            QStringLiteral("Q. Wang"),
+            {QStringLiteral("surgical light earth terminal"),
+             QStringLiteral("operating table earth"), QStringLiteral("medical gas pipe"),
+             QStringLiteral("socket PE"), QStringLiteral("radiator")}};
+}
+
+// Makes the demo read an inspection: a site with its address and customer, a location, who
+// measured with what, test points, and the same room's inspection a year earlier to compare with.
+std::optional<int64_t> describe_demo(eqbond::QtSqliteArchive& archive, const DemoWords& words) {
+    const std::vector<eqbond::DownloadSummary> listed = archive.list(std::nullopt);
+    if (listed.empty()) return std::nullopt;
+    const std::optional<eqbond::ArchivedDownload> read = archive.load(listed.front().id);
+    std::optional<eqbond::Site> site = archive.site_named(words.site);
+    if (!read || !site) return std::nullopt;
+    site->address = words.address;
+    site->customer = words.customer;
+    archive.update_site(*site);
+
+    eqbond::Download earlier = read->download;
+    earlier.started = earlier.started.addYears(-1);
+    earlier.finished = earlier.finished.addYears(-1);
+    std::vector<eqbond::Group> earlier_groups = read->groups;
+    for (eqbond::Group& g : earlier_groups) {
+        // Most points about as they were; every fifth one has worn since.
+        g.milliohm = g.number % 5 == 2 ? g.milliohm / 2 : g.milliohm * 96 / 100;
+        g.year -= 1;
+    }
+    const std::optional<int64_t> earlier_id = archive.save_download(earlier, earlier_groups);
+    if (!earlier_id) return std::nullopt;
+
+    eqbond::PointLabels labels;
+    for (const eqbond::Group& g : read->groups) {
+        const int n = g.number - 1;
+        labels[g.number] = QStringLiteral("P%1 %2")
+                               .arg(n + 1, 2, 10, QLatin1Char('0'))
+                               .arg(words.points[n % words.points.size()]);
+    }
+    eqbond::InspectionDetails details;
+    details.site_id = site->id;
+    details.location = words.location;
+    details.inspector = words.earlier_inspector;
+    details.instrument_serial = QStringLiteral("EB-2291-0417");
+    archive.set_details(*earlier_id, details);
+    archive.set_labels(*earlier_id, labels);
+    details.inspector = words.inspector;
+    archive.set_details(read->id, details);
+    archive.set_labels(read->id, labels);
+    eqbond::save_inspection_defaults({words.inspector, details.instrument_serial});
+    return read->id;
+}
+
+bool write_report(eqbond::QtSqliteArchive& archive, int64_t id, const QString& file) {
+    eqbond::InspectionReportInput input;
+    const std::optional<eqbond::ArchivedDownload> download = archive.load(id);
+    if (!download) return false;
+    input.download = *download;
+    for (const eqbond::Site& site : archive.sites())
+        if (site.id == download->details.site_id) input.site = site;
+    input.limit = eqbond::typed_bonding_limit(eqbond::saved_bonding_limit());
+    input.previous = archive.previous_values(id);
+    input.rule = eqbond::saved_deterioration_rule();
+    QString error;
+    if (eqbond::write_inspection_pdf(file, eqbond::inspection_report_pages(input), &error))
+        return true;
+    QTextStream(stderr) << "eqbond-screens: cannot write " << file << ": " << error << "\n";
     return false;
 }
 
@@ -59,6 +156,7 @@ int main(int argc, char** argv) {
     QTemporaryDir archive_folder;
     options.archive_file = archive_folder.filePath(QStringLiteral("archive.sqlite"));
     eqbond::install_translations(options.language, nullptr);
+    eqbond::save_bonding_limit(QStringLiteral("0.2"));  // the common limit of medical locations
     eqbond::ui::install_font_substitutes();
     QApplication::setFont(eqbond::ui::song_font(9));
 
@@ -80,8 +178,20 @@ int main(int argc, char** argv) {
     }
     if (!save(*controller.main_window(), folder.filePath(QStringLiteral("main-window") + suffix)))
         return 1;
+    eqbond::QtSqliteArchive& store = controller.archive()->archive();
+    const std::optional<int64_t> inspected =
+        describe_demo(store, demo_words(arguments[2] == QLatin1String("zh")));
+    if (!inspected) {
+        QTextStream(stderr) << "eqbond-screens: the demo read was not archived\n";
+        return 1;
+    }
     eqbond::ui::ArchiveWindow* archive = controller.archive()->show_window();
-    archive->resize(1100, 720);
+    archive->resize(1400, 820);
+    // The site open in the tree, a test point chosen so that its history shows.
+    eqbond::ui::SiteTree* tree = archive->site_tree();
+    if (tree->topLevelItemCount() > 0) tree->setCurrentItem(tree->topLevelItem(0));
+    archive->group_table()->setCurrentIndex(archive->group_table()->model()->index(1, 0));
     if (!save(*archive, folder.filePath(QStringLiteral("archive-window") + suffix))) return 1;
-    return 0;
+    const QString report = QStringLiteral("inspection-report-%1.pdf").arg(arguments[2]);
+    return write_report(store, *inspected, folder.filePath(report)) ? 0 : 1;
 }

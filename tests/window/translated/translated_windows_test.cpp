@@ -83,8 +83,9 @@ TEST_F(EnglishProgram, TheArchiveWindowAndTheMessageBoxesReadInEnglish) {
     }
     EXPECT_EQ(faults, QStringList());
     EXPECT_EQ(headers, (QStringList{"Read at", "Port", "Groups", "Status", "Lowest", "Highest",
-                                    "Pass", "Fail", "Group", "Resistance", "Date", "Time",
-                                    "Low battery", "Result"}));
+                                    "Pass", "Fail", "Group", "Resistance", "Result", "Deteriorated",
+                                    "Test point", "Previous", "Change (mΩ)", "Change (%)", "Date",
+                                    "Time", "Low battery"}));
     EXPECT_EQ(archive->download_list()->model()->index(0, 3).data().toString(),
               QStringLiteral("Complete"));
 

@@ -1,0 +1,301 @@
+// The archive window as an inspection record, on a real archive file under the offscreen platform:
+// details entered and refused, test plans applied, a label typed in the table, the previous
+// inspection beside each point, the deteriorated filter, the site tree and the report.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringEncoder>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "archive/archive_location.h"
+#include "archive/archive_texts.h"
+#include "archive/inspection_settings.h"
+#include "archive/qt_sqlite_archive.h"
+#include "base/value_format.h"
+#include "support/report_fakes.h"
+#include "ui/app_controller.h"
+#include "ui/archive_hookup.h"
+#include "ui/archive_models.h"
+#include "ui/archive_window.h"
+#include "ui/inspection_details_panel.h"
+#include "ui/main_window.h"
+#include "ui/site_tree.h"
+
+namespace eqbond {
+namespace {
+
+using Column = ui::GroupTableModel::Column;
+const QString kSiteName = QStringLiteral("市第一医院");
+const QString kRoom = QStringLiteral("手术室3");
+
+std::pair<Download, std::vector<Group>> inspection(int minute, const std::vector<int>& milliohm) {
+    Download d;
+    d.started = QDateTime(QDate(2026, 3, 2), QTime(9, minute));
+    d.finished = d.started.addSecs(20);
+    d.port_number = 2;
+    d.device = QStringLiteral("/dev/ttyUSB0");
+    d.reported_total = d.groups_read = int32_t(milliohm.size());
+    std::vector<Group> groups;
+    for (size_t i = 0; i < milliohm.size(); ++i) {
+        Group g;
+        g.number = int32_t(i) + 1;
+        g.milliohm = milliohm[i];
+        g.year = 26, g.month = 3, g.day = 2, g.hour = 9, g.minute = minute;
+        groups.push_back(g);
+    }
+    return {d, groups};
+}
+
+InspectionDetails at(int64_t site_id, const QString& location, const QString& inspector) {
+    InspectionDetails details;
+    details.site_id = site_id;
+    details.location = location;
+    details.inspector = inspector;
+    return details;
+}
+
+struct InspectionWindowFixture : ::testing::Test {
+    QTemporaryDir dir;
+    std::unique_ptr<ui::AppController> controller;
+    test::FakeMessageBox messages;
+    test::FakeFileDialogs dialogs;
+    test::FakePrinter printer;
+    int64_t site_id = 0, older_id = 0, other_room_id = 0, newer_id = 0;
+
+    void SetUp() override {
+        const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
+        {
+            QtSqliteArchive archive;
+            ASSERT_TRUE(archive.open(file));
+            const auto loose = inspection(0, {80});  // never given a site
+            ASSERT_TRUE(archive.save_download(loose.first, loose.second));
+            const auto other = inspection(1, {90, 90});
+            const auto older = inspection(2, {100, 150, 120, 100, 50});
+            // Group 2 passed and fails now; group 4 rose by 80%: both deteriorated.
+            const auto newer = inspection(3, {105, 300, 130, 180, 50});
+            for (auto [made, id] :
+                 {std::pair{&other, &other_room_id}, {&older, &older_id}, {&newer, &newer_id}}) {
+                const std::optional<int64_t> saved =
+                    archive.save_download(made->first, made->second);
+                ASSERT_TRUE(saved) << archive.fault()->detail.toStdString();
+                *id = *saved;
+            }
+            const std::optional<Site> named = archive.site_named(kSiteName);
+            ASSERT_TRUE(named) << archive.fault()->detail.toStdString();
+            Site site = *named;
+            site_id = site.id;
+            site.address = QStringLiteral("解放路 1 号");
+            site.customer = QStringLiteral("市卫健委");
+            ASSERT_TRUE(archive.update_site(site));
+            ASSERT_TRUE(archive.set_details(
+                other_room_id, at(site_id, QStringLiteral("手术室5"), QStringLiteral("王工"))));
+            ASSERT_TRUE(archive.set_details(older_id, at(site_id, kRoom, QStringLiteral("王工"))));
+            ASSERT_TRUE(archive.set_labels(older_id, {{1, QStringLiteral("A1")},
+                                                      {2, QStringLiteral("A2")},
+                                                      {3, QStringLiteral("A3")},
+                                                      {4, QStringLiteral("A4")},
+                                                      {5, QStringLiteral("A5")}}));
+        }
+        save_bonding_limit(QStringLiteral("0.2"));
+        ui::LaunchOptions options;
+        options.ports = {QStringLiteral("/nonexistent/eqbond-test-port")};
+        options.splash = false;
+        options.archive_file = file;
+        controller = std::make_unique<ui::AppController>(options);
+        QString error;
+        ASSERT_TRUE(controller->start(&error)) << error.toStdString();
+        Ports& ports = controller->program().ports;
+        ports.message_box = &messages;
+        ports.file_dialogs = &dialogs;
+        ports.printer = &printer;
+    }
+    void TearDown() override {
+        save_bonding_limit(QString());
+        for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    }
+
+    QtSqliteArchive& archive() { return controller->archive()->archive(); }
+    ui::ArchiveWindow* open_window() { return controller->archive()->show_window(); }
+    template <typename T>
+    T* child(QWidget* w, const char* name) {
+        T* found = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // The group table's row of group `number` as shown now.
+    int row_of(ui::ArchiveWindow* w, int number) {
+        QAbstractItemModel* model = w->group_table()->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            if (model->index(r, Column::Number).data(ui::kSortRole).toInt() == number) return r;
+        return -1;
+    }
+    QString cell(ui::ArchiveWindow* w, int number, int column) {
+        return w->group_table()->model()->index(row_of(w, number), column).data().toString();
+    }
+    QString plan_file(const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+};
+
+TEST_F(InspectionWindowFixture, RecordsAnInspectionFromDetailsToReport) {
+    ui::ArchiveWindow* w = open_window();
+    ASSERT_TRUE(w->open_download());
+    ASSERT_EQ(w->open_download()->id, newer_id);  // the newest, not yet described
+    ui::InspectionDetailsPanel* panel = w->details_panel();
+    auto* site_list = child<QComboBox>(panel, "DetailsSite");
+    site_list->setCurrentIndex(site_list->findText(kSiteName));
+    EXPECT_EQ(child<QLineEdit>(panel, "SiteCustomer")->text(), QStringLiteral("市卫健委"));
+
+    // Refused input says why and keeps nothing.
+    const struct {
+        const char* field;
+        QString typed;
+        const text::ScreenText& reason;
+        const text::ScreenText& caption;
+    } refused[] = {
+        {"DetailsLocation", QString(201, QChar(0x5BA4)), text::kDetailsTooLong,
+         text::kDetailsLocation},
+        {"DetailsInspector", QStringLiteral("李\x07工"), text::kDetailsControl,
+         text::kDetailsInspector},
+        {"SiteAddress", QStringLiteral("路\n1"), text::kDetailsControl, text::kSiteAddress},
+    };
+    for (const auto& r : refused) {
+        auto* edit = child<QLineEdit>(panel, r.field);
+        const QString before = edit->text();
+        edit->setText(r.typed);
+        child<QPushButton>(panel, "SaveDetails")->click();
+        EXPECT_EQ(panel->message()->text(),
+                  r.reason.arg(r.caption.shown().remove(QLatin1Char(':'))))
+            << r.field;
+        EXPECT_FALSE(archive().details(newer_id)->site_id) << r.field;
+        edit->setText(before);
+    }
+    child<QLineEdit>(panel, "DetailsLocation")->setText(kRoom);
+    child<QLineEdit>(panel, "DetailsInspector")->setText(QStringLiteral("李工"));
+    child<QLineEdit>(panel, "DetailsInstrument")->setText(QStringLiteral("SN-0042"));
+    child<QLineEdit>(panel, "DetailsNotes")->setText(QStringLiteral("年检"));
+    child<QPushButton>(panel, "SaveDetails")->click();
+    const InspectionDetails saved = *archive().details(newer_id);
+    EXPECT_EQ(saved.site_id, site_id);
+    EXPECT_EQ(saved.location, kRoom);
+    EXPECT_EQ(saved.inspector, QStringLiteral("李工"));
+    EXPECT_EQ(saved.instrument_serial, QStringLiteral("SN-0042"));
+    EXPECT_EQ(saved.notes, QStringLiteral("年检"));
+    EXPECT_EQ(saved_inspection_defaults().inspector, QStringLiteral("李工"));
+    EXPECT_EQ(saved_inspection_defaults().instrument_serial, QStringLiteral("SN-0042"));
+
+    // A plan applied from group N labels as far as both go, and says how and how many.
+    QStringEncoder gbk("GBK");
+    const struct {
+        QString file;
+        int first;
+        int labelled;
+        const text::ScreenText& encoding;
+    } plans[] = {
+        {plan_file("short.txt", "# room 3\nS1\n\nS2\n"), 4, 2, text::kPlanReadUtf8},
+        {plan_file("gbk.txt", QByteArray(gbk.encode(QStringLiteral("插座\n床头\n")))), 2, 2,
+         text::kPlanReadGbk},
+        {plan_file("long.txt", "A1\nA2\nA3\nA4\nA5\nA6\nA7\n"), 1, 5, text::kPlanReadUtf8},
+    };
+    for (const auto& p : plans) {
+        dialogs.open_answer = p.file;
+        child<QSpinBox>(w, "PlanFirstGroup")->setValue(p.first);
+        child<QPushButton>(w, "ApplyPlan")->click();
+        const QString said = child<QLabel>(w, "PlanMessage")->text();
+        EXPECT_TRUE(said.contains(text::kPlanApplied.arg(p.labelled))) << said.toStdString();
+        EXPECT_TRUE(said.contains(p.encoding.shown())) << said.toStdString();
+    }
+    EXPECT_EQ(archive().plan(site_id, kRoom).size(), 7);
+    EXPECT_EQ(archive().load(newer_id)->labels.at(5), QStringLiteral("A5"));
+    child<QSpinBox>(w, "PlanFirstGroup")->setValue(1);
+    child<QPushButton>(w, "UseKeptPlan")->click();
+    EXPECT_TRUE(child<QLabel>(w, "PlanMessage")->text().contains(text::kPlanApplied.arg(5)));
+
+    // Each point beside the previous inspection, the deteriorated marked with a word.
+    const QString mark = text::kDeterioratedMark.shown();
+    const struct {
+        int number;
+        int previous;
+        bool deteriorated;
+    } points[] = {{1, 100, false}, {2, 150, true}, {3, 120, false}, {4, 100, true}, {5, 50, false}};
+    for (const auto& p : points) {
+        EXPECT_EQ(cell(w, p.number, Column::Previous), format_resistance(p.previous)) << p.number;
+        EXPECT_EQ(cell(w, p.number, Column::Deteriorated), p.deteriorated ? mark : QString())
+            << p.number;
+    }
+    EXPECT_TRUE(cell(w, 4, Column::ChangePercent).startsWith(QLatin1Char('+')));
+    auto* filter = child<QComboBox>(w, "GroupFilter");
+    for (const auto& [shown, rows] : {std::pair{text::kGroupFilterDeteriorated.shown(), 2},
+                                      {text::kGroupFilterFailing.shown(), 1},
+                                      {text::kGroupFilterAll.shown(), 5}}) {
+        filter->setCurrentIndex(filter->findText(shown));
+        EXPECT_EQ(w->group_table()->model()->rowCount(), rows) << shown.toStdString();
+    }
+    w->group_table()->sortByColumn(Column::Deteriorated, Qt::DescendingOrder);
+    EXPECT_EQ(w->group_table()->model()->index(1, Column::Deteriorated).data().toString(), mark);
+    EXPECT_EQ(w->group_table()->model()->index(2, Column::Deteriorated).data().toString(),
+              QString());
+
+    // A test point typed in the table is stored at once; the history follows the chosen point.
+    QAbstractItemModel* table = w->group_table()->model();
+    EXPECT_FALSE(table->setData(table->index(row_of(w, 3), Column::Point), QStringLiteral("B3\tx"),
+                                Qt::EditRole));
+    EXPECT_EQ(child<QLabel>(w, "PlanMessage")->text(),
+              text::kDetailsControl.arg(text::kColumnPoint.shown()));
+    ASSERT_TRUE(table->setData(table->index(row_of(w, 3), Column::Point), QStringLiteral("B3 水管"),
+                               Qt::EditRole));
+    EXPECT_EQ(archive().load(newer_id)->labels.at(3), QStringLiteral("B3 水管"));
+    QApplication::processEvents();
+    w->group_table()->setCurrentIndex(w->group_table()->model()->index(row_of(w, 2), 0));
+    EXPECT_EQ(child<QLabel>(w, "PointHistoryTitle")->text(),
+              text::kHistoryTitle.arg(QStringLiteral("A2")));
+
+    // The report as PDF and on the printer.
+    dialogs.answer = dir.filePath(QStringLiteral("报告.pdf"));
+    child<QPushButton>(w, "ReportPdf")->click();
+    QFile pdf(*dialogs.answer);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    child<QPushButton>(w, "PrintReport")->click();
+    EXPECT_EQ(printer.pages().size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(InspectionWindowFixture, TheSiteTreeListsLocationsAndInspectionsNewestFirst) {
+    ASSERT_TRUE(archive().set_details(newer_id, at(site_id, kRoom, QStringLiteral("李工"))));
+    ui::ArchiveWindow* w = open_window();
+    ui::SiteTree* tree = w->site_tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* site = tree->topLevelItem(0);
+    EXPECT_EQ(site->text(0), kSiteName);
+    tree->setCurrentItem(site);
+    ASSERT_EQ(site->childCount(), 2);
+    EXPECT_EQ(site->child(0)->text(0), kRoom);  // inspected last
+    EXPECT_EQ(site->child(1)->text(0), QStringLiteral("手术室5"));
+    QTreeWidgetItem* room = site->child(0);
+    ASSERT_EQ(room->childCount(), 2);
+    EXPECT_TRUE(room->child(0)->text(0).startsWith(QStringLiteral("2026-03-02 09:03")));
+    EXPECT_TRUE(room->child(0)->text(0).endsWith(QStringLiteral("李工")));
+    EXPECT_TRUE(room->child(1)->text(0).startsWith(QStringLiteral("2026-03-02 09:02")));
+    tree->setCurrentItem(room->child(1));
+    ASSERT_TRUE(w->open_download());
+    EXPECT_EQ(w->open_download()->id, older_id);
+    // The flat list stays whole, or follows the site chosen.
+    EXPECT_EQ(w->download_list()->model()->rowCount(), 4);
+    child<QCheckBox>(w, "OnlyChosenSite")->setChecked(true);
+    EXPECT_EQ(w->download_list()->model()->rowCount(), 3);
+}
+
+}  // namespace
+}  // namespace eqbond
