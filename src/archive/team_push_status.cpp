@@ -1,0 +1,14 @@
+#include "archive/team_push_status.h"
+
+namespace eqbond {
+
+std::chrono::milliseconds team_retry_pause(int failures, std::chrono::milliseconds base) {
+    constexpr int kLongestInBases = 60;
+    if (failures <= 0) return std::chrono::milliseconds(0);
+    // Doubling stops well before the shift could overflow.
+    const int doublings = failures - 1 < 6 ? failures - 1 : 6;
+    const int64_t bases = std::min<int64_t>(int64_t(1) << doublings, kLongestInBases);
+    return base * bases;
+}
+
+}  // namespace eqbond
