@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
 
 #include "archive/archive_texts.h"
 #include "archive/qt_team_store.h"
@@ -24,21 +25,26 @@ TeamDialog::TeamDialog(const QString& server, const QString& password, QWidget* 
     server_->setPlaceholderText(
         QStringLiteral("postgresql://user@host:5432/eqbond?sslmode=require"));
     form->addRow(text::kTeamServerLabel.shown(), server_);
-    auto* test = new QPushButton(text::kTeamTestButton, this);
-    test->setObjectName(QStringLiteral("TeamTestButton"));
+    test_ = new QPushButton(text::kTeamTestButton, this);
+    test_->setObjectName(QStringLiteral("TeamTestButton"));
     result_ = new QLabel(this);
     result_->setObjectName(QStringLiteral("TeamTestResult"));
     result_->setWordWrap(true);
-    form->addRow(test, result_);
+    form->addRow(test_, result_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
-    connect(test, &QPushButton::clicked, this, &TeamDialog::test_connection);
+    connect(test_, &QPushButton::clicked, this, &TeamDialog::test_connection);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 QString TeamDialog::server() const {
     return server_->text().trimmed();
+}
+
+TeamDialog::~TeamDialog() {
+    // A test under way ends by the connection's own timeout.
+    if (test_thread_) test_thread_->wait();
 }
 
 void TeamDialog::test_connection() {
@@ -50,29 +56,46 @@ void TeamDialog::test_connection() {
     }
     const bool own_password = !address->password.isEmpty();
     if (!own_password) address->password = password_;
-    // An explicit test by the user: the connection's own timeout bounds the wait.
-    QtTeamStore store;
-    bool connected = store.connect(*address);
-    if (!connected && !own_password && store.fault()->kind == TeamFaultKind::AuthenticationFailed) {
-        bool typed = false;
-        const QString password = QInputDialog::getText(
-            this, text::kTeamDialogTitle, text::kTeamPasswordPrompt.arg(address->shown()),
-            QLineEdit::Password, QString(), &typed);
-        if (typed && !password.isEmpty()) {
-            address->password = password;
-            QtTeamStore again;
-            connected = again.connect(*address);
-            if (connected) {
-                password_ = password;
-                result_->setText(text::kTeamConnected.arg(again.role()));
-                return;
-            }
-            result_->setText(text::kTeamNotConnected.arg(team_fault_text(again.fault()->kind)));
+    run_test(*address, !own_password);
+}
+
+void TeamDialog::run_test(const TeamServerAddress& address, bool may_ask) {
+    struct Outcome {
+        std::optional<TeamFault> fault;
+        QString role;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    test_->setEnabled(false);
+    result_->clear();
+    // The last test's thread may still be leaving: it must be gone before it is replaced.
+    if (test_thread_) test_thread_->wait();
+    test_thread_.reset(QThread::create([address, outcome] {
+        QtTeamStore store;
+        if (store.connect(address))
+            outcome->role = store.role();
+        else
+            outcome->fault = store.fault();
+    }));
+    connect(test_thread_.get(), &QThread::finished, this, [this, address, may_ask, outcome] {
+        test_->setEnabled(true);
+        if (!outcome->fault) {
+            // A password that worked is kept for the run.
+            if (may_ask) password_ = address.password;
+            result_->setText(text::kTeamConnected.arg(outcome->role));
             return;
         }
-    }
-    result_->setText(connected ? text::kTeamConnected.arg(store.role())
-                               : text::kTeamNotConnected.arg(team_fault_text(store.fault()->kind)));
+        result_->setText(text::kTeamNotConnected.arg(team_fault_text(outcome->fault->kind)));
+        if (!may_ask || outcome->fault->kind != TeamFaultKind::AuthenticationFailed) return;
+        bool typed = false;
+        const QString password = QInputDialog::getText(
+            this, text::kTeamDialogTitle, text::kTeamPasswordPrompt.arg(address.shown()),
+            QLineEdit::Password, QString(), &typed);
+        if (!typed || password.isEmpty()) return;
+        TeamServerAddress with_password = address;
+        with_password.password = password;
+        run_test(with_password, true);
+    });
+    test_thread_->start();
 }
 
 }  // namespace eqbond::ui

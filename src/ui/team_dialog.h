@@ -2,11 +2,14 @@
 // The team server's dialog: the connection URI, a test of it, saved to the settings without any
 // password.
 #include <QDialog>
+#include <memory>
 
 #include "archive/team_server_address.h"
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QThread;
 
 namespace eqbond::ui {
 
@@ -15,6 +18,7 @@ class TeamDialog : public QDialog {
   public:
     // `password` is the one typed this run, tried when the address and libpq have none.
     TeamDialog(const QString& server, const QString& password, QWidget* parent = nullptr);
+    ~TeamDialog() override;
 
     QString server() const;
     // The password typed in this dialog, if one was asked for.
@@ -22,13 +26,18 @@ class TeamDialog : public QDialog {
     QLineEdit* server_field() const { return server_; }
     QLabel* result() const { return result_; }
 
-    // Connects once; asks for a password when the login fails without one. The result shows.
+    // Connects once on a thread of its own, the dialog staying responsive; asks for a password
+    // when the login fails without one. The result shows in result().
     void test_connection();
 
   private:
+    void run_test(const TeamServerAddress& address, bool may_ask);
+
     QLineEdit* server_ = nullptr;
+    QPushButton* test_ = nullptr;
     QLabel* result_ = nullptr;
     QString password_;
+    std::unique_ptr<QThread> test_thread_;
 };
 
 }  // namespace eqbond::ui

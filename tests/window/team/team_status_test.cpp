@@ -17,6 +17,7 @@
 #include "integration/support/wait.h"
 #include "program/team_status_view.h"
 #include "support/qstring_printer.h"
+#include "ui/team_dialog.h"
 #include "ui/team_hookup.h"
 
 namespace eqbond {
@@ -68,6 +69,25 @@ TEST(TeamStatusLine, ShowsThatTheConfiguredServerCannotBeReached) {
         << team.status_line()->label()->text().toStdString();
     EXPECT_FALSE(team.status_line()->label()->isHidden());
     ProgramSettings().remove(kTeamServerSetting);
+}
+
+TEST(TeamDialog, TestsTheConnectionAndSaysWhyItFailed) {
+    struct Row {
+        QString server;
+        text::ScreenText reason;
+    };
+    const std::vector<Row> rows{
+        {QStringLiteral("postgresql://anna@127.0.0.1:%1/eqbond").arg(test::free_port()),
+         text::kTeamUnreachable},
+        {QStringLiteral("postgresql://anna@[bad"), text::kTeamBadAddress},
+    };
+    for (const Row& row : rows) {
+        ui::TeamDialog dialog(row.server, QString());
+        dialog.test_connection();
+        const QString expected = text::kTeamNotConnected.arg(row.reason.shown());
+        EXPECT_TRUE(test::wait_until([&] { return dialog.result()->text() == expected; }, 30000))
+            << dialog.result()->text().toStdString();
+    }
 }
 
 }  // namespace
