@@ -7,7 +7,8 @@ namespace eqbond {
 QtTeamPusher::QtTeamPusher(const QString& archive_file, const TeamServerAddress& address,
                            std::chrono::milliseconds retry_base, QObject* parent)
     : QObject(parent),
-      worker_(std::make_unique<TeamPushWorker>(archive_file, address, retry_base)) {
+      worker_(std::make_unique<TeamPushWorker>(archive_file, with_connect_timeout(address),
+                                               retry_base)) {
     qRegisterMetaType<TeamPushStatus>();
     qRegisterMetaType<TeamFault>();
     thread_.setObjectName(QStringLiteral("eqbond-team-push"));

@@ -11,4 +11,11 @@ std::chrono::milliseconds team_retry_pause(int failures, std::chrono::millisecon
     return base * bases;
 }
 
+TeamServerAddress with_connect_timeout(TeamServerAddress address) {
+    for (const auto& option : address.options)
+        if (option.first == QLatin1String("connect_timeout")) return address;
+    address.options.emplace_back(QStringLiteral("connect_timeout"), QStringLiteral("10"));
+    return address;
+}
+
 }  // namespace eqbond

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "archive/team_fault.h"
+#include "archive/team_server_address.h"
 
 namespace eqbond {
 
@@ -22,6 +23,10 @@ struct TeamPushStatus {
 // The pause after `failures` failed rounds in a row: base, twice that, four times ... at most
 // sixty times the base (5 s up to 5 min).
 std::chrono::milliseconds team_retry_pause(int failures, std::chrono::milliseconds base);
+
+// The address with a bound on connecting when it gives none: libpq would otherwise wait for a
+// silent host as long as the system does, and closing the program waits for the pusher.
+TeamServerAddress with_connect_timeout(TeamServerAddress address);
 
 }  // namespace eqbond
 

@@ -10,6 +10,7 @@
 
 #include "archive/archive_texts.h"
 #include "archive/qt_team_store.h"
+#include "archive/team_push_status.h"
 #include "program/team_status_view.h"
 
 namespace eqbond::ui {
@@ -56,7 +57,7 @@ void TeamDialog::test_connection() {
     }
     const bool own_password = !address->password.isEmpty();
     if (!own_password) address->password = password_;
-    run_test(*address, !own_password);
+    run_test(with_connect_timeout(*address), !own_password);
 }
 
 void TeamDialog::run_test(const TeamServerAddress& address, bool may_ask) {

@@ -23,6 +23,19 @@ TEST(TeamRetryPause, GrowsFromTheBaseToSixtyTimesIt) {
             << failures;
 }
 
+TEST(TeamConnectTimeout, IsAddedOnlyWhenTheAddressGivesNone) {
+    const std::vector<std::pair<QString, QString>> given_and_used{
+        {QStringLiteral("host=lab-db"), QStringLiteral("10")},
+        {QStringLiteral("host=lab-db connect_timeout=3"), QStringLiteral("3")}};
+    for (const auto& [given, used] : given_and_used) {
+        QString why;
+        const TeamServerAddress address =
+            with_connect_timeout(*read_team_server_address(given, &why));
+        ASSERT_EQ(address.options.size(), 1u);
+        EXPECT_EQ(address.options.front().second, used);
+    }
+}
+
 struct Pusher : test::TeamArchiveTest {
     QTemporaryDir folder;
     QtSqliteArchive archive;
