@@ -386,6 +386,40 @@ Reason: %2</translation>
         <extracomment>%1 the server without its password. The password is kept only while the program runs.</extracomment>
         <translation>Password for %1 (kept only while the program runs):</translation>
     </message>
+    <message>
+        <source>本机档案</source>
+        <extracomment>The archive window&apos;s switch to the downloads kept on this computer.</extracomment>
+        <translation>This computer</translation>
+    </message>
+    <message>
+        <source>团队档案</source>
+        <comment>switch</comment>
+        <extracomment>The archive window&apos;s switch to every inspector&apos;s downloads on the team server.</extracomment>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>现场</source>
+        <comment>team</comment>
+        <extracomment>Column of the team archive: the site.</extracomment>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <comment>team</comment>
+        <extracomment>Column of the team archive: where on the site.</extracomment>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>检测人员</source>
+        <comment>team</comment>
+        <extracomment>Column of the team archive: who measured.</extracomment>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>上传者</source>
+        <extracomment>Column of the team archive: the database role that pushed the download.</extracomment>
+        <translation>Pushed by</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -189,4 +189,22 @@ inline constexpr ScreenText kTeamNotConnected{"Archive",
 inline constexpr ScreenText kTeamPasswordPrompt{
     "Archive", QT_TRANSLATE_NOOP("Archive", "%1 的密码 (仅在本次运行中保留):")};
 
+//: The archive window's switch to the downloads kept on this computer.
+inline constexpr ScreenText kLocalArchiveSwitch{"Archive",
+                                                QT_TRANSLATE_NOOP("Archive", "本机档案")};
+//: The archive window's switch to every inspector's downloads on the team server.
+inline constexpr ScreenText kTeamArchiveSwitch{"Archive",
+                                               QT_TRANSLATE_NOOP3("Archive", "团队档案", "switch")};
+//: Column of the team archive: the site.
+inline constexpr ScreenText kColumnTeamSite{"Archive",
+                                            QT_TRANSLATE_NOOP3("Archive", "现场", "team")};
+//: Column of the team archive: where on the site.
+inline constexpr ScreenText kColumnTeamLocation{"Archive",
+                                                QT_TRANSLATE_NOOP3("Archive", "位置", "team")};
+//: Column of the team archive: who measured.
+inline constexpr ScreenText kColumnTeamInspector{"Archive",
+                                                 QT_TRANSLATE_NOOP3("Archive", "检测人员", "team")};
+//: Column of the team archive: the database role that pushed the download.
+inline constexpr ScreenText kColumnTeamOwner{"Archive", QT_TRANSLATE_NOOP("Archive", "上传者")};
+
 }  // namespace eqbond::text

@@ -7,6 +7,7 @@
 #include "archive/qt_team_pusher.h"
 #include "base/program_settings.h"
 #include "ui/team_dialog.h"
+#include "ui/team_downloads.h"
 #include "ui/team_status.h"
 
 namespace eqbond::ui {
@@ -22,15 +23,21 @@ TeamStatusLine* TeamHookup::status_line() const {
     return line_;
 }
 
+TeamDownloadsPanel* TeamHookup::team_downloads() const {
+    return panel_;
+}
+
 void TeamHookup::restart() {
     pusher_.reset();
     status_.reset();
+    address_.reset();
     const QString server = ProgramSettings().value(kTeamServerSetting).toString().trimmed();
     if (enabled_ && !server.isEmpty() && !archive_.fault()) {
         QString why;
         std::optional<TeamServerAddress> address = read_team_server_address(server, &why);
         if (address) {
             if (address->password.isEmpty()) address->password = password_;
+            address_ = address;
             pusher_ = std::make_unique<QtTeamPusher>(archive_.file(), *address);
             connect(pusher_.get(), &QtTeamPusher::status_changed, this,
                     [this](const TeamPushStatus& status) {
@@ -54,12 +61,27 @@ void TeamHookup::show_status() {
 
 void TeamHookup::attach(QWidget& archive_window) {
     line_ = new TeamStatusLine(&archive_window);
-    if (auto* column = qobject_cast<QBoxLayout*>(archive_window.layout())) column->addWidget(line_);
+    panel_ = new TeamDownloadsPanel(&archive_window);
+    panel_->hide();
+    if (auto* column = qobject_cast<QBoxLayout*>(archive_window.layout())) {
+        for (int i = 0; i < column->count(); ++i)
+            if (QWidget* own = column->itemAt(i)->widget()) local_view_ << own;
+        column->addWidget(panel_, 1);
+        column->addWidget(line_);
+    }
+    connect(line_, &TeamStatusLine::view_asked, this, &TeamHookup::show_view);
     connect(line_, &TeamStatusLine::push_asked, this, [this] {
         if (pusher_) pusher_->push_now();
     });
     connect(line_, &TeamStatusLine::setup_asked, this, &TeamHookup::show_dialog);
     show_status();
+}
+
+void TeamHookup::show_view(bool team) {
+    for (const QPointer<QWidget>& own : local_view_)
+        if (own) own->setVisible(!team);
+    panel_->setVisible(team);
+    if (team && address_) panel_->load(with_connect_timeout(*address_));
 }
 
 void TeamHookup::show_dialog() {

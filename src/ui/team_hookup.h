@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "archive/team_push_status.h"
+#include "archive/team_server_address.h"
 
 class QWidget;
 
@@ -18,6 +19,7 @@ class QtTeamPusher;
 
 namespace eqbond::ui {
 
+class TeamDownloadsPanel;
 class TeamStatusLine;
 
 class TeamHookup : public QObject {
@@ -31,6 +33,7 @@ class TeamHookup : public QObject {
     void attach(QWidget& archive_window);
     QtTeamPusher* pusher() const { return pusher_.get(); }
     TeamStatusLine* status_line() const;
+    TeamDownloadsPanel* team_downloads() const;
     // Opens the server's dialog; what it accepts is saved and used at once.
     void show_dialog();
 
@@ -38,13 +41,18 @@ class TeamHookup : public QObject {
     // Starts the pusher again with the server in the settings, or stops it without one.
     void restart();
     void show_status();
+    // Shows the team's downloads in place of the window's own, or the window's own again.
+    void show_view(bool team);
 
     QtSqliteArchive& archive_;
     bool enabled_;
     QString password_;  // typed this run; never written anywhere
     std::unique_ptr<QtTeamPusher> pusher_;
     std::optional<TeamPushStatus> status_;
+    std::optional<TeamServerAddress> address_;  // of the running pusher, password included
     QPointer<TeamStatusLine> line_;
+    QPointer<TeamDownloadsPanel> panel_;
+    QList<QPointer<QWidget>> local_view_;  // the archive window's own widgets
 };
 
 }  // namespace eqbond::ui

@@ -1,5 +1,6 @@
 #include "ui/team_status.h"
 
+#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,18 @@ TeamStatusLine::TeamStatusLine(QWidget* parent) : QWidget(parent) {
     push_->setObjectName(QStringLiteral("TeamPushButton"));
     auto* setup = new QPushButton(text::kTeamButton, this);
     setup->setObjectName(QStringLiteral("TeamButton"));
+    local_ = new QPushButton(text::kLocalArchiveSwitch, this);
+    local_->setObjectName(QStringLiteral("LocalArchiveSwitch"));
+    team_ = new QPushButton(text::kTeamArchiveSwitch, this);
+    team_->setObjectName(QStringLiteral("TeamArchiveSwitch"));
+    auto* views = new QButtonGroup(this);
+    for (QPushButton* view : {local_, team_}) {
+        view->setCheckable(true);
+        views->addButton(view);
+        row->addWidget(view);
+    }
+    local_->setChecked(true);
+    connect(team_, &QPushButton::toggled, this, &TeamStatusLine::view_asked);
     row->addWidget(label_, 1);
     row->addWidget(push_);
     row->addWidget(setup);
@@ -32,6 +45,9 @@ void TeamStatusLine::show_status(bool configured, const std::optional<TeamPushSt
     label_->setVisible(view.shown);
     label_->setStyleSheet(view.fault ? QStringLiteral("color: #b00000") : QString());
     push_->setVisible(view.shown);
+    local_->setVisible(view.shown);
+    team_->setVisible(view.shown);
+    if (!view.shown && team_->isChecked()) local_->setChecked(true);
 }
 
 }  // namespace eqbond::ui

@@ -1,6 +1,7 @@
 #pragma once
 // The archive window's line about the team archive: all pushed, how many wait, or why the server
-// cannot be used, with the buttons to push now and to set the server up.
+// cannot be used, with the switch between this computer's downloads and the team's and the
+// buttons to push now and to set the server up.
 #include <QWidget>
 #include <optional>
 
@@ -20,13 +21,20 @@ class TeamStatusLine : public QWidget {
     void show_status(bool configured, const std::optional<TeamPushStatus>& status);
     QLabel* label() const { return label_; }
 
+    QPushButton* team_switch() const { return team_; }
+    QPushButton* local_switch() const { return local_; }
+
   signals:
     void push_asked();
     void setup_asked();
+    // The switch between this computer's downloads and the team's.
+    void view_asked(bool team);
 
   private:
     QLabel* label_ = nullptr;
     QPushButton* push_ = nullptr;
+    QPushButton* local_ = nullptr;
+    QPushButton* team_ = nullptr;
 };
 
 }  // namespace eqbond::ui
