@@ -40,11 +40,13 @@ void TeamPushWorker::round() {
     ++status_.attempts;
     if (!archive_) {
         archive_ = std::make_unique<QtSqliteArchive>();
-        // A local archive that cannot be opened has nothing to push; the window says why.
-        if (!archive_->open(archive_file_)) return;
+        archive_->open(archive_file_);
     }
+    // A local archive that cannot be used has nothing to push; the window says why.
+    if (archive_->fault()) return;
     if (!connected()) return;
     const PushRound pushed = push_waiting(*archive_, *store_);
+    if (pushed.local_fault) return;
     status_.waiting = pushed.waiting;
     status_.last_push = archive_->last_push();
     if (pushed.fault) {
