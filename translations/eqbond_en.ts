@@ -466,6 +466,125 @@ Reason: %2</translation>
         <source>选择已标注的组查看其历史</source>
         <translation>Choose a labelled group to see its history</translation>
     </message>
+    <message>
+        <source>团队档案: 已全部上传</source>
+        <extracomment>The archive window&apos;s status line of the team archive: every download is on the server.</extracomment>
+        <translation>Team archive: all pushed</translation>
+    </message>
+    <message>
+        <source>团队档案: %1 个待上传</source>
+        <extracomment>%1 downloads not yet on the team server.</extracomment>
+        <translation>Team archive: %1 waiting</translation>
+    </message>
+    <message>
+        <source>团队档案无法使用: %1 (%2 个待上传)</source>
+        <extracomment>%1 why the team server cannot be used, %2 downloads waiting for it.</extracomment>
+        <translation>Team archive cannot be used: %1 (%2 waiting)</translation>
+    </message>
+    <message>
+        <source>未安装 PostgreSQL 驱动</source>
+        <translation>Qt&apos;s PostgreSQL driver is not installed</translation>
+    </message>
+    <message>
+        <source>服务器地址无法识别</source>
+        <translation>the server&apos;s address cannot be read</translation>
+    </message>
+    <message>
+        <source>无法连接服务器</source>
+        <translation>the server cannot be reached</translation>
+    </message>
+    <message>
+        <source>登录失败 (用户名或密码错误)</source>
+        <translation>authentication failed (wrong user name or password)</translation>
+    </message>
+    <message>
+        <source>无权使用团队档案</source>
+        <translation>no permission to use the team archive</translation>
+    </message>
+    <message>
+        <source>团队档案由更新版本的程序建立</source>
+        <translation>a newer eqbond set the team archive up</translation>
+    </message>
+    <message>
+        <source>该数据库不是团队档案</source>
+        <translation>the database is not an eqbond team archive</translation>
+    </message>
+    <message>
+        <source>服务器规则拒绝此修改</source>
+        <translation>the server&apos;s rules refuse this change</translation>
+    </message>
+    <message>
+        <source>团队档案</source>
+        <comment>button</comment>
+        <extracomment>The button that opens the team server&apos;s dialog.</extracomment>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>团队档案服务器</source>
+        <translation>Team archive server</translation>
+    </message>
+    <message>
+        <source>服务器:</source>
+        <extracomment>Before the field of the server&apos;s connection URI.</extracomment>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>测试连接</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>立即上传</source>
+        <translation>Push now</translation>
+    </message>
+    <message>
+        <source>连接成功, 角色: %1</source>
+        <extracomment>%1 the database role the program works as.</extracomment>
+        <translation>Connected as role %1</translation>
+    </message>
+    <message>
+        <source>连接失败: %1</source>
+        <extracomment>%1 why the connection failed.</extracomment>
+        <translation>Cannot connect: %1</translation>
+    </message>
+    <message>
+        <source>%1 的密码 (仅在本次运行中保留):</source>
+        <extracomment>%1 the server without its password. The password is kept only while the program runs.</extracomment>
+        <translation>Password for %1 (kept only while the program runs):</translation>
+    </message>
+    <message>
+        <source>本机档案</source>
+        <extracomment>The archive window&apos;s switch to the downloads kept on this computer.</extracomment>
+        <translation>This computer</translation>
+    </message>
+    <message>
+        <source>团队档案</source>
+        <comment>switch</comment>
+        <extracomment>The archive window&apos;s switch to every inspector&apos;s downloads on the team server.</extracomment>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>现场</source>
+        <comment>team</comment>
+        <extracomment>Column of the team archive: the site.</extracomment>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <comment>team</comment>
+        <extracomment>Column of the team archive: where on the site.</extracomment>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>检测人员</source>
+        <comment>team</comment>
+        <extracomment>Column of the team archive: who measured.</extracomment>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>上传者</source>
+        <extracomment>Column of the team archive: the database role that pushed the download.</extracomment>
+        <translation>Pushed by</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -70,6 +70,14 @@ QStringList steps_from(int version) {
                                " label TEXT NOT NULL,"
                                " PRIMARY KEY (site_id, location, position)) WITHOUT ROWID"),
             };
+        case 3:
+            // When each download was last pushed to a team archive. changed_since_push counts
+            // the changes since then, so that a change made during a push keeps it waiting.
+            return {
+                QStringLiteral("ALTER TABLE downloads ADD COLUMN pushed_ms INTEGER"),
+                QStringLiteral("CREATE INDEX downloads_waiting ON downloads (changed_since_push)"
+                               " WHERE changed_since_push > 0"),
+            };
         default:
             return {};
     }

@@ -76,11 +76,14 @@ inline const QString kSelectDetails = QStringLiteral(
     "SELECT site_id, location, inspector, instrument_serial, notes FROM downloads WHERE id = ?");
 inline const QString kUpdateDetails = QStringLiteral(
     "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
-    " notes = ?, changed_since_push = 1 WHERE id = ?");
+    " notes = ?, changed_since_push = changed_since_push + 1 WHERE id = ?");
 inline const QString kSetLabel =
     QStringLiteral("UPDATE download_groups SET label = ? WHERE download_id = ? AND group_no = ?");
 inline const QString kMarkChanged =
-    QStringLiteral("UPDATE downloads SET changed_since_push = 1 WHERE id = ?");
+    QStringLiteral("UPDATE downloads SET changed_since_push = changed_since_push + 1 WHERE id = ?");
+// A site's address and customer go with each of its downloads.
+inline const QString kMarkSiteChanged = QStringLiteral(
+    "UPDATE downloads SET changed_since_push = changed_since_push + 1 WHERE site_id = ?");
 
 inline const QString kDeletePlan =
     QStringLiteral("DELETE FROM test_plans WHERE site_id = ? AND location = ?");
@@ -115,5 +118,15 @@ inline const QString kSelectPrevious = QStringLiteral(
     "  WHERE g.label IN (SELECT label FROM wanted))"
     " SELECT group_no, raw_value, battery, year, month, day, hour, minute, id, started_ms, label"
     " FROM earlier WHERE newest = 1");
+
+// The team archive's side.
+inline const QString kSelectUuid = QStringLiteral("SELECT uuid FROM downloads WHERE id = ?");
+inline const QString kSelectWaiting = QStringLiteral(
+    "SELECT id, uuid, changed_since_push FROM downloads WHERE changed_since_push > 0"
+    " ORDER BY started_ms, id");
+inline const QString kMarkPushed = QStringLiteral(
+    "UPDATE downloads SET changed_since_push = 0, pushed_ms = ?"
+    " WHERE id = ? AND changed_since_push = ?");
+inline const QString kSelectLastPush = QStringLiteral("SELECT MAX(pushed_ms) FROM downloads");
 
 }  // namespace eqbond::schema

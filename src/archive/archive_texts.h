@@ -224,5 +224,66 @@ inline constexpr ScreenText kHistoryTitle{"Archive",
                                           QT_TRANSLATE_NOOP("Archive", "测试点历史: %1")};
 inline constexpr ScreenText kHistoryNone{"Archive",
                                          QT_TRANSLATE_NOOP("Archive", "选择已标注的组查看其历史")};
+//: The archive window's status line of the team archive: every download is on the server.
+inline constexpr ScreenText kTeamAllPushed{"Archive",
+                                           QT_TRANSLATE_NOOP("Archive", "团队档案: 已全部上传")};
+//: %1 downloads not yet on the team server.
+inline constexpr ScreenText kTeamWaiting{"Archive",
+                                         QT_TRANSLATE_NOOP("Archive", "团队档案: %1 个待上传")};
+//: %1 why the team server cannot be used, %2 downloads waiting for it.
+inline constexpr ScreenText kTeamUnusable{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "团队档案无法使用: %1 (%2 个待上传)")};
+inline constexpr ScreenText kTeamNoDriver{"Archive",
+                                          QT_TRANSLATE_NOOP("Archive", "未安装 PostgreSQL 驱动")};
+inline constexpr ScreenText kTeamBadAddress{"Archive",
+                                            QT_TRANSLATE_NOOP("Archive", "服务器地址无法识别")};
+inline constexpr ScreenText kTeamUnreachable{"Archive",
+                                             QT_TRANSLATE_NOOP("Archive", "无法连接服务器")};
+inline constexpr ScreenText kTeamAuthenticationFailed{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "登录失败 (用户名或密码错误)")};
+inline constexpr ScreenText kTeamNoPermission{"Archive",
+                                              QT_TRANSLATE_NOOP("Archive", "无权使用团队档案")};
+inline constexpr ScreenText kTeamLayoutNewer{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "团队档案由更新版本的程序建立")};
+inline constexpr ScreenText kTeamNotTeamArchive{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "该数据库不是团队档案")};
+inline constexpr ScreenText kTeamRefusedByRules{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "服务器规则拒绝此修改")};
+//: The button that opens the team server's dialog.
+inline constexpr ScreenText kTeamButton{"Archive",
+                                        QT_TRANSLATE_NOOP3("Archive", "团队档案", "button")};
+inline constexpr ScreenText kTeamDialogTitle{"Archive",
+                                             QT_TRANSLATE_NOOP("Archive", "团队档案服务器")};
+//: Before the field of the server's connection URI.
+inline constexpr ScreenText kTeamServerLabel{"Archive", QT_TRANSLATE_NOOP("Archive", "服务器:")};
+inline constexpr ScreenText kTeamTestButton{"Archive", QT_TRANSLATE_NOOP("Archive", "测试连接")};
+inline constexpr ScreenText kTeamPushButton{"Archive", QT_TRANSLATE_NOOP("Archive", "立即上传")};
+//: %1 the database role the program works as.
+inline constexpr ScreenText kTeamConnected{"Archive",
+                                           QT_TRANSLATE_NOOP("Archive", "连接成功, 角色: %1")};
+//: %1 why the connection failed.
+inline constexpr ScreenText kTeamNotConnected{"Archive",
+                                              QT_TRANSLATE_NOOP("Archive", "连接失败: %1")};
+//: %1 the server without its password. The password is kept only while the program runs.
+inline constexpr ScreenText kTeamPasswordPrompt{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "%1 的密码 (仅在本次运行中保留):")};
+
+//: The archive window's switch to the downloads kept on this computer.
+inline constexpr ScreenText kLocalArchiveSwitch{"Archive",
+                                                QT_TRANSLATE_NOOP("Archive", "本机档案")};
+//: The archive window's switch to every inspector's downloads on the team server.
+inline constexpr ScreenText kTeamArchiveSwitch{"Archive",
+                                               QT_TRANSLATE_NOOP3("Archive", "团队档案", "switch")};
+//: Column of the team archive: the site.
+inline constexpr ScreenText kColumnTeamSite{"Archive",
+                                            QT_TRANSLATE_NOOP3("Archive", "现场", "team")};
+//: Column of the team archive: where on the site.
+inline constexpr ScreenText kColumnTeamLocation{"Archive",
+                                                QT_TRANSLATE_NOOP3("Archive", "位置", "team")};
+//: Column of the team archive: who measured.
+inline constexpr ScreenText kColumnTeamInspector{"Archive",
+                                                 QT_TRANSLATE_NOOP3("Archive", "检测人员", "team")};
+//: Column of the team archive: the database role that pushed the download.
+inline constexpr ScreenText kColumnTeamOwner{"Archive", QT_TRANSLATE_NOOP("Archive", "上传者")};
 
 }  // namespace eqbond::text

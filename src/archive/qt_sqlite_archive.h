@@ -9,16 +9,17 @@
 #include <functional>
 
 #include "archive/archive_port.h"
+#include "archive/push_queue.h"
 
 class QSqlQuery;
 
 namespace eqbond {
 
-class QtSqliteArchive : public QObject, public Archive {
+class QtSqliteArchive : public QObject, public Archive, public PushQueue {
     Q_OBJECT
   public:
     // The layout this program writes; older ones are brought forward when opened.
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
 
     explicit QtSqliteArchive(QObject* parent = nullptr);
     ~QtSqliteArchive() override;
@@ -51,6 +52,12 @@ class QtSqliteArchive : public QObject, public Archive {
     std::vector<PointValue> point_history(int64_t site_id, const QString& location,
                                           const QString& label) override;
     PreviousValues previous_values(int64_t download_id) override;
+
+    std::optional<QString> uuid(int64_t download_id) override;
+    std::optional<std::vector<WaitingDownload>> waiting() override;
+    std::optional<TeamDownload> team_download(int64_t download_id) override;
+    bool mark_pushed(const WaitingDownload& download, const QDateTime& when) override;
+    std::optional<QDateTime> last_push() override;
 
   signals:
     // A download was added, deleted or given details or labels; a site was added or changed.

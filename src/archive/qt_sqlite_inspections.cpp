@@ -62,7 +62,7 @@ bool QtSqliteArchive::update_site(const Site& site) {
                        qlonglong(site.id)}))
             return false;
         updated = q.numRowsAffected();
-        return true;
+        return run_with(q, schema::kMarkSiteChanged, {qlonglong(site.id)});
     });
     if (done && updated > 0) emit changed();
     return done && updated > 0;

@@ -13,6 +13,7 @@
 #include "ui/app_controller.h"
 #include "ui/archive_window.h"
 #include "ui/main_window.h"
+#include "ui/team_hookup.h"
 #include "ui/twips.h"
 
 namespace eqbond::ui {
@@ -35,6 +36,7 @@ ArchiveHookup::ArchiveHookup(Program& program, const LaunchOptions& options)
     }
     if (file.isEmpty()) file = default_archive_file();
     archive_->open(file);
+    team_ = std::make_unique<TeamHookup>(*archive_, !options.demo);
     program_.ports.read_observer = recorder_.get();
     QTimer::singleShot(0, this, [this] { recorder_->report_fault(program_); });
 }
@@ -67,6 +69,7 @@ ArchiveWindow* ArchiveHookup::show_window() {
         // Its own top-level window, but closed with the main window: it does not keep the
         // program running.
         window_ = new ArchiveWindow(program_, *archive_, *recorder_, main_window_);
+        team_->attach(*window_);
     } else {
         window_->refresh();
     }

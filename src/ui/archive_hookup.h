@@ -17,6 +17,7 @@ namespace eqbond::ui {
 
 class ArchiveWindow;
 class MainWindow;
+class TeamHookup;
 struct LaunchOptions;
 
 class ArchiveHookup : public QObject {
@@ -32,12 +33,14 @@ class ArchiveHookup : public QObject {
     ArchiveWindow* show_window();
     ArchiveWindow* window() const;
     QtSqliteArchive& archive() { return *archive_; }
+    TeamHookup& team() { return *team_; }
 
   private:
     Program& program_;
     std::unique_ptr<QTemporaryDir> demo_folder_;
     std::unique_ptr<QtSqliteArchive> archive_;
     std::unique_ptr<DownloadRecorder> recorder_;
+    std::unique_ptr<TeamHookup> team_;
     QPointer<MainWindow> main_window_;
     QPointer<ArchiveWindow> window_;
 };

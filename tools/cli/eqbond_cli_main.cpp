@@ -13,8 +13,8 @@
 #include "cli/exit_codes.h"
 #include "cli/inspection_options.h"
 #include "cli/live.h"
-#include "language/interface_language.h"
 #include "cli/team_command.h"
+#include "language/interface_language.h"
 
 namespace {
 
@@ -35,7 +35,8 @@ const char kUsage[] =
     "       eqbond-cli archive label ID --plan FILE [--from GROUP] [--archive FILE]\n"
     "       eqbond-cli archive report ID --pdf FILE [--limit OHM] [--lang zh|en] [--archive FILE]\n"
     "       eqbond-cli archive sites [--archive FILE]\n"
-    "       eqbond-cli team setup|status [--server URI]\n"
+    "       eqbond-cli team setup [--server URI]\n"
+    "       eqbond-cli team status|push [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
     "       eqbond-cli team export UUID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
     "                                   [--server URI]\n"
@@ -69,7 +70,10 @@ const char kUsage[] =
     "team      The team archive on a PostgreSQL server. setup: makes the database a team\n"
     "          archive or brings its layout forward (schema, group roles eqbond_inspector and\n"
     "          eqbond_admin, grants, row-level security), run by the database's owner. status:\n"
-    "          the server, the role and how many downloads it holds. list: one line per download,\n"
+    "          the server, the role, how many downloads it holds, whether it can be reached (or\n"
+    "          why not), how many local downloads wait and the last push. push: sends every\n"
+    "          local download new or changed since its last push, one transaction each, and\n"
+    "          prints how many went and how many still wait. list: one line per download,\n"
     "          UUID first, newest first; --site and --inspector (name or role) narrow it.\n"
     "          export UUID and delete UUID as for the archive.\n"
     "live      Prints live readings as CSV lines (time, milliohm, text, kind) until --count\n"
@@ -278,6 +282,7 @@ int team(const Options& o, const QStringList& words) {
                          : eqbond::ProgramSettings().value(eqbond::kTeamServerSetting).toString();
     if (options.server.trimmed().isEmpty())
         return bad_usage(QStringLiteral("say --server URI, or set the team server in the window"));
+    options.archive_file = o.archive_file();
     options.site = parser.value(o.site);
     options.inspector = parser.value(o.inspector);
     options.paths = {parser.value(o.txt), parser.value(o.csv), parser.value(o.pdf)};
@@ -286,12 +291,15 @@ int team(const Options& o, const QStringList& words) {
         if (!options.limit) return bad_usage(QStringLiteral("--limit takes ohm from 0 to 1000"));
     }
     const QString action = words.value(1);
-    const QString kSay = QStringLiteral("say team setup, status, list, export UUID or delete UUID");
+    const QString kSay =
+        QStringLiteral("say team setup, status, push, list, export UUID or delete UUID");
     if (words.size() == 2) {
         if (action == QLatin1String("setup"))
             options.action = TeamAction::SetUp;
         else if (action == QLatin1String("status"))
             options.action = TeamAction::Status;
+        else if (action == QLatin1String("push"))
+            options.action = TeamAction::Push;
         else if (action == QLatin1String("list"))
             options.action = TeamAction::List;
         else

@@ -9,6 +9,7 @@
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
+#include "cli/team_push_command.h"
 
 namespace eqbond::cli {
 
@@ -55,7 +56,12 @@ int set_up(const TeamServerAddress& address) {
 
 int with_store(const TeamOptions& options, const TeamServerAddress& address) {
     QtTeamStore store;
-    if (!store.connect(address)) return unusable(address, *store.fault());
+    if (!store.connect(address)) {
+        const int code = unusable(address, *store.fault());
+        // The local half still tells what waits for the server.
+        if (options.action == TeamAction::Status) print_waiting(options.archive_file, true);
+        return code;
+    }
     QTextStream out(stdout);
     int code = kDone;
     switch (options.action) {
@@ -67,9 +73,15 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
             out << "server: " << address.shown() << '\n'
                 << "role: " << store.role() << '\n'
                 << "layout: " << team_schema::kVersion << '\n'
-                << "downloads: " << downloads->size() << '\n';
+                << "downloads: " << downloads->size() << '\n'
+                << "reachable: yes" << '\n';
+            out.flush();
+            code = print_waiting(options.archive_file, false);
             break;
         }
+        case TeamAction::Push:
+            code = push_archive(store, address, options.archive_file);
+            break;
         case TeamAction::List:
             if (const auto downloads = store.list({options.site, options.inspector}))
                 print_list(*downloads);

@@ -7,18 +7,19 @@
 
 namespace eqbond::cli {
 
-enum class TeamAction { SetUp, Status, List, Export, Delete };
+enum class TeamAction { SetUp, Status, Push, List, Export, Delete };
 
 struct TeamOptions {
     TeamAction action = TeamAction::Status;
     QString server;           // the address as given: a URI or key=value words
+    QString archive_file;     // the local archive of push and status
     QString uuid;             // the download to export or delete
     QString site, inspector;  // the listing's filter; empty: any
     ExportPaths paths;
     std::optional<BondingLimit> limit;
 };
 
-// eqbond-cli team setup | status | list | export UUID | delete UUID. Returns the exit code.
+// eqbond-cli team setup | status | push | list | export UUID | delete UUID. Returns the exit code.
 int run_team(const TeamOptions& options);
 
 }  // namespace eqbond::cli

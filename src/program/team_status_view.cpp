@@ -1,0 +1,47 @@
+#include "program/team_status_view.h"
+
+#include "archive/archive_texts.h"
+
+namespace eqbond {
+
+QString team_fault_text(TeamFaultKind kind) {
+    switch (kind) {
+        case TeamFaultKind::NoDriver:
+            return text::kTeamNoDriver;
+        case TeamFaultKind::BadAddress:
+            return text::kTeamBadAddress;
+        case TeamFaultKind::Unreachable:
+            return text::kTeamUnreachable;
+        case TeamFaultKind::AuthenticationFailed:
+            return text::kTeamAuthenticationFailed;
+        case TeamFaultKind::NoPermission:
+            return text::kTeamNoPermission;
+        case TeamFaultKind::LayoutNewer:
+            return text::kTeamLayoutNewer;
+        case TeamFaultKind::NotTeamArchive:
+            return text::kTeamNotTeamArchive;
+        case TeamFaultKind::RefusedByRules:
+            return text::kTeamRefusedByRules;
+        case TeamFaultKind::Failed:
+            break;
+    }
+    return text::kFaultFailed;
+}
+
+TeamStatusView team_status_view(bool configured, const std::optional<TeamPushStatus>& status) {
+    TeamStatusView view;
+    view.shown = configured;
+    if (!configured || !status) return view;
+    if (status->fault) {
+        view.fault = true;
+        view.text =
+            text::kTeamUnusable.arg(team_fault_text(status->fault->kind)).arg(status->waiting);
+    } else if (status->waiting > 0) {
+        view.text = text::kTeamWaiting.arg(status->waiting);
+    } else {
+        view.text = text::kTeamAllPushed;
+    }
+    return view;
+}
+
+}  // namespace eqbond

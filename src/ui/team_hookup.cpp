@@ -1,0 +1,105 @@
+#include "ui/team_hookup.h"
+
+#include <QBoxLayout>
+#include <QWidget>
+
+#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_team_pusher.h"
+#include "base/program_settings.h"
+#include "ui/team_dialog.h"
+#include "ui/team_downloads.h"
+#include "ui/team_status.h"
+
+namespace eqbond::ui {
+
+TeamHookup::TeamHookup(QtSqliteArchive& archive, bool enabled, QObject* parent)
+    : QObject(parent), archive_(archive), enabled_(enabled) {
+    restart();
+}
+
+TeamHookup::~TeamHookup() = default;
+
+TeamStatusLine* TeamHookup::status_line() const {
+    return line_;
+}
+
+TeamDownloadsPanel* TeamHookup::team_downloads() const {
+    return panel_;
+}
+
+void TeamHookup::restart() {
+    pusher_.reset();
+    status_.reset();
+    address_.reset();
+    const QString server = ProgramSettings().value(kTeamServerSetting).toString().trimmed();
+    if (enabled_ && !server.isEmpty() && !archive_.fault()) {
+        QString why;
+        std::optional<TeamServerAddress> address = read_team_server_address(server, &why);
+        if (address) {
+            if (address->password.isEmpty()) address->password = password_;
+            address_ = address;
+            pusher_ = std::make_unique<QtTeamPusher>(archive_.file(), *address);
+            connect(pusher_.get(), &QtTeamPusher::status_changed, this,
+                    [this](const TeamPushStatus& status) {
+                        status_ = status;
+                        show_status();
+                    });
+            connect(&archive_, &QtSqliteArchive::changed, pusher_.get(), &QtTeamPusher::push_soon);
+            pusher_->start();
+        } else {
+            TeamPushStatus unreadable;
+            unreadable.fault = TeamFault{TeamFaultKind::BadAddress, why};
+            status_ = unreadable;
+        }
+    }
+    show_status();
+}
+
+void TeamHookup::show_status() {
+    if (line_) line_->show_status(enabled_ && (pusher_ || status_), status_);
+}
+
+void TeamHookup::attach(QWidget& archive_window) {
+    line_ = new TeamStatusLine(&archive_window);
+    panel_ = new TeamDownloadsPanel(&archive_window);
+    panel_->hide();
+    if (auto* column = qobject_cast<QBoxLayout*>(archive_window.layout())) {
+        for (int i = 0; i < column->count(); ++i)
+            if (QWidget* own = column->itemAt(i)->widget()) local_view_ << own;
+        column->addWidget(panel_, 1);
+        column->addWidget(line_);
+    }
+    connect(line_, &TeamStatusLine::view_asked, this, &TeamHookup::show_view);
+    connect(line_, &TeamStatusLine::push_asked, this, [this] {
+        if (pusher_) pusher_->push_now();
+    });
+    connect(line_, &TeamStatusLine::setup_asked, this, &TeamHookup::show_dialog);
+    show_status();
+}
+
+void TeamHookup::show_view(bool team) {
+    for (const QPointer<QWidget>& own : local_view_)
+        if (own) own->setVisible(!team);
+    panel_->setVisible(team);
+    if (team && address_) panel_->load(with_connect_timeout(*address_));
+}
+
+void TeamHookup::show_dialog() {
+    TeamDialog dialog(ProgramSettings().value(kTeamServerSetting).toString(), password_,
+                      line_ ? line_->window() : nullptr);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The settings keep the address only: a password typed into the field itself is dropped.
+    QString why;
+    const std::optional<TeamServerAddress> address =
+        read_team_server_address(dialog.server(), &why);
+    const QString kept =
+        address && !address->password.isEmpty() ? address->shown() : dialog.server();
+    ProgramSettings().setValue(kTeamServerSetting, kept);
+    if (address && !address->password.isEmpty())
+        password_ = address->password;
+    else
+        password_ = dialog.password();
+    restart();
+}
+
+}  // namespace eqbond::ui

@@ -1,0 +1,54 @@
+#include "cli/team_push_command.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_team_push.h"
+#include "cli/archive_command.h"
+#include "cli/exit_codes.h"
+#include "cli/session_setup.h"
+
+namespace eqbond::cli {
+
+int push_archive(QtTeamStore& store, const TeamServerAddress& address,
+                 const QString& archive_file) {
+    QtSqliteArchive archive;
+    if (!open_archive(archive, archive_file)) return kArchiveUnusable;
+    const PushRound round = push_waiting(archive, store);
+    QTextStream(stdout) << "pushed: " << round.pushed << '\n'
+                        << "waiting: " << round.waiting << '\n';
+    if (round.local_fault) {
+        print_archive_fault(archive);
+        return kArchiveUnusable;
+    }
+    if (round.fault) {
+        print_error(QStringLiteral("team archive %1 unusable: %2")
+                        .arg(address.shown(), team_fault_reason(*round.fault)));
+        return kTeamUnusable;
+    }
+    return kDone;
+}
+
+int print_waiting(const QString& archive_file, bool to_stderr) {
+    QTextStream out(to_stderr ? stderr : stdout);
+    // Asking is no reason to make an archive.
+    if (!QFileInfo::exists(archive_file)) {
+        out << "waiting: 0\nlast push: never\n";
+        return kDone;
+    }
+    QtSqliteArchive archive;
+    if (!open_archive(archive, archive_file)) return kArchiveUnusable;
+    const auto waiting = archive.waiting();
+    const std::optional<QDateTime> last = archive.last_push();
+    if (!waiting || archive.fault()) {
+        print_archive_fault(archive);
+        return kArchiveUnusable;
+    }
+    out << "waiting: " << waiting->size() << '\n'
+        << "last push: " << (last ? last->toUTC().toString(Qt::ISODate) : QStringLiteral("never"))
+        << '\n';
+    return kDone;
+}
+
+}  // namespace eqbond::cli

@@ -1,0 +1,18 @@
+#pragma once
+// eqbond-cli team push and the local half of team status: the local archive's downloads waiting
+// for the team archive.
+#include <QString>
+
+#include "archive/qt_team_store.h"
+
+namespace eqbond::cli {
+
+// Pushes every waiting download of the archive in `archive_file` through the connected store,
+// printing how many went. Returns the exit code.
+int push_archive(QtTeamStore& store, const TeamServerAddress& address, const QString& archive_file);
+
+// The waiting count and the last push, one line each, to stdout or, after a server fault,
+// to stderr. Returns the exit code the local archive calls for.
+int print_waiting(const QString& archive_file, bool to_stderr);
+
+}  // namespace eqbond::cli
