@@ -218,7 +218,7 @@ std::optional<int64_t> QtSqliteArchive::save_download(const Download& download,
         q.bindValue(0, download.started.toMSecsSinceEpoch());
         q.bindValue(1, download.finished.toMSecsSinceEpoch());
         q.bindValue(2, download.port_number);
-        q.bindValue(3, download.device);
+        q.bindValue(3, rows::text_value(download.device));  // a port whose device is not known
         q.bindValue(4, download.reported_total);
         q.bindValue(5, download.groups_read);
         q.bindValue(6, download.end == DownloadEnd::Complete ? 1 : 0);
