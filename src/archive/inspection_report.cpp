@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "archive/archive_texts.h"
+#include "base/text_cells.h"
 #include "base/value_format.h"
 
 namespace eqbond {
@@ -13,16 +14,6 @@ namespace {
 
 // Wider test points go on over more rows, so that no page is squeezed by one long label.
 constexpr int kPointColumnCells = 36;
-
-int cells_of(QChar c) {
-    return c.unicode() < 0x80 ? 1 : 2;
-}
-
-int cells_of(const QString& text) {
-    int cells = 0;
-    for (QChar c : text) cells += cells_of(c);
-    return cells;
-}
 
 // Lines of at most `cells`, broken after a blank where there is one, else anywhere (Chinese).
 QStringList wrapped(const QString& text, int cells) {

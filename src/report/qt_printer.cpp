@@ -9,21 +9,11 @@
 #include <algorithm>
 
 #include "base/song_typeface.h"
+#include "base/text_cells.h"
 
 namespace eqbond {
 
 namespace {
-// Chinese characters, "Ω" and "■" are two bytes in GBK and two cells wide; ASCII is one.
-int cells_of(QChar c) {
-    return c.unicode() < 0x80 ? 1 : 2;
-}
-
-int cells_of(const QString& text) {
-    int cells = 0;
-    for (QChar c : text) cells += cells_of(c);
-    return cells;
-}
-
 // Width of one single-byte cell: half an ideograph of the font.
 qreal cell_width(const QFontMetricsF& metrics) {
     return metrics.horizontalAdvance(QChar(0x5B8B)) / 2.0;  // 宋

@@ -2,9 +2,7 @@
 // platform with the built-in simulated instrument, so they are made again whenever the program
 // changes (scripts/screenshots runs it).
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QEventLoop>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -19,6 +17,7 @@
 #include "base/program.h"
 #include "language/translations.h"
 #include "link/instrument_buttons.h"
+#include "program/event_wait.h"
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
 #include "ui/archive_window.h"
@@ -28,19 +27,10 @@
 
 namespace {
 
-// Runs the event loop until `done` holds or the deadline passes.
-bool run_until(const std::function<bool()>& done, int deadline_ms) {
-    QDeadlineTimer deadline(deadline_ms);
-    while (!done() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
+using eqbond::wait_until;
 
 bool save(QWidget& widget, const QString& file) {
-    run_until([] { return false; }, 300);  // the last repaint lands
+    wait_until([] { return false; }, 300);  // the last repaint lands
     if (widget.grab().save(file)) return true;
     QTextStream(stderr) << "eqbond-screens: cannot write " << file << "\n";
     return false;
@@ -167,12 +157,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     eqbond::Program& program = controller.program();
-    if (!run_until([&] { return program.state.link.linked; }, 15000)) {
+    if (!wait_until([&] { return program.state.link.linked; }, 15000)) {
         QTextStream(stderr) << "eqbond-screens: the demo instrument did not answer\n";
         return 1;
     }
     eqbond::on_read_clicked(program);
-    if (!run_until([&] { return !program.state.link.reading(); }, 120000)) {
+    if (!wait_until([&] { return !program.state.link.reading(); }, 120000)) {
         QTextStream(stderr) << "eqbond-screens: the read did not end\n";
         return 1;
     }

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "integration/support/cli_run.h"
 #include "integration/support/wait.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"
@@ -14,12 +15,7 @@
 namespace eqbond {
 namespace {
 
-const QString kCli = QStringLiteral(EQBOND_BINARY_DIR "/tools/eqbond-cli");
-
-struct CliResult {
-    int exit_code = -1;
-    QString out, err;
-};
+using test::CliResult;
 
 struct ArchiveCli : ::testing::Test {
     QTemporaryDir folder;
@@ -33,16 +29,7 @@ struct ArchiveCli : ::testing::Test {
         instrument = std::make_unique<sim::InstrumentSimulator>(config);
         ASSERT_TRUE(instrument->start());
     }
-    CliResult run(QStringList arguments) {
-        QProcess cli;
-        cli.start(kCli, arguments);
-        const bool done =
-            test::wait_until([&] { return cli.state() == QProcess::NotRunning; }, 60000);
-        if (!done) cli.kill();
-        cli.waitForFinished(2000);
-        return {done ? cli.exitCode() : -1, QString::fromUtf8(cli.readAllStandardOutput()),
-                QString::fromUtf8(cli.readAllStandardError())};
-    }
+    CliResult run(const QStringList& arguments) { return test::run_cli(arguments); }
     QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
     QByteArray read(const QString& file) {
         QFile f(file);

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "integration/support/cli_run.h"
 #include "integration/support/wait.h"
 #include "sim/instrument_simulator.h"
 #include "sim/stored_groups.h"
@@ -16,12 +17,7 @@
 namespace eqbond {
 namespace {
 
-const QString kCli = QStringLiteral(EQBOND_BINARY_DIR "/tools/eqbond-cli");
-
-struct CliResult {
-    int exit_code = -1;
-    QString out, err;
-};
+using test::CliResult;
 
 struct InspectionCli : ::testing::Test {
     QTemporaryDir folder;
@@ -36,17 +32,9 @@ struct InspectionCli : ::testing::Test {
         ASSERT_TRUE(instrument->start());
     }
     CliResult run(QStringList arguments) {
-        QProcess cli;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));  // settings of this test
-        cli.setProcessEnvironment(env);
-        cli.start(kCli, arguments << QStringLiteral("--archive") << archive);
-        const bool done =
-            test::wait_until([&] { return cli.state() == QProcess::NotRunning; }, 60000);
-        if (!done) cli.kill();
-        cli.waitForFinished(2000);
-        return {done ? cli.exitCode() : -1, QString::fromUtf8(cli.readAllStandardOutput()),
-                QString::fromUtf8(cli.readAllStandardError())};
+        return test::run_cli(arguments << QStringLiteral("--archive") << archive, env);
     }
     QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
     QString write(const char* name, const QByteArray& bytes) const {

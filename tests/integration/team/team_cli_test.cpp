@@ -7,26 +7,17 @@
 #include <QTemporaryDir>
 
 #include "archive/archive_export.h"
+#include "integration/support/cli_run.h"
 #include "integration/team/team_fixture.h"
 #include "support/qstring_printer.h"
 
 namespace eqbond {
 namespace {
 
-const QString kCli = QStringLiteral(EQBOND_BINARY_DIR "/tools/eqbond-cli");
-
-struct CliResult {
-    int exit_code = -1;
-    QString out, err;
-};
+using test::CliResult;
 
 CliResult cli(const QStringList& arguments) {
-    QProcess p;
-    p.start(kCli, arguments);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return test::run_cli(arguments);
 }
 
 struct TeamCli : test::TeamArchiveTest {

@@ -7,23 +7,16 @@
 
 #include "archive/qt_sqlite_archive.h"
 #include "integration/archive/archive_files.h"
+#include "integration/support/cli_run.h"
 #include "integration/team/team_fixture.h"
 
 namespace eqbond {
 namespace {
 
-struct CliResult {
-    int exit_code = -1;
-    QString out, err;
-};
+using test::CliResult;
 
 CliResult cli(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral(EQBOND_BINARY_DIR "/tools/eqbond-cli"), arguments);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return test::run_cli(arguments);
 }
 
 struct TeamPushCli : test::TeamArchiveTest {
