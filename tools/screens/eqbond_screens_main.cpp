@@ -6,7 +6,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
 #include <functional>
 
 #include "archive/archive_location.h"
