@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "base/program.h"
+#include "base/value_format.h"
 #include "link/instrument_buttons.h"
 #include "link/read_watchdog.h"
 #include "link/receive_dispatcher.h"
@@ -24,17 +25,14 @@ using eqbond::RecordStore;
 
 void check_slot(const RecordStore& store, int i) {
     if (i < 0 || i >= RecordStore::kSlots) return;
-    if (store.rec_index[size_t(i)] != 0 && store.rec_index[size_t(i)] != i) broken("rec_index");
-    if (store.rec_index[size_t(i)] != 0 && store.rec_value[size_t(i)].size() != 8)
+    const eqbond::Group& g = store.at(i);
+    if (g.number != 0 && g.number != i) broken("group in the slot of another number");
+    if (g.number != 0 && eqbond::format_resistance(g.milliohm).size() != 8)
         broken("resistance text width");
 }
 
 void check_store(const RecordStore& store) {
-    for (int i = 0; i < RecordStore::kSlots; ++i) {
-        if (store.rec_index[size_t(i)] != 0 && store.rec_index[size_t(i)] != i) broken("rec_index");
-        if (store.rec_index[size_t(i)] != 0 && store.rec_value[size_t(i)].size() != 8)
-            broken("resistance text width");
-    }
+    for (int i = 0; i < RecordStore::kSlots; ++i) check_slot(store, i);
 }
 
 void check(const Program& p) {
