@@ -43,7 +43,8 @@ void take_stored_group(Program& p, const Reply& reply) {
     if (reply.kind != kind::kStatus) return;
     if (reply.group != link.next_group) return;
     s.records.store_group(link.next_group, reply);
-    note_group_stored(p, group_of_reply(link.next_group, reply));
+    // A read stops at group 10000, so the group has its slot: the archive gets the stored one.
+    note_group_stored(p, s.records.at(link.next_group));
     ++link.next_group;
     s.history.page_count = (link.instrument_group_count + kGroupsPerPage - 1) / kGroupsPerPage;
     const int32_t last_group = std::min(link.instrument_group_count, kLastReadableGroup);
