@@ -303,7 +303,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>现场</source>
-        <extracomment>The site tree's heading: sites, their locations and inspections.</extracomment>
+        <extracomment>The site tree&apos;s heading: sites, their locations and inspections.</extracomment>
         <translation>Sites</translation>
     </message>
     <message>
@@ -313,7 +313,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>检测信息</source>
-        <extracomment>The inspection details panel's title.</extracomment>
+        <extracomment>The inspection details panel&apos;s title.</extracomment>
         <translation>Inspection details</translation>
     </message>
     <message>
@@ -349,7 +349,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>仪器编号:</source>
-        <extracomment>The instrument's serial number.</extracomment>
+        <extracomment>The instrument&apos;s serial number.</extracomment>
         <translation>Instrument serial:</translation>
     </message>
     <message>
@@ -368,12 +368,12 @@ Reason: %2</translation>
     </message>
     <message>
         <source>%1 超过 200 个字符, 未保存</source>
-        <extracomment>%1 the field's caption.</extracomment>
+        <extracomment>%1 the field&apos;s caption.</extracomment>
         <translation>%1 is longer than 200 characters; nothing saved</translation>
     </message>
     <message>
         <source>%1 含有控制字符, 未保存</source>
-        <extracomment>%1 the field's caption.</extracomment>
+        <extracomment>%1 the field&apos;s caption.</extracomment>
         <translation>%1 contains a control character; nothing saved</translation>
     </message>
     <message>
@@ -413,7 +413,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>计划第 1 行对应组号:</source>
-        <extracomment>Before the number of the group the plan's first label goes to.</extracomment>
+        <extracomment>Before the number of the group the plan&apos;s first label goes to.</extracomment>
         <translation>Plan line 1 labels group:</translation>
     </message>
     <message>
@@ -424,7 +424,7 @@ Reason: %2</translation>
     <message>
         <source>使用本位置的计划</source>
         <extracomment>Button: labels the groups with the plan kept for this site and location.</extracomment>
-        <translation>Use this location's plan</translation>
+        <translation>Use this location&apos;s plan</translation>
     </message>
     <message>
         <source>测试计划 (*.txt);;所有文件 (*)</source>
@@ -433,7 +433,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>请先保存本次检测的现场和位置</source>
-        <translation>Save this inspection's site and location first</translation>
+        <translation>Save this inspection&apos;s site and location first</translation>
     </message>
     <message>
         <source>本位置没有保存的测试计划</source>
@@ -459,7 +459,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>测试点历史: %1</source>
-        <extracomment>%1 the test point's label.</extracomment>
+        <extracomment>%1 the test point&apos;s label.</extracomment>
         <translation>Test point history: %1</translation>
     </message>
     <message>
@@ -584,6 +584,40 @@ Reason: %2</translation>
         <source>上传者</source>
         <extracomment>Column of the team archive: the database role that pushed the download.</extracomment>
         <translation>Pushed by</translation>
+    </message>
+    <message>
+        <source>正在从团队服务器更新...</source>
+        <extracomment>The team view while it reads the server&apos;s downloads into this computer&apos;s copy.</extracomment>
+        <translation>Updating from the team server...</translation>
+    </message>
+    <message>
+        <source>已从团队服务器更新: %1</source>
+        <extracomment>%1 the time the team view was last brought up to date with the server.</extracomment>
+        <translation>Updated from the team server: %1</translation>
+    </message>
+    <message>
+        <source>显示上次读取的内容; 团队服务器无法使用: %1</source>
+        <extracomment>%1 why the server could not be read: the team view shows the copy read before.</extracomment>
+        <translation>Showing what was read last; the team server cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>尚未设置团队服务器</source>
+        <extracomment>The team view without a team server set up.</extracomment>
+        <translation>No team server set up</translation>
+    </message>
+    <message>
+        <source>团队服务器拒绝了此修改: 只有上传者和管理员可以修改或删除</source>
+        <extracomment>A change or deletion made in the team view was not taken: the server&apos;s version is shown again.</extracomment>
+        <translation>The team server refused this change: only the inspector who pushed a download, or an admin, may change or delete it</translation>
+    </message>
+    <message>
+        <source>无法写入团队档案在本机的副本</source>
+        <extracomment>The team view&apos;s copy of this computer cannot be written.</extracomment>
+        <translation>The team archive&apos;s copy on this computer cannot be written</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,12 @@ QStringList steps_from(int version) {
                 QStringLiteral("CREATE INDEX downloads_waiting ON downloads (changed_since_push)"
                                " WHERE changed_since_push > 0"),
             };
+        case 4:
+            // The database role that pushed a download, in a copy of the team archive; empty
+            // for the downloads of this computer.
+            return {
+                QStringLiteral("ALTER TABLE downloads ADD COLUMN owner TEXT NOT NULL DEFAULT ''"),
+            };
         default:
             return {};
     }

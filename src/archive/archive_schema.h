@@ -24,16 +24,18 @@ inline const QString kSelectWithoutUuid =
     QStringLiteral("SELECT id FROM downloads WHERE uuid IS NULL");
 inline const QString kSetUuid = QStringLiteral("UPDATE downloads SET uuid = ? WHERE id = ?");
 
+// Its id chosen by SQLite when bound NULL, or the one a copy of a team download had before.
 inline const QString kInsertDownload = QStringLiteral(
-    "INSERT INTO downloads (started_ms, finished_ms, port_no, device, reported_total, "
-    "groups_read, complete, groups_held, uuid) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    "INSERT INTO downloads (id, started_ms, finished_ms, port_no, device, reported_total, "
+    "groups_read, complete, groups_held, uuid) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 inline const QString kInsertGroup = QStringLiteral(
     "INSERT INTO download_groups (download_id, group_no, raw_value, overload, display_text, "
     "battery, year, month, day, hour, minute, value_rank) "
     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 // Newest first; the lowest and highest group come from the rank index. Columns 11..13 are the
-// site and location, 14 the failing count when a limit is bound (the first parameter).
+// site and location, 14 the owner, 15 the failing count when a limit is bound (the first
+// parameter).
 inline const QString kListColumns = QStringLiteral(
     "SELECT d.id, d.started_ms, d.finished_ms, d.port_no, d.device, d.reported_total,"
     " d.groups_read, d.complete, d.groups_held,"
@@ -41,7 +43,7 @@ inline const QString kListColumns = QStringLiteral(
     "  ORDER BY g.value_rank ASC LIMIT 1),"
     " (SELECT raw_value FROM download_groups g WHERE g.download_id = d.id"
     "  ORDER BY g.value_rank DESC LIMIT 1),"
-    " d.site_id, s.name, d.location");
+    " d.site_id, s.name, d.location, d.owner");
 inline const QString kFailingColumn = QStringLiteral(
     ", (SELECT COUNT(*) FROM download_groups g WHERE g.download_id = d.id"
     "  AND g.value_rank > ?)");
@@ -120,6 +122,17 @@ inline const QString kSelectPrevious = QStringLiteral(
     " FROM earlier WHERE newest = 1");
 
 // The team archive's side.
+inline const QString kCopyIdByUuid = QStringLiteral("SELECT id FROM downloads WHERE uuid = ?");
+inline const QString kDeleteByUuid = QStringLiteral("DELETE FROM downloads WHERE uuid = ?");
+inline const QString kKeepCopySite = QStringLiteral(
+    "INSERT INTO sites (name, address, customer) VALUES (?, ?, ?) ON CONFLICT (name) DO UPDATE"
+    " SET address = excluded.address, customer = excluded.customer RETURNING id");
+inline const QString kCopyDetails = QStringLiteral(
+    "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
+    " notes = ?, owner = ?, pushed_ms = ?, changed_since_push = 0 WHERE id = ?");
+inline const QString kSelectCopies =
+    QStringLiteral("SELECT uuid, pushed_ms, changed_since_push > 0 FROM downloads");
+
 inline const QString kSelectUuid = QStringLiteral("SELECT uuid FROM downloads WHERE id = ?");
 inline const QString kSelectWaiting = QStringLiteral(
     "SELECT id, uuid, changed_since_push FROM downloads WHERE changed_since_push > 0"

@@ -285,5 +285,25 @@ inline constexpr ScreenText kColumnTeamInspector{"Archive",
                                                  QT_TRANSLATE_NOOP3("Archive", "检测人员", "team")};
 //: Column of the team archive: the database role that pushed the download.
 inline constexpr ScreenText kColumnTeamOwner{"Archive", QT_TRANSLATE_NOOP("Archive", "上传者")};
+//: The team view while it reads the server's downloads into this computer's copy.
+inline constexpr ScreenText kTeamCopyUpdating{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "正在从团队服务器更新...")};
+//: %1 the time the team view was last brought up to date with the server.
+inline constexpr ScreenText kTeamCopyUpdated{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "已从团队服务器更新: %1")};
+//: %1 why the server could not be read: the team view shows the copy read before.
+inline constexpr ScreenText kTeamCopyStale{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "显示上次读取的内容; 团队服务器无法使用: %1")};
+//: The team view without a team server set up.
+inline constexpr ScreenText kTeamCopyNoServer{"Archive",
+                                              QT_TRANSLATE_NOOP("Archive", "尚未设置团队服务器")};
+//: A change or deletion made in the team view was not taken: the server's version is shown again.
+inline constexpr ScreenText kTeamCopyRefused{
+    "Archive",
+    QT_TRANSLATE_NOOP("Archive", "团队服务器拒绝了此修改: 只有上传者和管理员可以修改或删除")};
+//: The team view's copy of this computer cannot be written.
+inline constexpr ScreenText kTeamCopyUnwritable{
+    "Archive", QT_TRANSLATE_NOOP("Archive", "无法写入团队档案在本机的副本")};
+inline constexpr ScreenText kTeamCopyRefresh{"Archive", QT_TRANSLATE_NOOP("Archive", "刷新")};
 
 }  // namespace eqbond::text

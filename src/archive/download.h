@@ -46,6 +46,7 @@ struct DownloadSummary {
     std::optional<int64_t> site_id;
     QString site_name;  // empty without a site
     QString location;
+    QString owner;  // in a copy of the team archive, the database role that pushed it
 };
 
 }  // namespace eqbond

@@ -214,40 +214,54 @@ std::optional<int64_t> QtSqliteArchive::save_download(const Download& download,
     if (!usable()) return std::nullopt;
     int64_t id = 0;
     const bool saved = run_in_transaction([&](QSqlQuery& q) {
-        q.prepare(schema::kInsertDownload);
-        q.bindValue(0, download.started.toMSecsSinceEpoch());
-        q.bindValue(1, download.finished.toMSecsSinceEpoch());
-        q.bindValue(2, download.port_number);
-        q.bindValue(3, rows::text_value(download.device));  // a port whose device is not known
-        q.bindValue(4, download.reported_total);
-        q.bindValue(5, download.groups_read);
-        q.bindValue(6, download.end == DownloadEnd::Complete ? 1 : 0);
-        q.bindValue(7, qlonglong(groups.size()));
-        q.bindValue(8, QUuid::createUuid().toString(QUuid::WithoutBraces));
-        if (!run(q)) return false;
-        id = q.lastInsertId().toLongLong();
-        q.prepare(schema::kInsertGroup);
-        for (const Group& g : groups) {
-            // The shown text stays in the layout for the files earlier versions read.
-            const QVariant values[] = {qlonglong(id),
-                                       g.number,
-                                       g.milliohm,
-                                       g.overload() ? 1 : 0,
-                                       format_resistance(g.milliohm),
-                                       int(g.battery),
-                                       g.year,
-                                       g.month,
-                                       g.day,
-                                       g.hour,
-                                       g.minute,
-                                       shown_rank(g.milliohm)};
-            for (int i = 0; i < int(std::size(values)); ++i) q.bindValue(i, values[i]);
-            if (!run(q)) return false;
-        }
-        return true;
+        const std::optional<int64_t> made =
+            insert_download(q, download, groups, QVariant(QMetaType::fromType<qlonglong>()),
+                            QUuid::createUuid().toString(QUuid::WithoutBraces));
+        if (made) id = *made;
+        return made.has_value();
     });
     if (!saved) return std::nullopt;
     emit changed();
+    return id;
+}
+
+std::optional<int64_t> QtSqliteArchive::insert_download(QSqlQuery& q, const Download& download,
+                                                        const std::vector<Group>& groups,
+                                                        const QVariant& id_wanted,
+                                                        const QString& uuid) {
+    q.prepare(schema::kInsertDownload);
+    const QVariant fields[] = {
+        id_wanted,
+        download.started.toMSecsSinceEpoch(),
+        download.finished.toMSecsSinceEpoch(),
+        download.port_number,
+        rows::text_value(download.device),  // a port whose device is not known
+        download.reported_total,
+        download.groups_read,
+        download.end == DownloadEnd::Complete ? 1 : 0,
+        qlonglong(groups.size()),
+        uuid};
+    for (int i = 0; i < int(std::size(fields)); ++i) q.bindValue(i, fields[i]);
+    if (!run(q)) return std::nullopt;
+    const int64_t id = q.lastInsertId().toLongLong();
+    q.prepare(schema::kInsertGroup);
+    for (const Group& g : groups) {
+        // The shown text stays in the layout for the files earlier versions read.
+        const QVariant values[] = {qlonglong(id),
+                                   g.number,
+                                   g.milliohm,
+                                   g.overload() ? 1 : 0,
+                                   format_resistance(g.milliohm),
+                                   int(g.battery),
+                                   g.year,
+                                   g.month,
+                                   g.day,
+                                   g.hour,
+                                   g.minute,
+                                   shown_rank(g.milliohm)};
+        for (int i = 0; i < int(std::size(values)); ++i) q.bindValue(i, values[i]);
+        if (!run(q)) return std::nullopt;
+    }
     return id;
 }
 
@@ -288,7 +302,8 @@ std::vector<DownloadSummary> QtSqliteArchive::list_where(std::optional<int64_t> 
         if (!q.value(11).isNull()) s.site_id = q.value(11).toLongLong();
         s.site_name = q.value(12).toString();
         s.location = q.value(13).toString();
-        if (limit) s.failing = q.value(14).toInt();
+        s.owner = q.value(14).toString();
+        if (limit) s.failing = q.value(15).toInt();
         out.push_back(std::move(s));
     }
     if (!read_through(q)) out.clear();

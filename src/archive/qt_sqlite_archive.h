@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <map>
 
 #include "archive/archive_port.h"
 #include "archive/push_queue.h"
@@ -15,11 +16,18 @@ class QSqlQuery;
 
 namespace eqbond {
 
+// A copy of a team download: the server's time of its push, and whether it was changed here
+// since (a change in the team view not yet taken by the server).
+struct TeamCopyState {
+    int64_t pushed_ms = 0;
+    bool changed_here = false;
+};
+
 class QtSqliteArchive : public QObject, public Archive, public PushQueue {
     Q_OBJECT
   public:
     // The layout this program writes; older ones are brought forward when opened.
-    static constexpr int kSchemaVersion = 4;
+    static constexpr int kSchemaVersion = 5;
 
     explicit QtSqliteArchive(QObject* parent = nullptr);
     ~QtSqliteArchive() override;
@@ -59,6 +67,12 @@ class QtSqliteArchive : public QObject, public Archive, public PushQueue {
     bool mark_pushed(const WaitingDownload& download, const QDateTime& when) override;
     std::optional<QDateTime> last_push() override;
 
+    // A copy of the team archive kept in this file (qt_sqlite_team_copies.cpp): the copies held,
+    // by UUID; one copied again whole, in one transaction, keeping its id; one dropped.
+    std::optional<std::map<QString, TeamCopyState>> team_copies();
+    bool keep_team_copy(const StoredTeamDownload& stored);
+    bool drop_team_copy(const QString& uuid);
+
   signals:
     // A download was added, deleted or given details or labels; a site was added or changed.
     void changed();
@@ -81,6 +95,10 @@ class QtSqliteArchive : public QObject, public Archive, public PushQueue {
     bool run_with(QSqlQuery& query, const QString& sql, const QVariantList& values);
     // The rows of a read that ended: false, after recording it, when the read failed midway.
     bool read_through(QSqlQuery& query);
+    // Inserts a download and its groups, under `id_wanted` unless it is NULL; its id.
+    std::optional<int64_t> insert_download(QSqlQuery& query, const Download& download,
+                                           const std::vector<Group>& groups,
+                                           const QVariant& id_wanted, const QString& uuid);
     bool write_labels(QSqlQuery& query, int64_t download_id, const PointLabels& labels);
 
     QString connection_;

@@ -23,7 +23,10 @@ PushRound push_waiting(PushQueue& queue, QtTeamStore& store) {
         }
         if (!store.push(*download)) {
             round.fault = store.fault();
-            if (round.fault && round.fault->kind == TeamFaultKind::RefusedByRules) continue;
+            if (round.fault && round.fault->kind == TeamFaultKind::RefusedByRules) {
+                round.refused.push_back(one.uuid);
+                continue;
+            }
             break;
         }
         ++round.pushed;

@@ -4,6 +4,7 @@
 // by the background pusher.
 #include <QDateTime>
 #include <optional>
+#include <vector>
 
 #include "archive/push_queue.h"
 #include "archive/qt_team_store.h"
@@ -15,7 +16,8 @@ struct PushRound {
     int waiting = 0;  // downloads still waiting after it
     // Why the round stopped or a download was refused; the others still went.
     std::optional<TeamFault> fault;
-    bool local_fault = false;  // the local archive could not be read or marked
+    bool local_fault = false;      // the local archive could not be read or marked
+    std::vector<QString> refused;  // the UUIDs the server's rules refused
 };
 
 // `store` must be connected. A download the server's rules refuse keeps waiting and the round

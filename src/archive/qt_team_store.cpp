@@ -236,6 +236,20 @@ std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilt
     return out;
 }
 
+std::optional<std::map<QString, int64_t>> QtTeamStore::versions() {
+    if (!ready()) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    if (!connection_.run(q, team_schema::kVersions)) return std::nullopt;
+    std::map<QString, int64_t> out;
+    while (q.next()) out[q.value(0).toString()] = q.value(1).toLongLong();
+    if (q.lastError().isValid()) {
+        connection_.fail(q.lastError(), TeamFaultKind::Failed);
+        return std::nullopt;
+    }
+    return out;
+}
+
 std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
     if (!ready() || !is_uuid(uuid)) return std::nullopt;
     QSqlQuery q(connection_.database());

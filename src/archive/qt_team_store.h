@@ -4,6 +4,7 @@
 // lists, loads and deletes them. Who may change what is decided by the server's rules; a refusal
 // comes back as a fault. Use a store from the thread that connected it.
 #include <QString>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -33,6 +34,8 @@ class QtTeamStore {
     bool push(const TeamDownload& download);
     // Newest first; nothing on a fault.
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
+    // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
+    std::optional<std::map<QString, int64_t>> versions();
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
     std::optional<StoredTeamDownload> load(const QString& uuid);
     // False on a fault (RefusedByRules for another's download) or an unknown UUID (no fault).

@@ -145,6 +145,9 @@ const QString kList = QStringLiteral(
                           "ORDER BY d.started DESC, d.uuid")
                           .arg(QLatin1String(kSummaryColumns));
 
+const QString kVersions = QStringLiteral(
+    "SELECT uuid::text, (extract(epoch FROM pushed) * 1000)::bigint FROM eqbond.downloads");
+
 const QString kSelectDownload =
     QStringLiteral(
         "SELECT %1, coalesce(s.address, ''), coalesce(s.customer, ''), d.instrument_serial, "

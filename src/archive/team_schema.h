@@ -32,6 +32,8 @@ extern const QString kDeleteGroups;
 extern const QString kInsertGroups;
 extern const QString kDownloadOwner;
 extern const QString kList;
+// Every download's UUID and the time of its last push, in milliseconds as kList gives it.
+extern const QString kVersions;
 extern const QString kSelectDownload;
 extern const QString kSelectGroups;
 extern const QString kDeleteDownload;

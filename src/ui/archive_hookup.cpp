@@ -36,7 +36,7 @@ ArchiveHookup::ArchiveHookup(Program& program, const LaunchOptions& options)
     }
     if (file.isEmpty()) file = default_archive_file();
     archive_->open(file);
-    team_ = std::make_unique<TeamHookup>(*archive_, !options.demo);
+    team_ = std::make_unique<TeamHookup>(program_, *archive_, !options.demo);
     program_.ports.read_observer = recorder_.get();
     QTimer::singleShot(0, this, [this] { recorder_->report_fault(program_); });
 }

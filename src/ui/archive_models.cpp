@@ -55,6 +55,12 @@ QVariant DownloadListModel::cell(const DownloadSummary& s, int column, int role)
         case Fail:
             if (!s.failing) return QVariant();
             return sort ? QVariant(*s.failing) : QVariant(QString::number(*s.failing));
+        case SiteName:
+            return s.site_name;
+        case Location:
+            return s.location;
+        case Owner:
+            return s.owner;
         default:
             return QVariant();
     }
@@ -73,8 +79,12 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
 QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
     static const text::ScreenText* const kHeaders[ColumnCount] = {
-        &text::kColumnStarted, &text::kColumnDevice, &text::kColumnGroups, &text::kColumnState,
-        &text::kColumnMin,     &text::kColumnMax,    &text::kPass,         &text::kFail};
+        &text::kColumnStarted,  &text::kColumnDevice,
+        &text::kColumnGroups,   &text::kColumnState,
+        &text::kColumnMin,      &text::kColumnMax,
+        &text::kPass,           &text::kFail,
+        &text::kColumnTeamSite, &text::kColumnTeamLocation,
+        &text::kColumnTeamOwner};
     return section >= 0 && section < ColumnCount ? kHeaders[section]->shown() : QVariant();
 }
 

@@ -20,7 +20,20 @@ inline constexpr int kIdRole = Qt::UserRole + 1;  // the download's id, on every
 class DownloadListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { Started, Device, Groups, State, Min, Max, Pass, Fail, ColumnCount };
+    enum Column {
+        Started,
+        Device,
+        Groups,
+        State,
+        Min,
+        Max,
+        Pass,
+        Fail,
+        SiteName,
+        Location,
+        Owner,  // shown in the team view only
+        ColumnCount
+    };
     using QAbstractTableModel::QAbstractTableModel;
 
     // Pass and fail count only with a limit; without one their columns stay empty.

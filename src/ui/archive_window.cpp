@@ -60,8 +60,20 @@ QSortFilterProxyModel* sorting_proxy(QObject* parent, QAbstractItemModel* source
 
 ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder& recorder,
                              QWidget* parent)
-    : QWidget(parent, Qt::Window), program_(program), recorder_(recorder), archive_(archive) {
-    setObjectName(QStringLiteral("ArchiveWindow"));
+    : ArchiveWindow(program, archive, &recorder, ArchiveView::ThisComputer, parent) {}
+
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& team_copy, QWidget* parent)
+    : ArchiveWindow(program, team_copy, nullptr, ArchiveView::TeamCopy, parent) {}
+
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder* recorder,
+                             ArchiveView view, QWidget* parent)
+    : QWidget(parent, view == ArchiveView::ThisComputer ? Qt::Window : Qt::Widget),
+      program_(program),
+      recorder_(recorder),
+      view_(view),
+      archive_(archive) {
+    setObjectName(view == ArchiveView::ThisComputer ? QStringLiteral("ArchiveWindow")
+                                                    : QStringLiteral("TeamArchiveWindow"));
     setWindowTitle(text::kArchiveTitle);
     limit_ = typed_bonding_limit(saved_bonding_limit());
     build();
@@ -260,6 +272,7 @@ void ArchiveWindow::show_open_download() {
     group_chosen(groups_view_->currentIndex());
     downloads_view_->setColumnHidden(DownloadListModel::Pass, !limit_);
     downloads_view_->setColumnHidden(DownloadListModel::Fail, !limit_);
+    downloads_view_->setColumnHidden(DownloadListModel::Owner, view_ != ArchiveView::TeamCopy);
     plot_->set_groups(groups, limit_);
     QString counts;
     if (open_ && limit_) {
@@ -292,7 +305,7 @@ void ArchiveWindow::show_fault() {
     const std::optional<ArchiveFault> fault = archive_.fault();
     fault_label_->setVisible(fault.has_value());
     if (fault) fault_label_->setText(archive_fault_message(archive_.file(), *fault));
-    recorder_.report_fault(program_);
+    if (recorder_) recorder_->report_fault(program_);
 }
 
 }  // namespace eqbond::ui

@@ -35,11 +35,18 @@ class GroupTableModel;
 class InspectionDetailsPanel;
 class SiteTree;
 
+// Which archive the window shows: this computer's own, or the copy of the team archive, whose
+// changes go to the server and whose downloads only the server may delete.
+enum class ArchiveView { ThisComputer, TeamCopy };
+
 class ArchiveWindow : public QWidget {
     Q_OBJECT
   public:
+    // This computer's archive, in a window of its own; the recorder's faults show in it.
     ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder& recorder,
                   QWidget* parent = nullptr);
+    // The copy of the team archive, inside `parent`.
+    ArchiveWindow(Program& program, QtSqliteArchive& team_copy, QWidget* parent);
 
     // Reads the list again and opens the newest download shown.
     void refresh();
@@ -55,7 +62,13 @@ class ArchiveWindow : public QWidget {
     // The comparison of the open download's test points with the previous inspection.
     const std::vector<PointComparison>& points() const { return points_; }
 
+  signals:
+    // In the team view: the user confirmed deleting the download of this UUID from the server.
+    void removal_asked(const QString& uuid);
+
   private:
+    ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder* recorder,
+                  ArchiveView view, QWidget* parent);
     void build();
     QWidget* build_tools();
     QWidget* build_group_tools();
@@ -84,7 +97,8 @@ class ArchiveWindow : public QWidget {
     std::optional<QString> choose_file(const QString& extension, const QString& filter);
 
     Program& program_;
-    DownloadRecorder& recorder_;
+    DownloadRecorder* recorder_;  // none in the team view
+    ArchiveView view_;
     QtSqliteArchive& archive_;
     std::optional<BondingLimit> limit_;
     std::optional<ArchivedDownload> open_;

@@ -65,6 +65,11 @@ void ArchiveWindow::delete_download() {
     ask.setDefaultButton(QMessageBox::No);
     if (ask.exec() != QMessageBox::Yes) return;
     const int64_t id = open_->id;
+    if (view_ == ArchiveView::TeamCopy) {
+        // The server decides: the copy follows once it has.
+        if (const std::optional<QString> uuid = archive_.uuid(id)) emit removal_asked(*uuid);
+        return;
+    }
     open_.reset();
     // On success the archive's changed() reads the list again; a failure shows in the window.
     if (!archive_.delete_download(id)) refresh();

@@ -3,17 +3,18 @@
 #include <QBoxLayout>
 #include <QWidget>
 
+#include "archive/archive_location.h"
 #include "archive/qt_sqlite_archive.h"
 #include "archive/qt_team_pusher.h"
 #include "base/program_settings.h"
+#include "ui/team_archive_view.h"
 #include "ui/team_dialog.h"
-#include "ui/team_downloads.h"
 #include "ui/team_status.h"
 
 namespace eqbond::ui {
 
-TeamHookup::TeamHookup(QtSqliteArchive& archive, bool enabled, QObject* parent)
-    : QObject(parent), archive_(archive), enabled_(enabled) {
+TeamHookup::TeamHookup(Program& program, QtSqliteArchive& archive, bool enabled, QObject* parent)
+    : QObject(parent), program_(program), archive_(archive), enabled_(enabled) {
     restart();
 }
 
@@ -23,8 +24,8 @@ TeamStatusLine* TeamHookup::status_line() const {
     return line_;
 }
 
-TeamDownloadsPanel* TeamHookup::team_downloads() const {
-    return panel_;
+TeamArchiveView* TeamHookup::team_view() const {
+    return view_;
 }
 
 void TeamHookup::restart() {
@@ -52,6 +53,7 @@ void TeamHookup::restart() {
             status_ = unreadable;
         }
     }
+    if (view_) view_->set_server(address_);
     show_status();
 }
 
@@ -61,12 +63,13 @@ void TeamHookup::show_status() {
 
 void TeamHookup::attach(QWidget& archive_window) {
     line_ = new TeamStatusLine(&archive_window);
-    panel_ = new TeamDownloadsPanel(&archive_window);
-    panel_->hide();
+    view_ = new TeamArchiveView(program_, team_copy_file(archive_.file()), &archive_window);
+    view_->set_server(address_);
+    view_->hide();
     if (auto* column = qobject_cast<QBoxLayout*>(archive_window.layout())) {
         for (int i = 0; i < column->count(); ++i)
             if (QWidget* own = column->itemAt(i)->widget()) local_view_ << own;
-        column->addWidget(panel_, 1);
+        column->addWidget(view_, 1);
         column->addWidget(line_);
     }
     connect(line_, &TeamStatusLine::view_asked, this, &TeamHookup::show_view);
@@ -80,8 +83,8 @@ void TeamHookup::attach(QWidget& archive_window) {
 void TeamHookup::show_view(bool team) {
     for (const QPointer<QWidget>& own : local_view_)
         if (own) own->setVisible(!team);
-    panel_->setVisible(team);
-    if (team && address_) panel_->load(with_connect_timeout(*address_));
+    view_->setVisible(team);
+    if (team) view_->update();
 }
 
 void TeamHookup::show_dialog() {

@@ -15,25 +15,26 @@ class QWidget;
 namespace eqbond {
 class QtSqliteArchive;
 class QtTeamPusher;
+struct Program;
 }  // namespace eqbond
 
 namespace eqbond::ui {
 
-class TeamDownloadsPanel;
+class TeamArchiveView;
 class TeamStatusLine;
 
 class TeamHookup : public QObject {
     Q_OBJECT
   public:
     // `enabled` is false for the demo, whose downloads are no one's.
-    TeamHookup(QtSqliteArchive& archive, bool enabled, QObject* parent = nullptr);
+    TeamHookup(Program& program, QtSqliteArchive& archive, bool enabled, QObject* parent = nullptr);
     ~TeamHookup() override;
 
-    // Puts the status line at the bottom of the archive window.
+    // Puts the status line at the bottom of the archive window, and the team view in it.
     void attach(QWidget& archive_window);
     QtTeamPusher* pusher() const { return pusher_.get(); }
     TeamStatusLine* status_line() const;
-    TeamDownloadsPanel* team_downloads() const;
+    TeamArchiveView* team_view() const;
     // Opens the server's dialog; what it accepts is saved and used at once.
     void show_dialog();
 
@@ -44,6 +45,7 @@ class TeamHookup : public QObject {
     // Shows the team's downloads in place of the window's own, or the window's own again.
     void show_view(bool team);
 
+    Program& program_;
     QtSqliteArchive& archive_;
     bool enabled_;
     QString password_;  // typed this run; never written anywhere
@@ -51,7 +53,7 @@ class TeamHookup : public QObject {
     std::optional<TeamPushStatus> status_;
     std::optional<TeamServerAddress> address_;  // of the running pusher, password included
     QPointer<TeamStatusLine> line_;
-    QPointer<TeamDownloadsPanel> panel_;
+    QPointer<TeamArchiveView> view_;
     QList<QPointer<QWidget>> local_view_;  // the archive window's own widgets
 };
 

@@ -11,6 +11,7 @@
 
 #include "archive/archive_texts.h"
 #include "archive/qt_sqlite_archive.h"
+#include "base/program.h"
 #include "base/program_settings.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/throwaway_postgres.h"
@@ -61,7 +62,8 @@ TEST(TeamStatusLine, ShowsThatTheConfiguredServerCannotBeReached) {
         QStringLiteral("postgresql://anna@127.0.0.1:%1/eqbond").arg(test::free_port()));
     QWidget window;
     new QVBoxLayout(&window);
-    ui::TeamHookup team(archive, true);
+    Program program;
+    ui::TeamHookup team(program, archive, true);
     team.attach(window);
     const QString expected = text::kTeamUnusable.arg(text::kTeamUnreachable.shown()).arg(1);
     EXPECT_TRUE(

@@ -82,10 +82,12 @@ TEST_F(EnglishProgram, TheArchiveWindowAndTheMessageBoxesReadInEnglish) {
             headers << table->model()->headerData(c, Qt::Horizontal).toString();
     }
     EXPECT_EQ(faults, QStringList());
-    EXPECT_EQ(headers, (QStringList{"Read at", "Port", "Groups", "Status", "Lowest", "Highest",
-                                    "Pass", "Fail", "Group", "Resistance", "Result", "Deteriorated",
-                                    "Test point", "Previous", "Change (mΩ)", "Change (%)", "Date",
-                                    "Time", "Low battery"}));
+    EXPECT_EQ(headers,
+              (QStringList{"Read at",    "Port",       "Groups",      "Status",     "Lowest",
+                           "Highest",    "Pass",       "Fail",        "Site",       "Location",
+                           "Pushed by",  "Group",      "Resistance",  "Result",     "Deteriorated",
+                           "Test point", "Previous",   "Change (mΩ)", "Change (%)", "Date",
+                           "Time",       "Low battery"}));
     EXPECT_EQ(archive->download_list()->model()->index(0, 3).data().toString(),
               QStringLiteral("Complete"));
 

@@ -1,0 +1,26 @@
+#pragma once
+// One round of bringing the copy of the team archive up to date: the changes made in the team
+// view go to the server first (its rules decide), then every download the server holds that the
+// copy lacks or holds in an older push is copied, and those the server no longer holds dropped.
+// A change the server refused is replaced by the server's own download.
+#include <optional>
+#include <vector>
+
+#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_team_store.h"
+
+namespace eqbond {
+
+struct TeamCopyRound {
+    int copied = 0;   // downloads copied anew
+    int dropped = 0;  // downloads gone from the server
+    int pushed = 0;   // changes made in the team view that the server took
+    // Why the round stopped, or the refusal of a change made in the team view.
+    std::optional<TeamFault> fault;
+    bool local_fault = false;  // the copy could not be read or written
+};
+
+// `store` must be connected.
+TeamCopyRound bring_team_copy_up_to_date(QtSqliteArchive& copy, QtTeamStore& store);
+
+}  // namespace eqbond

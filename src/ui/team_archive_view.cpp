@@ -1,0 +1,123 @@
+#include "ui/team_archive_view.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+#include <QTime>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "archive/archive_texts.h"
+#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_team_copy.h"
+#include "archive/team_push_status.h"
+#include "program/team_status_view.h"
+#include "ui/archive_window.h"
+
+namespace eqbond::ui {
+
+namespace {
+// What one round on the thread found.
+struct RoundOutcome {
+    TeamCopyRound round;
+    std::optional<TeamFault> removal_fault;
+};
+
+QString state_text(const RoundOutcome& outcome) {
+    const std::optional<TeamFault>& fault =
+        outcome.removal_fault ? outcome.removal_fault : outcome.round.fault;
+    if (outcome.round.local_fault) return text::kTeamCopyUnwritable;
+    if (fault && fault->kind == TeamFaultKind::RefusedByRules) return text::kTeamCopyRefused;
+    if (fault) return text::kTeamCopyStale.arg(team_fault_text(fault->kind));
+    return text::kTeamCopyUpdated.arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+}
+}  // namespace
+
+TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWidget* parent)
+    : QWidget(parent), copy_(std::make_unique<QtSqliteArchive>()), copy_file_(copy_file) {
+    setObjectName(QStringLiteral("TeamArchiveView"));
+    // Made here, before any round opens it on its thread.
+    copy_->open(copy_file_);
+    state_ = new QLabel(text::kTeamCopyNoServer, this);
+    state_->setObjectName(QStringLiteral("TeamCopyState"));
+    state_->setWordWrap(true);
+    refresh_ = new QPushButton(text::kTeamCopyRefresh, this);
+    refresh_->setObjectName(QStringLiteral("TeamCopyRefresh"));
+    window_ = new ArchiveWindow(program, *copy_, this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(state_, 1);
+    top->addWidget(refresh_);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(top);
+    column->addWidget(window_, 1);
+    connect(refresh_, &QPushButton::clicked, this, &TeamArchiveView::update);
+    // A label, details or a plan changed here: the server takes it or refuses it.
+    connect(copy_.get(), &QtSqliteArchive::changed, this, &TeamArchiveView::update);
+    connect(window_, &ArchiveWindow::removal_asked, this, &TeamArchiveView::remove);
+}
+
+TeamArchiveView::~TeamArchiveView() {
+    // A round under way ends by the connection's own timeout.
+    if (round_) round_->wait();
+}
+
+void TeamArchiveView::set_server(const std::optional<TeamServerAddress>& address) {
+    address_ = address;
+    if (!address_) state_->setText(text::kTeamCopyNoServer);
+}
+
+bool TeamArchiveView::updating() const {
+    return again_ || (round_ && round_->isRunning());
+}
+
+void TeamArchiveView::update() {
+    start_round();
+}
+
+void TeamArchiveView::remove(const QString& uuid) {
+    removing_ = uuid;
+    start_round();
+}
+
+void TeamArchiveView::start_round() {
+    if (!address_) {
+        state_->setText(text::kTeamCopyNoServer);
+        return;
+    }
+    if (round_ && round_->isRunning()) {
+        again_ = true;
+        return;
+    }
+    if (round_) round_->wait();
+    again_ = false;
+    auto outcome = std::make_shared<RoundOutcome>();
+    const std::optional<QString> removing = std::exchange(removing_, std::nullopt);
+    const TeamServerAddress address = with_connect_timeout(*address_);
+    const QString file = copy_file_;
+    round_.reset(QThread::create([outcome, removing, address, file] {
+        QtSqliteArchive copy;
+        if (!copy.open(file)) {
+            outcome->round.local_fault = true;
+            return;
+        }
+        QtTeamStore store;
+        if (!store.connect(address)) {
+            outcome->round.fault = store.fault();
+            return;
+        }
+        if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
+        outcome->round = bring_team_copy_up_to_date(copy, store);
+    }));
+    connect(round_.get(), &QThread::finished, this, [this, outcome] {
+        state_->setText(state_text(*outcome));
+        window_->refresh();
+        if (again_) start_round();
+        emit round_finished();
+    });
+    state_->setText(text::kTeamCopyUpdating);
+    round_->start();
+}
+
+}  // namespace eqbond::ui

@@ -1,0 +1,60 @@
+#pragma once
+// The archive window's team view: every inspector's downloads, browsed, compared, exported and
+// reported on like this computer's own, from a copy of the team archive kept beside it. The copy
+// is brought up to date on a thread of its own, so the window never waits for the network, and
+// stays readable when the server cannot be reached. Changes made here go to the server, whose
+// rules decide; a refused one is replaced by the server's own.
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "archive/team_server_address.h"
+
+class QLabel;
+class QPushButton;
+class QThread;
+
+namespace eqbond {
+class QtSqliteArchive;
+struct Program;
+}  // namespace eqbond
+
+namespace eqbond::ui {
+
+class ArchiveWindow;
+
+class TeamArchiveView : public QWidget {
+    Q_OBJECT
+  public:
+    TeamArchiveView(Program& program, const QString& copy_file, QWidget* parent);
+    ~TeamArchiveView() override;
+
+    // The server the copy follows; nothing when none is set up.
+    void set_server(const std::optional<TeamServerAddress>& address);
+    // Brings the copy up to date now, or after the round under way.
+    void update();
+
+    ArchiveWindow* window() const { return window_; }
+    QLabel* state() const { return state_; }
+    // True while a round runs or waits.
+    bool updating() const;
+
+  signals:
+    void round_finished();
+
+  private:
+    void start_round();
+    void remove(const QString& uuid);
+
+    std::unique_ptr<QtSqliteArchive> copy_;
+    QString copy_file_;
+    std::optional<TeamServerAddress> address_;
+    std::unique_ptr<QThread> round_;
+    bool again_ = false;               // asked for while a round ran
+    std::optional<QString> removing_;  // the UUID the next round deletes on the server first
+    QLabel* state_ = nullptr;
+    QPushButton* refresh_ = nullptr;
+    ArchiveWindow* window_ = nullptr;
+};
+
+}  // namespace eqbond::ui
