@@ -64,6 +64,20 @@ TeamDownloadSummary summary_of(const QSqlQuery& q) {
     return s;
 }
 
+// A group from the first eight columns: number, milliohm, battery, year ... minute.
+Group group_of(const QSqlQuery& q) {
+    Group g;
+    g.number = q.value(0).toInt();
+    g.milliohm = q.value(1).toInt();
+    g.battery = uint8_t(q.value(2).toInt());
+    g.year = q.value(3).toInt();
+    g.month = q.value(4).toInt();
+    g.day = q.value(5).toInt();
+    g.hour = q.value(6).toInt();
+    g.minute = q.value(7).toInt();
+    return g;
+}
+
 // The group columns as array literals, in the order of team_schema::kInsertGroups.
 std::vector<QString> group_columns(const TeamDownload& d) {
     const auto column = [&](auto field) {
@@ -274,16 +288,7 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
     if (!connection_.run(q)) return std::nullopt;
     bool labelled = false;
     while (q.next()) {
-        Group g;
-        g.number = q.value(0).toInt();
-        g.milliohm = q.value(1).toInt();
-        g.battery = uint8_t(q.value(2).toInt());
-        g.year = q.value(3).toInt();
-        g.month = q.value(4).toInt();
-        g.day = q.value(5).toInt();
-        g.hour = q.value(6).toInt();
-        g.minute = q.value(7).toInt();
-        d.groups.push_back(g);
+        d.groups.push_back(group_of(q));
         d.labels.push_back(q.value(8).isNull() ? std::nullopt
                                                : std::optional<QString>(q.value(8).toString()));
         labelled |= d.labels.back().has_value();
@@ -293,6 +298,27 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
         return std::nullopt;
     }
     if (!labelled) d.labels.clear();
+    return out;
+}
+
+std::optional<PreviousValues> QtTeamStore::previous_values(const QString& uuid) {
+    if (!ready() || !is_uuid(uuid)) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    q.prepare(team_schema::kSelectPrevious);
+    q.addBindValue(uuid);
+    q.addBindValue(uuid);
+    if (!connection_.run(q)) return std::nullopt;
+    PreviousValues out;
+    while (q.next()) {
+        PointValue& v = out[q.value(9).toString()];
+        v.group = group_of(q);
+        v.started = time_of(q.value(8));
+    }
+    if (q.lastError().isValid()) {
+        connection_.fail(q.lastError(), TeamFaultKind::Failed);
+        return std::nullopt;
+    }
     return out;
 }
 

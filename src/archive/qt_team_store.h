@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "archive/qt_team_connection.h"
+#include "archive/inspection.h"
 #include "archive/team_download.h"
 
 namespace eqbond {
@@ -38,6 +39,9 @@ class QtTeamStore {
     std::optional<std::map<QString, int64_t>> versions();
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
     std::optional<StoredTeamDownload> load(const QString& uuid);
+    // For each label of the download, the same test point in the latest earlier download of its
+    // site and location, whoever measured it; nothing on a fault.
+    std::optional<PreviousValues> previous_values(const QString& uuid);
     // False on a fault (RefusedByRules for another's download) or an unknown UUID (no fault).
     bool remove(const QString& uuid);
 

@@ -159,6 +159,23 @@ const QString kSelectGroups = QStringLiteral(
     "SELECT number, milliohm, battery, year, month, day, hour, minute, label "
     "FROM eqbond.groups WHERE download_uuid = ?::uuid ORDER BY number");
 
+// Parameters: the download's UUID, twice. For each of its labels, the same test point in the latest
+// earlier download of its site and location, whoever pushed it; a label measured twice in one
+// download counts by its later group.
+const QString kSelectPrevious = QStringLiteral(
+    "WITH this AS (SELECT uuid, site_id, location, started FROM eqbond.downloads "
+    "WHERE uuid = ?::uuid), "
+    "wanted AS (SELECT DISTINCT label FROM eqbond.groups "
+    "WHERE download_uuid = ?::uuid AND label IS NOT NULL) "
+    "SELECT DISTINCT ON (g.label) g.number, g.milliohm, g.battery, g.year, g.month, g.day, "
+    "g.hour, g.minute, (extract(epoch FROM d.started) * 1000)::bigint, g.label "
+    "FROM this JOIN eqbond.downloads d ON d.site_id = this.site_id "
+    "AND d.location = this.location "
+    "AND (d.started < this.started OR (d.started = this.started AND d.uuid < this.uuid)) "
+    "JOIN eqbond.groups g ON g.download_uuid = d.uuid "
+    "WHERE g.label IN (SELECT label FROM wanted) "
+    "ORDER BY g.label, d.started DESC, d.uuid DESC, g.number DESC");
+
 const QString kDeleteDownload = QStringLiteral("DELETE FROM eqbond.downloads WHERE uuid = ?::uuid");
 
 const QString kIdentity = QStringLiteral("SELECT current_user::text");

@@ -35,6 +35,7 @@ extern const QString kList;
 // Every download's UUID and the time of its last push, in milliseconds as kList gives it.
 extern const QString kVersions;
 extern const QString kSelectDownload;
+extern const QString kSelectPrevious;
 extern const QString kSelectGroups;
 extern const QString kDeleteDownload;
 extern const QString kIdentity;

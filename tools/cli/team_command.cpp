@@ -94,10 +94,20 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
                     QStringLiteral("the team archive holds no download %1").arg(options.uuid));
                 return kBadUsage;
             }
+            const TeamDownload& team = stored->download;
             ArchivedDownload download;
-            download.download = stored->download.download;
-            download.groups = stored->download.groups;
-            code = write_exported_files(download, options.paths, options.limit);
+            download.download = team.download;
+            download.groups = team.groups;
+            download.details.location = team.location;
+            download.details.inspector = team.inspector;
+            download.details.instrument_serial = team.instrument_serial;
+            download.details.notes = team.notes;
+            for (size_t i = 0; i < team.labels.size() && i < team.groups.size(); ++i)
+                if (team.labels[i]) download.labels[team.groups[i].number] = *team.labels[i];
+            // Compared across inspectors: the same site, location and test point.
+            const std::optional<PreviousValues> previous = store.previous_values(options.uuid);
+            if (!previous) break;
+            code = write_exported_files(download, options.paths, options.limit, *previous);
             break;
         }
         case TeamAction::Delete:

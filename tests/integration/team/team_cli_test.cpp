@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include "archive/archive_export.h"
+#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_team_copy.h"
 #include "integration/support/cli_run.h"
 #include "integration/team/team_fixture.h"
 #include "support/qstring_printer.h"
@@ -52,16 +54,36 @@ TEST_F(TeamCli, SetUpListExportDelete) {
     EXPECT_TRUE(r.out.startsWith(d.uuid + QLatin1Char('\t'))) << r.out.toStdString();
     EXPECT_EQ(r.out.count(QLatin1Char('\n')), 1);
 
+    // Ben's later inspection of the same points: its files compare them with Anna's, as the
+    // team view's copy does.
+    TeamDownload later = test::team_download(200, QStringLiteral("Depot; 'x'"));
+    later.download.started = d.download.started.addDays(365);
+    later.inspector = QStringLiteral("Ben B.");
+    for (Group& g : later.groups) g.milliohm += g.number % 3 ? 5 : 40;
+    QtTeamStore ben;
+    ASSERT_TRUE(ben.connect(as("ben")));
+    ASSERT_TRUE(ben.push(later));
     QTemporaryDir folder;
     const QString txt = folder.filePath(QStringLiteral("team.txt"));
-    r = cli({"team", "export", d.uuid, "--txt", txt, "--server", uri("ben")});
+    const QString csv = folder.filePath(QStringLiteral("team.csv"));
+    r = cli({"team", "export", later.uuid, "--txt", txt, "--csv", csv, "--limit", "0.5", "--server",
+             uri("anna")});
     ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
-    QFile file(txt);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    ArchivedDownload pushed;
-    pushed.download = d.download;
-    pushed.groups = d.groups;
-    EXPECT_EQ(file.readAll(), archived_text_report(pushed));
+    QtSqliteArchive copy;
+    ASSERT_TRUE(copy.open(folder.filePath(QStringLiteral("copy.sqlite"))));
+    ASSERT_EQ(bring_team_copy_up_to_date(copy, ben).copied, 2);
+    const std::vector<DownloadSummary> copied = copy.list(std::nullopt);
+    const std::optional<ArchivedDownload> expected = copy.load(copied.front().id);
+    ASSERT_TRUE(expected);
+    const PreviousValues previous = copy.previous_values(expected->id);
+    EXPECT_EQ(previous.size(), 100u);
+    for (const auto& [path, content] :
+         {std::pair{txt, archived_text_report(*expected)},
+          {csv, archived_csv(*expected, typed_bonding_limit(QStringLiteral("0.5")), previous)}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), content) << path.toStdString();
+    }
 
     // Another's download: refused by the server, said without the password.
     r = cli({"team", "delete", d.uuid, "--server", uri("ben")});
@@ -72,7 +94,7 @@ TEST_F(TeamCli, SetUpListExportDelete) {
     EXPECT_FALSE(r.err.contains(QStringLiteral("ben-pw")));
     r = cli({"team", "delete", d.uuid, "--server", uri("anna")});
     EXPECT_EQ(r.exit_code, 0) << r.err.toStdString();
-    EXPECT_TRUE(cli({"team", "list", "--server", uri("anna")}).out.isEmpty());
+    EXPECT_TRUE(cli({"team", "list", "--server", uri("anna")}).out.startsWith(later.uuid));
 }
 
 TEST_F(TeamCli, AFailedLoginEndsWithCodeSixAndNoPassword) {
