@@ -13,22 +13,6 @@ QString next_connection_name() {
     return QStringLiteral("eqbond-team-%1").arg(++count);
 }
 
-bool holds(const QString& text, const char* words) {
-    return text.contains(QLatin1String(words), Qt::CaseInsensitive);
-}
-
-// A login that failed reports no SQLSTATE through the driver: libpq's words are all there is.
-TeamFaultKind kind_of_login(const QString& text) {
-    if (holds(text, "authentication failed") || holds(text, "no password supplied") ||
-        (holds(text, "role \"") && holds(text, "does not exist")) ||
-        holds(text, "no pg_hba.conf entry"))
-        return TeamFaultKind::AuthenticationFailed;
-    if (holds(text, "permission denied")) return TeamFaultKind::NoPermission;
-    if (holds(text, "database \"") && holds(text, "does not exist"))
-        return TeamFaultKind::NotTeamArchive;
-    return TeamFaultKind::Unreachable;
-}
-
 TeamFaultKind kind_of_state(const QString& state, TeamFaultKind refusal) {
     // No SQLSTATE: no answer from the server at all.
     if (state.isEmpty() || state.startsWith(QLatin1String("08")) ||
@@ -86,7 +70,7 @@ bool QtTeamConnection::open(const TeamServerAddress& address) {
     db.setConnectOptions(address.connect_options());
     if (!db.open()) {
         const QString words = words_of(db.lastError());
-        return fail(kind_of_login(words), words);
+        return fail(team_login_fault_kind(words), words);
     }
     fault_.reset();
     return true;

@@ -21,6 +21,10 @@ struct TeamFault {
     QString detail;  // the server's own words, for the curious
 };
 
+// Why a login failed, from the words libpq gives: a failed login carries no SQLSTATE through the
+// driver. The words may be English or, from a Chinese desktop or server, Simplified Chinese.
+TeamFaultKind team_login_fault_kind(const QString& words);
+
 // The reason in words, with the server's own words after it.
 QString team_fault_reason(const TeamFault& fault);
 
