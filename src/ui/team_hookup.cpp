@@ -42,8 +42,12 @@ void TeamHookup::restart() {
             pusher_ = std::make_unique<QtTeamPusher>(archive_.file(), *address);
             connect(pusher_.get(), &QtTeamPusher::status_changed, this,
                     [this](const TeamPushStatus& status) {
+                        // What was just pushed shows in an open team view too.
+                        const bool pushed = status.last_push &&
+                                            (!status_ || status_->last_push != status.last_push);
                         status_ = status;
                         show_status();
+                        if (pushed && view_ && view_->isVisible()) view_->update();
                     });
             connect(&archive_, &QtSqliteArchive::changed, pusher_.get(), &QtTeamPusher::push_soon);
             pusher_->start();
