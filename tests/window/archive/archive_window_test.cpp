@@ -23,6 +23,7 @@
 #include "integration/archive/archive_files.h"
 #include "report/text_report.h"
 #include "support/report_fakes.h"
+#include "support/started_program.h"
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
 #include "ui/archive_plot.h"
@@ -52,17 +53,9 @@ struct ArchiveWindowFixture : ::testing::Test {
             ASSERT_TRUE(archive.save_download(newer.first, newer.second));
             newest_groups = newer.second;
         }
-        ui::LaunchOptions options;
-        options.ports = {QStringLiteral("/nonexistent/eqbond-test-port")};
-        options.splash = false;
-        options.archive_file = file;
-        controller = std::make_unique<ui::AppController>(options);
         QString error;
-        ASSERT_TRUE(controller->start(&error)) << error.toStdString();
-        Ports& ports = controller->program().ports;
-        ports.message_box = &messages;
-        ports.file_dialogs = &dialogs;
-        ports.printer = &printer;
+        controller = test::started_program(file, messages, dialogs, printer, &error);
+        ASSERT_TRUE(controller) << error.toStdString();
     }
     void TearDown() override {
         for (QWidget* w : QApplication::topLevelWidgets()) w->hide();

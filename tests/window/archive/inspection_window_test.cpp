@@ -21,6 +21,7 @@
 #include "archive/qt_sqlite_archive.h"
 #include "base/value_format.h"
 #include "support/report_fakes.h"
+#include "support/started_program.h"
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
 #include "ui/archive_models.h"
@@ -105,17 +106,9 @@ struct InspectionWindowFixture : ::testing::Test {
                                                       {5, QStringLiteral("A5")}}));
         }
         save_bonding_limit(QStringLiteral("0.2"));
-        ui::LaunchOptions options;
-        options.ports = {QStringLiteral("/nonexistent/eqbond-test-port")};
-        options.splash = false;
-        options.archive_file = file;
-        controller = std::make_unique<ui::AppController>(options);
         QString error;
-        ASSERT_TRUE(controller->start(&error)) << error.toStdString();
-        Ports& ports = controller->program().ports;
-        ports.message_box = &messages;
-        ports.file_dialogs = &dialogs;
-        ports.printer = &printer;
+        controller = test::started_program(file, messages, dialogs, printer, &error);
+        ASSERT_TRUE(controller) << error.toStdString();
     }
     void TearDown() override {
         save_bonding_limit(QString());

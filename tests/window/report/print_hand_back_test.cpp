@@ -12,6 +12,7 @@
 
 #include "program/window_views.h"
 #include "support/report_fakes.h"
+#include "support/started_program.h"
 #include "ui/app_controller.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
@@ -32,16 +33,9 @@ struct HandBack : ::testing::Test {
     bool dialog_was_open = false;
 
     void SetUp() override {
-        ui::LaunchOptions options;
-        options.ports = {QStringLiteral("/nonexistent/eqbond-test-port")};
-        options.splash = false;
-        controller = std::make_unique<ui::AppController>(options);
         QString error;
-        ASSERT_TRUE(controller->start(&error)) << error.toStdString();
-        Ports& ports = controller->program().ports;
-        ports.printer = &printer;
-        ports.message_box = &messages;
-        ports.file_dialogs = &dialogs;
+        controller = test::started_program(QString(), messages, dialogs, printer, &error);
+        ASSERT_TRUE(controller) << error.toStdString();
         test::put_groups(state().records, 5);
     }
     void TearDown() override {
