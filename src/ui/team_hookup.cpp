@@ -67,13 +67,9 @@ void TeamHookup::show_status() {
 
 void TeamHookup::attach(QWidget& archive_window) {
     line_ = new TeamStatusLine(&archive_window);
-    view_ = new TeamArchiveView(program_, team_copy_file(archive_.file()), &archive_window);
-    view_->set_server(address_);
-    view_->hide();
     if (auto* column = qobject_cast<QBoxLayout*>(archive_window.layout())) {
         for (int i = 0; i < column->count(); ++i)
             if (QWidget* own = column->itemAt(i)->widget()) local_view_ << own;
-        column->addWidget(view_, 1);
         column->addWidget(line_);
     }
     connect(line_, &TeamStatusLine::view_asked, this, &TeamHookup::show_view);
@@ -85,6 +81,15 @@ void TeamHookup::attach(QWidget& archive_window) {
 }
 
 void TeamHookup::show_view(bool team) {
+    if (team && !view_ && line_) {
+        // Made when first asked for: its copy of the team archive is a file beside this one.
+        QWidget* archive_window = line_->parentWidget();
+        view_ = new TeamArchiveView(program_, team_copy_file(archive_.file()), archive_window);
+        view_->set_server(address_);
+        if (auto* column = qobject_cast<QBoxLayout*>(archive_window->layout()))
+            column->insertWidget(column->indexOf(line_), view_, 1);
+    }
+    if (!view_) return;
     for (const QPointer<QWidget>& own : local_view_)
         if (own) own->setVisible(!team);
     view_->setVisible(team);
