@@ -15,8 +15,8 @@
 #include "archive/archive_location.h"
 #include "archive/archive_texts.h"
 #include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_push.h"
 #include "base/program_settings.h"
+#include "integration/support/cli_run.h"
 #include "integration/support/wait.h"
 #include "integration/team/team_fixture.h"
 #include "support/report_fakes.h"
@@ -69,9 +69,15 @@ struct TeamView : test::TeamArchiveTest {
         details.inspector = QString::fromLatin1(role).toUpper();
         ASSERT_TRUE(laptop.set_details(*id, details));
         ASSERT_TRUE(laptop.set_labels(*id, labels));
-        QtTeamStore store;
-        ASSERT_TRUE(store.connect(as(role)));
-        EXPECT_EQ(push_waiting(laptop, store).pushed, 1);
+        // Pushed by another process, as from the inspector's laptop.
+        const TeamServerAddress a = as(role);
+        const test::CliResult pushed =
+            test::run_cli({"team", "push", "--archive", laptop.file(), "--server",
+                           QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
+                               .arg(a.user, a.password)
+                               .arg(a.port)
+                               .arg(a.database)});
+        EXPECT_TRUE(pushed.out.contains(QStringLiteral("pushed: 1"))) << pushed.err.toStdString();
     }
 
     void open_third_machine() {
