@@ -216,7 +216,7 @@ Responsiveness window_while_pushing(int downloads) {
                          if (!pushed && status.waiting == 0 && !status.fault) {
                              pushed = true;
                              r.pushed_in_ms = clock.elapsed();
-                             view.update();
+                             view.bring_up_to_date();
                          }
                      });
     bool copied = false;

@@ -84,6 +84,10 @@ bool QtTeamConnection::run(QSqlQuery& query, const QString& sql, TeamFaultKind r
     return query.exec(sql) || fail(query.lastError(), refusal);
 }
 
+bool QtTeamConnection::read_through(const QSqlQuery& query) {
+    return !query.lastError().isValid() || fail(query.lastError(), TeamFaultKind::RefusedByRules);
+}
+
 bool QtTeamConnection::in_transaction(const std::function<bool(QSqlQuery&)>& work) {
     QSqlQuery query(database());
     if (!run(query, QStringLiteral("BEGIN"))) return false;

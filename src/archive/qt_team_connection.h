@@ -36,6 +36,8 @@ class QtTeamConnection {
     bool run(QSqlQuery& query, TeamFaultKind refusal = TeamFaultKind::RefusedByRules);
     bool run(QSqlQuery& query, const QString& sql,
              TeamFaultKind refusal = TeamFaultKind::RefusedByRules);
+    // After reading a statement's rows: false, with the fault, when the read failed midway.
+    bool read_through(const QSqlQuery& query);
     // `work` inside BEGIN ... COMMIT: all of it or, after a fault, nothing.
     bool in_transaction(const std::function<bool(QSqlQuery&)>& work);
 

@@ -9,7 +9,6 @@ namespace eqbond {
 TeamCopyRound bring_team_copy_up_to_date(QtSqliteArchive& copy, QtTeamStore& store) {
     TeamCopyRound round;
     const PushRound changes = push_waiting(copy, store);
-    round.pushed = changes.pushed;
     round.local_fault = changes.local_fault;
     round.fault = changes.fault;
     const bool refused_only = round.fault && round.fault->kind == TeamFaultKind::RefusedByRules;
@@ -31,7 +30,6 @@ TeamCopyRound bring_team_copy_up_to_date(QtSqliteArchive& copy, QtTeamStore& sto
             round.local_fault = true;
             return round;
         }
-        ++round.dropped;
     }
     const auto refused = [&](const QString& uuid) {
         return std::find(changes.refused.begin(), changes.refused.end(), uuid) !=

@@ -12,9 +12,7 @@
 namespace eqbond {
 
 struct TeamCopyRound {
-    int copied = 0;   // downloads copied anew
-    int dropped = 0;  // downloads gone from the server
-    int pushed = 0;   // changes made in the team view that the server took
+    int copied = 0;  // downloads copied anew
     // Why the round stopped, or the refusal of a change made in the team view.
     std::optional<TeamFault> fault;
     bool local_fault = false;  // the copy could not be read or written

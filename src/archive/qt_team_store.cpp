@@ -243,10 +243,7 @@ std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilt
     if (!connection_.run(q)) return std::nullopt;
     std::vector<TeamDownloadSummary> out;
     while (q.next()) out.push_back(summary_of(q));
-    if (q.lastError().isValid()) {
-        connection_.fail(q.lastError(), TeamFaultKind::RefusedByRules);
-        return std::nullopt;
-    }
+    if (!connection_.read_through(q)) return std::nullopt;
     return out;
 }
 
@@ -257,10 +254,7 @@ std::optional<std::map<QString, int64_t>> QtTeamStore::versions() {
     if (!connection_.run(q, team_schema::kVersions)) return std::nullopt;
     std::map<QString, int64_t> out;
     while (q.next()) out[q.value(0).toString()] = q.value(1).toLongLong();
-    if (q.lastError().isValid()) {
-        connection_.fail(q.lastError(), TeamFaultKind::Failed);
-        return std::nullopt;
-    }
+    if (!connection_.read_through(q)) return std::nullopt;
     return out;
 }
 
@@ -293,10 +287,7 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
                                                : std::optional<QString>(q.value(8).toString()));
         labelled |= d.labels.back().has_value();
     }
-    if (q.lastError().isValid()) {
-        connection_.fail(q.lastError(), TeamFaultKind::RefusedByRules);
-        return std::nullopt;
-    }
+    if (!connection_.read_through(q)) return std::nullopt;
     if (!labelled) d.labels.clear();
     return out;
 }
@@ -315,10 +306,7 @@ std::optional<PreviousValues> QtTeamStore::previous_values(const QString& uuid) 
         v.group = group_of(q);
         v.started = time_of(q.value(8));
     }
-    if (q.lastError().isValid()) {
-        connection_.fail(q.lastError(), TeamFaultKind::Failed);
-        return std::nullopt;
-    }
+    if (!connection_.read_through(q)) return std::nullopt;
     return out;
 }
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "archive/qt_team_connection.h"
 #include "archive/inspection.h"
+#include "archive/qt_team_connection.h"
 #include "archive/team_download.h"
 
 namespace eqbond {

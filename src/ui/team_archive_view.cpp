@@ -52,9 +52,9 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(top);
     column->addWidget(window_, 1);
-    connect(refresh_, &QPushButton::clicked, this, &TeamArchiveView::update);
+    connect(refresh_, &QPushButton::clicked, this, &TeamArchiveView::bring_up_to_date);
     // A label, details or a plan changed here: the server takes it or refuses it.
-    connect(copy_.get(), &QtSqliteArchive::changed, this, &TeamArchiveView::update);
+    connect(copy_.get(), &QtSqliteArchive::changed, this, &TeamArchiveView::bring_up_to_date);
     connect(window_, &ArchiveWindow::removal_asked, this, &TeamArchiveView::remove);
 }
 
@@ -72,16 +72,12 @@ bool TeamArchiveView::updating() const {
     return again_ || (round_ && round_->isRunning());
 }
 
-void TeamArchiveView::update() {
-    start_round();
-}
-
 void TeamArchiveView::remove(const QString& uuid) {
     removing_ = uuid;
-    start_round();
+    bring_up_to_date();
 }
 
-void TeamArchiveView::start_round() {
+void TeamArchiveView::bring_up_to_date() {
     if (!address_) {
         state_->setText(text::kTeamCopyNoServer);
         return;
@@ -113,7 +109,7 @@ void TeamArchiveView::start_round() {
     connect(round_.get(), &QThread::finished, this, [this, outcome] {
         state_->setText(state_text(*outcome));
         window_->refresh();
-        if (again_) start_round();
+        if (again_) bring_up_to_date();
         emit round_finished();
     });
     state_->setText(text::kTeamCopyUpdating);

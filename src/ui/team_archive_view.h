@@ -32,7 +32,7 @@ class TeamArchiveView : public QWidget {
     // The server the copy follows; nothing when none is set up.
     void set_server(const std::optional<TeamServerAddress>& address);
     // Brings the copy up to date now, or after the round under way.
-    void update();
+    void bring_up_to_date();
 
     ArchiveWindow* window() const { return window_; }
     QLabel* state() const { return state_; }
@@ -43,7 +43,6 @@ class TeamArchiveView : public QWidget {
     void round_finished();
 
   private:
-    void start_round();
     void remove(const QString& uuid);
 
     std::unique_ptr<QtSqliteArchive> copy_;

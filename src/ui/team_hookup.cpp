@@ -47,7 +47,7 @@ void TeamHookup::restart() {
                                             (!status_ || status_->last_push != status.last_push);
                         status_ = status;
                         show_status();
-                        if (pushed && view_ && view_->isVisible()) view_->update();
+                        if (pushed && view_ && view_->isVisible()) view_->bring_up_to_date();
                     });
             connect(&archive_, &QtSqliteArchive::changed, pusher_.get(), &QtTeamPusher::push_soon);
             pusher_->start();
@@ -93,7 +93,7 @@ void TeamHookup::show_view(bool team) {
     for (const QPointer<QWidget>& own : local_view_)
         if (own) own->setVisible(!team);
     view_->setVisible(team);
-    if (team) view_->update();
+    if (team) view_->bring_up_to_date();
 }
 
 void TeamHookup::show_dialog() {

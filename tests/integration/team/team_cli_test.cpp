@@ -22,17 +22,7 @@ CliResult cli(const QStringList& arguments) {
     return test::run_cli(arguments);
 }
 
-struct TeamCli : test::TeamArchiveTest {
-    // A URI with the role's password in it.
-    QString uri(const char* role, const char* password = nullptr) const {
-        return QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
-            .arg(QString::fromUtf8(role), password
-                                              ? QString::fromUtf8(password)
-                                              : QString::fromUtf8(role) + QStringLiteral("-pw"))
-            .arg(test::server().port())
-            .arg(database);
-    }
-};
+using TeamCli = test::TeamArchiveTest;
 
 TEST_F(TeamCli, SetUpListExportDelete) {
     const TeamServerAddress super = test::server().superuser(database);

@@ -59,6 +59,15 @@ struct TeamArchiveTest : ::testing::Test {
     TeamServerAddress as(const char* role) const {
         return server().login(QString::fromUtf8(role), database);
     }
+    // The connection URI of `role` with its password in it (the role's own unless given), at the
+    // server's port unless given, as a script or the settings hold it.
+    QString uri(const char* role, const char* password = nullptr, int port = 0) const {
+        const TeamServerAddress a = as(role);
+        return QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
+            .arg(a.user, password ? QString::fromUtf8(password) : a.password)
+            .arg(port ? port : a.port)
+            .arg(database);
+    }
     // psql as `role` with its password.
     CommandResult sql_as(const char* role, const QString& sql) const {
         return server().psql(as(role), sql);

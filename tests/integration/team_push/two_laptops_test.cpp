@@ -44,15 +44,10 @@ TEST_F(TwoLaptops, PushingToTheSameSiteAtOnceBothLandWhole) {
     std::vector<QString> files;
     for (const char* role : roles) files.push_back(laptop(role));
     for (size_t i = 0; i < files.size(); ++i) {
-        const TeamServerAddress a = as(roles[i]);
         auto push = std::make_unique<QProcess>();
         push->start(QStringLiteral(EQBOND_BINARY_DIR "/tools/eqbond-cli"),
                     {QStringLiteral("team"), QStringLiteral("push"), QStringLiteral("--server"),
-                     QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
-                         .arg(a.user, a.password)
-                         .arg(a.port)
-                         .arg(a.database),
-                     QStringLiteral("--archive"), files[i]});
+                     uri(roles[i]), QStringLiteral("--archive"), files[i]});
         pushes.push_back(std::move(push));
     }
     for (const auto& push : pushes) {
