@@ -30,7 +30,7 @@ bool QtSqliteArchive::keep_team_copy(const StoredTeamDownload& stored) {
         if (q.next()) id = q.value(0);
         if (!run_with(q, schema::kDeleteByUuid, {d.uuid})) return false;
         const std::optional<int64_t> kept = insert_download(q, d.download, d.groups, id, d.uuid);
-        if (!kept) return false;
+        if (!kept || !write_labels(q, *kept, labels_by_number(d))) return false;
         QVariant site = QVariant(QMetaType::fromType<qlonglong>());
         if (!d.site.name.isEmpty()) {
             if (!run_with(q, schema::kKeepCopySite,
@@ -40,21 +40,12 @@ bool QtSqliteArchive::keep_team_copy(const StoredTeamDownload& stored) {
                 return false;
             site = q.value(0);
         }
-        if (!run_with(q, schema::kCopyDetails,
-                      {site, rows::text_value(d.location), rows::text_value(d.inspector),
-                       rows::text_value(d.instrument_serial), rows::text_value(d.notes),
-                       rows::text_value(stored.owner), stored.pushed.toMSecsSinceEpoch(),
-                       qlonglong(*kept)}))
-            return false;
-        q.prepare(schema::kSetLabel);
-        for (size_t i = 0; i < d.labels.size() && i < d.groups.size(); ++i) {
-            if (!d.labels[i]) continue;
-            q.bindValue(0, *d.labels[i]);
-            q.bindValue(1, qlonglong(*kept));
-            q.bindValue(2, d.groups[i].number);
-            if (!run(q)) return false;
-        }
-        return true;
+        // Last: the details clear the change mark that writing the labels set.
+        return run_with(
+            q, schema::kCopyDetails,
+            {site, rows::text_value(d.location), rows::text_value(d.inspector),
+             rows::text_value(d.instrument_serial), rows::text_value(d.notes),
+             rows::text_value(stored.owner), stored.pushed.toMSecsSinceEpoch(), qlonglong(*kept)});
     });
     return done;
 }

@@ -29,6 +29,14 @@ struct TeamDownload {
     std::vector<std::optional<QString>> labels;
 };
 
+// The labels of `download`, by group number.
+inline PointLabels labels_by_number(const TeamDownload& download) {
+    PointLabels out;
+    for (size_t i = 0; i < download.labels.size() && i < download.groups.size(); ++i)
+        if (download.labels[i]) out[download.groups[i].number] = *download.labels[i];
+    return out;
+}
+
 // A download as the team archive lists it.
 struct TeamDownloadSummary {
     QString uuid;

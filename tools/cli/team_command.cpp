@@ -102,8 +102,7 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
             download.details.inspector = team.inspector;
             download.details.instrument_serial = team.instrument_serial;
             download.details.notes = team.notes;
-            for (size_t i = 0; i < team.labels.size() && i < team.groups.size(); ++i)
-                if (team.labels[i]) download.labels[team.groups[i].number] = *team.labels[i];
+            download.labels = labels_by_number(team);
             // Compared across inspectors: the same site, location and test point.
             const std::optional<PreviousValues> previous = store.previous_values(options.uuid);
             if (!previous) break;
