@@ -113,11 +113,12 @@ TEST_F(WindowsBuild, WindowFindsTheInstrumentAndReadsTheDemo) {
     auto simulator = instrument(QStringLiteral("window"), config);
     ASSERT_TRUE(wine.map_com_port(kInstrumentPort, simulator->device_path()));
     QProcessEnvironment extra;
-    extra.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
     extra.insert(QStringLiteral("EQBOND_TEST_COM_PORT"),
                  QStringLiteral("COM%1").arg(kInstrumentPort));
-    const WineRun run = wine.run(wine.build() + QStringLiteral("/tests/windows_main_window.exe"),
-                                 {}, 240000, extra);
+    // Real windows on the X display (Wine passes no QT_QPA_PLATFORM on).
+    const WineRun run =
+        wine.run(wine.build() + QStringLiteral("/tests/windows_main_window.exe"),
+                 {QStringLiteral("-platform"), QStringLiteral("windows")}, 240000, extra);
     EXPECT_EQ(run.exit_code, 0) << run.out.right(3000).toStdString() << run.err.toStdString();
 }
 

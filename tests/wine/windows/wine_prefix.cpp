@@ -39,9 +39,9 @@ WinePrefix::WinePrefix() : build_(qEnvironmentVariable("EQBOND_WINDOWS_BUILD")) 
     environment_.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
     // No Mono or Gecko to offer: nothing here needs them, and the offer would wait for a click.
     environment_.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
-    // The programs of the build folder (the tests) find the DLLs and plugins of dist.
+    // The programs of the build folder (the tests) find the DLLs of dist; Wine passes no QT_*
+    // variable on, so their plugins come from the qt.conf that scripts/windows/build writes.
     environment_.insert(QStringLiteral("WINEPATH"), windows_path(dist()));
-    environment_.insert(QStringLiteral("QT_PLUGIN_PATH"), windows_path(dist()));
     if (!run_quietly(kWine, {QStringLiteral("wineboot"), QStringLiteral("--init")}, environment_,
                      180000)) {
         problem_ = QStringLiteral("wineboot could not make a prefix");
