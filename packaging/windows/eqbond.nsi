@@ -6,7 +6,9 @@
 ; of Delete and RMDir lines for every file and folder of DIST, so that uninstalling removes what
 ; was installed and nothing else, wherever the user chose to install.
 
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs where no 32-bit layer is installed (Wine's
+; wine64 alone, Windows without WOW64).
+Target amd64-unicode
 !include "MUI2.nsh"
 !include "x64.nsh"
 
