@@ -5,6 +5,7 @@
 
 #include "language/translations.h"
 #include "link/port_table.h"
+#include "program/command_line.h"
 #include "ui/app_controller.h"
 #include "ui/fonts.h"
 
@@ -12,8 +13,7 @@ namespace {
 
 // Options are read before the window system is opened, so --help works without a display.
 eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = eqbond::command_line_arguments(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Desktop companion of the equipotential-bonding resistance tester (RS-232, 9600,n,8,1).\n"
@@ -29,7 +29,8 @@ eqbond::ui::LaunchOptions parse_options(int argc, char** argv) {
         QStringLiteral("DEVICE"));
     const QCommandLineOption demo(
         QStringLiteral("demo"),
-        QStringLiteral("Start a simulated instrument on a pseudo-terminal at COM2 and use it."));
+        QStringLiteral(
+            "Put a simulated instrument at COM2, answered inside the program, and use it."));
     const QCommandLineOption no_splash(QStringLiteral("no-splash"),
                                        QStringLiteral("Open the main window directly."));
     const QCommandLineOption archive(

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the program's 32 x 32 window icon, the small logo and the desktop icons in the usual
-hicolor sizes: a bonding (equipotential) symbol."""
+hicolor sizes, and the Windows icon: a bonding (equipotential) symbol."""
 import struct
 import sys
 import zlib
@@ -61,6 +61,19 @@ def smooth_icon(size):
     return pixel
 
 
+def windows_icon(path, folder, sizes=(16, 32, 48, 256)):
+    """An .ico of the hicolor PNGs, each stored whole (Windows reads PNG entries since Vista)."""
+    images = [open(f"{folder}/hicolor/{size}.png", "rb").read() for size in sizes]
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, image in zip(sizes, images):
+        side = 0 if size == 256 else size  # 0 stands for 256 in the directory
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    with open(path, "wb") as out:
+        out.write(struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images))
+
+
 def main(folder):
     png(f"{folder}/icon32.png", 32, 32, bonding_symbol(32))
     for size in HICOLOR_SIZES:
@@ -68,6 +81,7 @@ def main(folder):
     logo = bonding_symbol(105)
     png(f"{folder}/logo.png", 169, 105,
         lambda x, y: logo(x - 32, y) if 32 <= x < 137 else (255, 255, 255))
+    windows_icon(f"{folder}/../packaging/windows/eqbond.ico", folder)
 
 
 if __name__ == "__main__":

@@ -82,7 +82,9 @@ QString started_text(const Download& download) {
 
 QString device_text(const Download& download) {
     const QString port = QStringLiteral("COM%1").arg(download.port_number);
-    return download.device.isEmpty() ? port : port + QLatin1Char(' ') + download.device;
+    // On Windows the device is the port's own name: said once.
+    const bool said = download.device.isEmpty() || download.device == port;
+    return said ? port : port + QLatin1Char(' ') + download.device;
 }
 
 }  // namespace eqbond

@@ -1,11 +1,8 @@
 #include "archive/qt_pdf_file.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include "report/qt_printer.h"
 
@@ -14,25 +11,26 @@ namespace eqbond {
 bool write_then_rename(const QString& path,
                        const std::function<bool(const QString& scratch, QString* error)>& write,
                        QString* error) {
-    const QFileInfo target(path);
-    QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".eqbond-XXXXXX.pdf")));
-    if (!partial.open()) {
-        *error = partial.errorString();
+    // QSaveFile writes beside the target and renames over it in one step, on Windows too, where a
+    // plain rename does not replace a file.
+    QSaveFile target(path);
+    QTemporaryDir scratch_folder;
+    if (!target.open(QIODevice::WriteOnly) || !scratch_folder.isValid()) {
+        *error = scratch_folder.isValid() ? target.errorString() : scratch_folder.errorString();
         return false;
     }
-    partial.close();
-    if (!write(partial.fileName(), error)) return false;
-    // rename() replaces the target in one step.
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
+    const QString scratch = scratch_folder.filePath(QStringLiteral("partial"));
+    if (!write(scratch, error)) return false;
+    QFile written(scratch);
+    if (!written.open(QIODevice::ReadOnly)) {
+        *error = written.errorString();
         return false;
     }
-    partial.setAutoRemove(false);
-    // The scratch file was private to this user; the report is an ordinary file.
-    QFile::setPermissions(target.absoluteFilePath(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QByteArray bytes = written.readAll();
+    if (target.write(bytes) != bytes.size() || !target.commit()) {
+        *error = target.errorString();
+        return false;
+    }
     return true;
 }
 

@@ -8,8 +8,8 @@ namespace eqbond {
 
 class PrinterSink;
 
-// Lets `write` make the file at a scratch path beside `path`, then renames it over `path` in one
-// step. False with `error` set (by `write` too) when it could not be written.
+// Lets `write` make the file at a scratch path, then puts it in place of `path` in one step.
+// False with `error` set (by `write` too) when it could not be written.
 bool write_then_rename(const QString& path,
                        const std::function<bool(const QString& scratch, QString* error)>& write,
                        QString* error);

@@ -1,7 +1,8 @@
 #include "archive/test_plan.h"
 
 #include <QStringConverter>
-#include <QTextCodec>
+
+#include "base/gbk.h"
 
 namespace eqbond {
 
@@ -21,7 +22,7 @@ QString decoded(const QByteArray& bytes, PlanEncoding* encoding) {
         return text;
     }
     *encoding = PlanEncoding::Gbk;
-    return QTextCodec::codecForName("GBK")->toUnicode(bytes);
+    return gbk_decoded(bytes);
 }
 }  // namespace
 

@@ -33,8 +33,9 @@ class PortTable {
     int pinned_slot_ = 0;
 };
 
-// The serial devices the system knows of, as paths (Linux) or COM names (Windows);
+// COM1..COM16 for a run: the devices given, in order, or else the system's serial ports (on
+// Linux its devices, read again on rescan(); on Windows the ports of those names);
 // qt_port_table.cpp.
-QStringList system_serial_devices();
+PortTable system_port_table(const QStringList& devices);
 
 }  // namespace eqbond

@@ -9,7 +9,7 @@
 #include "base/program.h"
 #include "demo/line_with_demo.h"
 #include "link/port_table.h"
-#include "link/qt_serial_line.h"
+#include "link/system_serial_line.h"
 #include "program/program_timers.h"
 #include "trace/wire_trace.h"
 
@@ -22,7 +22,7 @@ class LinkSession : public QObject {
     ~LinkSession() override;
 
     Program& program() { return program_; }
-    QtSerialLine& line() { return line_; }
+    SystemSerialLine& line() { return line_; }
 
     // Puts a simulated instrument at COM`port`, answered inside this process on the demo line
     // as eqbond --demo answers; before trace_to() and start().
@@ -43,7 +43,7 @@ class LinkSession : public QObject {
     void on_port_event(PortEvent event);
 
     Program program_;
-    QtSerialLine line_;
+    SystemSerialLine line_;
     std::unique_ptr<sim::LineWithDemo> demo_line_;
     std::unique_ptr<trace::WireTrace> trace_;
     ProgramTimers timers_;

@@ -1,8 +1,7 @@
 #include "report/text_report.h"
 
-#include <QTextCodec>
-
 #include "base/file_texts.h"
+#include "base/gbk.h"
 #include "base/record_store.h"
 #include "report/report_row.h"
 
@@ -34,9 +33,8 @@ QStringList text_report_lines(const RecordStore& store, int32_t next_group) {
 }
 
 QByteArray gbk_lines(const QStringList& lines) {
-    static QTextCodec* const gbk = QTextCodec::codecForName("GBK");
     QByteArray out;
-    for (const QString& line : lines) out += gbk->fromUnicode(line) + kCrLf;
+    for (const QString& line : lines) out += gbk_encoded(line) + kCrLf;
     return out;
 }
 

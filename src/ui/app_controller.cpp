@@ -6,7 +6,6 @@
 
 #include "demo/demo_instrument.h"
 #include "demo/line_with_demo.h"
-#include "link/qt_serial_line.h"
 #include "link/receive_dispatcher.h"
 #include "program/startup.h"
 #include "report/print_options.h"
@@ -37,18 +36,6 @@ AppController::~AppController() {
     line_.reset();
 }
 
-PortTable AppController::make_port_table() const {
-#ifdef Q_OS_WIN
-    QStringList com_names;
-    for (int i = 1; i <= PortTable::kSlots; ++i) com_names << QStringLiteral("COM%1").arg(i);
-    return options_.ports.isEmpty() ? PortTable::fixed(com_names)
-                                    : PortTable::fixed(options_.ports);
-#else
-    return options_.ports.isEmpty() ? PortTable::from_system(system_serial_devices)
-                                    : PortTable::fixed(options_.ports);
-#endif
-}
-
 void AppController::on_port_event(PortEvent event) {
     if (trace_) trace_->note_port_event(event);
     window_->run([event](Program& p) { on_receive(p, event); });
@@ -56,7 +43,7 @@ void AppController::on_port_event(PortEvent event) {
 
 bool AppController::start(QString* error) {
     load_resources();
-    line_ = std::make_unique<QtSerialLine>(make_port_table());
+    line_ = std::make_unique<SystemSerialLine>(system_port_table(options_.ports));
     if (options_.demo) {
         demo_line_ = std::make_unique<sim::LineWithDemo>(*line_, line_->table(), sim::kDemoPort,
                                                          sim::demo_config());

@@ -7,10 +7,10 @@
 #include "base/serial_line.h"
 #include "language/interface_language.h"
 #include "link/port_table.h"
+#include "link/system_serial_line.h"
 
 namespace eqbond {
 class QtPrinter;
-class QtSerialLine;
 namespace sim {
 class LineWithDemo;
 }
@@ -58,12 +58,11 @@ class AppController : public QObject, public WindowHost {
     void run_print_options_dialog(Program& program) override;
 
   private:
-    PortTable make_port_table() const;
     void on_port_event(PortEvent event);
 
     LaunchOptions options_;
     Program program_;
-    std::unique_ptr<QtSerialLine> line_;
+    std::unique_ptr<SystemSerialLine> line_;
     std::unique_ptr<sim::LineWithDemo> demo_line_;  // --demo: the real line with the demo at COM2
     std::unique_ptr<trace::WireTrace> trace_;
     std::unique_ptr<MainWindow> window_;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #if __has_include(<QApplication>)
 #include <QApplication>
@@ -15,6 +17,12 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     EQBOND_TEST_APP app(argc, argv);
+#ifdef Q_OS_WIN
+    // Windows keeps them in the user's profile whatever the environment says.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       home.filePath(QStringLiteral("config")));
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

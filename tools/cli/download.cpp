@@ -97,7 +97,7 @@ int run_download(const DownloadOptions& options) {
     if (!options.archive_file.isEmpty()) archive.open(options.archive_file);
     DownloadRecorder recorder(archive);
     RecordedMessages messages;
-    LinkSession session(port_table_for(options.ports), messages);
+    LinkSession session(system_port_table(options.ports), messages);
     if (!options.archive_file.isEmpty()) {
         session.program().ports.read_observer = &recorder;
     }

@@ -15,6 +15,7 @@
 #include "cli/live.h"
 #include "cli/team_command.h"
 #include "language/interface_language.h"
+#include "program/command_line.h"
 
 namespace {
 
@@ -324,8 +325,8 @@ int team(const Options& o, const QStringList& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = eqbond::command_line_arguments(argc, argv);
+    eqbond::show_utf8_on_console();
 
     Options o;
     QCommandLineParser& parser = o.parser;

@@ -26,7 +26,7 @@ void on_interrupt(int) {
 
 int run_live(const LiveOptions& options) {
     RecordedMessages messages;
-    LinkSession session(port_table_for(options.ports), messages);
+    LinkSession session(system_port_table(options.ports), messages);
     if (!start_trace(session, options.trace_path)) return kWriteFailed;
     session.start();
     std::signal(SIGINT, on_interrupt);

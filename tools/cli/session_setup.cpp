@@ -7,19 +7,6 @@
 
 namespace eqbond::cli {
 
-PortTable port_table_for(const QStringList& ports) {
-#ifdef Q_OS_WIN
-    if (ports.isEmpty()) {
-        QStringList com_names;
-        for (int i = 1; i <= PortTable::kSlots; ++i) com_names << QStringLiteral("COM%1").arg(i);
-        return PortTable::fixed(com_names);
-    }
-#else
-    if (ports.isEmpty()) return PortTable::from_system(system_serial_devices);
-#endif
-    return PortTable::fixed(ports);
-}
-
 bool wait_for_instrument(LinkSession& session, int timeout_seconds) {
     const LinkState& link = session.program().state.link;
     return wait_until([&] { return link.linked; }, timeout_seconds * 1000);

@@ -12,8 +12,6 @@ class LinkSession;
 
 namespace eqbond::cli {
 
-PortTable port_table_for(const QStringList& ports);
-
 // Remembers the last message the core showed instead of opening a box.
 class RecordedMessages : public MessageBox {
   public:

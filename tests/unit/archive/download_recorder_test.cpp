@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <functional>
 
 #include "archive/archive_port.h"
@@ -219,7 +220,8 @@ TEST_F(Recorder, AnArchiveThatFailsIsReportedOnceAndTheReadsGoOn) {
     }
     EXPECT_EQ(archive.save_calls, 1) << "after a fault the archive is left alone";
     ASSERT_EQ(fake.messages.shown.size(), 1u);
-    EXPECT_TRUE(fake.messages.shown[0].second.contains(QStringLiteral("/data/archive.sqlite")));
+    EXPECT_TRUE(fake.messages.shown[0].second.contains(
+        QDir::toNativeSeparators(QStringLiteral("/data/archive.sqlite"))));
     EXPECT_TRUE(fake.messages.shown[0].second.contains(QStringLiteral("磁盘已满")));
 }
 

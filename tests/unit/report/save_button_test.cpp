@@ -64,13 +64,30 @@ struct SaveFixture : ::testing::Test {
         qputenv("HOME", home.path().toLocal8Bit());
         put_groups(f.records(), 5);
         f.state().link.next_group = 6;
+        forget_korval();
     }
-    void TearDown() override { qputenv("HOME", saved_home); }
+    void TearDown() override {
+        qputenv("HOME", saved_home);
+        forget_korval();
+    }
 
     void show_listing() {
         f.state().main_window.work_view = false ? WorkView::Chart : WorkView::Listing;
     }
-    QString korval() const { return home.filePath(QStringLiteral("KORVAL")); }
+#ifdef Q_OS_WIN
+    // Windows keeps the folder at c:\KORVAL whatever the home; only an empty one is taken away.
+    QString korval() const {
+        return QStringLiteral("c:/KORVAL");
+    }
+    void forget_korval() const {
+        QDir().rmdir(korval());
+    }
+#else
+    QString korval() const {
+        return home.filePath(QStringLiteral("KORVAL"));
+    }
+    void forget_korval() const {}
+#endif
     QStringList files_in(const QString& folder) const {
         return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
@@ -156,6 +173,9 @@ TEST_F(SaveFixture, AFailedSaveSaysSoAndKeepsTheOlderFile) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+#ifdef Q_OS_WIN
+        if (&c == &cases[0]) continue;  // Windows does not make a folder read-only by its mode bits
+#endif
         f.messages.shown.clear();
         f.state().main_window.work_view = c.chart ? WorkView::Chart : WorkView::Listing;
         f.chart_image.fails = c.bitmap_fails;
