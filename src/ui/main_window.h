@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "base/program.h"
 #include "program/program_timers.h"
@@ -74,7 +75,7 @@ class MainWindow : public QWidget {
     std::vector<ChartItem> painted_list_;
     Rgb painted_background_;
     bool painted_valid_ = false;
-    QString shown_listing_;
+    std::optional<MainWindowView> shown_;  // what the widgets show; none before the first show
 };
 
 }  // namespace eqbond::ui

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -176,6 +177,49 @@ TEST_F(WindowFixture, SizeSnapsBackOnTheNextSizeKeeperTick) {
     window->resize(400, 300);
     QMetaObject::invokeMethod(window->timer(TimerId::WindowSize), "timeout", Qt::DirectConnection);
     EXPECT_EQ(window->size(), QSize(13230 / 15, 9690 / 15));
+}
+
+// Counts the paint events of a window and its controls.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == window_) ++paints;
+        return false;
+    }
+    int paints = 0;
+
+  private:
+    QWidget* window_;
+};
+
+TEST_F(WindowFixture, ATickRepaintsOnlyWhenWhatItShowsChanged) {
+    QMetaObject::invokeMethod(window->timer(TimerId::ChartRedraw), "timeout", Qt::DirectConnection);
+    QApplication::processEvents();  // the first show and the first chart painted
+    PaintCounter counter(window.get());
+    const struct {
+        TimerId timer;
+        bool repaints;
+    } ticks[] = {
+        {TimerId::LinkSupervision, true},  // no reply yet: the large reading shows the dashes
+        {TimerId::LinkSupervision, false},
+        {TimerId::ReadActivity, true},  // the page buttons serve only the listing
+        {TimerId::ReadActivity, false},
+        {TimerId::ReadWatchdog, false},
+        {TimerId::WindowSize, false},
+        {TimerId::AlarmIndicator, false},
+        {TimerId::Banner, false},  // the banner is hidden
+        {TimerId::ReadProgress, false},
+        {TimerId::LinkPoll, false},
+        {TimerId::ChartRedraw, false},  // the same chart again
+    };
+    for (const auto& t : ticks) {
+        counter.paints = 0;
+        QMetaObject::invokeMethod(window->timer(t.timer), "timeout", Qt::DirectConnection);
+        QApplication::processEvents();
+        EXPECT_EQ(counter.paints > 0, t.repaints)
+            << window->timer(t.timer)->objectName().toStdString();
+    }
 }
 
 }  // namespace
