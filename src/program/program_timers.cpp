@@ -4,40 +4,77 @@
 
 namespace eqbond {
 
+namespace {
+// A rider waits a tenth of a second at most for the next wake-up while the 100 ms timers run: a
+// longer backlog is a stall.
+constexpr auto kLongestCatchUp = std::chrono::seconds(1);
+}  // namespace
+
 ProgramTimers::ProgramTimers(Program& program, std::function<void(Handler)> run, Scope scope,
                              QObject* parent)
-    : QObject(parent), program_(program) {
+    : QObject(parent), program_(program), run_(std::move(run)) {
     for (const TimerEntry& entry : timer_table()) {
         if (scope == Scope::LinkOnly && !entry.serves_link) continue;
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromLatin1(entry.object_name));
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [run, tick = entry.tick] { run(tick); });
+        if (entry.rides_along) {
+            connect(timer, &QTimer::timeout, this, [this, tick = entry.tick] { run_(tick); });
+        } else {
+            connect(timer, &QTimer::timeout, this, [this, tick = entry.tick] {
+                run_riders_due();
+                run_(tick);
+            });
+        }
         timers_[size_t(entry.id)] = timer;
     }
 }
 
 void ProgramTimers::start() {
+    // Read before the timers start, so a rider's tick due with theirs is due when they come.
+    const Clock::time_point now = Clock::now();
     for (size_t i = 0; i < timers_.size(); ++i) {
         const int period = program_.state.main_window.timer_periods[i];
-        if (timers_[i] && period > 0) timers_[i]->start(period);
+        if (!timers_[i] || period <= 0) continue;
+        if (timer_table()[i].rides_along) {
+            rider_due_[i] = now + std::chrono::milliseconds(period);
+        } else {
+            timers_[i]->start(period);
+        }
     }
 }
 
 void ProgramTimers::stop() {
     for (QTimer* timer : timers_)
         if (timer) timer->stop();
+    rider_due_.fill(std::nullopt);
 }
 
 void ProgramTimers::follow_periods() {
     for (size_t i = 0; i < timers_.size(); ++i) {
+        const int period = program_.state.main_window.timer_periods[i];
+        if (rider_due_[i] && period <= 0) rider_due_[i].reset();
         QTimer* timer = timers_[i];
         if (!timer || !timer->isActive()) continue;  // an unloaded window's timers stay stopped
-        const int period = program_.state.main_window.timer_periods[i];
         if (period <= 0) {
             timer->stop();
         } else if (timer->interval() != period) {
             timer->setInterval(period);
+        }
+    }
+}
+
+void ProgramTimers::run_riders_due() {
+    const Clock::time_point now = Clock::now();
+    for (size_t i = 0; i < rider_due_.size(); ++i) {
+        // After a stall (a suspended machine) a Qt timer fires once and goes on from then: so
+        // does a rider, instead of running every tick it missed.
+        if (rider_due_[i] && now - *rider_due_[i] > kLongestCatchUp) rider_due_[i] = now;
+        // A tick may stop its own timer, or the window's (the print button unloads it).
+        while (rider_due_[i] && *rider_due_[i] <= now) {
+            *rider_due_[i] +=
+                std::chrono::milliseconds(program_.state.main_window.timer_periods[i]);
+            run_(timer_table()[i].tick);
         }
     }
 }

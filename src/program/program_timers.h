@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <chrono>
 #include <functional>
+#include <optional>
 
 #include "program/timer_table.h"
 
@@ -24,12 +26,20 @@ class ProgramTimers : public QObject {
     void stop();
     // Adopts the periods the last handler set; stopped timers stay stopped.
     void follow_periods();
-    // Nothing for a timer outside the scope.
+    // Nothing for a timer outside the scope. A timer that rides along is never active itself:
+    // its ticks run with the others (its timeout still runs one tick).
     QTimer* timer(TimerId id) const { return timers_[size_t(id)]; }
 
   private:
+    using Clock = std::chrono::steady_clock;
+    // Runs the ticks that have come due of the timers that ride along, each in turn.
+    void run_riders_due();
+
     Program& program_;
+    std::function<void(Handler)> run_;
     std::array<QTimer*, kTimerCount> timers_{};
+    // When the next tick of each running timer that rides along is due.
+    std::array<std::optional<Clock::time_point>, kTimerCount> rider_due_{};
 };
 
 }  // namespace eqbond

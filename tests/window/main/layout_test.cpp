@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
+#include "program/event_wait.h"
 #include "program/startup.h"
 #include "support/fake_ports.h"
 #include "ui/chart_widget.h"
@@ -220,6 +221,15 @@ TEST_F(WindowFixture, ATickRepaintsOnlyWhenWhatItShowsChanged) {
         EXPECT_EQ(counter.paints > 0, t.repaints)
             << window->timer(t.timer)->objectName().toStdString();
     }
+}
+
+TEST_F(WindowFixture, TheHiddenBannerMovesOnTheOtherTimersWakeUps) {
+    const float& left = fake.program.state.main_window.banner_left;
+    const float start = left;
+    window->start_timers();
+    EXPECT_FALSE(window->timer(TimerId::Banner)->isActive());
+    EXPECT_TRUE(wait_until([&] { return left != start; }, 5000));
+    window->stop_timers();
 }
 
 }  // namespace
