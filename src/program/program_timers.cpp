@@ -21,9 +21,12 @@ ProgramTimers::ProgramTimers(Program& program, std::function<void(Handler)> run,
         if (entry.rides_along) {
             connect(timer, &QTimer::timeout, this, [this, tick = entry.tick] { run_(tick); });
         } else {
+            // The riders' ticks in the same turn: one view shown for all.
             connect(timer, &QTimer::timeout, this, [this, tick = entry.tick] {
-                run_riders_due();
-                run_(tick);
+                run_([this, tick](Program& p) {
+                    run_riders_due(p);
+                    tick(p);
+                });
             });
         }
         timers_[size_t(entry.id)] = timer;
@@ -64,18 +67,16 @@ void ProgramTimers::follow_periods() {
     }
 }
 
-void ProgramTimers::run_riders_due() {
+void ProgramTimers::run_riders_due(Program& program) {
     const Clock::time_point now = Clock::now();
     for (size_t i = 0; i < rider_due_.size(); ++i) {
+        std::optional<Clock::time_point>& due = rider_due_[i];
+        if (!due) continue;
         // After a stall (a suspended machine) a Qt timer fires once and goes on from then: so
         // does a rider, instead of running every tick it missed.
-        if (rider_due_[i] && now - *rider_due_[i] > kLongestCatchUp) rider_due_[i] = now;
-        // A tick may stop its own timer, or the window's (the print button unloads it).
-        while (rider_due_[i] && *rider_due_[i] <= now) {
-            *rider_due_[i] +=
-                std::chrono::milliseconds(program_.state.main_window.timer_periods[i]);
-            run_(timer_table()[i].tick);
-        }
+        if (now - *due > kLongestCatchUp) due = now;
+        const std::chrono::milliseconds period(program.state.main_window.timer_periods[i]);
+        for (; *due <= now; *due += period) timer_table()[i].tick(program);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The timer table on Qt timers: each tick runs its handler through `run`, and the timers follow
-// the periods the handlers set. Used by the main window, the windowless session and the tests.
+// The timer table on Qt timers: each wake-up runs its handlers through `run`, and the timers
+// follow the periods the handlers set. Used by the main window, the windowless session and the
+// tests.
 #include <QObject>
 #include <QTimer>
 #include <array>
@@ -15,7 +16,8 @@ namespace eqbond {
 class ProgramTimers : public QObject {
     Q_OBJECT
   public:
-    using Handler = void (*)(Program&);
+    // What one wake-up runs: a tick's handler, after those of the riders that came due.
+    using Handler = std::function<void(Program&)>;
     enum class Scope { Window, LinkOnly };
 
     ProgramTimers(Program& program, std::function<void(Handler)> run, Scope scope,
@@ -33,7 +35,7 @@ class ProgramTimers : public QObject {
   private:
     using Clock = std::chrono::steady_clock;
     // Runs the ticks that have come due of the timers that ride along, each in turn.
-    void run_riders_due();
+    void run_riders_due(Program& program);
 
     Program& program_;
     std::function<void(Handler)> run_;
