@@ -97,7 +97,7 @@ void MainWindow::run(const std::function<void(Program&)>& handler) {
 }
 
 void MainWindow::show_state() {
-    const MainWindowView view = main_window_view(program_.state);
+    const MainWindowView view = main_window_view(program_.state, texts_);
     // Only what changed since the last show reaches the widgets: most ticks change nothing that
     // is shown, and asking a widget costs more than comparing two views.
     const MainWindowView* const before = shown_ ? &*shown_ : nullptr;
@@ -153,6 +153,11 @@ void MainWindow::show_state() {
                        px(view.window_height - kFrameHeightTwips));
     if (!isMinimized() && !isMaximized() && size() != client) resize(client);
     timers_->follow_periods();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) texts_ = main_window_texts();
+    QWidget::changeEvent(event);
 }
 
 void MainWindow::paint_chart_if_drawn() {
