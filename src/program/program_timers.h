@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "program/beat_timer.h"
 #include "program/timer_table.h"
 
 namespace eqbond {
@@ -36,10 +37,14 @@ class ProgramTimers : public QObject {
     using Clock = std::chrono::steady_clock;
     // Runs the ticks that have come due of the timers that ride along, each in turn.
     void run_riders_due(Program& program);
+    // Whether another timer expires when the given one does, on the beat they started with.
+    bool shares_beat(size_t index) const;
 
     Program& program_;
     std::function<void(Handler)> run_;
-    std::array<QTimer*, kTimerCount> timers_{};
+    std::array<BeatTimer*, kTimerCount> timers_{};
+    // Still on the beat of the start: never started afresh at another period.
+    std::array<bool, kTimerCount> on_start_beat_{};
     // When the next tick of each running timer that rides along is due.
     std::array<std::optional<Clock::time_point>, kTimerCount> rider_due_{};
 };

@@ -232,5 +232,19 @@ TEST_F(WindowFixture, TheHiddenBannerMovesOnTheOtherTimersWakeUps) {
     window->stop_timers();
 }
 
+TEST_F(WindowFixture, TheChartRedrawKeepsTheBeatOfTheTimersStartedWithIt) {
+    window->start_timers();
+    QTimer* redraw = window->timer(TimerId::ChartRedraw);
+    QMetaObject::invokeMethod(redraw, "timeout", Qt::DirectConnection);  // the first, at 100 ms
+    const uint64_t drawn = fake.program.state.chart.generation;
+    // Every 800 ms from now: on the eighth expiry of its 100 ms beat, not on one of its own.
+    for (int expiry = 1; expiry <= 8; ++expiry) {
+        QTimerEvent expired(redraw->timerId());
+        QApplication::sendEvent(redraw, &expired);
+        EXPECT_EQ(fake.program.state.chart.generation, drawn + (expiry == 8 ? 1 : 0)) << expiry;
+    }
+    window->stop_timers();
+}
+
 }  // namespace
 }  // namespace eqbond
