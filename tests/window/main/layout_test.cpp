@@ -16,6 +16,7 @@
 #include "support/fake_ports.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
+#include "ui/still_frame.h"
 
 namespace eqbond {
 namespace {
@@ -244,6 +245,33 @@ TEST_F(WindowFixture, TheChartRedrawKeepsTheBeatOfTheTimersStartedWithIt) {
         EXPECT_EQ(fake.program.state.chart.generation, drawn + (expiry == 8 ? 1 : 0)) << expiry;
     }
     window->stop_timers();
+}
+
+// The status box keeps its drawing as a picture: after any change of its look it must still show
+// what a plain frame shows.
+TEST(StillFrame, LooksLikeAPlainFrameAfterEachChange) {
+    ui::StillFrame still(QStringLiteral("状态信息"));
+    QGroupBox plain(QStringLiteral("状态信息"));
+    const struct {
+        const char* what;
+        std::function<void(QGroupBox&)> change;
+    } changes[] = {
+        {"as built", [](QGroupBox&) {}},
+        {"another caption", [](QGroupBox& f) { f.setTitle(QStringLiteral("Status")); }},
+        {"another size", [](QGroupBox& f) { f.resize(150, 90); }},
+        {"disabled", [](QGroupBox& f) { f.setEnabled(false); }},
+        {"another colour",
+         [](QGroupBox& f) {
+             QPalette palette = f.palette();
+             palette.setColor(QPalette::Window, QColor(192, 255, 255));
+             f.setPalette(palette);
+         }},
+    };
+    for (QGroupBox* frame : {static_cast<QGroupBox*>(&still), &plain}) frame->resize(145, 89);
+    for (const auto& c : changes) {
+        for (QGroupBox* frame : {static_cast<QGroupBox*>(&still), &plain}) c.change(*frame);
+        EXPECT_TRUE(still.grab().toImage() == plain.grab().toImage()) << c.what;
+    }
 }
 
 }  // namespace
