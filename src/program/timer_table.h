@@ -14,9 +14,6 @@ struct TimerEntry {
     const char* object_name;  // the layout's name, for tests and tools that look timers up
     void (*tick)(Program&);
     bool serves_link;  // runs without a window too: search, probe, poll, read watchdog
-    // Its ticks change nothing anyone sees or the line carries: instead of waking the program
-    // they run, each one, when another timer wakes it.
-    bool rides_along;
 };
 
 const std::array<TimerEntry, kTimerCount>& timer_table();

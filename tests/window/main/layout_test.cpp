@@ -224,15 +224,6 @@ TEST_F(WindowFixture, ATickRepaintsOnlyWhenWhatItShowsChanged) {
     }
 }
 
-TEST_F(WindowFixture, TheHiddenBannerMovesOnTheOtherTimersWakeUps) {
-    const float& left = fake.program.state.main_window.banner_left;
-    const float start = left;
-    window->start_timers();
-    EXPECT_FALSE(window->timer(TimerId::Banner)->isActive());
-    EXPECT_TRUE(wait_until([&] { return left != start; }, 5000));
-    window->stop_timers();
-}
-
 TEST_F(WindowFixture, TheChartRedrawKeepsTheBeatOfTheTimersStartedWithIt) {
     window->start_timers();
     QTimer* redraw = window->timer(TimerId::ChartRedraw);
