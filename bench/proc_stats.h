@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QList>
@@ -35,6 +36,23 @@ inline double cpu_seconds(qint64 pid = 0) {
     if (fields.size() <= kStime) return -1;
     return double(fields[kUtime].toLongLong() + fields[kStime].toLongLong()) /
            double(::sysconf(_SC_CLK_TCK));
+}
+
+// How often the process's threads slept and were woken: their voluntary context switches,
+// summed (0 = this process); negative when they cannot be read. An idle program's wake-ups.
+inline long wake_ups(qint64 pid = 0) {
+    const QString tasks =
+        pid > 0 ? QStringLiteral("/proc/%1/task").arg(pid) : QStringLiteral("/proc/self/task");
+    long total = -1;
+    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(tasks + QLatin1Char('/') + task + QStringLiteral("/status"));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (!line.startsWith("voluntary_ctxt_switches:")) continue;
+            total = qMax(total, 0L) + line.mid(24).trimmed().toLong();
+        }
+    }
+    return total;
 }
 
 // Resident size in bytes (0 = this process), from statm; negative when it cannot be read.

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "base/rgb.h"
 #include "base/twips.h"
@@ -24,15 +25,16 @@ QPoint to_pixels(float x, float y) {
 }
 }  // namespace
 
-void paint_chart(QPainter& painter, const std::vector<ChartItem>& items, const QColor& ink) {
+void paint_chart(QPainter& painter, std::vector<ChartItem>::const_iterator first,
+                 std::vector<ChartItem>::const_iterator last, const QColor& ink) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(ink, 0));  // cosmetic: one pixel wide at any scale
-    for (const ChartItem& item : items) {
-        const QPoint from = to_pixels(item.x1, item.y1);
-        if (item.kind == ChartItem::Kind::Line) {
-            painter.drawLine(from, to_pixels(item.x2, item.y2));
+    for (auto item = first; item != last; ++item) {
+        const QPoint from = to_pixels(item->x1, item->y1);
+        if (item->kind == ChartItem::Kind::Line) {
+            painter.drawLine(from, to_pixels(item->x2, item->y2));
         } else {
-            painter.drawText(QRect(from, kTextBox), Qt::AlignLeft | Qt::AlignTop, item.text);
+            painter.drawText(QRect(from, kTextBox), Qt::AlignLeft | Qt::AlignTop, item->text);
         }
     }
 }
@@ -44,9 +46,21 @@ QtChartImage::QtChartImage(QSize interior, QColor ink)
 
 void QtChartImage::render(const std::vector<ChartItem>& items, const Rgb& background) {
     // Every redraw starts from the plain background: nothing of the previous drawing survives.
-    image_.fill(QColor(background.r, background.g, background.b));
+    // The frame is kept drawn on its background, though: drawing its labels again took most of
+    // a redraw, so one that opens with the same frame copies it and draws the curve over it.
+    const auto frame_end = items.end() - qsizetype(std::min(items.size(), kCurveSegments));
+    if (drawn_frame_.isNull() || background != frame_background_ ||
+        !std::equal(items.begin(), frame_end, frame_.begin(), frame_.end())) {
+        if (drawn_frame_.isNull()) drawn_frame_ = QImage(image_.size(), image_.format());
+        drawn_frame_.fill(QColor(background.r, background.g, background.b));
+        QPainter painter(&drawn_frame_);
+        paint_chart(painter, items.begin(), frame_end, ink_);
+        frame_.assign(items.begin(), frame_end);
+        frame_background_ = background;
+    }
+    std::copy_n(drawn_frame_.constBits(), drawn_frame_.sizeInBytes(), image_.bits());
     QPainter painter(&image_);
-    paint_chart(painter, items, ink_);
+    paint_chart(painter, frame_end, items.end(), ink_);
 }
 
 bool QtChartImage::save_bitmap(const QString& path) {

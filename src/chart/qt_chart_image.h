@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "base/ports.h"
+#include "base/rgb.h"
 #include "chart/chart_geometry.h"
 
 class QPainter;
 
 namespace eqbond {
-
-struct Rgb;
 
 class QtChartImage : public ChartImage {
   public:
@@ -26,10 +25,15 @@ class QtChartImage : public ChartImage {
   private:
     QImage image_;
     QColor ink_;
+    // The frame (everything before the curve) as last drawn, on its background.
+    std::vector<ChartItem> frame_;
+    Rgb frame_background_;
+    QImage drawn_frame_;
 };
 
-// Paints a display list at 15 twips to the pixel, each point on its nearest pixel: lines one
-// pixel wide, texts by their top-left corner.
-void paint_chart(QPainter& painter, const std::vector<ChartItem>& items, const QColor& ink);
+// Paints the items of a display list from `first` up to `last` at 15 twips to the pixel, each
+// point on its nearest pixel: lines one pixel wide, texts by their top-left corner.
+void paint_chart(QPainter& painter, std::vector<ChartItem>::const_iterator first,
+                 std::vector<ChartItem>::const_iterator last, const QColor& ink);
 
 }  // namespace eqbond

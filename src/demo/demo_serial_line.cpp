@@ -9,7 +9,11 @@ namespace eqbond::sim {
 DemoSerialLine::DemoSerialLine(SimulatorConfig config, QObject* parent)
     : QObject(parent),
       instrument_(std::move(config)),
-      pacer_([this](const QByteArray& bytes) { arrive(bytes); }) {}
+      pacer_([this](const QByteArray& bytes) { arrive(bytes); }) {
+    // Nothing reads the line before a frame's worth waits (the receive event comes at 12 bytes):
+    // one wake-up a reply instead of one a byte, and the program hears of it at the same moment.
+    pacer_.wake_for([this] { return kReplyFrameLength - int(input_.size()); });
+}
 
 void DemoSerialLine::close() {
     open_ = false;

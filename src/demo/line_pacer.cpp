@@ -38,15 +38,28 @@ void LinePacer::clear() {
     arm();
 }
 
+std::optional<size_t> LinePacer::next_wake() const {
+    if (queue_.empty()) return std::nullopt;
+    if (!bytes_wanted_) return 0;
+    const qsizetype wanted = std::max(bytes_wanted_(), 1);
+    qsizetype due = 0;
+    for (size_t i = 0; i < queue_.size(); ++i) {
+        due += queue_[i].bytes.size();
+        if (due >= wanted) return i;
+    }
+    return std::nullopt;
+}
+
 void LinePacer::arm() {
     using std::chrono::duration_cast;
     using std::chrono::nanoseconds;
-    if (queue_.empty()) {
+    const std::optional<size_t> wake = next_wake();
+    if (!wake) {
         timer_.stop();
         return;
     }
     wake_after(
-        std::max(duration_cast<nanoseconds>(queue_.front().at - Clock::now()), nanoseconds(1)));
+        std::max(duration_cast<nanoseconds>(queue_[*wake].at - Clock::now()), nanoseconds(1)));
 }
 
 void LinePacer::wake_after(std::chrono::nanoseconds wait) {

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace eqbond::sim {
@@ -26,6 +27,11 @@ class LinePacer : public QObject {
     void send(const QByteArray& bytes, Clock::time_point not_before, bool paced);
     // Forgets every byte not yet sent.
     void clear();
+    // For a receiver that acts only once `bytes_wanted()` more bytes (at least one) have come:
+    // the pacer then wakes only when that many are due and hands them over together, at the
+    // moment the last of them arrives, instead of waking for every byte. Bytes the receiver is
+    // not waiting for yet stay queued until more come. Unset, every byte goes at its own time.
+    void wake_for(std::function<int()> bytes_wanted) { bytes_wanted_ = std::move(bytes_wanted); }
     bool busy() const { return !queue_.empty(); }
     // When bytes last went on the line.
     Clock::time_point last_sent() const { return last_sent_; }
@@ -43,8 +49,11 @@ class LinePacer : public QObject {
         QByteArray bytes;
     };
     void arm();
+    // The entry whose arrival the next wake-up is for; none: no wake-up needed.
+    std::optional<size_t> next_wake() const;
 
     std::function<void(const QByteArray&)> write_;
+    std::function<int()> bytes_wanted_;
     std::deque<Due> queue_;
     Clock::time_point line_free_{};  // when the last queued byte has left
     Clock::time_point last_sent_{};

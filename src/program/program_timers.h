@@ -1,11 +1,13 @@
 #pragma once
-// The timer table on Qt timers: each tick runs its handler through `run`, and the timers follow
-// the periods the handlers set. Used by the main window, the windowless session and the tests.
+// The timer table on Qt timers: each wake-up runs its handlers through `run`, and the timers
+// follow the periods the handlers set. Used by the main window, the windowless session and the
+// tests.
 #include <QObject>
 #include <QTimer>
 #include <array>
 #include <functional>
 
+#include "program/beat_timer.h"
 #include "program/timer_table.h"
 
 namespace eqbond {
@@ -13,7 +15,8 @@ namespace eqbond {
 class ProgramTimers : public QObject {
     Q_OBJECT
   public:
-    using Handler = void (*)(Program&);
+    // What one wake-up runs: a tick's handler.
+    using Handler = std::function<void(Program&)>;
     enum class Scope { Window, LinkOnly };
 
     ProgramTimers(Program& program, std::function<void(Handler)> run, Scope scope,
@@ -28,8 +31,14 @@ class ProgramTimers : public QObject {
     QTimer* timer(TimerId id) const { return timers_[size_t(id)]; }
 
   private:
+    // Whether another timer expires when the given one does, on the beat they started with.
+    bool shares_beat(size_t index) const;
+
     Program& program_;
-    std::array<QTimer*, kTimerCount> timers_{};
+    std::function<void(Handler)> run_;
+    std::array<BeatTimer*, kTimerCount> timers_{};
+    // Still on the beat of the start: never started afresh at another period.
+    std::array<bool, kTimerCount> on_start_beat_{};
 };
 
 }  // namespace eqbond

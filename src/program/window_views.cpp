@@ -24,57 +24,83 @@ QString reading_label(const MainWindowState& window) {
     return format_resistance(window.reading_milliohm);
 }
 
-QString activity_label(Activity activity) {
+QString activity_label(Activity activity, const MainWindowTexts& texts) {
     switch (activity) {
         case Activity::Searching:
-            return text::kSearching;
+            return texts.searching;
         case Activity::Reading:
-            return text::kReadingActivity;
+            return texts.reading_activity;
         case Activity::None:
             break;
     }
     return QString();
 }
 
-QString read_button(ReadState state) {
+QString read_button(ReadState state, const MainWindowTexts& texts) {
     switch (state) {
         case ReadState::Reading:
-            return text::kPause;
+            return texts.pause;
         case ReadState::Paused:
-            return text::kContinue;
+            return texts.resume;
         case ReadState::Idle:
             break;
     }
-    return text::kRead;
+    return texts.read;
 }
 
-void show_statistics(const ProgramState& s, MainWindowView& view) {
+void show_statistics(const ProgramState& s, const MainWindowTexts& texts, MainWindowView& view) {
     const bool shown = s.main_window.statistics_shown;
-    view.max_label = text::kMaxPrefix + (shown ? maximum_text(s.stats) : text::kZeroOhm);
-    view.min_label = text::kMinPrefix + (shown ? minimum_text(s.stats) : text::kZeroOhm);
-    view.average_label = text::kAveragePrefix + (shown ? average_text(s.stats) : text::kZeroOhm);
+    view.max_label = texts.max_prefix + (shown ? maximum_text(s.stats) : text::kZeroOhm);
+    view.min_label = texts.min_prefix + (shown ? minimum_text(s.stats) : text::kZeroOhm);
+    view.average_label = texts.average_prefix + (shown ? average_text(s.stats) : text::kZeroOhm);
 }
 
 }  // namespace
 
+MainWindowTexts main_window_texts() {
+    MainWindowTexts t;
+    t.max_prefix = text::kMaxPrefix;
+    t.min_prefix = text::kMinPrefix;
+    t.average_prefix = text::kAveragePrefix;
+    t.port_open = text::kPortOpen;
+    t.port_closed = text::kPortClosed;
+    t.linked = text::kLinked;
+    t.not_linked = text::kNotLinked;
+    t.searching = text::kSearching;
+    t.reading_activity = text::kReadingActivity;
+    t.lead_marker = text::kLeadMarker;
+    t.read = text::kRead;
+    t.pause = text::kPause;
+    t.resume = text::kContinue;
+    t.backlight_on = text::kBacklightOn;
+    t.backlight_off = text::kBacklightOff;
+    t.lock = text::kLock;
+    t.release = text::kRelease;
+    return t;
+}
+
 const MainWindowView main_window_view(const ProgramState& s) {
+    return main_window_view(s, main_window_texts());
+}
+
+const MainWindowView main_window_view(const ProgramState& s, const MainWindowTexts& texts) {
     const MainWindowState& window = s.main_window;
     MainWindowView view;
-    show_statistics(s, view);
+    show_statistics(s, texts, view);
     view.reading_label = reading_label(window);
     if (window.reading_shown == ReadingShown::LeadResistance)
-        view.reading_kind_label = text::kLeadMarker;
+        view.reading_kind_label = texts.lead_marker;
     view.battery_warning_visible = window.battery_warning_visible;
     view.port_name_label = text::kComPrefix + QString::number(window.shown_port_number);
     view.port_device = window.shown_port_device;
-    view.port_status_label = window.port_open_shown ? text::kPortOpen : text::kPortClosed;
-    view.link_status_label = window.link_shown ? text::kLinked : text::kNotLinked;
-    view.activity_label = activity_label(window.activity);
+    view.port_status_label = window.port_open_shown ? texts.port_open : texts.port_closed;
+    view.link_status_label = window.link_shown ? texts.linked : texts.not_linked;
+    view.activity_label = activity_label(window.activity, texts);
     view.banner_label = text::kBanner;
     view.banner_left = window.banner_left;
-    view.read_button = read_button(s.link.read_state);
-    view.backlight_button = window.backlight_on ? text::kBacklightOff : text::kBacklightOn;
-    view.lock_button = window.alarm_locked ? text::kRelease : text::kLock;
+    view.read_button = read_button(s.link.read_state, texts);
+    view.backlight_button = window.backlight_on ? texts.backlight_off : texts.backlight_on;
+    view.lock_button = window.alarm_locked ? texts.release : texts.lock;
     view.page_buttons_enabled = window.page_buttons_enabled;
     view.page_field = window.page_field_text;
     view.threshold_field = window.threshold_text;

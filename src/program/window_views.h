@@ -31,6 +31,21 @@ struct MainWindowView {
     int window_width = 0, window_height = 0;  // outer size in twips
 };
 
+// The screen texts the main window's view is made of, in the interface's language. A window
+// reads them once, not at every tick: each is a lookup in every installed translator.
+struct MainWindowTexts {
+    QString max_prefix, min_prefix, average_prefix;
+    QString port_open, port_closed, linked, not_linked;
+    QString searching, reading_activity, lead_marker;
+    QString read, pause, resume;
+    QString backlight_on, backlight_off, lock, release;
+};
+
+// As the translators installed now give them.
+MainWindowTexts main_window_texts();
+
+const MainWindowView main_window_view(const ProgramState& state, const MainWindowTexts& texts);
+// With the texts read afresh.
 const MainWindowView main_window_view(const ProgramState& state);
 
 struct PrintOptionsView {

@@ -24,14 +24,26 @@ class Swatch : public ClickOnRelease<QFrame> {
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, colour);
         setPalette(palette);
-        setAutoFillBackground(true);
+    }
+
+  protected:
+    // Filled here rather than as an automatic background: Qt cuts a child with an opaque
+    // background out of the chart's repaint, and copies the chart's image through such a clip
+    // on its thread pool, waking two threads for every redraw.
+    void paintEvent(QPaintEvent* event) override {
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Window));
+        QFrame::paintEvent(event);
     }
 };
 }  // namespace
 
 class ChartCanvas : public QWidget {
   public:
-    ChartCanvas(ChartWidget* owner) : QWidget(owner), owner_(owner) { setMouseTracking(true); }
+    ChartCanvas(ChartWidget* owner) : QWidget(owner), owner_(owner) {
+        setMouseTracking(true);
+        // The image covers the canvas: what lies beneath need not be painted first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {

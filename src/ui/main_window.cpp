@@ -25,14 +25,6 @@ QColor to_qcolor(const Rgb& c) {
     return QColor(c.r, c.g, c.b);
 }
 
-void set_text(QLabel* w, const QString& text) {
-    if (w->text() != text) w->setText(text);
-}
-
-void set_text(QPushButton* w, const QString& text) {
-    if (w->text() != text) w->setText(text);
-}
-
 void set_text(QLineEdit* w, const QString& text) {
     if (w->text() != text) w->setText(text);
 }
@@ -105,41 +97,55 @@ void MainWindow::run(const std::function<void(Program&)>& handler) {
 }
 
 void MainWindow::show_state() {
-    const MainWindowView view = main_window_view(program_.state);
-    set_text(max_label_, view.max_label);
-    set_text(min_label_, view.min_label);
-    set_text(average_label_, view.average_label);
-    battery_warning_label_->setVisible(view.battery_warning_visible);
-    set_text(reading_label_, view.reading_label);
-    set_text(reading_kind_label_, view.reading_kind_label);
-    set_text(port_name_label_, view.port_name_label);
-    if (port_name_label_->toolTip() != view.port_device)
-        port_name_label_->setToolTip(view.port_device);
-    set_text(port_status_label_, view.port_status_label);
-    set_text(link_status_label_, view.link_status_label);
-    set_text(activity_label_, view.activity_label);
-    set_text(banner_label_, view.banner_label);
-    banner_label_->move(int(view.banner_left) / kTwipsPerPixel, banner_label_->y());
+    const MainWindowView view = main_window_view(program_.state, texts_);
+    // Only what changed since the last show reaches the widgets: most ticks change nothing that
+    // is shown, and asking a widget costs more than comparing two views.
+    const MainWindowView* const before = shown_ ? &*shown_ : nullptr;
+    const auto changed = [before, &view](auto MainWindowView::*part) {
+        return !before || !(view.*part == before->*part);
+    };
+    if (changed(&MainWindowView::max_label)) max_label_->setText(view.max_label);
+    if (changed(&MainWindowView::min_label)) min_label_->setText(view.min_label);
+    if (changed(&MainWindowView::average_label)) average_label_->setText(view.average_label);
+    if (changed(&MainWindowView::battery_warning_visible))
+        battery_warning_label_->setVisible(view.battery_warning_visible);
+    if (changed(&MainWindowView::reading_label)) reading_label_->setText(view.reading_label);
+    if (changed(&MainWindowView::reading_kind_label))
+        reading_kind_label_->setText(view.reading_kind_label);
+    if (changed(&MainWindowView::port_name_label)) port_name_label_->setText(view.port_name_label);
+    if (changed(&MainWindowView::port_device)) port_name_label_->setToolTip(view.port_device);
+    if (changed(&MainWindowView::port_status_label))
+        port_status_label_->setText(view.port_status_label);
+    if (changed(&MainWindowView::link_status_label))
+        link_status_label_->setText(view.link_status_label);
+    if (changed(&MainWindowView::activity_label)) activity_label_->setText(view.activity_label);
+    if (changed(&MainWindowView::banner_label)) banner_label_->setText(view.banner_label);
+    if (changed(&MainWindowView::banner_left))
+        banner_label_->move(int(view.banner_left) / kTwipsPerPixel, banner_label_->y());
 
-    set_text(read_button_, view.read_button);
-    set_text(backlight_button_, view.backlight_button);
-    set_text(lock_button_, view.lock_button);
-    for (QPushButton* b : {previous_page_button_, next_page_button_, go_to_page_button_})
-        b->setEnabled(view.page_buttons_enabled);
+    if (changed(&MainWindowView::read_button)) read_button_->setText(view.read_button);
+    if (changed(&MainWindowView::backlight_button))
+        backlight_button_->setText(view.backlight_button);
+    if (changed(&MainWindowView::lock_button)) lock_button_->setText(view.lock_button);
+    if (changed(&MainWindowView::page_buttons_enabled)) {
+        for (QPushButton* b : {previous_page_button_, next_page_button_, go_to_page_button_})
+            b->setEnabled(view.page_buttons_enabled);
+    }
 
+    // The user types into these: the widget, not the last view, holds what is shown.
     set_text(page_field_, view.page_field);
     set_text(threshold_field_, view.threshold_field);
     set_text(chart_->readout(), view.readout);
-    alarm_indicator_->set_fill(to_qcolor(view.indicator_fill));
+    if (changed(&MainWindowView::indicator_fill))
+        alarm_indicator_->set_fill(to_qcolor(view.indicator_fill));
 
-    chart_->setVisible(view.chart_visible);
-    listing_->setVisible(view.listing_visible);
-    if (shown_listing_ != view.listing) {
-        shown_listing_ = view.listing;
-        listing_->setPlainText(shown_listing_);
-    }
-    progress_bar_->setVisible(view.progress_visible);
-    progress_bar_->setValue(view.progress_value);
+    if (changed(&MainWindowView::chart_visible)) chart_->setVisible(view.chart_visible);
+    if (changed(&MainWindowView::listing_visible)) listing_->setVisible(view.listing_visible);
+    if (changed(&MainWindowView::listing)) listing_->setPlainText(view.listing);
+    if (changed(&MainWindowView::progress_visible))
+        progress_bar_->setVisible(view.progress_visible);
+    if (changed(&MainWindowView::progress_value)) progress_bar_->setValue(view.progress_value);
+    shown_ = view;
 
     paint_chart_if_drawn();
 
@@ -147,6 +153,11 @@ void MainWindow::show_state() {
                        px(view.window_height - kFrameHeightTwips));
     if (!isMinimized() && !isMaximized() && size() != client) resize(client);
     timers_->follow_periods();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) texts_ = main_window_texts();
+    QWidget::changeEvent(event);
 }
 
 void MainWindow::paint_chart_if_drawn() {

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "base/program.h"
 #include "program/program_timers.h"
@@ -44,6 +45,9 @@ class MainWindow : public QWidget {
     std::function<void()> on_save;
     std::function<void()> on_print;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void build();
     void build_statistics_box(const MainWindowView& design);
@@ -55,6 +59,7 @@ class MainWindow : public QWidget {
     void paint_chart_if_drawn();
 
     Program& program_;
+    MainWindowTexts texts_ = main_window_texts();  // read again when the translators change
     ProgramTimers* timers_ = nullptr;
 
     QLabel *max_label_, *min_label_, *average_label_, *battery_warning_label_, *reading_label_,
@@ -74,7 +79,7 @@ class MainWindow : public QWidget {
     std::vector<ChartItem> painted_list_;
     Rgb painted_background_;
     bool painted_valid_ = false;
-    QString shown_listing_;
+    std::optional<MainWindowView> shown_;  // what the widgets show; none before the first show
 };
 
 }  // namespace eqbond::ui

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/indicator_widget.h"
 #include "ui/main_window.h"
+#include "ui/still_frame.h"
 #include "ui/twips.h"
 
 namespace eqbond::ui {
@@ -129,7 +130,9 @@ void MainWindow::build_bottom_boxes(const MainWindowView& design) {
         button(paging_box_, "Command12", text::kPreviousPage, 2160, 240, 1095, 495);
     label(paging_box_, "Label19", text::kPageUnit, 1320, 435, 255, 255);
 
-    status_box_ = frame(this, "Frame4", text::kStatusBox, 7800, 7440, 2175, 1335);
+    // Its captions change at every step of the search.
+    status_box_ = named(new StillFrame(text::kStatusBox, this), "Frame4");
+    place(status_box_, 7800, 7440, 2175, 1335);
     activity_label_ = label(status_box_, "Label18", design.activity_label, 240, 960, 1695, 255);
     link_status_label_ =
         label(status_box_, "Label17", design.link_status_label, 240, 720, 1695, 255);

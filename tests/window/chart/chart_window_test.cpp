@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include "chart/chart_geometry.h"
+#include "chart/qt_chart_image.h"
 #include "program/startup.h"
 #include "program/window_views.h"
 #include "support/fake_ports.h"
@@ -218,6 +220,38 @@ TEST_F(ChartWindow, TheIndicatorShowsTheFillOfEachTick) {
     tick(TimerId::AlarmIndicator);
     EXPECT_EQ(indicator->grab().toImage().pixelColor(indicator->rect().center()),
               QColor(Qt::green));
+}
+
+// A redraw starts from the frame a redraw before it drew: it must give the pixels of a redraw on
+// a fresh image.
+TEST(ChartImage, ARedrawDrawsWhatAFreshImageDraws) {
+    ChartPoints wandering{};
+    for (int i = 0; i < kChartPoints; ++i) wandering[size_t(i)] = (i * 7) % 60;
+    ChartPoints moved = wandering;
+    moved[100] = 33;
+    const std::vector<ChartItem> steady = chart_geometry(ChartPoints{});
+    const struct {
+        const char* what;
+        std::vector<ChartItem> after;
+        Rgb background;
+    } redraws[] = {
+        {"the same list", steady, colour::kCyan},
+        {"the trend moved", chart_geometry(wandering), colour::kCyan},
+        {"one point moved", chart_geometry(moved), colour::kCyan},
+        {"another background", chart_geometry(moved), Rgb{255, 192, 192}},
+        {"nothing drawn", {}, colour::kCyan},
+        {"another background after nothing", steady, Rgb{192, 192, 255}},
+    };
+    const QColor ink(Qt::black);
+    QtChartImage redrawn(QSize(693, 365), ink);
+    redrawn.render(steady, colour::kCyan);
+    redrawn.render(steady, colour::kCyan);
+    for (const auto& r : redraws) {
+        redrawn.render(r.after, r.background);
+        QtChartImage fresh(QSize(693, 365), ink);
+        fresh.render(r.after, r.background);
+        EXPECT_TRUE(redrawn.image() == fresh.image()) << r.what;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,10 +11,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
+#include "program/event_wait.h"
 #include "program/startup.h"
 #include "support/fake_ports.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
+#include "ui/still_frame.h"
 
 namespace eqbond {
 namespace {
@@ -176,6 +179,90 @@ TEST_F(WindowFixture, SizeSnapsBackOnTheNextSizeKeeperTick) {
     window->resize(400, 300);
     QMetaObject::invokeMethod(window->timer(TimerId::WindowSize), "timeout", Qt::DirectConnection);
     EXPECT_EQ(window->size(), QSize(13230 / 15, 9690 / 15));
+}
+
+// Counts the paint events of a window and its controls.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == window_) ++paints;
+        return false;
+    }
+    int paints = 0;
+
+  private:
+    QWidget* window_;
+};
+
+TEST_F(WindowFixture, ATickRepaintsOnlyWhenWhatItShowsChanged) {
+    QMetaObject::invokeMethod(window->timer(TimerId::ChartRedraw), "timeout", Qt::DirectConnection);
+    QApplication::processEvents();  // the first show and the first chart painted
+    PaintCounter counter(window.get());
+    const struct {
+        TimerId timer;
+        bool repaints;
+    } ticks[] = {
+        {TimerId::LinkSupervision, true},  // no reply yet: the large reading shows the dashes
+        {TimerId::LinkSupervision, false},
+        {TimerId::ReadActivity, true},  // the page buttons serve only the listing
+        {TimerId::ReadActivity, false},
+        {TimerId::ReadWatchdog, false},
+        {TimerId::WindowSize, false},
+        {TimerId::AlarmIndicator, false},
+        {TimerId::Banner, false},  // the banner is hidden
+        {TimerId::ReadProgress, false},
+        {TimerId::LinkPoll, false},
+        {TimerId::ChartRedraw, false},  // the same chart again
+    };
+    for (const auto& t : ticks) {
+        counter.paints = 0;
+        QMetaObject::invokeMethod(window->timer(t.timer), "timeout", Qt::DirectConnection);
+        QApplication::processEvents();
+        EXPECT_EQ(counter.paints > 0, t.repaints)
+            << window->timer(t.timer)->objectName().toStdString();
+    }
+}
+
+TEST_F(WindowFixture, TheChartRedrawKeepsTheBeatOfTheTimersStartedWithIt) {
+    window->start_timers();
+    QTimer* redraw = window->timer(TimerId::ChartRedraw);
+    QMetaObject::invokeMethod(redraw, "timeout", Qt::DirectConnection);  // the first, at 100 ms
+    const uint64_t drawn = fake.program.state.chart.generation;
+    // Every 800 ms from now: on the eighth expiry of its 100 ms beat, not on one of its own.
+    for (int expiry = 1; expiry <= 8; ++expiry) {
+        QTimerEvent expired(redraw->timerId());
+        QApplication::sendEvent(redraw, &expired);
+        EXPECT_EQ(fake.program.state.chart.generation, drawn + (expiry == 8 ? 1 : 0)) << expiry;
+    }
+    window->stop_timers();
+}
+
+// The status box keeps its drawing as a picture: after any change of its look it must still show
+// what a plain frame shows.
+TEST(StillFrame, LooksLikeAPlainFrameAfterEachChange) {
+    ui::StillFrame still(QStringLiteral("状态信息"));
+    QGroupBox plain(QStringLiteral("状态信息"));
+    const struct {
+        const char* what;
+        std::function<void(QGroupBox&)> change;
+    } changes[] = {
+        {"as built", [](QGroupBox&) {}},
+        {"another caption", [](QGroupBox& f) { f.setTitle(QStringLiteral("Status")); }},
+        {"another size", [](QGroupBox& f) { f.resize(150, 90); }},
+        {"disabled", [](QGroupBox& f) { f.setEnabled(false); }},
+        {"another colour",
+         [](QGroupBox& f) {
+             QPalette palette = f.palette();
+             palette.setColor(QPalette::Window, QColor(192, 255, 255));
+             f.setPalette(palette);
+         }},
+    };
+    for (QGroupBox* frame : {static_cast<QGroupBox*>(&still), &plain}) frame->resize(145, 89);
+    for (const auto& c : changes) {
+        for (QGroupBox* frame : {static_cast<QGroupBox*>(&still), &plain}) c.change(*frame);
+        EXPECT_TRUE(still.grab().toImage() == plain.grab().toImage()) << c.what;
+    }
 }
 
 }  // namespace
