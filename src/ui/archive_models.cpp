@@ -6,6 +6,8 @@
 #include "archive/archive_export.h"
 #include "archive/archive_texts.h"
 #include "base/value_format.h"
+#include "inspection/inspection_texts.h"
+#include "team/team_texts.h"
 
 namespace eqbond::ui {
 
@@ -17,7 +19,7 @@ QVariant shown_value(int32_t milliohm, bool sort) {
 }
 }  // namespace
 
-void DownloadListModel::set_downloads(std::vector<DownloadSummary> downloads) {
+void DownloadListModel::set_downloads(std::vector<ListedInspection> downloads) {
     beginResetModel();
     downloads_ = std::move(downloads);
     endResetModel();
@@ -31,7 +33,7 @@ int DownloadListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant DownloadListModel::cell(const DownloadSummary& s, int column, int role) const {
+QVariant DownloadListModel::cell(const ListedInspection& s, int column, int role) const {
     const bool sort = role == kSortRole;
     switch (column) {
         case Started:
@@ -68,7 +70,7 @@ QVariant DownloadListModel::cell(const DownloadSummary& s, int column, int role)
 
 QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= int(downloads_.size())) return QVariant();
-    const DownloadSummary& s = downloads_[size_t(index.row())];
+    const ListedInspection& s = downloads_[size_t(index.row())];
     if (role == kIdRole) return qlonglong(s.id);
     if (role == Qt::ForegroundRole && index.column() == Fail && s.failing.value_or(0) > 0)
         return QBrush(kFailColour);
@@ -79,12 +81,9 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
 QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
     static const text::ScreenText* const kHeaders[ColumnCount] = {
-        &text::kColumnStarted,  &text::kColumnDevice,
-        &text::kColumnGroups,   &text::kColumnState,
-        &text::kColumnMin,      &text::kColumnMax,
-        &text::kPass,           &text::kFail,
-        &text::kColumnTeamSite, &text::kColumnTeamLocation,
-        &text::kColumnTeamOwner};
+        &text::kColumnStarted, &text::kColumnDevice,   &text::kColumnGroups,   &text::kColumnState,
+        &text::kColumnMin,     &text::kColumnMax,      &text::kPass,           &text::kFail,
+        &text::kColumnSite,    &text::kColumnLocation, &text::kColumnTeamOwner};
     return section >= 0 && section < ColumnCount ? kHeaders[section]->shown() : QVariant();
 }
 

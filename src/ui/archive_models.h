@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "archive/bonding_limit.h"
-#include "archive/download.h"
-#include "archive/inspection_comparison.h"
-#include "archive/test_plan.h"
+#include "inspection/inspection.h"
+#include "inspection/inspection_comparison.h"
+#include "inspection/test_plan.h"
 
 namespace eqbond::ui {
 
@@ -37,8 +37,8 @@ class DownloadListModel : public QAbstractTableModel {
     using QAbstractTableModel::QAbstractTableModel;
 
     // Pass and fail count only with a limit; without one their columns stay empty.
-    void set_downloads(std::vector<DownloadSummary> downloads);
-    const std::vector<DownloadSummary>& downloads() const { return downloads_; }
+    void set_downloads(std::vector<ListedInspection> downloads);
+    const std::vector<ListedInspection>& downloads() const { return downloads_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -46,8 +46,8 @@ class DownloadListModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    QVariant cell(const DownloadSummary& s, int column, int role) const;
-    std::vector<DownloadSummary> downloads_;
+    QVariant cell(const ListedInspection& s, int column, int role) const;
+    std::vector<ListedInspection> downloads_;
 };
 
 // The open download's groups with their test points and, for labelled groups, the same point in

@@ -16,9 +16,10 @@
 #include "archive/archive_fault.h"
 #include "archive/archive_location.h"
 #include "archive/archive_texts.h"
-#include "archive/download_recorder.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program.h"
+#include "inspection/download_recorder.h"
+#include "inspection/inspection_texts.h"
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
 #include "ui/caption_room.h"
@@ -58,26 +59,27 @@ QSortFilterProxyModel* sorting_proxy(QObject* parent, QAbstractItemModel* source
 }
 }  // namespace
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder& recorder,
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder& recorder,
                              QWidget* parent)
     : ArchiveWindow(program, archive, &recorder, ArchiveView::ThisComputer, parent) {}
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& team_copy, QWidget* parent)
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& team_copy, QWidget* parent)
     : ArchiveWindow(program, team_copy, nullptr, ArchiveView::TeamCopy, parent) {}
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder* recorder,
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
                              ArchiveView view, QWidget* parent)
     : QWidget(parent, view == ArchiveView::ThisComputer ? Qt::Window : Qt::Widget),
       program_(program),
       recorder_(recorder),
       view_(view),
+      file_(archive),
       archive_(archive) {
     setObjectName(view == ArchiveView::ThisComputer ? QStringLiteral("ArchiveWindow")
                                                     : QStringLiteral("TeamArchiveWindow"));
     setWindowTitle(text::kArchiveTitle);
     limit_ = typed_bonding_limit(saved_bonding_limit());
     build();
-    connect(&archive_, &QtSqliteArchive::changed, this, [this] {
+    connect(&file_, &QtSqliteFile::changed, this, [this] {
         if (!storing_label_) refresh();
     });
     resize(1280, 800);

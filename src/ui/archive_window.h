@@ -8,8 +8,9 @@
 
 #include "archive/bonding_limit.h"
 #include "archive/download.h"
-#include "archive/inspection_comparison.h"
-#include "archive/inspection_report.h"
+#include "inspection/inspection_comparison.h"
+#include "inspection/inspection_report.h"
+#include "inspection/qt_sqlite_inspections.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,7 +23,7 @@ class QTableView;
 
 namespace eqbond {
 class DownloadRecorder;
-class QtSqliteArchive;
+class QtSqliteFile;
 struct Program;
 }  // namespace eqbond
 
@@ -43,15 +44,15 @@ class ArchiveWindow : public QWidget {
     Q_OBJECT
   public:
     // This computer's archive, in a window of its own; the recorder's faults show in it.
-    ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder& recorder,
+    ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder& recorder,
                   QWidget* parent = nullptr);
     // The copy of the team archive, inside `parent`.
-    ArchiveWindow(Program& program, QtSqliteArchive& team_copy, QWidget* parent);
+    ArchiveWindow(Program& program, QtSqliteFile& team_copy, QWidget* parent);
 
     // Reads the list again and opens the newest download shown.
     void refresh();
     // The download whose groups are shown, if any.
-    const std::optional<ArchivedDownload>& open_download() const { return open_; }
+    const std::optional<Inspection>& open_download() const { return open_; }
 
     QTableView* download_list() const { return downloads_view_; }
     QTableView* group_table() const { return groups_view_; }
@@ -67,7 +68,7 @@ class ArchiveWindow : public QWidget {
     void removal_asked(const QString& uuid);
 
   private:
-    ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder* recorder,
+    ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
                   ArchiveView view, QWidget* parent);
     void build();
     QWidget* build_tools();
@@ -99,9 +100,10 @@ class ArchiveWindow : public QWidget {
     Program& program_;
     DownloadRecorder* recorder_;  // none in the team view
     ArchiveView view_;
-    QtSqliteArchive& archive_;
+    QtSqliteFile& file_;
+    QtSqliteInspections archive_;
     std::optional<BondingLimit> limit_;
-    std::optional<ArchivedDownload> open_;
+    std::optional<Inspection> open_;
     std::vector<PointComparison> points_;
     int64_t shown_id_ = 0;        // the download the plan message speaks of
     bool storing_label_ = false;  // the table already shows the label being stored

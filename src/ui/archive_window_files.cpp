@@ -4,9 +4,9 @@
 #include "archive/archive_export.h"
 #include "archive/archive_texts.h"
 #include "archive/qt_pdf_file.h"
-#include "archive/qt_sqlite_archive.h"
 #include "base/program.h"
 #include "base/texts.h"
+#include "inspection/inspection_export.h"
 #include "report/save_button.h"
 #include "ui/archive_window.h"
 
@@ -30,7 +30,8 @@ void ArchiveWindow::export_text() {
 
 void ArchiveWindow::export_csv() {
     const std::optional<QString> path = choose_file(QStringLiteral(".csv"), text::kCsvFilter);
-    if (path && !replace_file(*path, archived_csv(*open_, limit_)))
+    if (path &&
+        !replace_file(*path, inspection_csv(*open_, limit_, archive_.previous_values(open_->id))))
         program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
 }
 
@@ -67,7 +68,7 @@ void ArchiveWindow::delete_download() {
     const int64_t id = open_->id;
     if (view_ == ArchiveView::TeamCopy) {
         // The server decides: the copy follows once it has.
-        if (const std::optional<QString> uuid = archive_.uuid(id)) emit removal_asked(*uuid);
+        emit removal_asked(open_->uuid);
         return;
     }
     open_.reset();

@@ -6,13 +6,13 @@
 #include <QTableView>
 
 #include "archive/archive_texts.h"
-#include "archive/inspection_print.h"
-#include "archive/inspection_settings.h"
-#include "archive/qt_inspection_pdf.h"
-#include "archive/qt_sqlite_archive.h"
-#include "archive/test_plan.h"
 #include "base/program.h"
 #include "base/texts.h"
+#include "inspection/inspection_print.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/inspection_texts.h"
+#include "inspection/qt_inspection_pdf.h"
+#include "inspection/test_plan.h"
 #include "report/save_button.h"
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"

@@ -7,7 +7,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "archive/archive_texts.h"
+#include "inspection/inspection_texts.h"
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
 #include "ui/archive_window.h"

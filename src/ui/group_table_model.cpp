@@ -5,6 +5,7 @@
 #include "archive/archive_export.h"
 #include "archive/archive_texts.h"
 #include "base/value_format.h"
+#include "inspection/inspection_texts.h"
 #include "ui/archive_models.h"
 
 namespace eqbond::ui {

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archive/archive_port.h"
-#include "archive/archive_texts.h"
-#include "archive/inspection_settings.h"
-#include "archive/test_plan.h"
+#include "inspection/inspection_port.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/inspection_texts.h"
+#include "inspection/test_plan.h"
 #include "ui/caption_room.h"
 
 namespace eqbond::ui {
@@ -25,7 +25,7 @@ QLineEdit* field(QWidget* parent, const char* name) {
 }
 }  // namespace
 
-InspectionDetailsPanel::InspectionDetailsPanel(Archive& archive, QWidget* parent)
+InspectionDetailsPanel::InspectionDetailsPanel(InspectionArchive& archive, QWidget* parent)
     : QWidget(parent), archive_(archive) {
     setObjectName(QStringLiteral("InspectionDetails"));
     site_list_ = new QComboBox(this);
@@ -70,7 +70,7 @@ InspectionDetailsPanel::InspectionDetailsPanel(Archive& archive, QWidget* parent
     show_download(std::nullopt);
 }
 
-void InspectionDetailsPanel::show_download(const std::optional<ArchivedDownload>& download) {
+void InspectionDetailsPanel::show_download(const std::optional<Inspection>& download) {
     const std::optional<int64_t> id =
         download ? std::optional<int64_t>(download->id) : std::nullopt;
     if (id != download_id_) say(QString(), false);  // the last message was about another one

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "archive/download.h"
+#include "inspection/inspection.h"
 
 class QComboBox;
 class QLabel;
@@ -15,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace eqbond {
-class Archive;
+class InspectionArchive;
 }
 
 namespace eqbond::ui {
@@ -23,11 +23,11 @@ namespace eqbond::ui {
 class InspectionDetailsPanel : public QWidget {
     Q_OBJECT
   public:
-    InspectionDetailsPanel(Archive& archive, QWidget* parent);
+    InspectionDetailsPanel(InspectionArchive& archive, QWidget* parent);
 
     // Shows the details of `download` (the saved defaults where it has none); nothing: no
     // download is open and the panel is disabled.
-    void show_download(const std::optional<ArchivedDownload>& download);
+    void show_download(const std::optional<Inspection>& download);
     // Checks and keeps what is typed; false with the reason shown when nothing was kept.
     bool save();
 
@@ -40,7 +40,7 @@ class InspectionDetailsPanel : public QWidget {
     std::optional<int64_t> saved_site(const Site& typed);
     void say(const QString& text, bool problem);
 
-    Archive& archive_;
+    InspectionArchive& archive_;
     std::optional<int64_t> download_id_;
     QComboBox* site_list_ = nullptr;
     QLineEdit* site_name_ = nullptr;

@@ -3,8 +3,8 @@
 #include <QHeaderView>
 
 #include "archive/archive_export.h"
-#include "archive/archive_port.h"
-#include "archive/archive_texts.h"
+#include "inspection/inspection_port.h"
+#include "inspection/inspection_texts.h"
 
 namespace eqbond::ui {
 
@@ -26,7 +26,8 @@ const QTreeWidgetItem* site_of(const QTreeWidgetItem* item) {
 }
 }  // namespace
 
-SiteTree::SiteTree(Archive& archive, QWidget* parent) : QTreeWidget(parent), archive_(archive) {
+SiteTree::SiteTree(InspectionArchive& archive, QWidget* parent)
+    : QTreeWidget(parent), archive_(archive) {
     setObjectName(QStringLiteral("SiteTree"));
     setHeaderLabel(text::kSiteTreeHeading);
     setColumnCount(1);
@@ -56,13 +57,13 @@ void SiteTree::refresh() {
 void SiteTree::expand_site(QTreeWidgetItem* site) {
     if (!site || kind_of(site) != Kind::Site || site->childCount() > 0) return;
     const int64_t site_id = site->data(0, kIdRole).toLongLong();
-    const std::vector<DownloadSummary> inspections = archive_.list_site(site_id, std::nullopt);
+    const std::vector<ListedInspection> inspections = archive_.list_site(site_id, std::nullopt);
     for (const QString& location : archive_.locations(site_id)) {
         // A mark, not a word, for inspections given a site but no location yet.
         QTreeWidgetItem* place =
             item_of(Kind::Location, site_id, location.isEmpty() ? QStringLiteral("—") : location);
         site->addChild(place);
-        for (const DownloadSummary& s : inspections) {
+        for (const ListedInspection& s : inspections) {
             if (s.location != location) continue;
             const std::optional<InspectionDetails> details = archive_.details(s.id);
             QString caption = started_text(s.download);

@@ -9,7 +9,7 @@
 #include "archive/bonding_limit.h"
 
 namespace eqbond {
-class Archive;
+class InspectionArchive;
 }
 
 namespace eqbond::ui {
@@ -21,7 +21,7 @@ class SiteTree : public QTreeWidget {
     static constexpr int kKindRole = Qt::UserRole;
     static constexpr int kIdRole = Qt::UserRole + 1;  // the site's or the download's id
 
-    SiteTree(Archive& archive, QWidget* parent);
+    SiteTree(InspectionArchive& archive, QWidget* parent);
 
     // Reads the sites again, keeping the chosen site open.
     void refresh();
@@ -36,7 +36,7 @@ class SiteTree : public QTreeWidget {
 
   private:
     void choose(QTreeWidgetItem* item);
-    Archive& archive_;
+    InspectionArchive& archive_;
 };
 
 }  // namespace eqbond::ui

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "archive/archive_texts.h"
-#include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_copy.h"
-#include "archive/team_push_status.h"
+#include "archive/qt_sqlite_file.h"
 #include "program/team_status_view.h"
+#include "team/qt_team_copy.h"
+#include "team/team_push_status.h"
+#include "team/team_texts.h"
 #include "ui/archive_window.h"
 
 namespace eqbond::ui {
@@ -35,7 +35,7 @@ QString state_text(const RoundOutcome& outcome) {
 }  // namespace
 
 TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWidget* parent)
-    : QWidget(parent), copy_(std::make_unique<QtSqliteArchive>()), copy_file_(copy_file) {
+    : QWidget(parent), copy_(std::make_unique<QtSqliteFile>()), copy_file_(copy_file) {
     setObjectName(QStringLiteral("TeamArchiveView"));
     // Made here, before any round opens it on its thread.
     copy_->open(copy_file_);
@@ -54,7 +54,7 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     column->addWidget(window_, 1);
     connect(refresh_, &QPushButton::clicked, this, &TeamArchiveView::bring_up_to_date);
     // A label, details or a plan changed here: the server takes it or refuses it.
-    connect(copy_.get(), &QtSqliteArchive::changed, this, &TeamArchiveView::bring_up_to_date);
+    connect(copy_.get(), &QtSqliteFile::changed, this, &TeamArchiveView::bring_up_to_date);
     connect(window_, &ArchiveWindow::removal_asked, this, &TeamArchiveView::remove);
 }
 
@@ -93,8 +93,8 @@ void TeamArchiveView::bring_up_to_date() {
     const TeamServerAddress address = with_connect_timeout(*address_);
     const QString file = copy_file_;
     round_.reset(QThread::create([outcome, removing, address, file] {
-        QtSqliteArchive copy;
-        if (!copy.open(file)) {
+        QtSqliteFile copy_file;
+        if (!copy_file.open(file)) {
             outcome->round.local_fault = true;
             return;
         }
@@ -104,6 +104,7 @@ void TeamArchiveView::bring_up_to_date() {
             return;
         }
         if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
+        QtSqliteTeamCopy copy(copy_file);
         outcome->round = bring_team_copy_up_to_date(copy, store);
     }));
     connect(round_.get(), &QThread::finished, this, [this, outcome] {

@@ -8,14 +8,14 @@
 #include <memory>
 #include <optional>
 
-#include "archive/team_server_address.h"
+#include "team/team_server_address.h"
 
 class QLabel;
 class QPushButton;
 class QThread;
 
 namespace eqbond {
-class QtSqliteArchive;
+class QtSqliteFile;
 struct Program;
 }  // namespace eqbond
 
@@ -45,7 +45,7 @@ class TeamArchiveView : public QWidget {
   private:
     void remove(const QString& uuid);
 
-    std::unique_ptr<QtSqliteArchive> copy_;
+    std::unique_ptr<QtSqliteFile> copy_;
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;

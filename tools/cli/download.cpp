@@ -4,9 +4,7 @@
 #include <QTextStream>
 #include <algorithm>
 
-#include "archive/download_recorder.h"
-#include "archive/inspection_settings.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/texts.h"
 #include "cli/archive_command.h"
 #include "cli/exit_codes.h"
@@ -14,6 +12,9 @@
 #include "cli/pdf_output.h"
 #include "cli/progress.h"
 #include "cli/session_setup.h"
+#include "inspection/download_recorder.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "link/instrument_buttons.h"
 #include "link/receive_dispatcher.h"
 #include "program/event_wait.h"
@@ -93,8 +94,9 @@ int run_download(const DownloadOptions& options) {
     QStringList plan;
     if (!check_inspection_options(options.inspection, &plan)) return kBadUsage;
     // An archive that cannot be used is reported at the end; the read and the files go on.
-    QtSqliteArchive archive;
-    if (!options.archive_file.isEmpty()) archive.open(options.archive_file);
+    QtSqliteFile file;
+    if (!options.archive_file.isEmpty()) file.open(options.archive_file);
+    QtSqliteInspections archive(file);
     DownloadRecorder recorder(archive);
     RecordedMessages messages;
     LinkSession session(port_table_for(options.ports), messages);

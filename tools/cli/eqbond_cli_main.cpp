@@ -6,7 +6,6 @@
 #include <QUuid>
 
 #include "archive/archive_location.h"
-#include "archive/team_server_address.h"
 #include "base/program_settings.h"
 #include "cli/archive_command.h"
 #include "cli/download.h"
@@ -15,6 +14,7 @@
 #include "cli/live.h"
 #include "cli/team_command.h"
 #include "language/interface_language.h"
+#include "team/team_server_address.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTextStream>
 
-#include "archive/test_plan.h"
 #include "cli/session_setup.h"
+#include "inspection/test_plan.h"
 
 namespace eqbond::cli {
 
@@ -59,9 +59,9 @@ bool check_inspection_options(const InspectionOptions& o, QStringList* plan) {
     return o.plan_path.isEmpty() || read_plan_file(o.plan_path, plan);
 }
 
-bool describe_download(Archive& archive, int64_t id, const InspectionOptions& o,
+bool describe_download(InspectionArchive& archive, int64_t id, const InspectionOptions& o,
                        const QStringList& plan) {
-    const std::optional<ArchivedDownload> download = archive.load(id);
+    const std::optional<Inspection> download = archive.load(id);
     if (!download) {
         if (!archive.fault())
             print_error(QStringLiteral("the archive holds no download %1").arg(id));

@@ -3,13 +3,13 @@
 #include <QTextStream>
 
 #include "archive/archive_export.h"
-#include "archive/qt_team_setup.h"
-#include "archive/qt_team_store.h"
-#include "archive/team_schema.h"
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
 #include "cli/team_push_command.h"
+#include "team/qt_team_setup.h"
+#include "team/qt_team_store.h"
+#include "team/team_schema.h"
 
 namespace eqbond::cli {
 
@@ -95,7 +95,7 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
                 return kBadUsage;
             }
             const TeamDownload& team = stored->download;
-            ArchivedDownload download;
+            Inspection download;
             download.download = team.download;
             download.groups = team.groups;
             download.details.location = team.location;

@@ -3,7 +3,7 @@
 // for the team archive.
 #include <QString>
 
-#include "archive/qt_team_store.h"
+#include "team/qt_team_store.h"
 
 namespace eqbond::cli {
 

@@ -7,11 +7,13 @@
 #include <QTemporaryDir>
 
 #include "archive/archive_export.h"
-#include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_copy.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/inspection_export.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/support/cli_run.h"
 #include "integration/team/team_fixture.h"
 #include "support/qstring_printer.h"
+#include "team/qt_team_copy.h"
 
 namespace eqbond {
 namespace {
@@ -59,17 +61,19 @@ TEST_F(TeamCli, SetUpListExportDelete) {
     r = cli({"team", "export", later.uuid, "--txt", txt, "--csv", csv, "--limit", "0.5", "--server",
              uri("anna")});
     ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
-    QtSqliteArchive copy;
-    ASSERT_TRUE(copy.open(folder.filePath(QStringLiteral("copy.sqlite"))));
-    ASSERT_EQ(bring_team_copy_up_to_date(copy, ben).copied, 2);
-    const std::vector<DownloadSummary> copied = copy.list(std::nullopt);
-    const std::optional<ArchivedDownload> expected = copy.load(copied.front().id);
+    QtSqliteFile copy_file;
+    QtSqliteInspections copy(copy_file);
+    ASSERT_TRUE(copy_file.open(folder.filePath(QStringLiteral("copy.sqlite"))));
+    QtSqliteTeamCopy team_copy(copy_file);
+    ASSERT_EQ(bring_team_copy_up_to_date(team_copy, ben).copied, 2);
+    const std::vector<ListedInspection> copied = copy.list(std::nullopt);
+    const std::optional<Inspection> expected = copy.load(copied.front().id);
     ASSERT_TRUE(expected);
     const PreviousValues previous = copy.previous_values(expected->id);
     EXPECT_EQ(previous.size(), 100u);
     for (const auto& [path, content] :
          {std::pair{txt, archived_text_report(*expected)},
-          {csv, archived_csv(*expected, typed_bonding_limit(QStringLiteral("0.5")), previous)}}) {
+          {csv, inspection_csv(*expected, typed_bonding_limit(QStringLiteral("0.5")), previous)}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), content) << path.toStdString();

@@ -5,10 +5,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/cli_run.h"
 #include "integration/team/team_fixture.h"
+#include "team/qt_sqlite_push_queue.h"
 
 namespace eqbond {
 namespace {
@@ -23,16 +25,20 @@ struct TeamPushCli : test::TeamArchiveTest {
     QTemporaryDir folder;
     QString file() const { return folder.filePath(QStringLiteral("local.sqlite")); }
     size_t waiting() {
-        QtSqliteArchive archive;
-        EXPECT_TRUE(archive.open(file()));
-        return archive.waiting()->size();
+        QtSqliteFile archive_file;
+        QtSqliteInspections archive(archive_file);
+        QtSqlitePushQueue queue(archive_file);
+        EXPECT_TRUE(archive_file.open(file()));
+        return queue.waiting()->size();
     }
 };
 
 TEST_F(TeamPushCli, PushesWhatWaitsAndStatusSaysSo) {
     {
-        QtSqliteArchive archive;
-        ASSERT_TRUE(archive.open(file()));
+        QtSqliteFile archive_file;
+        QtSqliteInspections archive(archive_file);
+        QtSqlitePushQueue queue(archive_file);
+        ASSERT_TRUE(archive_file.open(file()));
         for (int n = 1; n <= 2; ++n) {
             const auto [download, groups] = test::made_download(20, n);
             ASSERT_TRUE(archive.save_download(download, groups));

@@ -13,14 +13,15 @@
 #include <QTimer>
 
 #include "archive/archive_location.h"
-#include "archive/archive_texts.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program_settings.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/support/cli_run.h"
 #include "integration/support/wait.h"
 #include "integration/team/team_fixture.h"
 #include "support/report_fakes.h"
 #include "support/started_program.h"
+#include "team/team_texts.h"
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
 #include "ui/archive_models.h"
@@ -43,8 +44,9 @@ struct TeamView : test::TeamArchiveTest {
 
     // An inspection of the same site and room by `role`, from its own archive, pushed.
     void push_inspection(const char* role, int hour, const std::vector<int>& milliohm) {
-        QtSqliteArchive laptop;
-        ASSERT_TRUE(laptop.open(folder.filePath(QString::fromLatin1(role) + ".sqlite")));
+        QtSqliteFile laptop_file;
+        QtSqliteInspections laptop(laptop_file);
+        ASSERT_TRUE(laptop_file.open(folder.filePath(QString::fromLatin1(role) + ".sqlite")));
         Download d;
         d.started = QDateTime(QDate(2026, 3, 2), QTime(hour, 0));
         d.finished = d.started.addSecs(20);
@@ -71,7 +73,7 @@ struct TeamView : test::TeamArchiveTest {
         ASSERT_TRUE(laptop.set_labels(*id, labels));
         // Pushed by another process, as from the inspector's laptop.
         const test::CliResult pushed =
-            test::run_cli({"team", "push", "--archive", laptop.file(), "--server", uri(role)});
+            test::run_cli({"team", "push", "--archive", laptop_file.file(), "--server", uri(role)});
         EXPECT_TRUE(pushed.out.contains(QStringLiteral("pushed: 1"))) << pushed.err.toStdString();
     }
 

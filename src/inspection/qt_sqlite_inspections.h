@@ -1,0 +1,58 @@
+#pragma once
+// The archive's inspection records in its SQLite file, beside the downloads they describe: sites,
+// details, test-point labels, the plans kept per location and the values of earlier inspections.
+#include <QSqlQuery>
+
+#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/inspection_port.h"
+
+namespace eqbond {
+
+class QtSqliteInspections : public InspectionArchive {
+  public:
+    explicit QtSqliteInspections(QtSqliteFile& file) : file_(file), downloads_(file) {}
+
+    QString file() const override { return file_.file(); }
+    std::optional<ArchiveFault> fault() const override { return file_.fault(); }
+    std::optional<int64_t> save_download(const Download& download,
+                                         const std::vector<Group>& groups) override;
+    std::vector<ListedInspection> list(std::optional<BondingLimit> limit) override;
+    std::vector<ListedInspection> list_site(int64_t site_id,
+                                            std::optional<BondingLimit> limit) override;
+    std::optional<Inspection> load(int64_t id) override;
+    bool delete_download(int64_t id) override;
+
+    std::vector<Site> sites() override;
+    std::optional<Site> site_named(const QString& name) override;
+    bool update_site(const Site& site) override;
+    SiteDeletion delete_site(int64_t site_id) override;
+    std::optional<InspectionDetails> details(int64_t download_id) override;
+    bool set_details(int64_t download_id, const InspectionDetails& details) override;
+    bool set_label(int64_t download_id, int32_t number,
+                   const std::optional<QString>& label) override;
+    bool set_labels(int64_t download_id, const PointLabels& labels) override;
+    bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) override;
+    QStringList plan(int64_t site_id, const QString& location) override;
+    QStringList locations(int64_t site_id) override;
+    std::vector<PointValue> point_history(int64_t site_id, const QString& location,
+                                          const QString& label) override;
+    PreviousValues previous_values(int64_t download_id) override;
+
+  private:
+    std::vector<ListedInspection> list_where(std::optional<int64_t> site_id,
+                                             std::optional<BondingLimit> limit);
+
+    QtSqliteFile& file_;
+    QtSqliteArchive downloads_;
+};
+
+// Inside a transaction: gives the groups named their labels (a blank one takes it away) and
+// marks the download changed; false on a fault or a group the download does not hold.
+bool write_labels(QtSqliteFile& file, QSqlQuery& query, int64_t download_id,
+                  const PointLabels& labels);
+
+// Five columns from `first`: site_id, location, inspector, instrument_serial, notes.
+InspectionDetails details_of(const QSqlQuery& query, int first);
+
+}  // namespace eqbond

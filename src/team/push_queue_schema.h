@@ -1,0 +1,28 @@
+#pragma once
+// The statements the team side runs on the archive's SQLite file: which downloads wait to be
+// pushed, the mark that one went, and the copies of team downloads. Values always bound.
+#include <QString>
+
+namespace eqbond::push_queue_schema {
+
+inline const QString kSelectUuid = QStringLiteral("SELECT uuid FROM downloads WHERE id = ?");
+inline const QString kSelectWaiting = QStringLiteral(
+    "SELECT id, uuid, changed_since_push FROM downloads WHERE changed_since_push > 0"
+    " ORDER BY started_ms, id");
+inline const QString kMarkPushed = QStringLiteral(
+    "UPDATE downloads SET changed_since_push = 0, pushed_ms = ?"
+    " WHERE id = ? AND changed_since_push = ?");
+inline const QString kSelectLastPush = QStringLiteral("SELECT MAX(pushed_ms) FROM downloads");
+
+inline const QString kCopyIdByUuid = QStringLiteral("SELECT id FROM downloads WHERE uuid = ?");
+inline const QString kDeleteByUuid = QStringLiteral("DELETE FROM downloads WHERE uuid = ?");
+inline const QString kKeepCopySite = QStringLiteral(
+    "INSERT INTO sites (name, address, customer) VALUES (?, ?, ?) ON CONFLICT (name) DO UPDATE"
+    " SET address = excluded.address, customer = excluded.customer RETURNING id");
+inline const QString kCopyDetails = QStringLiteral(
+    "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
+    " notes = ?, owner = ?, pushed_ms = ?, changed_since_push = 0 WHERE id = ?");
+inline const QString kSelectCopies =
+    QStringLiteral("SELECT uuid, pushed_ms, changed_since_push > 0 FROM downloads");
+
+}  // namespace eqbond::push_queue_schema

@@ -1,0 +1,63 @@
+#include "team/qt_team_copy.h"
+
+#include <algorithm>
+
+#include "team/qt_team_push.h"
+
+namespace eqbond {
+
+TeamCopyRound bring_team_copy_up_to_date(QtSqliteTeamCopy& copy, QtTeamStore& store) {
+    TeamCopyRound round;
+    const PushRound changes = push_waiting(copy, store);
+    round.local_fault = changes.local_fault;
+    round.fault = changes.fault;
+    const bool refused_only = round.fault && round.fault->kind == TeamFaultKind::RefusedByRules;
+    if (round.local_fault || (round.fault && !refused_only)) return round;
+
+    const std::optional<std::map<QString, int64_t>> on_server = store.versions();
+    if (!on_server) {
+        round.fault = store.fault();
+        return round;
+    }
+    const std::optional<std::map<QString, TeamCopyState>> held = copy.team_copies();
+    if (!held) {
+        round.local_fault = true;
+        return round;
+    }
+    for (const auto& [uuid, state] : *held) {
+        if (on_server->count(uuid)) continue;
+        if (!copy.drop_team_copy(uuid)) {
+            round.local_fault = true;
+            return round;
+        }
+    }
+    const auto refused = [&](const QString& uuid) {
+        return std::find(changes.refused.begin(), changes.refused.end(), uuid) !=
+               changes.refused.end();
+    };
+    for (const auto& [uuid, pushed_ms] : *on_server) {
+        const auto here = held->find(uuid);
+        if (here != held->end()) {
+            // A change made here while this round ran goes in the next one; the server's
+            // version replaces only a change it refused.
+            const bool current = here->second.pushed_ms == pushed_ms && !here->second.changed_here;
+            if (current || (here->second.changed_here && !refused(uuid))) continue;
+        }
+        const std::optional<StoredTeamDownload> stored = store.load(uuid);
+        if (!stored) {
+            if (store.fault()) {
+                round.fault = store.fault();
+                return round;
+            }
+            continue;  // deleted on the server since it was listed
+        }
+        if (!copy.keep_team_copy(*stored)) {
+            round.local_fault = true;
+            return round;
+        }
+        ++round.copied;
+    }
+    return round;
+}
+
+}  // namespace eqbond

@@ -1,0 +1,39 @@
+#include "team/qt_team_push.h"
+
+namespace eqbond {
+
+PushRound push_waiting(PushQueue& queue, QtTeamStore& store) {
+    PushRound round;
+    const std::optional<std::vector<WaitingDownload>> waiting = queue.waiting();
+    if (!waiting) {
+        round.local_fault = true;
+        return round;
+    }
+    round.waiting = int(waiting->size());
+    for (const WaitingDownload& one : *waiting) {
+        const std::optional<TeamDownload> download = queue.team_download(one.id);
+        if (!download) {
+            // Deleted since it was listed: nothing left to push. A fault ends the round.
+            if (queue.waiting()) {
+                --round.waiting;
+                continue;
+            }
+            round.local_fault = true;
+            break;
+        }
+        if (!store.push(*download)) {
+            round.fault = store.fault();
+            if (round.fault && round.fault->kind == TeamFaultKind::RefusedByRules) {
+                round.refused.push_back(one.uuid);
+                continue;
+            }
+            break;
+        }
+        ++round.pushed;
+        // Not marked when it changed during the push: it goes again in the next round.
+        if (queue.mark_pushed(one, QDateTime::currentDateTimeUtc())) --round.waiting;
+    }
+    return round;
+}
+
+}  // namespace eqbond
