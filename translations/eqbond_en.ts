@@ -481,6 +481,11 @@ Reason: %2</translation>
         <extracomment>Column of the download list: where on the site.</extracomment>
         <translation>Location</translation>
     </message>
+    <message>
+        <source>上传者</source>
+        <extracomment>Column of the download list in the team view: the database role that pushed the download.</extracomment>
+        <translation>Pushed by</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -885,11 +890,6 @@ Reason: %2</translation>
         <comment>team</comment>
         <extracomment>Column of the team archive: who measured.</extracomment>
         <translation>Inspector</translation>
-    </message>
-    <message>
-        <source>上传者</source>
-        <extracomment>Column of the team archive: the database role that pushed the download.</extracomment>
-        <translation>Pushed by</translation>
     </message>
     <message>
         <source>正在从团队服务器更新...</source>

@@ -14,11 +14,11 @@
 
 namespace eqbond {
 
-class InspectionArchive;
+class DownloadSaving;
 
 class DownloadRecorder : public ReadObserver {
   public:
-    explicit DownloadRecorder(InspectionArchive& archive) : archive_(archive) {}
+    explicit DownloadRecorder(DownloadSaving& archive) : archive_(archive) {}
 
     void read_began(const Program& program) override;
     void group_stored(const Program& program, const Group& group) override;
@@ -45,7 +45,7 @@ class DownloadRecorder : public ReadObserver {
     bool usable() const;
     void close(const Program& program, bool complete);
 
-    InspectionArchive& archive_;
+    DownloadSaving& archive_;
     UnderWay under_way_;
     bool fault_shown_ = false;
     std::optional<int64_t> last_saved_;  // the one message about an unusable archive has been shown

@@ -54,6 +54,7 @@ struct ListedInspection : DownloadSummary {
     std::optional<int64_t> site_id;
     QString site_name;  // empty without a site
     QString location;
+    QString inspector;
 };
 
 // What deleting a site came to: a site that still has inspections stays.

@@ -1,7 +1,7 @@
 #pragma once
-// The archive's downloads as inspection records: their sites, details, test-point labels, the
-// plans kept per location and the values of earlier inspections. qt_sqlite_inspections.cpp keeps
-// them in the archive's SQLite file, tests may use a fake.
+// The archive's downloads as inspection records, through ports as narrow as their users:
+// the recorder saves a download with its details, the archive window browses and edits.
+// qt_sqlite_inspections.cpp keeps them in the archive's SQLite file, tests may use fakes.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,49 +12,30 @@
 
 namespace eqbond {
 
-class InspectionArchive : public virtual ArchiveFile {
+// What the recorder asks: to keep a download, and the details it is given.
+class DownloadSaving : public virtual ArchiveFile {
   public:
     // Stores a download and its groups in one transaction: all of it or nothing. Its id, or
     // nothing on a fault.
     virtual std::optional<int64_t> save_download(const Download& download,
                                                  const std::vector<Group>& groups) = 0;
+    // False on a fault, an unknown download or a site that is not one of the archive's.
+    virtual bool set_details(int64_t download_id, const InspectionDetails& details) = 0;
+};
+
+// What the archive window reads.
+class InspectionBrowsing : public virtual ArchiveFile {
+  public:
     // Every download, newest first, listed with its site and failing groups counted against
-    // `limit` if given.
+    // `limit` if given; or those of one site.
     virtual std::vector<ListedInspection> list(std::optional<BondingLimit> limit) = 0;
-    // The downloads of one site, newest first, listed as list() does.
     virtual std::vector<ListedInspection> list_site(int64_t site_id,
                                                     std::optional<BondingLimit> limit) = 0;
     // One download with its groups in group order, its details and labels; nothing on a fault or
     // an unknown id.
     virtual std::optional<Inspection> load(int64_t id) = 0;
-    // False on a fault or an unknown id. The download's site stays.
-    virtual bool delete_download(int64_t id) = 0;
-
     // Sites, by name.
     virtual std::vector<Site> sites() = 0;
-    // The site of this name, made when the archive has none yet; nothing on a fault.
-    virtual std::optional<Site> site_named(const QString& name) = 0;
-    // Keeps the site's address and customer (its name stays); false on a fault or an unknown id.
-    virtual bool update_site(const Site& site) = 0;
-    // Deletes a site with no inspections, and its test plans.
-    virtual SiteDeletion delete_site(int64_t site_id) = 0;
-
-    // The details of a download; nothing on a fault or an unknown id.
-    virtual std::optional<InspectionDetails> details(int64_t download_id) = 0;
-    // False on a fault, an unknown download or a site that is not one of sites().
-    virtual bool set_details(int64_t download_id, const InspectionDetails& details) = 0;
-
-    // Gives group `number` its test-point label, or takes it away with nothing or a blank text.
-    // False on a fault or a group the download does not hold.
-    virtual bool set_label(int64_t download_id, int32_t number,
-                           const std::optional<QString>& label) = 0;
-    // Gives every group named its label in one transaction: all of them or none.
-    virtual bool set_labels(int64_t download_id, const PointLabels& labels) = 0;
-
-    // The test plan kept for a site's location: its labels in measuring order (empty: none kept).
-    virtual bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) = 0;
-    virtual QStringList plan(int64_t site_id, const QString& location) = 0;
-
     // The locations of a site, the one inspected last first.
     virtual QStringList locations(int64_t site_id) = 0;
     // One test point's values over every inspection of its site and location, oldest first.
@@ -63,6 +44,29 @@ class InspectionArchive : public virtual ArchiveFile {
     // For each label of the download, the same test point in the latest earlier download of its
     // site and location that has it (read in one query). Empty without a site.
     virtual PreviousValues previous_values(int64_t download_id) = 0;
+    // The test plan kept for a site's location: its labels in measuring order (empty: none kept).
+    virtual QStringList plan(int64_t site_id, const QString& location) = 0;
+};
+
+// What the archive window changes.
+class InspectionEditing : public virtual ArchiveFile {
+  public:
+    // The site of this name, made when the archive has none yet; nothing on a fault.
+    virtual std::optional<Site> site_named(const QString& name) = 0;
+    // Keeps the site's address and customer (its name stays); false on a fault or an unknown id.
+    virtual bool update_site(const Site& site) = 0;
+    // False on a fault, an unknown download or a site that is not one of the archive's.
+    virtual bool set_details(int64_t download_id, const InspectionDetails& details) = 0;
+    // Gives group `number` its test-point label, or takes it away with nothing or a blank text.
+    // False on a fault or a group the download does not hold.
+    virtual bool set_label(int64_t download_id, int32_t number,
+                           const std::optional<QString>& label) = 0;
+    // Gives every group named its label in one transaction: all of them or none.
+    virtual bool set_labels(int64_t download_id, const PointLabels& labels) = 0;
+    // Keeps the plan for a site's location.
+    virtual bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) = 0;
+    // False on a fault or an unknown id. The download's site stays.
+    virtual bool delete_download(int64_t id) = 0;
 };
 
 }  // namespace eqbond

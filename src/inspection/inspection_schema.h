@@ -5,8 +5,8 @@
 
 namespace eqbond::inspection_schema {
 
-// The listing's columns beyond a summary's, and its tables: the site and location.
-inline const QString kListColumns = QStringLiteral(", d.site_id, s.name, d.location");
+// The listing's columns beyond a summary's, and its tables: the site, location and inspector.
+inline const QString kListColumns = QStringLiteral(", d.site_id, s.name, d.location, d.inspector");
 inline const QString kListFrom =
     QStringLiteral(" FROM downloads d LEFT JOIN sites s ON s.id = d.site_id");
 inline const QString kOfSite = QStringLiteral(" WHERE d.site_id = ?");

@@ -168,5 +168,7 @@ inline constexpr ScreenText kColumnSite{"Inspection",
 //: Column of the download list: where on the site.
 inline constexpr ScreenText kColumnLocation{"Inspection",
                                             QT_TRANSLATE_NOOP3("Inspection", "位置", "column")};
+//: Column of the download list in the team view: the database role that pushed the download.
+inline constexpr ScreenText kColumnOwner{"Inspection", QT_TRANSLATE_NOOP("Inspection", "上传者")};
 
 }  // namespace eqbond::text

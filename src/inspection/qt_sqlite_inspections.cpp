@@ -61,6 +61,7 @@ std::vector<ListedInspection> QtSqliteInspections::list_where(std::optional<int6
         if (!q.value(first).isNull()) row.site_id = q.value(first).toLongLong();
         row.site_name = q.value(first + 1).toString();
         row.location = q.value(first + 2).toString();
+        row.inspector = q.value(first + 3).toString();
         out.push_back(std::move(row));
     };
     const bool done = site_id ? list_downloads(file_, limit, kListColumns, kListFrom + kOfSite,

@@ -9,7 +9,9 @@
 
 namespace eqbond {
 
-class QtSqliteInspections : public InspectionArchive {
+class QtSqliteInspections : public DownloadSaving,
+                            public InspectionBrowsing,
+                            public InspectionEditing {
   public:
     explicit QtSqliteInspections(QtSqliteFile& file) : file_(file), downloads_(file) {}
 
@@ -26,8 +28,10 @@ class QtSqliteInspections : public InspectionArchive {
     std::vector<Site> sites() override;
     std::optional<Site> site_named(const QString& name) override;
     bool update_site(const Site& site) override;
-    SiteDeletion delete_site(int64_t site_id) override;
-    std::optional<InspectionDetails> details(int64_t download_id) override;
+    // Deletes a site with no inspections, and its test plans.
+    SiteDeletion delete_site(int64_t site_id);
+    // The details of a download; nothing on a fault or an unknown id.
+    std::optional<InspectionDetails> details(int64_t download_id);
     bool set_details(int64_t download_id, const InspectionDetails& details) override;
     bool set_label(int64_t download_id, int32_t number,
                    const std::optional<QString>& label) override;

@@ -3,7 +3,7 @@
 // pushed, what a push of one carries, and the mark that it went.
 #include "archive/qt_sqlite_file.h"
 #include "inspection/qt_sqlite_inspections.h"
-#include "team/push_queue.h"
+#include "team/team_ports.h"
 
 namespace eqbond {
 
@@ -16,7 +16,7 @@ class QtSqlitePushQueue : public PushQueue {
     bool mark_pushed(const WaitingDownload& download, const QDateTime& when) override;
     std::optional<QDateTime> last_push() override;
 
-  protected:
+  private:
     QtSqliteFile& file_;
     QtSqliteInspections inspections_;
 };

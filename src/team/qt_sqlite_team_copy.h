@@ -10,25 +10,29 @@
 
 namespace eqbond {
 
-// A copy of a team download: the server's time of its push, and whether it was changed here
-// since (a change in the team view not yet taken by the server).
-struct TeamCopyState {
-    int64_t pushed_ms = 0;
-    bool changed_here = false;
-};
-
 // Where the team view keeps its copy of the team archive: beside this computer's archive.
 QString team_copy_file(const QString& archive_file);
 
-class QtSqliteTeamCopy : public QtSqlitePushQueue {
+class QtSqliteTeamCopy : public TeamCopyStore {
   public:
-    using QtSqlitePushQueue::QtSqlitePushQueue;
+    explicit QtSqliteTeamCopy(QtSqliteFile& file) : file_(file), queue_(file) {}
 
-    // The copies held, by UUID; nothing on a fault.
-    std::optional<std::map<QString, TeamCopyState>> team_copies();
-    // One copied again whole, in one transaction, keeping its id.
-    bool keep_team_copy(const StoredTeamDownload& stored);
-    bool drop_team_copy(const QString& uuid);
+    std::optional<std::vector<WaitingDownload>> waiting() override { return queue_.waiting(); }
+    std::optional<TeamDownload> team_download(int64_t download_id) override {
+        return queue_.team_download(download_id);
+    }
+    bool mark_pushed(const WaitingDownload& download, const QDateTime& when) override {
+        return queue_.mark_pushed(download, when);
+    }
+    std::optional<QDateTime> last_push() override { return queue_.last_push(); }
+
+    std::optional<std::map<QString, TeamCopyState>> team_copies() override;
+    bool keep_team_copy(const StoredTeamDownload& stored) override;
+    bool drop_team_copy(const QString& uuid) override;
+
+  private:
+    QtSqliteFile& file_;
+    QtSqlitePushQueue queue_;
 };
 
 }  // namespace eqbond

@@ -1,6 +1,6 @@
 #include "team/qt_team_push_worker.h"
 
-#include "team/qt_team_push.h"
+#include "team/team_push_round.h"
 
 namespace eqbond {
 

@@ -12,13 +12,14 @@
 #include "inspection/inspection.h"
 #include "team/qt_team_connection.h"
 #include "team/team_download.h"
+#include "team/team_ports.h"
 
 namespace eqbond {
 
-class QtTeamStore {
+class QtTeamStore : public TeamCopying {
   public:
     QtTeamStore();
-    ~QtTeamStore();
+    ~QtTeamStore() override;
     QtTeamStore(const QtTeamStore&) = delete;
     QtTeamStore& operator=(const QtTeamStore&) = delete;
 
@@ -26,19 +27,19 @@ class QtTeamStore {
     // fault() set.
     bool connect(const TeamServerAddress& address);
     // The last operation's fault, or nothing after it succeeded.
-    const std::optional<TeamFault>& fault() const { return connection_.fault(); }
+    const std::optional<TeamFault>& fault() const override { return connection_.fault(); }
     // The database role the store works as.
     const QString& role() const { return role_; }
 
     // Writes the download, its site and its groups as one transaction; a download of the same
     // UUID, which this role may change, is replaced whole.
-    bool push(const TeamDownload& download);
+    bool push(const TeamDownload& download) override;
     // Newest first; nothing on a fault.
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
     // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
-    std::optional<std::map<QString, int64_t>> versions();
+    std::optional<std::map<QString, int64_t>> versions() override;
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
-    std::optional<StoredTeamDownload> load(const QString& uuid);
+    std::optional<StoredTeamDownload> load(const QString& uuid) override;
     // For each label of the download, the same test point in the latest earlier download of its
     // site and location, whoever measured it; nothing on a fault.
     std::optional<PreviousValues> previous_values(const QString& uuid);

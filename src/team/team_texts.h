@@ -53,8 +53,6 @@ inline constexpr ScreenText kTeamArchiveSwitch{"Team",
 //: Column of the team archive: who measured.
 inline constexpr ScreenText kColumnTeamInspector{"Team",
                                                  QT_TRANSLATE_NOOP3("Team", "检测人员", "team")};
-//: Column of the team archive: the database role that pushed the download.
-inline constexpr ScreenText kColumnTeamOwner{"Team", QT_TRANSLATE_NOOP("Team", "上传者")};
 //: The team view while it reads the server's downloads into this computer's copy.
 inline constexpr ScreenText kTeamCopyUpdating{"Team",
                                               QT_TRANSLATE_NOOP("Team", "正在从团队服务器更新...")};

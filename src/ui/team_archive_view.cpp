@@ -10,7 +10,9 @@
 
 #include "archive/qt_sqlite_file.h"
 #include "program/team_status_view.h"
-#include "team/qt_team_copy.h"
+#include "team/qt_sqlite_team_copy.h"
+#include "team/qt_team_store.h"
+#include "team/team_copy_round.h"
 #include "team/team_push_status.h"
 #include "team/team_texts.h"
 #include "ui/archive_window.h"

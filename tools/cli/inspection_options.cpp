@@ -59,7 +59,7 @@ bool check_inspection_options(const InspectionOptions& o, QStringList* plan) {
     return o.plan_path.isEmpty() || read_plan_file(o.plan_path, plan);
 }
 
-bool describe_download(InspectionArchive& archive, int64_t id, const InspectionOptions& o,
+bool describe_download(QtSqliteInspections& archive, int64_t id, const InspectionOptions& o,
                        const QStringList& plan) {
     const std::optional<Inspection> download = archive.load(id);
     if (!download) {

@@ -8,7 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
 #include "team/qt_sqlite_push_queue.h"
-#include "team/qt_team_push.h"
+#include "team/team_push_round.h"
 
 namespace eqbond::cli {
 

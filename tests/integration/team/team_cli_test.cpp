@@ -13,7 +13,9 @@
 #include "integration/support/cli_run.h"
 #include "integration/team/team_fixture.h"
 #include "support/qstring_printer.h"
-#include "team/qt_team_copy.h"
+#include "team/qt_sqlite_team_copy.h"
+#include "team/qt_team_store.h"
+#include "team/team_copy_round.h"
 
 namespace eqbond {
 namespace {

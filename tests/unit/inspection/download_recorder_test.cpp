@@ -20,7 +20,7 @@
 namespace eqbond {
 namespace {
 
-class FakeArchive : public InspectionArchive {
+class FakeArchive : public DownloadSaving {
   public:
     struct Saved {
         Download download;
@@ -42,30 +42,10 @@ class FakeArchive : public InspectionArchive {
         saved.push_back({d, g});
         return int64_t(saved.size());
     }
-    std::vector<ListedInspection> list(std::optional<BondingLimit>) override { return {}; }
-    std::optional<Inspection> load(int64_t) override { return std::nullopt; }
-    bool delete_download(int64_t) override { return false; }
-    std::vector<Site> sites() override { return {}; }
-    std::optional<Site> site_named(const QString&) override { return std::nullopt; }
-    bool update_site(const Site&) override { return false; }
-    SiteDeletion delete_site(int64_t) override { return SiteDeletion::Failed; }
-    std::optional<InspectionDetails> details(int64_t) override { return std::nullopt; }
     bool set_details(int64_t id, const InspectionDetails& d) override {
         given[id] = d;
         return true;
     }
-    bool set_label(int64_t, int32_t, const std::optional<QString>&) override { return false; }
-    bool set_labels(int64_t, const PointLabels&) override { return false; }
-    bool save_plan(int64_t, const QString&, const QStringList&) override { return false; }
-    QStringList plan(int64_t, const QString&) override { return {}; }
-    std::vector<ListedInspection> list_site(int64_t, std::optional<BondingLimit>) override {
-        return {};
-    }
-    QStringList locations(int64_t) override { return {}; }
-    std::vector<PointValue> point_history(int64_t, const QString&, const QString&) override {
-        return {};
-    }
-    PreviousValues previous_values(int64_t) override { return {}; }
 
   private:
     std::optional<ArchiveFault> fault_;

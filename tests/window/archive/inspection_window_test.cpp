@@ -35,7 +35,7 @@
 namespace eqbond {
 namespace {
 
-using Column = ui::GroupTableModel::Column;
+namespace Column = group_column;
 const QString kSiteName = QStringLiteral("市第一医院");
 const QString kRoom = QStringLiteral("手术室3");
 

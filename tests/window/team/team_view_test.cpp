@@ -33,7 +33,7 @@
 namespace eqbond {
 namespace {
 
-using Column = ui::GroupTableModel::Column;
+namespace Column = group_column;
 
 struct TeamView : test::TeamArchiveTest {
     QTemporaryDir folder;
@@ -100,7 +100,7 @@ struct TeamView : test::TeamArchiveTest {
     int row_of_owner(const char* owner) {
         QTableView* list = team_view()->window()->download_list();
         for (int r = 0; r < list->model()->rowCount(); ++r)
-            if (cell(list, r, ui::DownloadListModel::Owner) == QLatin1String(owner)) return r;
+            if (cell(list, r, download_column::Owner) == QLatin1String(owner)) return r;
         return -1;
     }
     void delete_open(QMessageBox::StandardButton answer) {

@@ -1,8 +1,8 @@
-#include "team/qt_team_push.h"
+#include "team/team_push_round.h"
 
 namespace eqbond {
 
-PushRound push_waiting(PushQueue& queue, QtTeamStore& store) {
+PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
     PushRound round;
     const std::optional<std::vector<WaitingDownload>> waiting = queue.waiting();
     if (!waiting) {
@@ -21,8 +21,8 @@ PushRound push_waiting(PushQueue& queue, QtTeamStore& store) {
             round.local_fault = true;
             break;
         }
-        if (!store.push(*download)) {
-            round.fault = store.fault();
+        if (!server.push(*download)) {
+            round.fault = server.fault();
             if (round.fault && round.fault->kind == TeamFaultKind::RefusedByRules) {
                 round.refused.push_back(one.uuid);
                 continue;

@@ -6,8 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "team/qt_sqlite_team_copy.h"
-#include "team/qt_team_store.h"
+#include "team/team_ports.h"
 
 namespace eqbond {
 
@@ -18,7 +17,6 @@ struct TeamCopyRound {
     bool local_fault = false;  // the copy could not be read or written
 };
 
-// `store` must be connected.
-TeamCopyRound bring_team_copy_up_to_date(QtSqliteTeamCopy& copy, QtTeamStore& store);
+TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server);
 
 }  // namespace eqbond

@@ -1,22 +1,22 @@
-#include "team/qt_team_copy.h"
+#include "team/team_copy_round.h"
 
 #include <algorithm>
 
-#include "team/qt_team_push.h"
+#include "team/team_push_round.h"
 
 namespace eqbond {
 
-TeamCopyRound bring_team_copy_up_to_date(QtSqliteTeamCopy& copy, QtTeamStore& store) {
+TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server) {
     TeamCopyRound round;
-    const PushRound changes = push_waiting(copy, store);
+    const PushRound changes = push_waiting(copy, server);
     round.local_fault = changes.local_fault;
     round.fault = changes.fault;
     const bool refused_only = round.fault && round.fault->kind == TeamFaultKind::RefusedByRules;
     if (round.local_fault || (round.fault && !refused_only)) return round;
 
-    const std::optional<std::map<QString, int64_t>> on_server = store.versions();
+    const std::optional<std::map<QString, int64_t>> on_server = server.versions();
     if (!on_server) {
-        round.fault = store.fault();
+        round.fault = server.fault();
         return round;
     }
     const std::optional<std::map<QString, TeamCopyState>> held = copy.team_copies();
@@ -43,10 +43,10 @@ TeamCopyRound bring_team_copy_up_to_date(QtSqliteTeamCopy& copy, QtTeamStore& st
             const bool current = here->second.pushed_ms == pushed_ms && !here->second.changed_here;
             if (current || (here->second.changed_here && !refused(uuid))) continue;
         }
-        const std::optional<StoredTeamDownload> stored = store.load(uuid);
+        const std::optional<StoredTeamDownload> stored = server.load(uuid);
         if (!stored) {
-            if (store.fault()) {
-                round.fault = store.fault();
+            if (server.fault()) {
+                round.fault = server.fault();
                 return round;
             }
             continue;  // deleted on the server since it was listed

@@ -6,8 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "team/push_queue.h"
-#include "team/qt_team_store.h"
+#include "team/team_ports.h"
 
 namespace eqbond {
 
@@ -20,8 +19,8 @@ struct PushRound {
     std::vector<QString> refused;  // the UUIDs the server's rules refused
 };
 
-// `store` must be connected. A download the server's rules refuse keeps waiting and the round
-// goes on; any other fault ends the round.
-PushRound push_waiting(PushQueue& queue, QtTeamStore& store);
+// A download the server's rules refuse keeps waiting and the round goes on; any other fault ends
+// the round.
+PushRound push_waiting(PushQueue& queue, TeamPushing& server);
 
 }  // namespace eqbond
