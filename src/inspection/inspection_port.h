@@ -34,8 +34,9 @@ class InspectionBrowsing : public virtual ArchiveFile {
     // One download with its groups in group order, its details and labels; nothing on a fault or
     // an unknown id.
     virtual std::optional<Inspection> load(int64_t id) = 0;
-    // Sites, by name.
+    // Sites, by name; one of them by its id (nothing on a fault or an unknown id).
     virtual std::vector<Site> sites() = 0;
+    virtual std::optional<Site> site(int64_t site_id) = 0;
     // The locations of a site, the one inspected last first.
     virtual QStringList locations(int64_t site_id) = 0;
     // One test point's values over every inspection of its site and location, oldest first.

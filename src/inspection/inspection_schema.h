@@ -15,6 +15,8 @@ inline const QString kSelectLabels = QStringLiteral(
 
 inline const QString kSelectSites =
     QStringLiteral("SELECT id, name, address, customer FROM sites ORDER BY name");
+inline const QString kSelectSite =
+    QStringLiteral("SELECT id, name, address, customer FROM sites WHERE id = ?");
 inline const QString kSelectSiteNamed =
     QStringLiteral("SELECT id, name, address, customer FROM sites WHERE name = ?");
 inline const QString kInsertSite = QStringLiteral("INSERT INTO sites (name) VALUES (?)");

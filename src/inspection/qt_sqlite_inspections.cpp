@@ -96,6 +96,14 @@ std::vector<Site> QtSqliteInspections::sites() {
     return out;
 }
 
+std::optional<Site> QtSqliteInspections::site(int64_t site_id) {
+    if (!file_.usable()) return std::nullopt;
+    QSqlQuery q = file_.query();
+    if (!file_.run_with(q, inspection_schema::kSelectSite, {qlonglong(site_id)}) || !q.next())
+        return std::nullopt;
+    return site_of(q);
+}
+
 std::optional<Site> QtSqliteInspections::site_named(const QString& name) {
     if (!file_.usable()) return std::nullopt;
     std::optional<Site> site;

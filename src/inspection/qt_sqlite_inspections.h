@@ -26,6 +26,7 @@ class QtSqliteInspections : public DownloadSaving,
     bool delete_download(int64_t id) override;
 
     std::vector<Site> sites() override;
+    std::optional<Site> site(int64_t site_id) override;
     std::optional<Site> site_named(const QString& name) override;
     bool update_site(const Site& site) override;
     // Deletes a site with no inspections, and its test plans.

@@ -22,6 +22,12 @@ inline const QString kKeepCopySite = QStringLiteral(
 inline const QString kCopyDetails = QStringLiteral(
     "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
     " notes = ?, owner = ?, pushed_ms = ?, changed_since_push = 0 WHERE id = ?");
+// The team's plans replace the copy's: every plan dropped, then each kept under its site, which
+// a plan may name before any download of it is copied.
+inline const QString kDropPlans = QStringLiteral("DELETE FROM test_plans");
+inline const QString kPlanSite = QStringLiteral(
+    "INSERT INTO sites (name) VALUES (?) ON CONFLICT (name) DO UPDATE"
+    " SET name = excluded.name RETURNING id");
 inline const QString kSelectCopies =
     QStringLiteral("SELECT uuid, pushed_ms, changed_since_push > 0 FROM downloads");
 

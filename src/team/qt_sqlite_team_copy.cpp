@@ -7,6 +7,7 @@
 
 #include "archive/qt_sqlite_archive.h"
 #include "archive/qt_sqlite_rows.h"
+#include "inspection/inspection_schema.h"
 #include "team/push_queue_schema.h"
 
 namespace eqbond {
@@ -54,6 +55,23 @@ bool QtSqliteTeamCopy::keep_team_copy(const StoredTeamDownload& stored) {
              rows::text_value(stored.owner), stored.pushed.toMSecsSinceEpoch(), qlonglong(*kept)});
     });
     return done;
+}
+
+bool QtSqliteTeamCopy::keep_team_plans(const std::vector<TeamPlan>& plans) {
+    if (!file_.usable()) return false;
+    return file_.in_transaction([&](QSqlQuery& q) {
+        if (!file_.run_with(q, push_queue_schema::kDropPlans, {})) return false;
+        for (const TeamPlan& plan : plans) {
+            if (!file_.run_with(q, push_queue_schema::kPlanSite, {plan.site_name}) || !q.next())
+                return false;
+            const QVariant site = q.value(0);
+            for (int i = 0; i < plan.labels.size(); ++i)
+                if (!file_.run_with(q, inspection_schema::kInsertPlanLabel,
+                                    {site, rows::text_value(plan.location), i + 1, plan.labels[i]}))
+                    return false;
+        }
+        return true;
+    });
 }
 
 bool QtSqliteTeamCopy::drop_team_copy(const QString& uuid) {

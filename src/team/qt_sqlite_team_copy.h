@@ -29,6 +29,7 @@ class QtSqliteTeamCopy : public TeamCopyStore {
     std::optional<std::map<QString, TeamCopyState>> team_copies() override;
     bool keep_team_copy(const StoredTeamDownload& stored) override;
     bool drop_team_copy(const QString& uuid) override;
+    bool keep_team_plans(const std::vector<TeamPlan>& plans) override;
 
   private:
     QtSqliteFile& file_;

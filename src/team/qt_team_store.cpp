@@ -310,6 +310,42 @@ std::optional<PreviousValues> QtTeamStore::previous_values(const QString& uuid) 
     return out;
 }
 
+bool QtTeamStore::keep_plan(const TeamPlan& plan) {
+    if (!ready()) return false;
+    if (plan.site_name.isEmpty())
+        return connection_.fail(TeamFaultKind::Failed, QStringLiteral("a plan without a site"));
+    std::vector<std::optional<QString>> labels(plan.labels.begin(), plan.labels.end());
+    PushStatements& p = *statements_;
+    return connection_.in_transaction([&](QSqlQuery& q) {
+        // The site as it is: a plan changes neither its address nor its customer.
+        p.site.bindValue(0, text(plan.site_name));
+        p.site.bindValue(1, text(QString()));
+        p.site.bindValue(2, text(QString()));
+        if (!connection_.run(p.site) || !p.site.next()) return false;
+        q.prepare(team_schema::kKeepPlan);
+        q.addBindValue(p.site.value(0));
+        q.addBindValue(text(plan.location));
+        q.addBindValue(text_array_literal(labels));
+        return connection_.run(q);
+    });
+}
+
+std::optional<std::vector<TeamPlan>> QtTeamStore::plans() {
+    if (!ready()) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    if (!connection_.run(q, team_schema::kPlans)) return std::nullopt;
+    std::vector<TeamPlan> out;
+    while (q.next()) {
+        const QString site = q.value(0).toString(), location = q.value(1).toString();
+        if (out.empty() || out.back().site_name != site || out.back().location != location)
+            out.push_back({site, location, {}});
+        out.back().labels << q.value(2).toString();
+    }
+    if (!connection_.read_through(q)) return std::nullopt;
+    return out;
+}
+
 bool QtTeamStore::remove(const QString& uuid) {
     if (!ready() || !is_uuid(uuid)) return false;
     int deleted = 0;

@@ -45,6 +45,8 @@ class QtTeamStore : public TeamCopying {
     std::optional<PreviousValues> previous_values(const QString& uuid);
     // False on a fault (RefusedByRules for another's download) or an unknown UUID (no fault).
     bool remove(const QString& uuid);
+    bool keep_plan(const TeamPlan& plan) override;
+    std::optional<std::vector<TeamPlan>> plans() override;
 
   private:
     // Clears the last fault, connecting again when the server was out of reach.

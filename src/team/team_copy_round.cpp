@@ -6,13 +6,27 @@
 
 namespace eqbond {
 
-TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server) {
+namespace {
+bool refused_by_rules(const std::optional<TeamFault>& fault) {
+    return fault && fault->kind == TeamFaultKind::RefusedByRules;
+}
+}  // namespace
+
+TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server,
+                                         std::vector<TeamPlan>& plans) {
     TeamCopyRound round;
+    while (!plans.empty()) {
+        if (!server.keep_plan(plans.front())) {
+            round.fault = server.fault();
+            // A refusal stays a refusal: that plan is not offered again.
+            if (!refused_by_rules(round.fault)) return round;
+        }
+        plans.erase(plans.begin());
+    }
     const PushRound changes = push_waiting(copy, server);
     round.local_fault = changes.local_fault;
-    round.fault = changes.fault;
-    const bool refused_only = round.fault && round.fault->kind == TeamFaultKind::RefusedByRules;
-    if (round.local_fault || (round.fault && !refused_only)) return round;
+    if (changes.fault) round.fault = changes.fault;
+    if (round.local_fault || (round.fault && !refused_by_rules(round.fault))) return round;
 
     const std::optional<std::map<QString, int64_t>> on_server = server.versions();
     if (!on_server) {
@@ -56,6 +70,12 @@ TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& serve
             return round;
         }
         ++round.copied;
+    }
+    const std::optional<std::vector<TeamPlan>> team_plans = server.plans();
+    if (!team_plans) {
+        round.fault = server.fault();
+    } else if (!copy.keep_team_plans(*team_plans)) {
+        round.local_fault = true;
     }
     return round;
 }

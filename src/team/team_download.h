@@ -3,6 +3,7 @@
 // with their test-point labels, known everywhere by its UUID.
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -37,6 +38,13 @@ inline PointLabels labels_by_number(const TeamDownload& download) {
         if (download.labels[i]) out[download.groups[i].number] = *download.labels[i];
     return out;
 }
+
+// The test plan kept for a site's location, as the team shares it.
+struct TeamPlan {
+    QString site_name;
+    QString location;
+    QStringList labels;  // in measuring order
+};
 
 // A download as the team archive lists it.
 struct TeamDownloadSummary {

@@ -55,6 +55,8 @@ class TeamCopyStore : public PushQueue {
     // One copied again whole, in one transaction, keeping its id; false on a fault.
     virtual bool keep_team_copy(const StoredTeamDownload& stored) = 0;
     virtual bool drop_team_copy(const QString& uuid) = 0;
+    // The team's plans, in place of those the copy held; false on a fault.
+    virtual bool keep_team_plans(const std::vector<TeamPlan>& plans) = 0;
 };
 
 // The server as a push sees it: it takes a download whole, or says why not.
@@ -73,6 +75,10 @@ class TeamCopying : public TeamPushing {
     virtual std::optional<std::map<QString, int64_t>> versions() = 0;
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
     virtual std::optional<StoredTeamDownload> load(const QString& uuid) = 0;
+    // Keeps a plan for the team, replacing the one of its site and location.
+    virtual bool keep_plan(const TeamPlan& plan) = 0;
+    // Every plan the team keeps; nothing on a fault.
+    virtual std::optional<std::vector<TeamPlan>> plans() = 0;
 };
 
 }  // namespace eqbond

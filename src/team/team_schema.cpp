@@ -69,6 +69,19 @@ const char* const kVersion1[] = {
     "INSERT INTO eqbond.layout (version) VALUES (0)",
 };
 
+// The test plans kept per site and location, the lab's to share: any inspector keeps one, as a
+// plan applied in the team view replaces the one before.
+const char* const kVersion2[] = {
+    "CREATE TABLE eqbond.plans ("
+    "site_id uuid NOT NULL REFERENCES eqbond.sites (id) ON DELETE CASCADE, "
+    "location text NOT NULL, labels text[] NOT NULL, PRIMARY KEY (site_id, location))",
+    "ALTER TABLE eqbond.plans ENABLE ROW LEVEL SECURITY",
+    "CREATE POLICY read_all ON eqbond.plans FOR SELECT TO eqbond_inspector USING (true)",
+    "CREATE POLICY add_any ON eqbond.plans FOR INSERT TO eqbond_inspector WITH CHECK (true)",
+    "CREATE POLICY change_any ON eqbond.plans FOR UPDATE TO eqbond_inspector "
+    "USING (true) WITH CHECK (true)",
+};
+
 #undef EQBOND_MAY_CHANGE
 
 }  // namespace
@@ -77,6 +90,8 @@ QStringList steps_from(int version) {
     QStringList out;
     if (version < 1)
         for (const char* sql : kVersion1) out << QString::fromUtf8(sql);
+    if (version < 2)
+        for (const char* sql : kVersion2) out << QString::fromUtf8(sql);
     return out;
 }
 
@@ -87,6 +102,7 @@ QStringList grants() {
         QStringLiteral("GRANT SELECT, INSERT, UPDATE ON eqbond.sites TO eqbond_inspector"),
         QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON eqbond.downloads, eqbond.groups "
                        "TO eqbond_inspector"),
+        QStringLiteral("GRANT SELECT, INSERT, UPDATE ON eqbond.plans TO eqbond_inspector"),
     };
 }
 
@@ -179,5 +195,13 @@ const QString kSelectPrevious = QStringLiteral(
 const QString kDeleteDownload = QStringLiteral("DELETE FROM eqbond.downloads WHERE uuid = ?::uuid");
 
 const QString kIdentity = QStringLiteral("SELECT current_user::text");
+
+const QString kKeepPlan = QStringLiteral(
+    "INSERT INTO eqbond.plans (site_id, location, labels) VALUES (?::uuid, ?, ?::text[]) "
+    "ON CONFLICT (site_id, location) DO UPDATE SET labels = EXCLUDED.labels");
+const QString kPlans = QStringLiteral(
+    "SELECT s.name, p.location, l.label FROM eqbond.plans p "
+    "JOIN eqbond.sites s ON s.id = p.site_id, unnest(p.labels) WITH ORDINALITY AS l(label, n) "
+    "ORDER BY s.name, p.location, l.n");
 
 }  // namespace eqbond::team_schema

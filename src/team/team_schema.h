@@ -9,7 +9,7 @@
 namespace eqbond::team_schema {
 
 // The layout this program writes; a server set up by a newer one is not written to.
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 
 // Serializes set-ups of the same database: an advisory lock for the set-up's transaction.
 extern const QString kLockSetUp;
@@ -39,5 +39,8 @@ extern const QString kSelectPrevious;
 extern const QString kSelectGroups;
 extern const QString kDeleteDownload;
 extern const QString kIdentity;
+// A site's plan for one location, kept or replaced; every plan's labels, one row each, in order.
+extern const QString kKeepPlan;
+extern const QString kPlans;
 
 }  // namespace eqbond::team_schema

@@ -75,19 +75,21 @@ void copy_table(const TableView& table, ViewTableModel* model, QSortFilterProxyM
 
 ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder& recorder,
                              QWidget* parent)
-    : ArchiveWindow(program, archive, &recorder, ArchiveSide::ThisComputer, parent) {}
+    : ArchiveWindow(program, archive, &recorder, nullptr, parent) {}
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& team_copy, QWidget* parent)
-    : ArchiveWindow(program, team_copy, nullptr, ArchiveSide::TeamCopy, parent) {}
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& team_copy, InspectionEditing& editing,
+                             QWidget* parent)
+    : ArchiveWindow(program, team_copy, nullptr, &editing, parent) {}
 
 ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
-                             ArchiveSide side, QWidget* parent)
-    : QWidget(parent, side == ArchiveSide::ThisComputer ? Qt::Window : Qt::Widget),
+                             InspectionEditing* editing, QWidget* parent)
+    : QWidget(parent, editing ? Qt::Widget : Qt::Window),
       program_(program),
       recorder_(recorder),
       file_(archive),
       archive_(archive),
-      ports_{archive_, archive_, program.ports.file_dialogs} {
+      ports_{archive_, editing ? *editing : archive_, program.ports.file_dialogs} {
+    const ArchiveSide side = editing ? ArchiveSide::TeamCopy : ArchiveSide::ThisComputer;
     setObjectName(side == ArchiveSide::ThisComputer ? QStringLiteral("ArchiveWindow")
                                                     : QStringLiteral("TeamArchiveWindow"));
     state_.side = side;

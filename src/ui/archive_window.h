@@ -40,8 +40,9 @@ class ArchiveWindow : public QWidget {
     // This computer's archive, in a window of its own; the recorder's faults show in it.
     ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder& recorder,
                   QWidget* parent = nullptr);
-    // The copy of the team archive, inside `parent`.
-    ArchiveWindow(Program& program, QtSqliteFile& team_copy, QWidget* parent);
+    // The copy of the team archive, inside `parent`, changed through `editing`.
+    ArchiveWindow(Program& program, QtSqliteFile& team_copy, InspectionEditing& editing,
+                  QWidget* parent);
 
     // Reads the list again and opens the newest download shown.
     void refresh();
@@ -63,7 +64,7 @@ class ArchiveWindow : public QWidget {
 
   private:
     ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
-                  ArchiveSide side, QWidget* parent);
+                  InspectionEditing* editing, QWidget* parent);
     void build();
     QWidget* build_tools();
     QWidget* build_group_tools();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "team/team_download.h"
 #include "team/team_server_address.h"
 
 class QLabel;
@@ -16,6 +17,8 @@ class QThread;
 
 namespace eqbond {
 class QtSqliteFile;
+class QtSqliteInspections;
+class TeamCopyEditing;
 struct Program;
 }  // namespace eqbond
 
@@ -46,6 +49,9 @@ class TeamArchiveView : public QWidget {
     void remove(const QString& uuid);
 
     std::unique_ptr<QtSqliteFile> copy_;
+    std::unique_ptr<QtSqliteInspections> copy_records_;
+    std::unique_ptr<TeamCopyEditing> editing_;
+    std::vector<TeamPlan> plans_;  // kept in this view, for the next round to take to the server
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;

@@ -16,6 +16,7 @@
 #include "team/qt_sqlite_team_copy.h"
 #include "team/qt_team_store.h"
 #include "team/team_copy_round.h"
+#include "team/team_schema.h"
 
 namespace eqbond {
 namespace {
@@ -36,7 +37,8 @@ TEST_F(TeamCli, SetUpListExportDelete) {
                               .arg(super.user, database);
     CliResult r = cli({"team", "setup", "--server", words});
     ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("was 1"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("was %1").arg(team_schema::kVersion)))
+        << r.out.toStdString();
 
     QtTeamStore anna;
     ASSERT_TRUE(anna.connect(as("anna")));
@@ -67,7 +69,8 @@ TEST_F(TeamCli, SetUpListExportDelete) {
     QtSqliteInspections copy(copy_file);
     ASSERT_TRUE(copy_file.open(folder.filePath(QStringLiteral("copy.sqlite"))));
     QtSqliteTeamCopy team_copy(copy_file);
-    ASSERT_EQ(bring_team_copy_up_to_date(team_copy, ben).copied, 2);
+    std::vector<TeamPlan> no_plans;
+    ASSERT_EQ(bring_team_copy_up_to_date(team_copy, ben, no_plans).copied, 2);
     const std::vector<ListedInspection> copied = copy.list(std::nullopt);
     const std::optional<Inspection> expected = copy.load(copied.front().id);
     ASSERT_TRUE(expected);

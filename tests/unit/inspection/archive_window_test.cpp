@@ -41,6 +41,7 @@ class FakeInspections : public InspectionBrowsing, public InspectionEditing {
         return std::nullopt;
     }
     std::vector<Site> sites() override { return {}; }
+    std::optional<Site> site(int64_t) override { return std::nullopt; }
     QStringList locations(int64_t) override { return {}; }
     std::vector<PointValue> point_history(int64_t, const QString&, const QString&) override {
         return {};

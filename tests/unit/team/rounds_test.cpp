@@ -54,6 +54,7 @@ class FakeServer : public TeamCopying {
     std::optional<TeamFaultKind> down;         // every operation fails so
     int64_t clock = 100;
     std::vector<QString> loaded;
+    std::vector<TeamPlan> team_plans;
 
     const std::optional<TeamFault>& fault() const override { return fault_; }
     bool push(const TeamDownload& d) override {
@@ -64,6 +65,15 @@ class FakeServer : public TeamCopying {
     std::optional<std::map<QString, int64_t>> versions() override {
         if (failed(QString())) return std::nullopt;
         return held;
+    }
+    bool keep_plan(const TeamPlan& plan) override {
+        if (failed(plan.site_name)) return false;
+        team_plans.push_back(plan);
+        return true;
+    }
+    std::optional<std::vector<TeamPlan>> plans() override {
+        if (failed(QString())) return std::nullopt;
+        return team_plans;
     }
     std::optional<StoredTeamDownload> load(const QString& uuid) override {
         if (failed(QString())) return std::nullopt;
@@ -155,6 +165,7 @@ class FakeCopy : public TeamCopyStore {
     FakeQueue queue;
     std::map<QString, TeamCopyState> copies;
     std::vector<QString> kept, dropped;
+    std::vector<TeamPlan> copied_plans;
 
     std::optional<std::vector<WaitingDownload>> waiting() override { return queue.waiting(); }
     std::optional<TeamDownload> team_download(int64_t id) override {
@@ -170,6 +181,10 @@ class FakeCopy : public TeamCopyStore {
     bool keep_team_copy(const StoredTeamDownload& stored) override {
         kept.push_back(stored.download.uuid);
         copies[stored.download.uuid] = {stored.pushed.toMSecsSinceEpoch(), false};
+        return true;
+    }
+    bool keep_team_plans(const std::vector<TeamPlan>& plans) override {
+        copied_plans = plans;
         return true;
     }
     bool drop_team_copy(const QString& uuid) override {
@@ -222,11 +237,40 @@ TEST(CopyRound, CopiesWhatIsNewOnTheServerKeepsChangesHereAndDropsWhatWent) {
         FakeServer server;
         server.held = {{"same", 7}, {"new", 9}};
         c.arrange(copy, server);
-        const TeamCopyRound round = bring_team_copy_up_to_date(copy, server);
+        std::vector<TeamPlan> no_plans;
+        const TeamCopyRound round = bring_team_copy_up_to_date(copy, server, no_plans);
         EXPECT_EQ(copy.kept, c.kept);
         EXPECT_EQ(copy.dropped, c.dropped);
         EXPECT_EQ(round.copied, int(c.kept.size()));
         EXPECT_EQ(round.fault ? std::optional(round.fault->kind) : std::nullopt, c.fault);
+    }
+}
+
+TEST(CopyRound, APlanKeptHereGoesToTheTeamWhoseOwnComeBack) {
+    const TeamPlan theirs{"Depot", "Hall", {"PE bar"}}, mine{"Depot", "Dock", {"A", "B"}};
+    const struct Case {
+        const char* name;
+        std::optional<TeamFaultKind> server_says;  // about the plan kept here
+        size_t waiting;                            // plans left for the next round
+        size_t copied;                             // plans the copy holds afterwards
+    } cases[] = {
+        {"taken", {}, 0, 2},
+        {"refused, not offered again", TeamFaultKind::RefusedByRules, 0, 1},
+        {"server gone, it waits", TeamFaultKind::Unreachable, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeCopy copy;
+        FakeServer server;
+        server.team_plans = {theirs};
+        if (c.server_says == TeamFaultKind::Unreachable) server.down = *c.server_says;
+        if (c.server_says == TeamFaultKind::RefusedByRules)
+            server.refuses["Depot"] = *c.server_says;
+        std::vector<TeamPlan> plans{mine};
+        const TeamCopyRound round = bring_team_copy_up_to_date(copy, server, plans);
+        EXPECT_EQ(plans.size(), c.waiting);
+        EXPECT_EQ(copy.copied_plans.size(), c.copied);
+        EXPECT_EQ(round.fault ? std::optional(round.fault->kind) : std::nullopt, c.server_says);
     }
 }
 

@@ -141,6 +141,19 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_TRUE(exported.readAll().contains("A2")) << csv.toStdString();
 
+    // A plan applied in the team view is the team's.
+    QFile plan(folder.filePath(QStringLiteral("plan.txt")));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    plan.write("A1\nA2\nA3\n");
+    plan.close();
+    dialogs.open_answer = plan.fileName();
+    w->findChild<QPushButton*>(QStringLiteral("ApplyPlan"))->click();
+    ASSERT_TRUE(brought_up_to_date());
+    QtTeamStore anna;
+    ASSERT_TRUE(anna.connect(as("anna")));
+    ASSERT_EQ(anna.plans()->size(), 1u);
+    EXPECT_EQ(anna.plans()->front().labels, QStringList({"A1", "A2", "A3"}));
+
     // Anna's download: Ben's change and deletion are refused and the server's version stays.
     w->download_list()->setCurrentIndex(
         w->download_list()->model()->index(row_of_owner("anna"), 0));

@@ -1,0 +1,41 @@
+#pragma once
+// The team view's changes: made in the copy of the team archive as in this computer's archive
+// (its downloads then wait to be pushed), and a plan kept there is also kept for the team: it is
+// handed on, with its site's name, for the next round to take to the server.
+#include <functional>
+
+#include "inspection/inspection_port.h"
+#include "team/team_download.h"
+
+namespace eqbond {
+
+class TeamCopyEditing : public InspectionEditing {
+  public:
+    TeamCopyEditing(InspectionBrowsing& copy_read, InspectionEditing& copy,
+                    std::function<void(const TeamPlan&)> plan_kept)
+        : read_(copy_read), copy_(copy), plan_kept_(std::move(plan_kept)) {}
+
+    QString file() const override { return copy_.file(); }
+    std::optional<ArchiveFault> fault() const override { return copy_.fault(); }
+    std::optional<Site> site_named(const QString& name) override { return copy_.site_named(name); }
+    bool update_site(const Site& site) override { return copy_.update_site(site); }
+    bool set_details(int64_t download_id, const InspectionDetails& details) override {
+        return copy_.set_details(download_id, details);
+    }
+    bool set_label(int64_t download_id, int32_t number,
+                   const std::optional<QString>& label) override {
+        return copy_.set_label(download_id, number, label);
+    }
+    bool set_labels(int64_t download_id, const PointLabels& labels) override {
+        return copy_.set_labels(download_id, labels);
+    }
+    bool delete_download(int64_t id) override { return copy_.delete_download(id); }
+    bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) override;
+
+  private:
+    InspectionBrowsing& read_;
+    InspectionEditing& copy_;
+    std::function<void(const TeamPlan&)> plan_kept_;
+};
+
+}  // namespace eqbond
