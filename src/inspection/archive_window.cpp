@@ -47,19 +47,24 @@ void compare(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
                                                    s.open->details.location, label->second);
 }
 
+// The site of this id among those the window lists.
+const Site* site_in(const ArchiveWindowState& s, int64_t id) {
+    const auto site = std::find_if(s.sites.begin(), s.sites.end(),
+                                   [&](const Site& known) { return known.id == id; });
+    return site == s.sites.end() ? nullptr : &*site;
+}
+
 // The details panel shows the open download's details; one not yet described starts from the
 // inspector and instrument given last.
 void fill_details(ArchiveWindowState& s) {
     const InspectionDetails details = s.open ? s.open->details : InspectionDetails{};
     DetailsForm form;
-    form.site_id = details.site_id.value_or(0);
-    for (const Site& site : s.sites) {
-        if (site.id != form.site_id) continue;
-        form.site_name = site.name;
-        form.site_address = site.address;
-        form.site_customer = site.customer;
+    if (const Site* site = site_in(s, details.site_id.value_or(0))) {
+        form.site_id = site->id;
+        form.site_name = site->name;
+        form.site_address = site->address;
+        form.site_customer = site->customer;
     }
-    if (form.site_name.isEmpty()) form.site_id = 0;
     form.location = details.location;
     form.notes = details.notes;
     const bool described =
@@ -231,15 +236,11 @@ void apply_kept_plan(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
 }
 
 void choose_details_site(ArchiveWindowState& s, int64_t site_id) {
-    s.details.site_id = 0;
-    s.details.site_name = s.details.site_address = s.details.site_customer = QString();
-    for (const Site& site : s.sites) {
-        if (site.id != site_id) continue;
-        s.details.site_id = site.id;
-        s.details.site_name = site.name;
-        s.details.site_address = site.address;
-        s.details.site_customer = site.customer;
-    }
+    const Site* site = site_in(s, site_id);
+    s.details.site_id = site ? site->id : 0;
+    s.details.site_name = site ? site->name : QString();
+    s.details.site_address = site ? site->address : QString();
+    s.details.site_customer = site ? site->customer : QString();
 }
 
 bool save_details(ArchiveWindowState& s, ArchiveWindowPorts& ports, const DetailsForm& typed) {
@@ -275,13 +276,8 @@ bool save_details(ArchiveWindowState& s, ArchiveWindowPorts& ports, const Detail
     bool saved = true;
     if (!site.name.isEmpty()) {
         // The site chosen, made first when it is new, with its address and customer as typed.
-        std::optional<Site> kept;
-        if (site.id != 0) {
-            for (const Site& known : s.sites)
-                if (known.id == site.id) kept = known;
-        } else {
-            kept = ports.editing.site_named(site.name);
-        }
+        std::optional<Site> kept =
+            site.id != 0 ? ports.browsing.site(site.id) : ports.editing.site_named(site.name);
         if (kept && (kept->address != site.address || kept->customer != site.customer)) {
             kept->address = site.address;
             kept->customer = site.customer;
@@ -334,8 +330,7 @@ std::optional<InspectionReportInput> report_input(const ArchiveWindowState& s,
     if (!s.open) return std::nullopt;
     InspectionReportInput input;
     input.download = *s.open;
-    for (const Site& site : s.sites)
-        if (s.open->details.site_id && site.id == *s.open->details.site_id) input.site = site;
+    if (s.open->details.site_id) input.site = ports.browsing.site(*s.open->details.site_id);
     input.limit = s.limit;
     input.standard = saved_report_standard();
     input.previous = ports.browsing.previous_values(s.open->id);

@@ -4,24 +4,12 @@
 
 #include "base/ports.h"
 #include "base/song_typeface.h"
+#include "base/text_cells.h"
 
 namespace eqbond {
 
 namespace {
-constexpr double kBodyPoints = 9.0;
-constexpr double kTitlePoints = 14.0;
 constexpr int kColumnGap = 3;  // cells between two table columns
-
-// The printer's grid: ASCII one cell, everything else two.
-int cells_of(const QString& text) {
-    int cells = 0;
-    for (QChar c : text) cells += c.unicode() < 0x80 ? 1 : 2;
-    return cells;
-}
-
-bool in_table(const ReportLine& line) {
-    return line.kind == ReportLineKind::Heading || line.kind == ReportLineKind::Row;
-}
 
 // Each table column as wide as its widest cell on any page, so that pages line up alike.
 std::vector<int> column_widths(const std::vector<ReportPage>& pages) {
@@ -50,9 +38,8 @@ QString table_line(const QStringList& cells, const std::vector<int>& widths) {
 void print_page(PrinterSink& printer, const ReportPage& page, const std::vector<int>& widths) {
     for (const ReportLine& line : page) {
         const bool title = line.kind == ReportLineKind::Title;
-        const bool bold =
-            title || line.kind == ReportLineKind::Heading || line.kind == ReportLineKind::Summary;
-        printer.set_font(kSongTypeface, title ? kTitlePoints : kBodyPoints, bold);
+        printer.set_font(kSongTypeface, title ? kReportTitlePoints : kReportBodyPoints,
+                         bold_line(line));
         printer.print_line(in_table(line) ? table_line(line.cells, widths) : line.cells.value(0));
     }
 }

@@ -52,6 +52,21 @@ struct ReportLine {
 
 using ReportPage = std::vector<ReportLine>;
 
+// The table's lines: its headings and the groups' rows.
+inline bool in_table(const ReportLine& line) {
+    return line.kind == ReportLineKind::Heading || line.kind == ReportLineKind::Row;
+}
+
+// The title, the table's headings and the summary stand out.
+inline bool bold_line(const ReportLine& line) {
+    return line.kind == ReportLineKind::Title || line.kind == ReportLineKind::Heading ||
+           line.kind == ReportLineKind::Summary;
+}
+
+// The report's type sizes in points, printed and in its PDF alike.
+inline constexpr double kReportBodyPoints = 9.0;
+inline constexpr double kReportTitlePoints = 14.0;
+
 // Lines a page holds above its page number, at the report's type size.
 inline constexpr int kReportLinesPerPage = 54;
 

@@ -15,22 +15,15 @@ namespace eqbond {
 
 namespace {
 
-constexpr double kBodyPoints = 9.0;
-constexpr double kTitlePoints = 14.0;
 constexpr int kResolution = 300;
 constexpr qreal kLineSpacing = 1.25;
 // Between two table columns, in widths of an ideograph.
 constexpr qreal kColumnGapEm = 1.5;
 
-bool in_table(const ReportLine& line) {
-    return line.kind == ReportLineKind::Heading || line.kind == ReportLineKind::Row;
-}
-
-QFont font_of(ReportLineKind kind) {
-    if (kind == ReportLineKind::Title)
-        return QtPrinter::song_font(kSongTypeface, kTitlePoints, true);
-    const bool bold = kind == ReportLineKind::Heading || kind == ReportLineKind::Summary;
-    return QtPrinter::song_font(kSongTypeface, kBodyPoints, bold);
+QFont font_of(const ReportLine& line) {
+    const bool title = line.kind == ReportLineKind::Title;
+    return QtPrinter::song_font(kSongTypeface, title ? kReportTitlePoints : kReportBodyPoints,
+                                bold_line(line));
 }
 
 // The left edge of every table column: each as wide as its widest cell on any page.
@@ -39,15 +32,15 @@ std::vector<qreal> column_edges(const std::vector<ReportPage>& pages, QPaintDevi
     for (const ReportPage& page : pages) {
         for (const ReportLine& line : page) {
             if (!in_table(line)) continue;
-            const QFontMetricsF metrics(font_of(line.kind), device);
+            const QFontMetricsF metrics(font_of(line), device);
             widths.resize(std::max(widths.size(), size_t(line.cells.size())));
             for (int i = 0; i < line.cells.size(); ++i)
                 widths[i] = std::max(widths[i], metrics.horizontalAdvance(line.cells[i]));
         }
     }
-    const qreal gap =
-        QFontMetricsF(font_of(ReportLineKind::Row), device).horizontalAdvance(QChar(0x5B8B)) *
-        kColumnGapEm;
+    const qreal gap = QFontMetricsF(font_of(ReportLine{ReportLineKind::Row, {}}), device)
+                          .horizontalAdvance(QChar(0x5B8B)) *
+                      kColumnGapEm;
     std::vector<qreal> edges;
     qreal x = 0;
     for (qreal w : widths) {
@@ -67,7 +60,7 @@ void draw_page(QPainter& painter, const ReportPage& page, const std::vector<qrea
     const qreal width = area.width() / scale, height = area.height() / scale;
     qreal top = 0;
     for (const ReportLine& line : page) {
-        const QFont font = font_of(line.kind);
+        const QFont font = font_of(line);
         painter.setFont(font);
         const QFontMetricsF metrics(font, painter.device());
         if (line.kind == ReportLineKind::PageNumber) {

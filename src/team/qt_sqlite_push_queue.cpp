@@ -19,33 +19,14 @@ std::optional<std::vector<WaitingDownload>> QtSqlitePushQueue::waiting() {
 }
 
 std::optional<TeamDownload> QtSqlitePushQueue::team_download(int64_t download_id) {
-    std::optional<Inspection> local = inspections_.load(download_id);
+    const std::optional<Inspection> local = inspections_.load(download_id);
     if (!local) return std::nullopt;
-    TeamDownload out;
-    out.uuid = local->uuid;
-    out.download = local->download;
-    out.location = local->details.location;
-    out.inspector = local->details.inspector;
-    out.instrument_serial = local->details.instrument_serial;
-    out.notes = local->details.notes;
+    std::optional<Site> site;
     if (local->details.site_id) {
-        for (const Site& site : inspections_.sites())
-            if (site.id == *local->details.site_id)
-                out.site = TeamSite{site.name, site.address, site.customer};
-        if (file_.fault()) return std::nullopt;
+        site = inspections_.site(*local->details.site_id);
+        if (!site) return std::nullopt;
     }
-    // One label per group, in group order: load() returns the groups sorted.
-    if (!local->labels.empty()) {
-        out.labels.reserve(local->groups.size());
-        for (const Group& g : local->groups) {
-            const auto label = local->labels.find(g.number);
-            out.labels.push_back(label == local->labels.end()
-                                     ? std::nullopt
-                                     : std::optional<QString>(label->second));
-        }
-    }
-    out.groups = std::move(local->groups);
-    return out;
+    return team_download_of(*local, site);
 }
 
 bool QtSqlitePushQueue::mark_pushed(const WaitingDownload& download, const QDateTime& when) {

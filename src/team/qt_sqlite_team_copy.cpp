@@ -29,7 +29,8 @@ std::optional<std::map<QString, TeamCopyState>> QtSqliteTeamCopy::team_copies() 
 
 bool QtSqliteTeamCopy::keep_team_copy(const StoredTeamDownload& stored) {
     if (!file_.usable()) return false;
-    const TeamDownload& d = stored.download;
+    const TeamSite& team_site = stored.download.site;
+    const Inspection d = inspection_of(stored.download);
     const bool done = file_.in_transaction([&](QSqlQuery& q) {
         QVariant id = QVariant(QMetaType::fromType<qlonglong>());
         if (!file_.run_with(q, push_queue_schema::kCopyIdByUuid, {d.uuid})) return false;
@@ -37,21 +38,22 @@ bool QtSqliteTeamCopy::keep_team_copy(const StoredTeamDownload& stored) {
         if (!file_.run_with(q, push_queue_schema::kDeleteByUuid, {d.uuid})) return false;
         const std::optional<int64_t> kept =
             insert_download(file_, q, d.download, d.groups, id, d.uuid);
-        if (!kept || !write_labels(file_, q, *kept, labels_by_number(d))) return false;
+        if (!kept || !write_labels(file_, q, *kept, d.labels)) return false;
         QVariant site = QVariant(QMetaType::fromType<qlonglong>());
-        if (!d.site.name.isEmpty()) {
+        if (!team_site.name.isEmpty()) {
             if (!file_.run_with(q, push_queue_schema::kKeepCopySite,
-                                {d.site.name, rows::text_value(d.site.address),
-                                 rows::text_value(d.site.customer)}) ||
+                                {team_site.name, rows::text_value(team_site.address),
+                                 rows::text_value(team_site.customer)}) ||
                 !q.next())
                 return false;
             site = q.value(0);
         }
         // Last: the details clear the change mark that writing the labels set.
+        const InspectionDetails& details = d.details;
         return file_.run_with(
             q, push_queue_schema::kCopyDetails,
-            {site, rows::text_value(d.location), rows::text_value(d.inspector),
-             rows::text_value(d.instrument_serial), rows::text_value(d.notes),
+            {site, rows::text_value(details.location), rows::text_value(details.inspector),
+             rows::text_value(details.instrument_serial), rows::text_value(details.notes),
              rows::text_value(stored.owner), stored.pushed.toMSecsSinceEpoch(), qlonglong(*kept)});
     });
     return done;

@@ -2,7 +2,10 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QVariant>
 #include <atomic>
+
+#include "team/team_schema.h"
 
 namespace eqbond {
 
@@ -94,6 +97,28 @@ bool QtTeamConnection::in_transaction(const std::function<bool(QSqlQuery&)>& wor
     if (work(query) && run(query, QStringLiteral("COMMIT"))) return true;
     query.exec(QStringLiteral("ROLLBACK"));
     return false;
+}
+
+bool QtTeamConnection::layout_version(QSqlQuery& q, int* version) {
+    using namespace team_schema;
+    // Reading the layout needs no privilege: a refusal means the role may not use the archive.
+    constexpr auto kRefusal = TeamFaultKind::NoPermission;
+    if (!run(q, kSchemaPresent, kRefusal) || !q.next()) return false;
+    if (!q.value(0).toBool()) {
+        *version = 0;
+        return true;
+    }
+    if (!run(q, kLayoutPresent, kRefusal) || !q.next()) return false;
+    if (!q.value(0).toBool())
+        return fail(TeamFaultKind::NotTeamArchive,
+                    QStringLiteral("a schema \"eqbond\" of some other program"));
+    if (!run(q, kLayoutVersion, kRefusal) || !q.next()) return false;
+    *version = q.value(0).toInt();
+    if (*version > kVersion)
+        return fail(
+            TeamFaultKind::LayoutNewer,
+            QStringLiteral("layout %1, this eqbond knows up to %2").arg(*version).arg(kVersion));
+    return true;
 }
 
 }  // namespace eqbond

@@ -40,6 +40,9 @@ class QtTeamConnection {
     bool read_through(const QSqlQuery& query);
     // `work` inside BEGIN ... COMMIT: all of it or, after a fault, nothing.
     bool in_transaction(const std::function<bool(QSqlQuery&)>& work);
+    // The team archive's layout in this database, 0 when it holds none; false with the fault
+    // when the schema belongs to something else or a newer eqbond.
+    bool layout_version(QSqlQuery& query, int* version);
 
   private:
     QString name_;

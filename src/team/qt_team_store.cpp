@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "archive/qt_sqlite_rows.h"
 #include "team/postgres_array.h"
 #include "team/team_schema.h"
 
@@ -62,20 +63,6 @@ TeamDownloadSummary summary_of(const QSqlQuery& q) {
     s.highest_milliohm = q.value(14).toInt();
     s.pushed = time_of(q.value(15));
     return s;
-}
-
-// A group from the first eight columns: number, milliohm, battery, year ... minute.
-Group group_of(const QSqlQuery& q) {
-    Group g;
-    g.number = q.value(0).toInt();
-    g.milliohm = q.value(1).toInt();
-    g.battery = uint8_t(q.value(2).toInt());
-    g.year = q.value(3).toInt();
-    g.month = q.value(4).toInt();
-    g.day = q.value(5).toInt();
-    g.hour = q.value(6).toInt();
-    g.minute = q.value(7).toInt();
-    return g;
 }
 
 // The group columns as array literals, in the order of team_schema::kInsertGroups.
@@ -138,18 +125,12 @@ bool QtTeamStore::connect(const TeamServerAddress& address) {
 
 bool QtTeamStore::check_layout() {
     using namespace team_schema;
-    constexpr auto kRefusal = TeamFaultKind::NoPermission;
     QSqlQuery q(connection_.database());
-    if (!connection_.run(q, kIdentity, kRefusal) || !q.next()) return false;
+    if (!connection_.run(q, kIdentity, TeamFaultKind::NoPermission) || !q.next()) return false;
     role_ = q.value(0).toString();
-    if (!connection_.run(q, kLayoutPresent, kRefusal) || !q.next()) return false;
-    if (!q.value(0).toBool()) return connection_.fail(TeamFaultKind::NotTeamArchive, QString());
-    if (!connection_.run(q, kLayoutVersion, kRefusal) || !q.next()) return false;
-    const int version = q.value(0).toInt();
-    if (version > kVersion)
-        return connection_.fail(
-            TeamFaultKind::LayoutNewer,
-            QStringLiteral("layout %1, this eqbond knows up to %2").arg(version).arg(kVersion));
+    int version = 0;
+    if (!connection_.layout_version(q, &version)) return false;
+    if (version == 0) return connection_.fail(TeamFaultKind::NotTeamArchive, QString());
     // An older layout is brought forward by `team setup`, not by an inspector's push.
     if (version < kVersion)
         return connection_.fail(
@@ -282,7 +263,7 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
     if (!connection_.run(q)) return std::nullopt;
     bool labelled = false;
     while (q.next()) {
-        d.groups.push_back(group_of(q));
+        d.groups.push_back(rows::group_of(q));
         d.labels.push_back(q.value(8).isNull() ? std::nullopt
                                                : std::optional<QString>(q.value(8).toString()));
         labelled |= d.labels.back().has_value();
@@ -303,7 +284,7 @@ std::optional<PreviousValues> QtTeamStore::previous_values(const QString& uuid) 
     PreviousValues out;
     while (q.next()) {
         PointValue& v = out[q.value(9).toString()];
-        v.group = group_of(q);
+        v.group = rows::group_of(q);
         v.started = time_of(q.value(8));
     }
     if (!connection_.read_through(q)) return std::nullopt;

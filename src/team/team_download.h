@@ -31,13 +31,11 @@ struct TeamDownload {
     std::vector<std::optional<QString>> labels;
 };
 
-// The labels of `download`, by group number.
-inline PointLabels labels_by_number(const TeamDownload& download) {
-    PointLabels out;
-    for (size_t i = 0; i < download.labels.size() && i < download.groups.size(); ++i)
-        if (download.labels[i]) out[download.groups[i].number] = *download.labels[i];
-    return out;
-}
+// A download of an archive as the team archive takes it, with its site's name and words.
+TeamDownload team_download_of(const Inspection& local, const std::optional<Site>& site);
+// A team download as an archive holds it: its details but the site, which each archive knows by
+// its own id, and its labels by group number.
+Inspection inspection_of(const TeamDownload& team);
 
 // The test plan kept for a site's location, as the team shares it.
 struct TeamPlan {

@@ -25,12 +25,6 @@ QString reason_of(const ArchiveFault& fault) {
     return archive_fault_reason(fault, english_text);
 }
 
-std::optional<Site> site_of(QtSqliteInspections& archive, std::optional<int64_t> id) {
-    for (const Site& site : archive.sites())
-        if (id && site.id == *id) return site;
-    return std::nullopt;
-}
-
 // The downloads listed: every one, or those of the site named (none for a name not known: a
 // listing makes no site).
 std::vector<ListedInspection> listed(QtSqliteInspections& archive, const ArchiveOptions& options) {
@@ -88,7 +82,7 @@ int write_report(QtSqliteInspections& archive, const ArchiveOptions& options) {
     if (!download) return no_download(archive, options.id);
     InspectionReportInput input;
     input.download = *download;
-    input.site = site_of(archive, download->details.site_id);
+    if (download->details.site_id) input.site = archive.site(*download->details.site_id);
     input.limit = options.limit ? options.limit : typed_bonding_limit(saved_bonding_limit());
     input.standard = saved_report_standard();
     input.previous = archive.previous_values(options.id);

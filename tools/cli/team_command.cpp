@@ -94,15 +94,7 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
                     QStringLiteral("the team archive holds no download %1").arg(options.uuid));
                 return kBadUsage;
             }
-            const TeamDownload& team = stored->download;
-            Inspection download;
-            download.download = team.download;
-            download.groups = team.groups;
-            download.details.location = team.location;
-            download.details.inspector = team.inspector;
-            download.details.instrument_serial = team.instrument_serial;
-            download.details.notes = team.notes;
-            download.labels = labels_by_number(team);
+            const Inspection download = inspection_of(stored->download);
             // Compared across inspectors: the same site, location and test point.
             const std::optional<PreviousValues> previous = store.previous_values(options.uuid);
             if (!previous) break;

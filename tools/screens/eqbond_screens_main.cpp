@@ -113,8 +113,7 @@ bool write_report(eqbond::QtSqliteInspections& archive, int64_t id, const QStrin
     const std::optional<eqbond::Inspection> download = archive.load(id);
     if (!download) return false;
     input.download = *download;
-    for (const eqbond::Site& site : archive.sites())
-        if (site.id == download->details.site_id) input.site = site;
+    if (download->details.site_id) input.site = archive.site(*download->details.site_id);
     input.limit = eqbond::typed_bonding_limit(eqbond::saved_bonding_limit());
     input.previous = archive.previous_values(id);
     input.rule = eqbond::saved_deterioration_rule();
