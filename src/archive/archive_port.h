@@ -23,6 +23,9 @@ enum class ArchiveFaultKind {
 struct ArchiveFault {
     ArchiveFaultKind kind = ArchiveFaultKind::Failed;
     QString detail;  // the database's own words, for the curious
+    // Another program held the file longer than an operation waited: that operation failed, the
+    // next one tries again.
+    bool passing = false;
 };
 
 // Where the archive lives and whether it can be used: what every user of it asks first.
@@ -31,8 +34,9 @@ class ArchiveFile {
     virtual ~ArchiveFile() = default;
     // The file the archive lives in.
     virtual QString file() const = 0;
-    // Why the archive cannot be used, or nothing while it works. A fault stays: the program goes
-    // on without the archive until its next start.
+    // Why the archive cannot be used, or nothing while it works. A fault stays (the program goes
+    // on without the archive until its next start), unless it is passing: then it says why the
+    // last operation failed, until one works.
     virtual std::optional<ArchiveFault> fault() const = 0;
 };
 

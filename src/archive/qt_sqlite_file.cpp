@@ -26,8 +26,10 @@ constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteNotADatabase = 26;
-// How long a write waits for another program's transaction before the archive gives up.
+// How long a statement waits for another program's transaction, and how often a transaction is
+// tried before the operation gives up for now.
 constexpr int kBusyTimeoutMs = 1000;
+constexpr int kTransactionAttempts = 3;
 // Free space below which an I/O error is taken for a full disk.
 constexpr qint64 kNearlyFullBytes = 1 << 20;
 
@@ -91,16 +93,25 @@ bool QtSqliteFile::fail(const QSqlError& error) {
 }
 
 bool QtSqliteFile::fail(ArchiveFaultKind kind, const QString& detail) {
+    // A file another program holds at the moment is busy, not broken, once it was opened.
+    if (settled_ && kind == ArchiveFaultKind::Locked) {
+        passing_ = ArchiveFault{kind, detail, true};
+        return false;
+    }
     if (!fault_) fault_ = ArchiveFault{kind, detail};
     return false;
 }
 
 bool QtSqliteFile::run(QSqlQuery& query) {
-    return query.exec() || fail(query.lastError());
+    if (!query.exec()) return fail(query.lastError());
+    passing_.reset();
+    return true;
 }
 
 bool QtSqliteFile::run(QSqlQuery& query, const QString& sql) {
-    return query.exec(sql) || fail(query.lastError());
+    if (!query.exec(sql)) return fail(query.lastError());
+    passing_.reset();
+    return true;
 }
 
 bool QtSqliteFile::run_with(QSqlQuery& query, const QString& sql, const QVariantList& values) {
@@ -134,8 +145,11 @@ bool QtSqliteFile::open(const QString& file) {
         !run(query, QStringLiteral("PRAGMA synchronous = FULL")) ||
         !run(query, QStringLiteral("PRAGMA foreign_keys = ON")))
         return false;
-    if (version == kSchemaVersion) return true;
-    return in_transaction([&](QSqlQuery& q) { return bring_forward(q, version); });
+    if (version != kSchemaVersion &&
+        !in_transaction([&](QSqlQuery& q) { return bring_forward(q, version); }))
+        return false;
+    settled_ = true;
+    return true;
 }
 
 bool QtSqliteFile::check_layout(int* version) {
@@ -197,11 +211,22 @@ bool QtSqliteFile::fill_uuids(QSqlQuery& query) {
 }
 
 bool QtSqliteFile::in_transaction(const std::function<bool(QSqlQuery&)>& work) {
+    for (int attempt = 1;; ++attempt) {
+        if (attempt_transaction(work)) return true;
+        if (!passing_ || attempt == kTransactionAttempts) return false;
+    }
+}
+
+bool QtSqliteFile::attempt_transaction(const std::function<bool(QSqlQuery&)>& work) {
     QSqlQuery query(database());
     // IMMEDIATE takes the write lock at once, so a locked file fails before any work is done.
     if (!run(query, QStringLiteral("BEGIN IMMEDIATE"))) return false;
     if (work(query) && run(query, QStringLiteral("COMMIT"))) return true;
-    query.exec(QStringLiteral("ROLLBACK"));
+    // A transaction SQLite ended itself after an error needs no rollback; one that cannot be
+    // rolled back would leave every later statement inside it: the file is not used again.
+    if (!query.exec(QStringLiteral("ROLLBACK")) &&
+        !query.lastError().databaseText().contains(QLatin1String("no transaction is active")))
+        fail(ArchiveFaultKind::Failed, query.lastError().databaseText());
     return false;
 }
 

@@ -31,10 +31,11 @@ class QtSqliteFile : public QObject, public virtual ArchiveFile {
     bool open(const QString& file);
 
     QString file() const override { return file_; }
-    std::optional<ArchiveFault> fault() const override { return fault_; }
+    std::optional<ArchiveFault> fault() const override { return fault_ ? fault_ : passing_; }
 
     // For the stores over this file. Each runs only while the file is usable and records the
-    // first fault it meets.
+    // first fault it meets; another program holding the file longer than a statement waits is a
+    // passing fault, which the next statement that works clears.
     bool usable() const { return opened_ && !fault_; }
     QSqlDatabase database() const;
     // A forward-only query on this connection.
@@ -47,7 +48,8 @@ class QtSqliteFile : public QObject, public virtual ArchiveFile {
     bool run_with(QSqlQuery& query, const QString& sql, const QVariantList& values);
     // The rows of a read that ended: false, after recording it, when the read failed midway.
     bool read_through(QSqlQuery& query);
-    // `work` inside BEGIN IMMEDIATE ... COMMIT: all of it or nothing.
+    // `work` inside BEGIN IMMEDIATE ... COMMIT: all of it or nothing. Tried again while another
+    // program holds the file, a few times.
     bool in_transaction(const std::function<bool(QSqlQuery&)>& work);
     // Tells the file's watchers that a store changed it.
     void tell_changed() { emit changed(); }
@@ -61,11 +63,14 @@ class QtSqliteFile : public QObject, public virtual ArchiveFile {
     bool bring_forward(QSqlQuery& query, int from_version);
     bool fill_ranks(QSqlQuery& query);
     bool fill_uuids(QSqlQuery& query);
+    bool attempt_transaction(const std::function<bool(QSqlQuery&)>& work);
 
     QString connection_;
     QString file_;
     bool opened_ = false;
+    bool settled_ = false;  // opened with its layout: a busy moment after this passes
     std::optional<ArchiveFault> fault_;
+    std::optional<ArchiveFault> passing_;
 };
 
 }  // namespace eqbond

@@ -256,8 +256,9 @@ bool download_listed(const ArchiveWindowState& s, const ListedInspection& downlo
 ArchiveWindowView archive_window_view(const ArchiveWindowState& s) {
     ArchiveWindowView view;
     view.title = text::kArchiveTitle;
-    view.fault_shown = s.fault.has_value();
-    if (s.fault) view.fault = archive_fault_message(s.file, *s.fault);
+    // A moment when another program held the file passes: only a fault that lasts is shown.
+    view.fault_shown = s.fault && !s.fault->passing;
+    if (view.fault_shown) view.fault = archive_fault_message(s.file, *s.fault);
     view.limit_field = s.limit_text;
     view.downloads = download_table(s);
     view.groups = group_table(s);

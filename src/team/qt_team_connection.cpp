@@ -95,7 +95,9 @@ bool QtTeamConnection::in_transaction(const std::function<bool(QSqlQuery&)>& wor
     QSqlQuery query(database());
     if (!run(query, QStringLiteral("BEGIN"))) return false;
     if (work(query) && run(query, QStringLiteral("COMMIT"))) return true;
-    query.exec(QStringLiteral("ROLLBACK"));
+    // A session whose transaction could not be ended would refuse every later statement: it is
+    // closed, and the next operation finds the server out of reach and connects anew.
+    if (!query.exec(QStringLiteral("ROLLBACK"))) database().close();
     return false;
 }
 

@@ -45,10 +45,14 @@ void TeamPushWorker::round() {
         queue_ = std::make_unique<QtSqlitePushQueue>(*archive_);
     }
     // A local archive that cannot be used has nothing to push; the window says why.
-    if (archive_->fault()) return;
+    if (!archive_->usable()) return;
     if (!connected()) return;
     const PushRound pushed = push_waiting(*queue_, *store_);
-    if (pushed.local_fault) return;
+    if (pushed.local_fault) {
+        // Another program held the file for a moment: the round is tried again after a pause.
+        if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
+        return;
+    }
     status_.waiting = pushed.waiting;
     status_.last_push = queue_->last_push();
     if (pushed.fault) {
@@ -71,18 +75,22 @@ void TeamPushWorker::failed(const TeamFault& fault, bool retry) {
     status_.retry_in = std::chrono::milliseconds(0);
     if (retry) {
         status_.retry_in = team_retry_pause(++failures_, retry_base_);
-        if (!retry_) {
-            retry_ = std::make_unique<QTimer>();
-            retry_->setSingleShot(true);
-            connect(retry_.get(), &QTimer::timeout, this, &TeamPushWorker::round);
-        }
-        retry_->start(status_.retry_in);
+        retry_after(status_.retry_in);
     }
     if (!reported_ || reported_->kind != fault.kind) {
         reported_ = fault;
         emit fault_reported(fault);
     }
     emit status_changed(status_);
+}
+
+void TeamPushWorker::retry_after(std::chrono::milliseconds pause) {
+    if (!retry_) {
+        retry_ = std::make_unique<QTimer>();
+        retry_->setSingleShot(true);
+        connect(retry_.get(), &QTimer::timeout, this, &TeamPushWorker::round);
+    }
+    retry_->start(pause);
 }
 
 }  // namespace eqbond

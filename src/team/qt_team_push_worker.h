@@ -32,6 +32,7 @@ class TeamPushWorker : public QObject {
     void round();
     bool connected();
     void failed(const TeamFault& fault, bool retry);
+    void retry_after(std::chrono::milliseconds pause);
 
     QString archive_file_;
     TeamServerAddress address_;

@@ -143,7 +143,8 @@ bool QtTeamStore::ready() {
     // Only a server out of reach is tried again; a refused login or layout stays refused until
     // the caller connects anew, so a wrong password is not tried over and over.
     const bool lost =
-        connection_.fault() && connection_.fault()->kind == TeamFaultKind::Unreachable;
+        (connection_.fault() && connection_.fault()->kind == TeamFaultKind::Unreachable) ||
+        (connected_ && !connection_.database().isOpen());
     if (!connected_ && !lost) {
         if (!connection_.fault())
             connection_.fail(TeamFaultKind::Unreachable, QStringLiteral("not connected"));
