@@ -114,9 +114,7 @@ void apply_plan(ArchiveWindowState& s, ArchiveWindowPorts& ports, const QStringL
     const int64_t id = s.open->id;
     const InspectionDetails details = s.open->details;
     const PointLabels labels = plan_labels(plan, s.open->groups, s.plan_first_group);
-    const bool stored =
-        ports.editing.set_labels(id, labels) &&
-        (!details.site_id || ports.editing.save_plan(*details.site_id, details.location, plan));
+    const bool stored = ports.editing.label_from_plan(id, labels, plan);
     refresh_archive_window(s, ports);
     s.plan_message = said(stored ? PlanNote::Applied : PlanNote::NotStored);
     if (!stored) return;
@@ -272,21 +270,10 @@ bool save_details(ArchiveWindowState& s, ArchiveWindowPorts& ports, const Detail
     details.inspector = fields[4].second;
     details.instrument_serial = fields[5].second;
     details.notes = fields[6].second;
-    const int64_t id = s.open->id;
-    bool saved = true;
-    if (!site.name.isEmpty()) {
-        // The site chosen, made first when it is new, with its address and customer as typed.
-        std::optional<Site> kept =
-            site.id != 0 ? ports.browsing.site(site.id) : ports.editing.site_named(site.name);
-        if (kept && (kept->address != site.address || kept->customer != site.customer)) {
-            kept->address = site.address;
-            kept->customer = site.customer;
-            if (!ports.editing.update_site(*kept)) kept.reset();
-        }
-        if (kept) details.site_id = kept->id;
-        saved = kept.has_value();
-    }
-    saved = saved && ports.editing.set_details(id, details);
+    // The site chosen, made when it is new, with its address and customer as typed.
+    SiteChoice chosen;
+    if (!site.name.isEmpty()) chosen = {site.id, site.name, site.address, site.customer};
+    const bool saved = ports.editing.describe(s.open->id, chosen, details);
     refresh_archive_window(s, ports);
     if (!saved) {
         s.details_message = said(DetailsNote::Failed);

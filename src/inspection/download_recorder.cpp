@@ -4,13 +4,34 @@
 #include "base/program.h"
 #include "base/serial_line.h"
 #include "base/texts.h"
-#include "inspection/inspection_port.h"
 #include "inspection/inspection_settings.h"
 
 namespace eqbond {
 
+namespace {
+// Another program held the file at two chances in a row: that lasts.
+constexpr int kHeldChancesThatLast = 2;
+}  // namespace
+
 bool DownloadRecorder::usable() const {
-    return !archive_.fault();
+    const std::optional<ArchiveFault> fault = archive_.fault();
+    return !fault || (fault->passing && held_chances_ < kHeldChancesThatLast);
+}
+
+bool DownloadRecorder::save_waiting(const Program& p) {
+    while (!unsaved_.empty() && usable()) {
+        const Unsaved& next = unsaved_.front();
+        last_saved_ = archive_.save_download(next.download, next.groups, next.given);
+        if (!last_saved_) {
+            const std::optional<ArchiveFault> fault = archive_.fault();
+            if (fault && fault->passing) ++held_chances_;
+            report_fault(p);
+            return false;
+        }
+        held_chances_ = 0;
+        unsaved_.erase(unsaved_.begin());
+    }
+    return unsaved_.empty();
 }
 
 void DownloadRecorder::close(const Program& p, bool complete) {
@@ -18,35 +39,33 @@ void DownloadRecorder::close(const Program& p, bool complete) {
     under_way_.open = false;
     // A read that brought nothing (the instrument held no groups) is no download worth keeping.
     if (under_way_.groups.empty() || !usable()) return;
-    Download download;
-    download.started = under_way_.started;
-    download.finished = QDateTime::currentDateTime();
-    download.port_number = under_way_.port_number;
-    download.device = under_way_.device;
-    download.reported_total = under_way_.reported_total;
-    download.groups_read = p.state.link.next_group - 1;
-    download.end = complete ? DownloadEnd::Complete : DownloadEnd::Abandoned;
-    std::vector<Group> groups;
-    groups.reserve(under_way_.groups.size());
-    for (const auto& entry : under_way_.groups) groups.push_back(entry.second);
+    Unsaved read;
+    read.download.started = under_way_.started;
+    read.download.finished = QDateTime::currentDateTime();
+    read.download.port_number = under_way_.port_number;
+    read.download.device = under_way_.device;
+    read.download.reported_total = under_way_.reported_total;
+    read.download.groups_read = p.state.link.next_group - 1;
+    read.download.end = complete ? DownloadEnd::Complete : DownloadEnd::Abandoned;
+    read.groups.reserve(under_way_.groups.size());
+    for (const auto& entry : under_way_.groups) read.groups.push_back(entry.second);
     under_way_.groups.clear();
-    last_saved_ = archive_.save_download(download, groups);
-    if (!last_saved_) {
-        report_fault(p);
-        return;
+    if (given_) {
+        read.given = *given_;
+    } else {
+        // The inspector and instrument last given are this download's until someone says
+        // otherwise.
+        const InspectionDefaults defaults = saved_inspection_defaults();
+        read.given.details.inspector = defaults.inspector;
+        read.given.details.instrument_serial = defaults.instrument_serial;
     }
-    // The inspector and instrument last given are this download's until someone says otherwise.
-    const InspectionDefaults defaults = saved_inspection_defaults();
-    if (!defaults.inspector.isEmpty() || !defaults.instrument_serial.isEmpty()) {
-        InspectionDetails details;
-        details.inspector = defaults.inspector;
-        details.instrument_serial = defaults.instrument_serial;
-        if (!archive_.set_details(*last_saved_, details)) report_fault(p);
-    }
+    unsaved_.push_back(std::move(read));
+    save_waiting(p);
 }
 
 void DownloadRecorder::read_began(const Program& p) {
     read_given_up(p);
+    save_waiting(p);
     if (!usable()) return;
     under_way_ = UnderWay{};
     under_way_.open = true;
@@ -67,12 +86,14 @@ void DownloadRecorder::read_completed(const Program& p) {
 
 void DownloadRecorder::read_given_up(const Program& p) {
     close(p, false);
+    // Closing the program gives up a read: the last chance for what waits.
+    save_waiting(p);
 }
 
 void DownloadRecorder::report_fault(const Program& p) {
     if (fault_shown_ || !p.ports.message_box) return;
+    if (usable()) return;
     const std::optional<ArchiveFault> fault = archive_.fault();
-    if (!fault) return;
     fault_shown_ = true;
     p.ports.message_box->notify(text::kMessageTitle,
                                 archive_fault_message(archive_.file(), *fault));

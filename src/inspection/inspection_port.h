@@ -12,15 +12,32 @@
 
 namespace eqbond {
 
-// What the recorder asks: to keep a download, and the details it is given.
+// The site a download is given: one of the archive's by its id, or one by its name (made when the
+// archive has none of that name), with the address and customer to keep for it when given.
+// Neither: no site.
+struct SiteChoice {
+    int64_t id = 0;
+    QString name;
+    std::optional<QString> address;
+    std::optional<QString> customer;
+};
+
+// What a recorded download is given with it.
+struct NewInspection {
+    SiteChoice site;
+    InspectionDetails details;  // its site is the choice's
+    QStringList plan;           // labels the groups from plan_from on, kept for the location
+    int32_t plan_from = 1;
+};
+
+// What the recorder asks: to keep a download with what it is given.
 class DownloadSaving : public virtual ArchiveFile {
   public:
-    // Stores a download and its groups in one transaction: all of it or nothing. Its id, or
-    // nothing on a fault.
+    // Stores a download, its groups, its site and details and its plan's labels in one
+    // transaction: all of it or nothing. Its id, or nothing on a fault.
     virtual std::optional<int64_t> save_download(const Download& download,
-                                                 const std::vector<Group>& groups) = 0;
-    // False on a fault, an unknown download or a site that is not one of the archive's.
-    virtual bool set_details(int64_t download_id, const InspectionDetails& details) = 0;
+                                                 const std::vector<Group>& groups,
+                                                 const NewInspection& given) = 0;
 };
 
 // What the archive window reads.
@@ -52,20 +69,18 @@ class InspectionBrowsing : public virtual ArchiveFile {
 // What the archive window changes.
 class InspectionEditing : public virtual ArchiveFile {
   public:
-    // The site of this name, made when the archive has none yet; nothing on a fault.
-    virtual std::optional<Site> site_named(const QString& name) = 0;
-    // Keeps the site's address and customer (its name stays); false on a fault or an unknown id.
-    virtual bool update_site(const Site& site) = 0;
-    // False on a fault, an unknown download or a site that is not one of the archive's.
-    virtual bool set_details(int64_t download_id, const InspectionDetails& details) = 0;
+    // Gives a download its site (made or changed as chosen) and details in one transaction: all
+    // of it or nothing. False on a fault, an unknown download or site.
+    virtual bool describe(int64_t download_id, const SiteChoice& site,
+                          const InspectionDetails& details) = 0;
     // Gives group `number` its test-point label, or takes it away with nothing or a blank text.
     // False on a fault or a group the download does not hold.
     virtual bool set_label(int64_t download_id, int32_t number,
                            const std::optional<QString>& label) = 0;
-    // Gives every group named its label in one transaction: all of them or none.
-    virtual bool set_labels(int64_t download_id, const PointLabels& labels) = 0;
-    // Keeps the plan for a site's location.
-    virtual bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) = 0;
+    // Gives every group named its label from a plan and keeps the plan for the download's site
+    // and location (when it has a site), in one transaction: all of it or nothing.
+    virtual bool label_from_plan(int64_t download_id, const PointLabels& labels,
+                                 const QStringList& plan) = 0;
     // False on a fault or an unknown id. The download's site stays.
     virtual bool delete_download(int64_t id) = 0;
 };

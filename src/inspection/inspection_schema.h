@@ -27,8 +27,6 @@ inline const QString kSiteInUse =
 inline const QString kDeleteSitePlans = QStringLiteral("DELETE FROM test_plans WHERE site_id = ?");
 inline const QString kDeleteSite = QStringLiteral("DELETE FROM sites WHERE id = ?");
 
-inline const QString kSiteExists =
-    QStringLiteral("SELECT EXISTS (SELECT 1 FROM sites WHERE id = ?)");
 inline const QString kSelectDetails = QStringLiteral(
     "SELECT site_id, location, inspector, instrument_serial, notes FROM downloads WHERE id = ?");
 inline const QString kUpdateDetails = QStringLiteral(

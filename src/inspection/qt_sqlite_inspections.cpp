@@ -7,6 +7,7 @@
 #include "archive/archive_schema.h"
 #include "archive/qt_sqlite_rows.h"
 #include "inspection/inspection_schema.h"
+#include "inspection/test_plan.h"
 
 namespace eqbond {
 
@@ -35,6 +36,23 @@ InspectionDetails details_of(const QSqlQuery& q, int first) {
 std::optional<int64_t> QtSqliteInspections::save_download(const Download& download,
                                                           const std::vector<Group>& groups) {
     return downloads_.save_download(download, groups);
+}
+
+std::optional<int64_t> QtSqliteInspections::save_download(const Download& download,
+                                                          const std::vector<Group>& groups,
+                                                          const NewInspection& given) {
+    if (!file_.usable()) return std::nullopt;
+    std::optional<int64_t> id;
+    const bool saved = file_.in_transaction([&](QSqlQuery& q) {
+        id = insert_download(file_, q, download, groups);
+        return id && describe_in(q, *id, given.site, given.details) &&
+               (given.plan.isEmpty() ||
+                label_from_plan_in(q, *id, plan_labels(given.plan, groups, given.plan_from),
+                                   given.plan));
+    });
+    if (!saved) return std::nullopt;
+    file_.tell_changed();
+    return id;
 }
 
 bool QtSqliteInspections::delete_download(int64_t id) {
@@ -126,17 +144,66 @@ std::optional<Site> QtSqliteInspections::site_named(const QString& name) {
 
 bool QtSqliteInspections::update_site(const Site& site) {
     if (!file_.usable()) return false;
-    int updated = 0;
+    int64_t id = 0;
     const bool done = file_.in_transaction([&](QSqlQuery& q) {
-        if (!file_.run_with(q, inspection_schema::kUpdateSite,
-                            {rows::text_value(site.address), rows::text_value(site.customer),
-                             qlonglong(site.id)}))
-            return false;
-        updated = q.numRowsAffected();
-        return file_.run_with(q, inspection_schema::kMarkSiteChanged, {qlonglong(site.id)});
+        return chosen_site(q, {site.id, QString(), site.address, site.customer}, &id);
     });
-    if (done && updated > 0) file_.tell_changed();
-    return done && updated > 0;
+    if (done) file_.tell_changed();
+    return done;
+}
+
+bool QtSqliteInspections::chosen_site(QSqlQuery& q, const SiteChoice& site, int64_t* id) {
+    using namespace inspection_schema;
+    *id = 0;
+    if (site.id != 0) {
+        // A site that is not there is refused here rather than as a database fault that stays.
+        if (!file_.run_with(q, kSelectSite, {qlonglong(site.id)})) return false;
+    } else if (!site.name.isEmpty()) {
+        if (!file_.run_with(q, kSelectSiteNamed, {site.name})) return false;
+    } else {
+        return true;
+    }
+    Site known;
+    if (q.next()) {
+        known = site_of(q);
+    } else if (site.id == 0) {
+        if (!file_.run_with(q, kInsertSite, {site.name})) return false;
+        known = Site{q.lastInsertId().toLongLong(), site.name, QString(), QString()};
+    } else {
+        return false;
+    }
+    *id = known.id;
+    const QString address = site.address.value_or(known.address);
+    const QString customer = site.customer.value_or(known.customer);
+    if (address == known.address && customer == known.customer) return true;
+    // A site's address and customer go with each of its downloads: they wait to be pushed again.
+    return file_.run_with(
+               q, kUpdateSite,
+               {rows::text_value(address), rows::text_value(customer), qlonglong(*id)}) &&
+           file_.run_with(q, kMarkSiteChanged, {qlonglong(*id)});
+}
+
+bool QtSqliteInspections::describe_in(QSqlQuery& q, int64_t download_id, const SiteChoice& site,
+                                      const InspectionDetails& details) {
+    int64_t site_id = 0;
+    if (!chosen_site(q, site, &site_id)) return false;
+    if (!file_.run_with(q, inspection_schema::kUpdateDetails,
+                        {rows::optional_id(site_id ? std::optional(site_id) : std::nullopt),
+                         rows::text_value(details.location), rows::text_value(details.inspector),
+                         rows::text_value(details.instrument_serial),
+                         rows::text_value(details.notes), qlonglong(download_id)}))
+        return false;
+    // An unknown download: nothing was changed.
+    return q.numRowsAffected() > 0;
+}
+
+bool QtSqliteInspections::describe(int64_t download_id, const SiteChoice& site,
+                                   const InspectionDetails& details) {
+    if (!file_.usable()) return false;
+    const bool done = file_.in_transaction(
+        [&](QSqlQuery& q) { return describe_in(q, download_id, site, details); });
+    if (done) file_.tell_changed();
+    return done;
 }
 
 SiteDeletion QtSqliteInspections::delete_site(int64_t site_id) {
@@ -170,28 +237,7 @@ std::optional<InspectionDetails> QtSqliteInspections::details(int64_t download_i
 }
 
 bool QtSqliteInspections::set_details(int64_t download_id, const InspectionDetails& details) {
-    if (!file_.usable()) return false;
-    int updated = 0;
-    const bool done = file_.in_transaction([&](QSqlQuery& q) {
-        // A site that is not there is refused here rather than as a database fault that stays.
-        if (details.site_id) {
-            if (!file_.run_with(q, inspection_schema::kSiteExists, {qlonglong(*details.site_id)}) ||
-                !q.next())
-                return false;
-            if (!q.value(0).toBool()) return false;
-        }
-        if (!file_.run_with(
-                q, inspection_schema::kUpdateDetails,
-                {rows::optional_id(details.site_id), rows::text_value(details.location),
-                 rows::text_value(details.inspector), rows::text_value(details.instrument_serial),
-                 rows::text_value(details.notes), qlonglong(download_id)}))
-            return false;
-        updated = q.numRowsAffected();
-        // An unknown download: nothing was changed.
-        return updated > 0;
-    });
-    if (done) file_.tell_changed();
-    return done;
+    return describe(download_id, SiteChoice{details.site_id.value_or(0), {}, {}, {}}, details);
 }
 
 bool write_labels(QtSqliteFile& file, QSqlQuery& q, int64_t download_id,
@@ -230,23 +276,42 @@ bool QtSqliteInspections::set_labels(int64_t download_id, const PointLabels& lab
     return done;
 }
 
+bool QtSqliteInspections::keep_plan_in(QSqlQuery& q, int64_t site_id, const QString& location,
+                                       const QStringList& labels) {
+    if (!file_.run_with(q, inspection_schema::kDeletePlan,
+                        {qlonglong(site_id), rows::text_value(location)}))
+        return false;
+    for (int i = 0; i < labels.size(); ++i)
+        if (!file_.run_with(q, inspection_schema::kInsertPlanLabel,
+                            {qlonglong(site_id), rows::text_value(location), i + 1, labels[i]}))
+            return false;
+    return true;
+}
+
 bool QtSqliteInspections::save_plan(int64_t site_id, const QString& location,
                                     const QStringList& labels) {
     if (!file_.usable()) return false;
-    return file_.in_transaction([&](QSqlQuery& q) {
-        if (!file_.run_with(q, inspection_schema::kDeletePlan,
-                            {qlonglong(site_id), rows::text_value(location)}))
-            return false;
-        q.prepare(inspection_schema::kInsertPlanLabel);
-        for (int i = 0; i < labels.size(); ++i) {
-            q.bindValue(0, qlonglong(site_id));
-            q.bindValue(1, rows::text_value(location));
-            q.bindValue(2, i + 1);
-            q.bindValue(3, labels[i]);
-            if (!file_.run(q)) return false;
-        }
-        return true;
-    });
+    return file_.in_transaction(
+        [&](QSqlQuery& q) { return keep_plan_in(q, site_id, location, labels); });
+}
+
+bool QtSqliteInspections::label_from_plan_in(QSqlQuery& q, int64_t download_id,
+                                             const PointLabels& labels, const QStringList& plan) {
+    if (!write_labels(file_, q, download_id, labels) ||
+        !file_.run_with(q, inspection_schema::kSelectDetails, {qlonglong(download_id)}) ||
+        !q.next())
+        return false;
+    const InspectionDetails details = details_of(q, 0);
+    return !details.site_id || keep_plan_in(q, *details.site_id, details.location, plan);
+}
+
+bool QtSqliteInspections::label_from_plan(int64_t download_id, const PointLabels& labels,
+                                          const QStringList& plan) {
+    if (!file_.usable()) return false;
+    const bool done = file_.in_transaction(
+        [&](QSqlQuery& q) { return label_from_plan_in(q, download_id, labels, plan); });
+    if (done) file_.tell_changed();
+    return done;
 }
 
 QStringList QtSqliteInspections::plan(int64_t site_id, const QString& location) {

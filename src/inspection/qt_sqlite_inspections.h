@@ -17,8 +17,8 @@ class QtSqliteInspections : public DownloadSaving,
 
     QString file() const override { return file_.file(); }
     std::optional<ArchiveFault> fault() const override { return file_.fault(); }
-    std::optional<int64_t> save_download(const Download& download,
-                                         const std::vector<Group>& groups) override;
+    std::optional<int64_t> save_download(const Download& download, const std::vector<Group>& groups,
+                                         const NewInspection& given) override;
     std::vector<ListedInspection> list(std::optional<BondingLimit> limit) override;
     std::vector<ListedInspection> list_site(int64_t site_id,
                                             std::optional<BondingLimit> limit) override;
@@ -27,17 +27,27 @@ class QtSqliteInspections : public DownloadSaving,
 
     std::vector<Site> sites() override;
     std::optional<Site> site(int64_t site_id) override;
-    std::optional<Site> site_named(const QString& name) override;
-    bool update_site(const Site& site) override;
+    bool describe(int64_t download_id, const SiteChoice& site,
+                  const InspectionDetails& details) override;
+    bool set_label(int64_t download_id, int32_t number,
+                   const std::optional<QString>& label) override;
+    bool label_from_plan(int64_t download_id, const PointLabels& labels,
+                         const QStringList& plan) override;
+
+    // One step each, for the command line's lists and for tests and benchmarks that make an
+    // archive: a download alone; the site of a name, made when new; a site's address and
+    // customer; a download's details; labels; a plan kept.
+    std::optional<int64_t> save_download(const Download& download,
+                                         const std::vector<Group>& groups);
+    std::optional<Site> site_named(const QString& name);
+    bool update_site(const Site& site);
+    bool set_details(int64_t download_id, const InspectionDetails& details);
+    bool set_labels(int64_t download_id, const PointLabels& labels);
+    bool save_plan(int64_t site_id, const QString& location, const QStringList& labels);
     // Deletes a site with no inspections, and its test plans.
     SiteDeletion delete_site(int64_t site_id);
     // The details of a download; nothing on a fault or an unknown id.
     std::optional<InspectionDetails> details(int64_t download_id);
-    bool set_details(int64_t download_id, const InspectionDetails& details) override;
-    bool set_label(int64_t download_id, int32_t number,
-                   const std::optional<QString>& label) override;
-    bool set_labels(int64_t download_id, const PointLabels& labels) override;
-    bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) override;
     QStringList plan(int64_t site_id, const QString& location) override;
     QStringList locations(int64_t site_id) override;
     std::vector<PointValue> point_history(int64_t site_id, const QString& location,
@@ -45,6 +55,15 @@ class QtSqliteInspections : public DownloadSaving,
     PreviousValues previous_values(int64_t download_id) override;
 
   private:
+    // Inside a transaction: the site chosen, made or changed as it says (0: none); false on a
+    // fault or a site that is not there.
+    bool chosen_site(QSqlQuery& query, const SiteChoice& site, int64_t* id);
+    bool describe_in(QSqlQuery& query, int64_t download_id, const SiteChoice& site,
+                     const InspectionDetails& details);
+    bool label_from_plan_in(QSqlQuery& query, int64_t download_id, const PointLabels& labels,
+                            const QStringList& plan);
+    bool keep_plan_in(QSqlQuery& query, int64_t site_id, const QString& location,
+                      const QStringList& labels);
     std::vector<ListedInspection> list_where(std::optional<int64_t> site_id,
                                              std::optional<BondingLimit> limit);
 

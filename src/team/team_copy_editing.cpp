@@ -2,13 +2,14 @@
 
 namespace eqbond {
 
-bool TeamCopyEditing::save_plan(int64_t site_id, const QString& location,
-                                const QStringList& labels) {
-    if (!copy_.save_plan(site_id, location, labels)) return false;
-    // The team knows a site by its name.
-    const std::optional<Site> site = read_.site(site_id);
-    if (!site) return false;
-    plan_kept_({site->name, location, labels});
+bool TeamCopyEditing::label_from_plan(int64_t download_id, const PointLabels& labels,
+                                      const QStringList& plan) {
+    if (!copy_.label_from_plan(download_id, labels, plan)) return false;
+    // Kept for the download's site and location, which the team knows the site of by its name.
+    const std::optional<Inspection> download = read_.load(download_id);
+    if (!download || !download->details.site_id) return true;
+    if (const std::optional<Site> site = read_.site(*download->details.site_id))
+        plan_kept_({site->name, download->details.location, plan});
     return true;
 }
 

@@ -17,20 +17,17 @@ class TeamCopyEditing : public InspectionEditing {
 
     QString file() const override { return copy_.file(); }
     std::optional<ArchiveFault> fault() const override { return copy_.fault(); }
-    std::optional<Site> site_named(const QString& name) override { return copy_.site_named(name); }
-    bool update_site(const Site& site) override { return copy_.update_site(site); }
-    bool set_details(int64_t download_id, const InspectionDetails& details) override {
-        return copy_.set_details(download_id, details);
+    bool describe(int64_t download_id, const SiteChoice& site,
+                  const InspectionDetails& details) override {
+        return copy_.describe(download_id, site, details);
     }
     bool set_label(int64_t download_id, int32_t number,
                    const std::optional<QString>& label) override {
         return copy_.set_label(download_id, number, label);
     }
-    bool set_labels(int64_t download_id, const PointLabels& labels) override {
-        return copy_.set_labels(download_id, labels);
-    }
     bool delete_download(int64_t id) override { return copy_.delete_download(id); }
-    bool save_plan(int64_t site_id, const QString& location, const QStringList& labels) override;
+    bool label_from_plan(int64_t download_id, const PointLabels& labels,
+                         const QStringList& plan) override;
 
   private:
     InspectionBrowsing& read_;

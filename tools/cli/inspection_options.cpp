@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "cli/session_setup.h"
+#include "inspection/inspection_settings.h"
 #include "inspection/test_plan.h"
 
 namespace eqbond::cli {
@@ -67,25 +68,34 @@ bool describe_download(QtSqliteInspections& archive, int64_t id, const Inspectio
             print_error(QStringLiteral("the archive holds no download %1").arg(id));
         return false;
     }
+    // What is not given stays as it is, its site too.
     InspectionDetails details = download->details;
-    if (o.site) {
-        const std::optional<Site> site = archive.site_named(o.site->trimmed());
-        if (!site) return false;
-        details.site_id = site->id;
-    }
+    SiteChoice site{details.site_id.value_or(0), {}, {}, {}};
+    if (o.site) site = {0, o.site->trimmed(), {}, {}};
     if (o.location) details.location = *o.location;
     if (o.inspector) details.inspector = *o.inspector;
     if (o.instrument) details.instrument_serial = *o.instrument;
     if (o.notes) details.notes = *o.notes;
-    if (o.any_detail() && !archive.set_details(id, details)) return false;
+    if (o.any_detail() && !archive.describe(id, site, details)) return false;
     if (o.plan_path.isEmpty()) return true;
     const PointLabels labels = plan_labels(plan, download->groups, o.plan_from);
-    if (!labels.empty() && !archive.set_labels(id, labels)) return false;
-    if (details.site_id && !archive.save_plan(*details.site_id, details.location, plan))
-        return false;
+    if (!archive.label_from_plan(id, labels, plan)) return false;
     QTextStream(stderr) << "eqbond-cli: " << labels.size() << " groups labelled from group "
                         << o.plan_from << "\n";
     return true;
+}
+
+NewInspection new_inspection(const InspectionOptions& o, const QStringList& plan) {
+    const InspectionDefaults kept = saved_inspection_defaults();
+    NewInspection given;
+    if (o.site) given.site.name = o.site->trimmed();
+    given.details.location = o.location.value_or(QString());
+    given.details.inspector = o.inspector.value_or(kept.inspector);
+    given.details.instrument_serial = o.instrument.value_or(kept.instrument_serial);
+    given.details.notes = o.notes.value_or(QString());
+    given.plan = plan;
+    given.plan_from = o.plan_from;
+    return given;
 }
 
 }  // namespace eqbond::cli

@@ -26,4 +26,8 @@ bool check_inspection_options(const InspectionOptions& options, QStringList* pla
 bool describe_download(QtSqliteInspections& archive, int64_t id, const InspectionOptions& options,
                        const QStringList& plan);
 
+// What a download read now is given: the details and plan given, and the inspector and
+// instrument given or else kept.
+NewInspection new_inspection(const InspectionOptions& options, const QStringList& plan);
+
 }  // namespace eqbond::cli

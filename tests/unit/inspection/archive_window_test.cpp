@@ -48,9 +48,7 @@ class FakeInspections : public InspectionBrowsing, public InspectionEditing {
     }
     PreviousValues previous_values(int64_t) override { return {}; }
     QStringList plan(int64_t, const QString&) override { return {}; }
-    std::optional<Site> site_named(const QString&) override { return std::nullopt; }
-    bool update_site(const Site&) override { return false; }
-    bool set_details(int64_t, const InspectionDetails&) override { return false; }
+    bool describe(int64_t, const SiteChoice&, const InspectionDetails&) override { return false; }
     bool set_label(int64_t id, int32_t number, const std::optional<QString>& label) override {
         if (refuse_writes) return false;
         for (Inspection& i : held) {
@@ -60,8 +58,7 @@ class FakeInspections : public InspectionBrowsing, public InspectionEditing {
         }
         return true;
     }
-    bool set_labels(int64_t, const PointLabels&) override { return false; }
-    bool save_plan(int64_t, const QString&, const QStringList&) override { return false; }
+    bool label_from_plan(int64_t, const PointLabels&, const QStringList&) override { return false; }
     bool delete_download(int64_t id) override {
         const auto gone = std::remove_if(held.begin(), held.end(),
                                          [&](const Inspection& i) { return i.id == id; });
