@@ -58,8 +58,8 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
     QtTeamStore store;
     if (!store.connect(address)) {
         const int code = unusable(address, *store.fault());
-        // The local half still tells what waits for the server.
-        if (options.action == TeamAction::Status) print_waiting(options.archive_file, true);
+        // A status is the command's output whatever the server's state: what waits for it.
+        if (options.action == TeamAction::Status) print_waiting(options.archive_file);
         return code;
     }
     QTextStream out(stdout);
@@ -76,7 +76,7 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
                 << "downloads: " << downloads->size() << '\n'
                 << "reachable: yes" << '\n';
             out.flush();
-            code = print_waiting(options.archive_file, false);
+            code = print_waiting(options.archive_file);
             break;
         }
         case TeamAction::Push:

@@ -32,8 +32,8 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
     return kDone;
 }
 
-int print_waiting(const QString& archive_file, bool to_stderr) {
-    QTextStream out(to_stderr ? stderr : stdout);
+int print_waiting(const QString& archive_file) {
+    QTextStream out(stdout);
     // Asking is no reason to make an archive.
     if (!QFileInfo::exists(archive_file)) {
         out << "waiting: 0\nlast push: never\n";
