@@ -5,7 +5,6 @@
 
 namespace eqbond::push_queue_schema {
 
-inline const QString kSelectUuid = QStringLiteral("SELECT uuid FROM downloads WHERE id = ?");
 inline const QString kSelectWaiting = QStringLiteral(
     "SELECT id, uuid, changed_since_push FROM downloads WHERE changed_since_push > 0"
     " ORDER BY started_ms, id");
