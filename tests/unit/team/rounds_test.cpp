@@ -53,7 +53,6 @@ class FakeServer : public TeamCopying {
     std::map<QString, TeamFaultKind> refuses;  // UUID -> why
     std::optional<TeamFaultKind> down;         // every operation fails so
     int64_t clock = 100;
-    std::vector<QString> loaded;
     std::vector<TeamPlan> team_plans;
 
     const std::optional<TeamFault>& fault() const override { return fault_; }
@@ -77,7 +76,6 @@ class FakeServer : public TeamCopying {
     }
     std::optional<StoredTeamDownload> load(const QString& uuid) override {
         if (failed(QString())) return std::nullopt;
-        loaded.push_back(uuid);
         StoredTeamDownload s;
         s.download.uuid = uuid;
         s.pushed = QDateTime::fromMSecsSinceEpoch(held.at(uuid));
