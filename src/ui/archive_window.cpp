@@ -227,6 +227,8 @@ QWidget* ArchiveWindow::build_tools() {
     connect(limit_field_, &QLineEdit::editingFinished, this, [this] {
         const QString typed = limit_field_->text();
         handle([&] { type_limit(state_, ports_, typed); });
+        // What is not a limit gives way to the one in force.
+        limit_field_->setText(state_.limit_text);
     });
     return tools;
 }
@@ -271,8 +273,9 @@ void ArchiveWindow::show_view() {
     fault_label_->setVisible(view.fault_shown);
     fault_label_->setText(view.fault);
     if (filter_->text() != state_.filter) filter_->setText(state_.filter);
-    if (!limit_field_->hasFocus() || limit_field_->text().trimmed() != view.limit_field)
-        limit_field_->setText(view.limit_field);
+    // The limit typed stays while it is typed; the one in force shows once it changed.
+    if (view.limit_field != shown_limit_) limit_field_->setText(view.limit_field);
+    shown_limit_ = view.limit_field;
     full_range_->setChecked(view.full_range);
     copy_table(view.downloads, downloads_, downloads_proxy_, downloads_view_);
     copy_table(view.groups, groups_, groups_proxy_, groups_view_);

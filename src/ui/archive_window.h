@@ -93,6 +93,7 @@ class ArchiveWindow : public QWidget {
     ArchiveWindowState state_;
     bool handling_ = false;  // an event is running: the archive's change signal waits for it
     bool copying_ = false;   // the view is being copied: the widgets' signals are not events
+    QString shown_limit_;    // the limit in force as the field last showed it
 
     QLabel* fault_label_ = nullptr;
     QLabel* verdict_label_ = nullptr;

@@ -185,6 +185,27 @@ TEST_F(ArchiveWindowFixture, TheFilterTakesAnyTextAndTheArchiveStaysWhole) {
     EXPECT_EQ(controller->archive()->inspections().list(std::nullopt).size(), 2u);
 }
 
+TEST_F(ArchiveWindowFixture, TheLimitFieldKeepsWhatIsTypedUntilDoneThenShowsTheLimitInForce) {
+    ui::ArchiveWindow* window = open_window();
+    auto* limit = window->findChild<QLineEdit*>(QStringLiteral("BondingLimit"));
+    // Each case follows the one before it; one not finished meets a change read meanwhile.
+    const struct {
+        const char* typed;
+        bool finished;
+        const char* shown;
+    } cases[] = {
+        {"5", true, "5"}, {"7", false, "7"}, {"abc", true, "5"}, {" 6 ", true, "6"}, {"", true, ""},
+    };
+    for (const auto& c : cases) {
+        limit->setText(QString::fromUtf8(c.typed));
+        if (c.finished)
+            emit limit->editingFinished();
+        else
+            window->refresh();
+        EXPECT_EQ(limit->text(), QString::fromUtf8(c.shown)) << c.typed;
+    }
+}
+
 TEST_F(ArchiveWindowFixture, DeleteAsksFirst) {
     ui::ArchiveWindow* window = open_window();
     for (const auto& [answer, rows] : {std::pair{QMessageBox::No, 2}, {QMessageBox::Yes, 1}}) {
