@@ -29,8 +29,8 @@ std::optional<TeamDownload> QtSqlitePushQueue::team_download(int64_t download_id
     return team_download_of(*local, site);
 }
 
-bool QtSqlitePushQueue::mark_pushed(const WaitingDownload& download, const QDateTime& when) {
-    if (!file_.usable()) return false;
+Marking QtSqlitePushQueue::mark_pushed(const WaitingDownload& download, const QDateTime& when) {
+    if (!file_.usable()) return Marking::Failed;
     int marked = 0;
     const bool done = file_.in_transaction([&](QSqlQuery& q) {
         if (!file_.run_with(
@@ -40,7 +40,8 @@ bool QtSqlitePushQueue::mark_pushed(const WaitingDownload& download, const QDate
         marked = q.numRowsAffected();
         return true;
     });
-    return done && marked > 0;
+    if (!done) return Marking::Failed;
+    return marked > 0 ? Marking::Marked : Marking::ChangedMeanwhile;
 }
 
 std::optional<QDateTime> QtSqlitePushQueue::last_push() {

@@ -13,7 +13,7 @@ class QtSqlitePushQueue : public PushQueue {
 
     std::optional<std::vector<WaitingDownload>> waiting() override;
     std::optional<TeamDownload> team_download(int64_t download_id) override;
-    bool mark_pushed(const WaitingDownload& download, const QDateTime& when) override;
+    Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) override;
     std::optional<QDateTime> last_push() override;
 
   private:

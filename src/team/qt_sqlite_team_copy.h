@@ -21,7 +21,7 @@ class QtSqliteTeamCopy : public TeamCopyStore {
     std::optional<TeamDownload> team_download(int64_t download_id) override {
         return queue_.team_download(download_id);
     }
-    bool mark_pushed(const WaitingDownload& download, const QDateTime& when) override {
+    Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) override {
         return queue_.mark_pushed(download, when);
     }
     std::optional<QDateTime> last_push() override { return queue_.last_push(); }

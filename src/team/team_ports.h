@@ -23,6 +23,13 @@ struct WaitingDownload {
     int64_t changes = 0;
 };
 
+// What marking a download pushed came to.
+enum class Marking {
+    Marked,
+    ChangedMeanwhile,  // it changed after it was read: it keeps waiting
+    Failed,            // the local archive could not be written: it keeps waiting
+};
+
 // The local archive's downloads that wait for the team archive.
 class PushQueue {
   public:
@@ -32,9 +39,8 @@ class PushQueue {
     virtual std::optional<std::vector<WaitingDownload>> waiting() = 0;
     // The download as the team archive takes it; nothing on a fault or an unknown id.
     virtual std::optional<TeamDownload> team_download(int64_t download_id) = 0;
-    // Marks it pushed at `when` unless it changed after `download` was read: false then, or on a
-    // fault, and it keeps waiting.
-    virtual bool mark_pushed(const WaitingDownload& download, const QDateTime& when) = 0;
+    // Marks it pushed at `when` unless it changed after `download` was read.
+    virtual Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) = 0;
     // When a download was last pushed; nothing before the first push or on a fault.
     virtual std::optional<QDateTime> last_push() = 0;
 };

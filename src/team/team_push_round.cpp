@@ -30,8 +30,14 @@ PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
             break;
         }
         ++round.pushed;
-        // Not marked when it changed during the push: it goes again in the next round.
-        if (queue.mark_pushed(one, QDateTime::currentDateTimeUtc())) --round.waiting;
+        // Not marked when it changed during the push: it goes again in the next round. Not marked
+        // for a fault: the round ends, and says so, as for a download it could not read.
+        const Marking marking = queue.mark_pushed(one, QDateTime::currentDateTimeUtc());
+        if (marking == Marking::Failed) {
+            round.local_fault = true;
+            break;
+        }
+        if (marking == Marking::Marked) --round.waiting;
     }
     return round;
 }

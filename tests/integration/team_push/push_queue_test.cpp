@@ -28,7 +28,7 @@ struct LocalArchive : ::testing::Test {
     void mark_all_pushed() {
         const std::vector<WaitingDownload> waiting = *queue.waiting();
         for (const WaitingDownload& w : waiting)
-            ASSERT_TRUE(queue.mark_pushed(w, QDateTime::currentDateTimeUtc()));
+            ASSERT_EQ(queue.mark_pushed(w, QDateTime::currentDateTimeUtc()), Marking::Marked);
     }
 };
 
@@ -38,7 +38,7 @@ TEST_F(LocalArchive, ANewDownloadWaitsUntilMarkedPushed) {
     EXPECT_EQ(waiting->front().uuid, archive.load(id)->uuid);
     EXPECT_FALSE(queue.last_push());
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000LL);
-    EXPECT_TRUE(queue.mark_pushed(waiting->front(), when));
+    EXPECT_EQ(queue.mark_pushed(waiting->front(), when), Marking::Marked);
     EXPECT_TRUE(queue.waiting()->empty());
     EXPECT_EQ(*queue.last_push(), when);
 }
@@ -70,9 +70,11 @@ TEST_F(LocalArchive, EveryEditMakesItWaitAgain) {
 TEST_F(LocalArchive, AChangeDuringThePushKeepsItWaiting) {
     const WaitingDownload read_for_push = queue.waiting()->front();
     ASSERT_TRUE(archive.set_label(id, 1, QStringLiteral("TP-1")));
-    EXPECT_FALSE(queue.mark_pushed(read_for_push, QDateTime::currentDateTimeUtc()));
+    EXPECT_EQ(queue.mark_pushed(read_for_push, QDateTime::currentDateTimeUtc()),
+              Marking::ChangedMeanwhile);
     ASSERT_EQ(queue.waiting()->size(), 1u);
-    EXPECT_TRUE(queue.mark_pushed(queue.waiting()->front(), QDateTime::currentDateTimeUtc()));
+    EXPECT_EQ(queue.mark_pushed(queue.waiting()->front(), QDateTime::currentDateTimeUtc()),
+              Marking::Marked);
 }
 
 TEST_F(LocalArchive, TheTeamDownloadCarriesDetailsSiteAndLabelsInGroupOrder) {

@@ -1,5 +1,6 @@
 // The background pusher against the real server: downloads land whole and once; without a server
-// they wait and the pauses between attempts grow; a wrong password is reported once.
+// they wait and the pauses between attempts grow; a wrong password is reported once; a moment when
+// another program holds the local file passes.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -104,6 +105,24 @@ TEST_F(Pusher, EveryDownloadLandsOnceWithAllItsGroups) {
         EXPECT_EQ(stored->owner, QStringLiteral("anna"));
     }
     EXPECT_EQ(store.load(waiting.front().uuid)->download.labels[1], QStringLiteral("TP-2"));
+}
+
+TEST_F(Pusher, AMomentWhenAnotherProgramHoldsTheFilePassesAndThePushEndsByItself) {
+    archive_downloads(1);
+    QtTeamStore store;
+    ASSERT_TRUE(store.connect(as("ben")));
+    {
+        // Held from before the push until the pusher gave up marking it, and longer.
+        test::OtherConnection other(file());
+        ASSERT_EQ(other.run(QStringLiteral("BEGIN IMMEDIATE")), QVariant());
+        const auto p = pusher(as("anna"), milliseconds(10));
+        ASSERT_TRUE(test::wait_until([&] { return store.list({})->size() == 1u; }, 30000));
+        // Its marking tries three times, a second each.
+        test::wait_until([] { return false; }, 4000);
+        EXPECT_EQ(queue.waiting()->size(), 1u);
+        other.run(QStringLiteral("ROLLBACK"));
+        EXPECT_TRUE(test::wait_until([&] { return queue.waiting()->empty(); }, 30000));
+    }
 }
 
 TEST_F(Pusher, WithoutAServerDownloadsWaitAndThePausesGrow) {

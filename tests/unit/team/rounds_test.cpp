@@ -22,6 +22,7 @@ class FakeQueue : public PushQueue {
     std::map<int64_t, Local> local;
     std::set<int64_t> edited_while_pushed;  // changes again while the server takes it
     std::set<int64_t> vanish;               // deleted after the queue was listed
+    std::set<int64_t> unmarkable;           // the archive cannot be written when it is marked
     bool broken = false;
 
     std::optional<std::vector<WaitingDownload>> waiting() override {
@@ -38,10 +39,11 @@ class FakeQueue : public PushQueue {
         d.uuid = local.at(id).uuid;
         return d;
     }
-    bool mark_pushed(const WaitingDownload& w, const QDateTime&) override {
-        if (local.at(w.id).changes != w.changes) return false;
+    Marking mark_pushed(const WaitingDownload& w, const QDateTime&) override {
+        if (unmarkable.count(w.id)) return Marking::Failed;
+        if (local.at(w.id).changes != w.changes) return Marking::ChangedMeanwhile;
         local[w.id].changes = 0;
-        return true;
+        return Marking::Marked;
     }
     std::optional<QDateTime> last_push() override { return std::nullopt; }
 };
@@ -131,6 +133,13 @@ TEST(PushRound, PushesWhatWaitsAndLeavesWaitingWhatDidNotGoOrChangedMeanwhile) {
          {},
          {},
          false},
+        {"local archive unwritable when marking ends the round",
+         [](FakeQueue& q, FakeServer&) { q.unmarkable = {1}; },
+         1,
+         3,
+         {},
+         {},
+         true},
         {"local archive unreadable",
          [](FakeQueue& q, FakeServer&) { q.broken = true; },
          0,
@@ -169,10 +178,10 @@ class FakeCopy : public TeamCopyStore {
     std::optional<TeamDownload> team_download(int64_t id) override {
         return queue.team_download(id);
     }
-    bool mark_pushed(const WaitingDownload& w, const QDateTime& t) override {
-        if (!queue.mark_pushed(w, t)) return false;
-        copies[w.uuid].changed_here = false;
-        return true;
+    Marking mark_pushed(const WaitingDownload& w, const QDateTime& t) override {
+        const Marking marking = queue.mark_pushed(w, t);
+        if (marking == Marking::Marked) copies[w.uuid].changed_here = false;
+        return marking;
     }
     std::optional<QDateTime> last_push() override { return std::nullopt; }
     std::optional<std::map<QString, TeamCopyState>> team_copies() override { return copies; }
