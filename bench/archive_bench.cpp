@@ -9,12 +9,13 @@
 #include <QTextStream>
 
 #include "archive/archive_export.h"
-#include "archive/inspection_comparison.h"
-#include "archive/qt_inspection_pdf.h"
 #include "archive/qt_pdf_file.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/value_format.h"
 #include "bench_application.h"
+#include "inspection/inspection_comparison.h"
+#include "inspection/qt_inspection_pdf.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "median_reporter.h"
 
 namespace {
@@ -49,8 +50,9 @@ QTemporaryDir& scratch() {
 QString large_archive() {
     static const QString file = [] {
         const QString path = scratch().filePath(QStringLiteral("large.sqlite"));
-        eqbond::QtSqliteArchive archive;
-        archive.open(path);
+        eqbond::QtSqliteFile file;
+        file.open(path);
+        eqbond::QtSqliteInspections archive(file);
         for (int d = 0; d < 1000; ++d) {
             const auto [download, groups] = download_of(500, d);
             archive.save_download(download, groups);
@@ -61,8 +63,9 @@ QString large_archive() {
 }
 
 void BM_Archive10000Groups(benchmark::State& state) {
-    eqbond::QtSqliteArchive archive;
-    archive.open(scratch().filePath(QStringLiteral("writes.sqlite")));
+    eqbond::QtSqliteFile file;
+    file.open(scratch().filePath(QStringLiteral("writes.sqlite")));
+    eqbond::QtSqliteInspections archive(file);
     const auto [download, groups] = download_of(10000, 1);
     for (auto _ : state) benchmark::DoNotOptimize(archive.save_download(download, groups));
 }
@@ -72,8 +75,9 @@ void BM_OpenAndList1000Downloads(benchmark::State& state) {
     const QString file = large_archive();
     const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.1"));
     for (auto _ : state) {
-        eqbond::QtSqliteArchive archive;
-        archive.open(file);
+        eqbond::QtSqliteFile opened;
+        opened.open(file);
+        eqbond::QtSqliteInspections archive(opened);
         benchmark::DoNotOptimize(archive.list(limit));
     }
 }
@@ -83,8 +87,9 @@ BENCHMARK(BM_OpenAndList1000Downloads)
     ->Repetitions(5);
 
 void BM_ExportOneDownloadAsText(benchmark::State& state) {
-    eqbond::QtSqliteArchive archive;
-    archive.open(large_archive());
+    eqbond::QtSqliteFile file;
+    file.open(large_archive());
+    eqbond::QtSqliteInspections archive(file);
     for (auto _ : state) {
         const auto download = archive.load(500);
         benchmark::DoNotOptimize(eqbond::archived_text_report(*download));
@@ -96,8 +101,9 @@ BENCHMARK(BM_ExportOneDownloadAsText)
     ->Repetitions(5);
 
 void BM_ExportOneDownloadAsCsv(benchmark::State& state) {
-    eqbond::QtSqliteArchive archive;
-    archive.open(large_archive());
+    eqbond::QtSqliteFile file;
+    file.open(large_archive());
+    eqbond::QtSqliteInspections archive(file);
     const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.1"));
     for (auto _ : state) {
         const auto download = archive.load(500);
@@ -107,8 +113,9 @@ void BM_ExportOneDownloadAsCsv(benchmark::State& state) {
 BENCHMARK(BM_ExportOneDownloadAsCsv)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(5);
 
 void BM_ExportOneDownloadAsPdf(benchmark::State& state) {
-    eqbond::QtSqliteArchive archive;
-    archive.open(large_archive());
+    eqbond::QtSqliteFile file;
+    file.open(large_archive());
+    eqbond::QtSqliteInspections archive(file);
     const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.1"));
     const QString pdf = scratch().filePath(QStringLiteral("one.pdf"));
     for (auto _ : state) {
@@ -131,8 +138,9 @@ constexpr int kPoints = 300;
 QString inspections_archive() {
     static const QString file = [] {
         const QString path = scratch().filePath(QStringLiteral("inspections.sqlite"));
-        eqbond::QtSqliteArchive archive;
-        archive.open(path);
+        eqbond::QtSqliteFile file;
+        file.open(path);
+        eqbond::QtSqliteInspections archive(file);
         eqbond::PointLabels labels;
         for (int n = 1; n <= kPoints; ++n) labels[n] = QStringLiteral("P%1").arg(n);
         for (int i = 0; i < kInspections; ++i) {
@@ -151,8 +159,9 @@ QString inspections_archive() {
 }
 
 void BM_CompareWithPreviousInspection(benchmark::State& state) {
-    eqbond::QtSqliteArchive archive;
-    archive.open(inspections_archive());
+    eqbond::QtSqliteFile file;
+    file.open(inspections_archive());
+    eqbond::QtSqliteInspections archive(file);
     const int64_t latest = archive.list(std::nullopt).front().id;
     const auto download = archive.load(latest);
     const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.2"));
@@ -171,8 +180,9 @@ void BM_OpenAndShowOneSite(benchmark::State& state) {
     const QString file = inspections_archive();
     const auto limit = eqbond::typed_bonding_limit(QStringLiteral("0.2"));
     for (auto _ : state) {
-        eqbond::QtSqliteArchive archive;
-        archive.open(file);
+        eqbond::QtSqliteFile opened;
+        opened.open(file);
+        eqbond::QtSqliteInspections archive(opened);
         const std::vector<eqbond::Site> sites = archive.sites();
         const int64_t site = sites[sites.size() / 2].id;
         benchmark::DoNotOptimize(archive.locations(site));

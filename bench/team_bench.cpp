@@ -17,14 +17,15 @@
 #include <QUuid>
 #include <QVariant>
 
-#include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_pusher.h"
-#include "archive/qt_team_setup.h"
-#include "archive/qt_team_store.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program.h"
 #include "bench_application.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/support/throwaway_postgres.h"
 #include "median_reporter.h"
+#include "team/qt_team_pusher.h"
+#include "team/qt_team_setup.h"
+#include "team/qt_team_store.h"
 #include "ui/archive_window.h"
 #include "ui/team_archive_view.h"
 
@@ -188,8 +189,9 @@ Responsiveness window_while_pushing(int downloads) {
     QTemporaryDir folder;
     const QString local = folder.filePath(QStringLiteral("laptop.sqlite"));
     {
-        eqbond::QtSqliteArchive archive;
-        if (!archive.open(local)) return r;
+        eqbond::QtSqliteFile file;
+        if (!file.open(local)) return r;
+        eqbond::QtSqliteInspections archive(file);
         for (int i = 0; i < downloads; ++i) {
             const TeamDownload d = download_of(500, 10000 + i, QStringLiteral("Stall site"));
             if (!archive.save_download(d.download, d.groups)) return r;

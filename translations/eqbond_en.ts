@@ -177,6 +177,9 @@ Reason: %2</translation>
         <extracomment>The main window&apos;s button that opens the archive window, 105 pixels.</extracomment>
         <translation>Archive</translation>
     </message>
+</context>
+<context>
+    <name>Inspection</name>
     <message>
         <source>现场 %1 仍有检测记录, 不能删除.</source>
         <extracomment>%1 the site&apos;s name.</extracomment>
@@ -467,157 +470,21 @@ Reason: %2</translation>
         <translation>Choose a labelled group to see its history</translation>
     </message>
     <message>
-        <source>团队档案: 已全部上传</source>
-        <extracomment>The archive window&apos;s status line of the team archive: every download is on the server.</extracomment>
-        <translation>Team archive: all pushed</translation>
-    </message>
-    <message>
-        <source>团队档案: %1 个待上传</source>
-        <extracomment>%1 downloads not yet on the team server.</extracomment>
-        <translation>Team archive: %1 waiting</translation>
-    </message>
-    <message>
-        <source>团队档案无法使用: %1 (%2 个待上传)</source>
-        <extracomment>%1 why the team server cannot be used, %2 downloads waiting for it.</extracomment>
-        <translation>Team archive cannot be used: %1 (%2 waiting)</translation>
-    </message>
-    <message>
-        <source>未安装 PostgreSQL 驱动</source>
-        <translation>Qt&apos;s PostgreSQL driver is not installed</translation>
-    </message>
-    <message>
-        <source>服务器地址无法识别</source>
-        <translation>the server&apos;s address cannot be read</translation>
-    </message>
-    <message>
-        <source>无法连接服务器</source>
-        <translation>the server cannot be reached</translation>
-    </message>
-    <message>
-        <source>登录失败 (用户名或密码错误)</source>
-        <translation>authentication failed (wrong user name or password)</translation>
-    </message>
-    <message>
-        <source>无权使用团队档案</source>
-        <translation>no permission to use the team archive</translation>
-    </message>
-    <message>
-        <source>团队档案由更新版本的程序建立</source>
-        <translation>a newer eqbond set the team archive up</translation>
-    </message>
-    <message>
-        <source>该数据库不是团队档案</source>
-        <translation>the database is not an eqbond team archive</translation>
-    </message>
-    <message>
-        <source>服务器规则拒绝此修改</source>
-        <translation>the server&apos;s rules refuse this change</translation>
-    </message>
-    <message>
-        <source>团队档案</source>
-        <comment>button</comment>
-        <extracomment>The button that opens the team server&apos;s dialog.</extracomment>
-        <translation>Team</translation>
-    </message>
-    <message>
-        <source>团队档案服务器</source>
-        <translation>Team archive server</translation>
-    </message>
-    <message>
-        <source>服务器:</source>
-        <extracomment>Before the field of the server&apos;s connection URI.</extracomment>
-        <translation>Server:</translation>
-    </message>
-    <message>
-        <source>测试连接</source>
-        <translation>Test connection</translation>
-    </message>
-    <message>
-        <source>立即上传</source>
-        <translation>Push now</translation>
-    </message>
-    <message>
-        <source>连接成功, 角色: %1</source>
-        <extracomment>%1 the database role the program works as.</extracomment>
-        <translation>Connected as role %1</translation>
-    </message>
-    <message>
-        <source>连接失败: %1</source>
-        <extracomment>%1 why the connection failed.</extracomment>
-        <translation>Cannot connect: %1</translation>
-    </message>
-    <message>
-        <source>%1 的密码 (仅在本次运行中保留):</source>
-        <extracomment>%1 the server without its password. The password is kept only while the program runs.</extracomment>
-        <translation>Password for %1 (kept only while the program runs):</translation>
-    </message>
-    <message>
-        <source>本机档案</source>
-        <extracomment>The archive window&apos;s switch to the downloads kept on this computer.</extracomment>
-        <translation>This computer</translation>
-    </message>
-    <message>
-        <source>团队档案</source>
-        <comment>switch</comment>
-        <extracomment>The archive window&apos;s switch to every inspector&apos;s downloads on the team server.</extracomment>
-        <translation>Team</translation>
-    </message>
-    <message>
         <source>现场</source>
-        <comment>team</comment>
-        <extracomment>Column of the team archive: the site.</extracomment>
+        <comment>column</comment>
+        <extracomment>Column of the download list: the site.</extracomment>
         <translation>Site</translation>
     </message>
     <message>
         <source>位置</source>
-        <comment>team</comment>
-        <extracomment>Column of the team archive: where on the site.</extracomment>
+        <comment>column</comment>
+        <extracomment>Column of the download list: where on the site.</extracomment>
         <translation>Location</translation>
     </message>
     <message>
-        <source>检测人员</source>
-        <comment>team</comment>
-        <extracomment>Column of the team archive: who measured.</extracomment>
-        <translation>Inspector</translation>
-    </message>
-    <message>
         <source>上传者</source>
-        <extracomment>Column of the team archive: the database role that pushed the download.</extracomment>
+        <extracomment>Column of the download list in the team view: the database role that pushed the download.</extracomment>
         <translation>Pushed by</translation>
-    </message>
-    <message>
-        <source>正在从团队服务器更新...</source>
-        <extracomment>The team view while it reads the server&apos;s downloads into this computer&apos;s copy.</extracomment>
-        <translation>Updating from the team server...</translation>
-    </message>
-    <message>
-        <source>已从团队服务器更新: %1</source>
-        <extracomment>%1 the time the team view was last brought up to date with the server.</extracomment>
-        <translation>Updated from the team server: %1</translation>
-    </message>
-    <message>
-        <source>显示上次读取的内容; 团队服务器无法使用: %1</source>
-        <extracomment>%1 why the server could not be read: the team view shows the copy read before.</extracomment>
-        <translation>Showing what was read last; the team server cannot be used: %1</translation>
-    </message>
-    <message>
-        <source>尚未设置团队服务器</source>
-        <extracomment>The team view without a team server set up.</extracomment>
-        <translation>No team server set up</translation>
-    </message>
-    <message>
-        <source>团队服务器拒绝了此修改: 只有上传者和管理员可以修改或删除</source>
-        <extracomment>A change or deletion made in the team view was not taken: the server&apos;s version is shown again.</extracomment>
-        <translation>The team server refused this change: only the inspector who pushed a download, or an admin, may change or delete it</translation>
-    </message>
-    <message>
-        <source>无法写入团队档案在本机的副本</source>
-        <extracomment>The team view&apos;s copy of this computer cannot be written.</extracomment>
-        <translation>The team archive&apos;s copy on this computer cannot be written</translation>
-    </message>
-    <message>
-        <source>刷新</source>
-        <translation>Refresh</translation>
     </message>
 </context>
 <context>
@@ -918,6 +785,145 @@ Reason: %2</translation>
     <message>
         <source>位图文件 (*.bmp)</source>
         <translation>Bitmap files (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>Team</name>
+    <message>
+        <source>团队档案: 已全部上传</source>
+        <extracomment>The archive window&apos;s status line of the team archive: every download is on the server.</extracomment>
+        <translation>Team archive: all pushed</translation>
+    </message>
+    <message>
+        <source>团队档案: %1 个待上传</source>
+        <extracomment>%1 downloads not yet on the team server.</extracomment>
+        <translation>Team archive: %1 waiting</translation>
+    </message>
+    <message>
+        <source>团队档案无法使用: %1 (%2 个待上传)</source>
+        <extracomment>%1 why the team server cannot be used, %2 downloads waiting for it.</extracomment>
+        <translation>Team archive cannot be used: %1 (%2 waiting)</translation>
+    </message>
+    <message>
+        <source>未安装 PostgreSQL 驱动</source>
+        <translation>Qt&apos;s PostgreSQL driver is not installed</translation>
+    </message>
+    <message>
+        <source>服务器地址无法识别</source>
+        <translation>the server&apos;s address cannot be read</translation>
+    </message>
+    <message>
+        <source>无法连接服务器</source>
+        <translation>the server cannot be reached</translation>
+    </message>
+    <message>
+        <source>登录失败 (用户名或密码错误)</source>
+        <translation>authentication failed (wrong user name or password)</translation>
+    </message>
+    <message>
+        <source>无权使用团队档案</source>
+        <translation>no permission to use the team archive</translation>
+    </message>
+    <message>
+        <source>团队档案由更新版本的程序建立</source>
+        <translation>a newer eqbond set the team archive up</translation>
+    </message>
+    <message>
+        <source>该数据库不是团队档案</source>
+        <translation>the database is not an eqbond team archive</translation>
+    </message>
+    <message>
+        <source>服务器规则拒绝此修改</source>
+        <translation>the server&apos;s rules refuse this change</translation>
+    </message>
+    <message>
+        <source>团队档案</source>
+        <comment>button</comment>
+        <extracomment>The button that opens the team server&apos;s dialog.</extracomment>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>团队档案服务器</source>
+        <translation>Team archive server</translation>
+    </message>
+    <message>
+        <source>服务器:</source>
+        <extracomment>Before the field of the server&apos;s connection URI.</extracomment>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>测试连接</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>立即上传</source>
+        <translation>Push now</translation>
+    </message>
+    <message>
+        <source>连接成功, 角色: %1</source>
+        <extracomment>%1 the database role the program works as.</extracomment>
+        <translation>Connected as role %1</translation>
+    </message>
+    <message>
+        <source>连接失败: %1</source>
+        <extracomment>%1 why the connection failed.</extracomment>
+        <translation>Cannot connect: %1</translation>
+    </message>
+    <message>
+        <source>%1 的密码 (仅在本次运行中保留):</source>
+        <extracomment>%1 the server without its password. The password is kept only while the program runs.</extracomment>
+        <translation>Password for %1 (kept only while the program runs):</translation>
+    </message>
+    <message>
+        <source>本机档案</source>
+        <extracomment>The archive window&apos;s switch to the downloads kept on this computer.</extracomment>
+        <translation>This computer</translation>
+    </message>
+    <message>
+        <source>团队档案</source>
+        <comment>switch</comment>
+        <extracomment>The archive window&apos;s switch to every inspector&apos;s downloads on the team server.</extracomment>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>检测人员</source>
+        <comment>team</comment>
+        <extracomment>Column of the team archive: who measured.</extracomment>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>正在从团队服务器更新...</source>
+        <extracomment>The team view while it reads the server&apos;s downloads into this computer&apos;s copy.</extracomment>
+        <translation>Updating from the team server...</translation>
+    </message>
+    <message>
+        <source>已从团队服务器更新: %1</source>
+        <extracomment>%1 the time the team view was last brought up to date with the server.</extracomment>
+        <translation>Updated from the team server: %1</translation>
+    </message>
+    <message>
+        <source>显示上次读取的内容; 团队服务器无法使用: %1</source>
+        <extracomment>%1 why the server could not be read: the team view shows the copy read before.</extracomment>
+        <translation>Showing what was read last; the team server cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>尚未设置团队服务器</source>
+        <extracomment>The team view without a team server set up.</extracomment>
+        <translation>No team server set up</translation>
+    </message>
+    <message>
+        <source>团队服务器拒绝了此修改: 只有上传者和管理员可以修改或删除</source>
+        <extracomment>A change or deletion made in the team view was not taken: the server&apos;s version is shown again.</extracomment>
+        <translation>The team server refused this change: only the inspector who pushed a download, or an admin, may change or delete it</translation>
+    </message>
+    <message>
+        <source>无法写入团队档案在本机的副本</source>
+        <extracomment>The team view&apos;s copy of this computer cannot be written.</extracomment>
+        <translation>The team archive&apos;s copy on this computer cannot be written</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,5 @@
 #include "archive/archive_export.h"
 
-#include "archive/inspection_comparison.h"
 #include "archive/judged_print.h"
 #include "base/file_texts.h"
 #include "base/record_store.h"
@@ -12,16 +11,6 @@ namespace eqbond {
 namespace {
 int last_group_of(const ArchivedDownload& download) {
     return download.groups.empty() ? 0 : download.groups.back().number;
-}
-
-// The test point, its previous value as the milliohm column writes it, and the change in percent.
-QStringList csv_point_fields(const std::map<int32_t, PointComparison>& points, int32_t number) {
-    const auto point = points.find(number);
-    if (point == points.end()) return {QString(), QString(), QString()};
-    const PointComparison& c = point->second;
-    QStringList fields = csv_group_fields(c.previous ? c.previous->group : Group{});
-    return {c.label, c.previous ? fields[1] : QString(),
-            c.change_percent ? QString::number(*c.change_percent, 'f', 1) : QString()};
 }
 }  // namespace
 
@@ -42,23 +31,19 @@ QByteArray archived_text_report(const ArchivedDownload& download) {
 }
 
 QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit,
-                        const PreviousValues& previous) {
+                        const CsvColumns* more) {
     const RecordStore store = store_of(download.groups);
-    const bool labelled = !download.labels.empty();
-    if (!limit && !labelled)
+    if (!limit && !more)
         return csv_report(store, RecordStore::kFirstShown, last_group_of(download));
-    std::map<int32_t, PointComparison> points;
-    for (PointComparison& c : compare_with_previous(download, previous, limit, {}))
-        points[c.number] = std::move(c);
     QStringList header = csv_header_fields();
     if (limit) header << file_text::kVerdictHeading;
-    if (labelled) header << file_text::kCsvPointHeader;
+    if (more) header << more->headings;
     QString out = csv_row(header);
     for (const Group& g : download.groups) {
         if (!store.shown(g.number)) continue;
         QStringList fields = csv_group_fields(g);
         if (limit) fields << (passes(g, *limit) ? file_text::kPass : file_text::kFail);
-        if (labelled) fields << csv_point_fields(points, g.number);
+        if (more) fields << more->fields(g);
         out += csv_row(fields);
     }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();

@@ -3,6 +3,8 @@
 // CSV file and the printed report, judged against the bonding limit when one is given.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,11 +29,16 @@ Verdicts count_verdicts(const std::vector<Group>& groups, BondingLimit limit);
 // Byte for byte what the save button writes after this read.
 QByteArray archived_text_report(const ArchivedDownload& download);
 
-// The CSV file of every group; with a limit, one more column "判定" with the verdict. A download
-// whose groups carry labels gains three last columns: the test point, its value in the previous
-// inspection (from `previous`) and the change in percent, empty where there is none.
+// Columns a caller adds after the program's own: their headings and each group's fields.
+struct CsvColumns {
+    QStringList headings;
+    std::function<QStringList(const Group&)> fields;
+};
+
+// The CSV file of every group; with a limit, one more column "判定" with the verdict, and after it
+// the `more` columns, if any.
 QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit,
-                        const PreviousValues& previous = {});
+                        const CsvColumns* more = nullptr);
 
 // The printed report of every group; with a limit, each entry carries its verdict and every page
 // says when and where it was read, the limit and the counts.

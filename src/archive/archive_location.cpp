@@ -1,7 +1,6 @@
 #include "archive/archive_location.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "base/program_settings.h"
@@ -16,11 +15,6 @@ QString default_archive_file() {
     // The window and the command line share one archive, whatever each program calls itself.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(data).filePath(kProgramName + QStringLiteral("/archive.sqlite"));
-}
-
-QString team_copy_file(const QString& archive_file) {
-    const QFileInfo archive(archive_file);
-    return archive.dir().filePath(archive.completeBaseName() + QStringLiteral("-team.sqlite"));
 }
 
 QString saved_bonding_limit() {

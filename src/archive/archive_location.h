@@ -6,8 +6,6 @@ namespace eqbond {
 // The archive's file when none is named: archive.sqlite in the application-data folder of
 // eqbond (on Linux ~/.local/share/eqbond, on Windows %APPDATA%/eqbond).
 QString default_archive_file();
-// Where the team view keeps its copy of the team archive: beside this computer's archive.
-QString team_copy_file(const QString& archive_file);
 
 // The bonding limit kept in the program's settings; empty when none is set.
 QString saved_bonding_limit();

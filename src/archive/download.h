@@ -7,7 +7,6 @@
 #include <optional>
 #include <vector>
 
-#include "archive/inspection.h"
 #include "base/group.h"
 
 namespace eqbond {
@@ -29,10 +28,9 @@ struct Download {
 
 struct ArchivedDownload {
     int64_t id = 0;
+    QString uuid;  // the download's name on every computer it is copied to
     Download download;
     std::vector<Group> groups;
-    InspectionDetails details;
-    PointLabels labels;
 };
 
 // A download as the archive lists it.
@@ -43,10 +41,7 @@ struct DownloadSummary {
     int32_t lowest_milliohm = 0;  // the lowest and highest group's value, when it holds any
     int32_t highest_milliohm = 0;
     std::optional<int32_t> failing;  // groups above the bonding limit, when one was given
-    std::optional<int64_t> site_id;
-    QString site_name;  // empty without a site
-    QString location;
-    QString owner;  // in a copy of the team archive, the database role that pushed it
+    QString owner;  // who pushed it, for a download copied from another archive; empty here
 };
 
 }  // namespace eqbond

@@ -1,5 +1,6 @@
 #pragma once
-// Rows of the archive's tables read into the archive's types, for the SQLite archive's files.
+// Rows of the archive's tables read into the archive's types, for the stores over its SQLite file
+// and for the team archive's store, whose rows hold a group's columns in the same order.
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QVariant>
@@ -12,7 +13,8 @@ inline QDateTime time_of(const QVariant& ms) {
     return QDateTime::fromMSecsSinceEpoch(ms.toLongLong());
 }
 
-// Eight columns from `first`: group_no, raw_value, battery, year, month, day, hour, minute.
+// Eight columns from `first`: the group's number, milliohm, battery, year, month, day, hour and
+// minute.
 inline Group group_of(const QSqlQuery& q, int first = 0) {
     Group g;
     g.number = q.value(first).toInt();
@@ -26,25 +28,28 @@ inline Group group_of(const QSqlQuery& q, int first = 0) {
     return g;
 }
 
-// Five columns from `first`: site_id, location, inspector, instrument_serial, notes.
-inline InspectionDetails details_of(const QSqlQuery& q, int first) {
-    InspectionDetails d;
-    if (!q.value(first).isNull()) d.site_id = q.value(first).toLongLong();
-    d.location = q.value(first + 1).toString();
-    d.inspector = q.value(first + 2).toString();
-    d.instrument_serial = q.value(first + 3).toString();
-    d.notes = q.value(first + 4).toString();
+// Seven columns from `first`: started_ms, finished_ms, port_no, device, reported_total,
+// groups_read, complete.
+inline Download download_of(const QSqlQuery& q, int first) {
+    Download d;
+    d.started = time_of(q.value(first));
+    d.finished = time_of(q.value(first + 1));
+    d.port_number = int16_t(q.value(first + 2).toInt());
+    d.device = q.value(first + 3).toString();
+    d.reported_total = q.value(first + 4).toInt();
+    d.groups_read = q.value(first + 5).toInt();
+    d.end = q.value(first + 6).toInt() == 1 ? DownloadEnd::Complete : DownloadEnd::Abandoned;
     return d;
-}
-
-inline Site site_of(const QSqlQuery& q) {
-    return Site{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                q.value(3).toString()};
 }
 
 // Texts bound as they are: a null QString would be stored as NULL in a NOT NULL column.
 inline QVariant text_value(const QString& text) {
     return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+// An id that may be missing, bound as NULL then.
+inline QVariant optional_id(const std::optional<int64_t>& id) {
+    return id ? QVariant(qlonglong(*id)) : QVariant(QMetaType::fromType<qlonglong>());
 }
 
 }  // namespace eqbond::rows

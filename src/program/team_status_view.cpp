@@ -1,6 +1,7 @@
 #include "program/team_status_view.h"
 
 #include "archive/archive_texts.h"
+#include "team/team_texts.h"
 
 namespace eqbond {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "archive/team_push_status.h"
+#include "team/team_push_status.h"
 
 namespace eqbond {
 

@@ -7,9 +7,10 @@
 
 #include "archive/archive_location.h"
 #include "archive/archive_texts.h"
-#include "archive/download_recorder.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program.h"
+#include "inspection/download_recorder.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "ui/app_controller.h"
 #include "ui/archive_window.h"
 #include "ui/main_window.h"
@@ -26,8 +27,9 @@ constexpr int kButtonLeft = 11160, kButtonTop = 9030, kButtonWidth = 1575, kButt
 
 ArchiveHookup::ArchiveHookup(Program& program, const LaunchOptions& options)
     : program_(program),
-      archive_(std::make_unique<QtSqliteArchive>()),
-      recorder_(std::make_unique<DownloadRecorder>(*archive_)) {
+      archive_(std::make_unique<QtSqliteFile>()),
+      inspections_(std::make_unique<QtSqliteInspections>(*archive_)),
+      recorder_(std::make_unique<DownloadRecorder>(*inspections_)) {
     QString file = options.archive_file;
     if (file.isEmpty() && options.demo) {
         // Trying the program leaves nothing behind.

@@ -9,7 +9,8 @@
 
 namespace eqbond {
 class DownloadRecorder;
-class QtSqliteArchive;
+class QtSqliteFile;
+class QtSqliteInspections;
 struct Program;
 }  // namespace eqbond
 
@@ -32,13 +33,15 @@ class ArchiveHookup : public QObject {
     // Shows the archive window, made on first use.
     ArchiveWindow* show_window();
     ArchiveWindow* window() const;
-    QtSqliteArchive& archive() { return *archive_; }
+    QtSqliteFile& archive() { return *archive_; }
+    QtSqliteInspections& inspections() { return *inspections_; }
     TeamHookup& team() { return *team_; }
 
   private:
     Program& program_;
     std::unique_ptr<QTemporaryDir> demo_folder_;
-    std::unique_ptr<QtSqliteArchive> archive_;
+    std::unique_ptr<QtSqliteFile> archive_;
+    std::unique_ptr<QtSqliteInspections> inspections_;
     std::unique_ptr<DownloadRecorder> recorder_;
     std::unique_ptr<TeamHookup> team_;
     QPointer<MainWindow> main_window_;

@@ -3,89 +3,66 @@
 #include <QBrush>
 #include <QColor>
 
-#include "archive/archive_export.h"
-#include "archive/archive_texts.h"
-#include "base/value_format.h"
-
 namespace eqbond::ui {
 
 namespace {
 const QColor kFailColour(200, 0, 0);
-
-QVariant shown_value(int32_t milliohm, bool sort) {
-    return sort ? QVariant(shown_rank(milliohm)) : QVariant(format_resistance(milliohm));
-}
 }  // namespace
 
-void DownloadListModel::set_downloads(std::vector<DownloadSummary> downloads) {
+ViewTableModel::ViewTableModel(int editable_column, QObject* parent)
+    : QAbstractTableModel(parent), editable_column_(editable_column) {}
+
+void ViewTableModel::set_table(const TableView& table) {
+    if (table.headings == headings_ && table.rows == rows_) return;
     beginResetModel();
-    downloads_ = std::move(downloads);
+    headings_ = table.headings;
+    rows_ = table.rows;
     endResetModel();
 }
 
-int DownloadListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(downloads_.size());
+int ViewTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
 }
 
-int DownloadListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+int ViewTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(headings_.size());
 }
 
-QVariant DownloadListModel::cell(const DownloadSummary& s, int column, int role) const {
-    const bool sort = role == kSortRole;
-    switch (column) {
-        case Started:
-            return sort ? QVariant(s.download.started.toMSecsSinceEpoch())
-                        : QVariant(started_text(s.download));
-        case Device:
-            return device_text(s.download);
-        case Groups:
-            return sort ? QVariant(s.groups_held) : QVariant(QString::number(s.groups_held));
-        case State:
-            return (s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned)
-                .shown();
-        case Min:
-            return s.groups_held > 0 ? shown_value(s.lowest_milliohm, sort) : QVariant();
-        case Max:
-            return s.groups_held > 0 ? shown_value(s.highest_milliohm, sort) : QVariant();
-        case Pass:
-            if (!s.failing) return QVariant();
-            return sort ? QVariant(s.groups_held - *s.failing)
-                        : QVariant(QString::number(s.groups_held - *s.failing));
-        case Fail:
-            if (!s.failing) return QVariant();
-            return sort ? QVariant(*s.failing) : QVariant(QString::number(*s.failing));
-        case SiteName:
-            return s.site_name;
-        case Location:
-            return s.location;
-        case Owner:
-            return s.owner;
+QVariant ViewTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= int(rows_.size())) return QVariant();
+    const TableRow& row = rows_[size_t(index.row())];
+    if (role == kKeyRole) return qlonglong(row.key);
+    if (index.column() >= int(row.cells.size())) return QVariant();
+    const TableCell& cell = row.cells[size_t(index.column())];
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return cell.text;
+        case kSortRole:
+            return cell.sort;
+        case Qt::ForegroundRole:
+            return cell.failing ? QVariant(QBrush(kFailColour)) : QVariant();
         default:
             return QVariant();
     }
 }
 
-QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= int(downloads_.size())) return QVariant();
-    const DownloadSummary& s = downloads_[size_t(index.row())];
-    if (role == kIdRole) return qlonglong(s.id);
-    if (role == Qt::ForegroundRole && index.column() == Fail && s.failing.value_or(0) > 0)
-        return QBrush(kFailColour);
-    if (role != Qt::DisplayRole && role != kSortRole) return QVariant();
-    return cell(s, index.column(), role);
+bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != editable_column_ ||
+        index.row() >= int(rows_.size()) || !on_edit)
+        return false;
+    return on_edit(rows_[size_t(index.row())].key, value.toString());
 }
 
-QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+Qt::ItemFlags ViewTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.column() == editable_column_) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QVariant ViewTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
-    static const text::ScreenText* const kHeaders[ColumnCount] = {
-        &text::kColumnStarted,  &text::kColumnDevice,
-        &text::kColumnGroups,   &text::kColumnState,
-        &text::kColumnMin,      &text::kColumnMax,
-        &text::kPass,           &text::kFail,
-        &text::kColumnTeamSite, &text::kColumnTeamLocation,
-        &text::kColumnTeamOwner};
-    return section >= 0 && section < ColumnCount ? kHeaders[section]->shown() : QVariant();
+    return section >= 0 && section < headings_.size() ? QVariant(headings_[section]) : QVariant();
 }
 
 }  // namespace eqbond::ui

@@ -1,83 +1,27 @@
 #pragma once
-// The archive window's two tables: the downloads and the groups of the open one. Each cell has
-// its text for display and a plain value (Qt::UserRole) to sort by.
+// The archive window's two tables as its view computed them: each cell's text, the plain value
+// it sorts by (kSortRole) and its colour, each row's key (the download's id or the group's
+// number). A cell of the editable column is typed into in place and handed to `on_edit`.
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
-#include <map>
-#include <optional>
-#include <vector>
+#include <functional>
 
-#include "archive/bonding_limit.h"
-#include "archive/download.h"
-#include "archive/inspection_comparison.h"
-#include "archive/test_plan.h"
+#include "inspection/archive_window_view.h"
 
 namespace eqbond::ui {
 
 inline constexpr int kSortRole = Qt::UserRole;
-inline constexpr int kIdRole = Qt::UserRole + 1;  // the download's id, on every cell of its row
+inline constexpr int kKeyRole = Qt::UserRole + 1;
 
-class DownloadListModel : public QAbstractTableModel {
+class ViewTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column {
-        Started,
-        Device,
-        Groups,
-        State,
-        Min,
-        Max,
-        Pass,
-        Fail,
-        SiteName,
-        Location,
-        Owner,  // shown in the team view only
-        ColumnCount
-    };
-    using QAbstractTableModel::QAbstractTableModel;
+    // `editable_column` -1: none.
+    ViewTableModel(int editable_column, QObject* parent);
 
-    // Pass and fail count only with a limit; without one their columns stay empty.
-    void set_downloads(std::vector<DownloadSummary> downloads);
-    const std::vector<DownloadSummary>& downloads() const { return downloads_; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-  private:
-    QVariant cell(const DownloadSummary& s, int column, int role) const;
-    std::vector<DownloadSummary> downloads_;
-};
-
-// The open download's groups with their test points and, for labelled groups, the same point in
-// the previous inspection. The test point is edited in place; the model only says so.
-class GroupTableModel : public QAbstractTableModel {
-    Q_OBJECT
-  public:
-    enum Column {
-        Number,
-        Value,
-        Verdict,
-        Deteriorated,  // beside the verdict: both say whether the point is in order
-        Point,
-        Previous,
-        ChangeMilliohm,
-        ChangePercent,
-        Date,
-        Time,
-        Battery,
-        ColumnCount
-    };
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void set_groups(std::vector<Group> groups, std::optional<BondingLimit> limit,
-                    PointLabels labels = {}, const std::vector<PointComparison>& points = {});
-    const std::vector<Group>& groups() const { return groups_; }
-    const PointLabels& labels() const { return labels_; }
-
-    bool failing(int row) const;
-    bool deteriorated(int row) const;
+    // Copies the table; the model is reset only when its headings or rows changed.
+    void set_table(const TableView& table);
+    // What typing into the editable column does: false when the text was not taken.
+    std::function<bool(int64_t key, const QString& text)> on_edit;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -86,36 +30,10 @@ class GroupTableModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  signals:
-    // A test point typed into the table; nothing: the label was cleared.
-    void label_edited(int32_t number, const std::optional<QString>& label);
-    // A typed test point that cannot be kept, and why.
-    void label_refused(LabelProblem problem);
-
   private:
-    QVariant cell(const Group& g, int column, int role) const;
-    QVariant compared(const Group& g, int column, bool sort) const;
-    std::vector<Group> groups_;
-    std::optional<BondingLimit> limit_;
-    PointLabels labels_;
-    std::map<int32_t, PointComparison> points_;  // by group number
-};
-
-enum class GroupFilter { All, Failing, Deteriorated };
-
-// The group table's rows that the filter list lets through, sorted by the sort role.
-class GroupFilterProxy : public QSortFilterProxyModel {
-    Q_OBJECT
-  public:
-    explicit GroupFilterProxy(GroupTableModel* source, QObject* parent);
-    void set_filter(GroupFilter filter);
-
-  protected:
-    bool filterAcceptsRow(int source_row, const QModelIndex& source_parent) const override;
-
-  private:
-    GroupTableModel* groups_;
-    GroupFilter filter_ = GroupFilter::All;
+    int editable_column_;
+    QStringList headings_;
+    std::vector<TableRow> rows_;
 };
 
 }  // namespace eqbond::ui

@@ -1,10 +1,12 @@
 #include "ui/archive_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
@@ -12,13 +14,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "archive/archive_export.h"
-#include "archive/archive_fault.h"
-#include "archive/archive_location.h"
 #include "archive/archive_texts.h"
-#include "archive/download_recorder.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program.h"
+#include "inspection/archive_window_view.h"
+#include "inspection/download_recorder.h"
+#include "inspection/inspection_texts.h"
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
 #include "ui/caption_room.h"
@@ -52,63 +53,87 @@ QSortFilterProxyModel* sorting_proxy(QObject* parent, QAbstractItemModel* source
     auto* proxy = new QSortFilterProxyModel(parent);
     proxy->setSourceModel(source);
     proxy->setSortRole(kSortRole);
-    proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    proxy->setFilterKeyColumn(-1);  // the filter looks at every column
     return proxy;
+}
+
+std::optional<int64_t> key_of(const QModelIndex& index) {
+    if (!index.isValid()) return std::nullopt;
+    return index.data(kKeyRole).toLongLong();
+}
+
+// Copies a table: its rows, hidden columns and the row chosen.
+void copy_table(const TableView& table, ViewTableModel* model, QSortFilterProxyModel* proxy,
+                QTableView* view) {
+    model->set_table(table);
+    for (size_t c = 0; c < table.hidden.size(); ++c) view->setColumnHidden(int(c), table.hidden[c]);
+    QModelIndex current;
+    for (int r = 0; table.current && r < proxy->rowCount(); ++r)
+        if (key_of(proxy->index(r, 0)) == table.current) current = proxy->index(r, 0);
+    if (current != view->currentIndex()) view->setCurrentIndex(current);
 }
 }  // namespace
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder& recorder,
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder& recorder,
                              QWidget* parent)
-    : ArchiveWindow(program, archive, &recorder, ArchiveView::ThisComputer, parent) {}
+    : ArchiveWindow(program, archive, &recorder, nullptr, parent) {}
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& team_copy, QWidget* parent)
-    : ArchiveWindow(program, team_copy, nullptr, ArchiveView::TeamCopy, parent) {}
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& team_copy, InspectionEditing& editing,
+                             QWidget* parent)
+    : ArchiveWindow(program, team_copy, nullptr, &editing, parent) {}
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteArchive& archive, DownloadRecorder* recorder,
-                             ArchiveView view, QWidget* parent)
-    : QWidget(parent, view == ArchiveView::ThisComputer ? Qt::Window : Qt::Widget),
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
+                             InspectionEditing* editing, QWidget* parent)
+    : QWidget(parent, editing ? Qt::Widget : Qt::Window),
       program_(program),
       recorder_(recorder),
-      view_(view),
-      archive_(archive) {
-    setObjectName(view == ArchiveView::ThisComputer ? QStringLiteral("ArchiveWindow")
+      file_(archive),
+      archive_(archive),
+      ports_{archive_, editing ? *editing : archive_, program.ports.file_dialogs} {
+    const ArchiveSide side = editing ? ArchiveSide::TeamCopy : ArchiveSide::ThisComputer;
+    setObjectName(side == ArchiveSide::ThisComputer ? QStringLiteral("ArchiveWindow")
                                                     : QStringLiteral("TeamArchiveWindow"));
-    setWindowTitle(text::kArchiveTitle);
-    limit_ = typed_bonding_limit(saved_bonding_limit());
+    state_.side = side;
     build();
-    connect(&archive_, &QtSqliteArchive::changed, this, [this] {
-        if (!storing_label_) refresh();
+    // A change made elsewhere (a read archived, the team's copy brought up to date) is read at
+    // once; one made by an event here is read by that event.
+    connect(&file_, &QtSqliteFile::changed, this, [this] {
+        if (!handling_) refresh();
     });
     resize(1280, 800);
-    refresh();
+    handle([this] { load_archive_window(state_, ports_); });
 }
 
 void ArchiveWindow::build() {
-    downloads_ = new DownloadListModel(this);
+    setWindowTitle(text::kArchiveTitle);
+    downloads_ = new ViewTableModel(-1, this);
     downloads_proxy_ = sorting_proxy(this, downloads_);
-    groups_ = new GroupTableModel(this);
-    groups_proxy_ = new GroupFilterProxy(groups_, this);
+    groups_ = new ViewTableModel(group_column::Point, this);
+    groups_proxy_ = sorting_proxy(this, groups_);
+    // The columns are there before the first view is copied, for the headers to set up.
+    const ArchiveWindowView empty = archive_window_view(state_);
+    downloads_->set_table(empty.downloads);
+    groups_->set_table(empty.groups);
 
     fault_label_ = new QLabel(this);
     fault_label_->setObjectName(QStringLiteral("ArchiveFault"));
     fault_label_->setWordWrap(true);
     fault_label_->setStyleSheet(QStringLiteral("color: #c00000"));
     downloads_view_ = table_view(this, "DownloadList", downloads_proxy_);
+    downloads_view_->sortByColumn(download_column::Started, Qt::DescendingOrder);
     groups_view_ = table_view(this, "GroupTable", groups_proxy_);
-    groups_view_->sortByColumn(GroupTableModel::Number, Qt::AscendingOrder);
+    groups_view_->sortByColumn(group_column::Number, Qt::AscendingOrder);
     // The test point is typed in place; a long one is cut, not allowed to widen the table.
     groups_view_->setEditTriggers(QAbstractItemView::DoubleClicked |
                                   QAbstractItemView::EditKeyPressed);
-    groups_view_->horizontalHeader()->setSectionResizeMode(GroupTableModel::Point,
+    groups_view_->horizontalHeader()->setSectionResizeMode(group_column::Point,
                                                            QHeaderView::Interactive);
-    groups_view_->setColumnWidth(GroupTableModel::Point, 150);
+    groups_view_->setColumnWidth(group_column::Point, 150);
     plot_ = new ArchivePlot(this);
     plot_->setObjectName(QStringLiteral("ArchivePlot"));
     verdict_label_ = new QLabel(this);
     verdict_label_->setObjectName(QStringLiteral("VerdictCounts"));
-    site_tree_ = new SiteTree(archive_, this);
-    details_ = new InspectionDetailsPanel(archive_, this);
+    site_tree_ = new SiteTree(this);
+    details_ = new InspectionDetailsPanel(this);
 
     auto* detail = new QSplitter(Qt::Horizontal, this);
     detail->addWidget(groups_view_);
@@ -138,19 +163,38 @@ void ArchiveWindow::build() {
     layout->addWidget(build_buttons());
 
     connect(downloads_view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { open_row(current); });
+            [this](const QModelIndex& current) {
+                handle([&] { choose_download(state_, ports_, key_of(current)); });
+            });
     connect(groups_view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { group_chosen(current); });
-    connect(groups_, &GroupTableModel::label_edited, this, &ArchiveWindow::store_label);
-    connect(groups_, &GroupTableModel::label_refused, this, [this](LabelProblem problem) {
-        const text::ScreenText& why =
-            problem == LabelProblem::TooLong ? text::kDetailsTooLong : text::kDetailsControl;
-        plan_message_->setText(why.arg(text::kColumnPoint.shown()));
-    });
-    connect(site_tree_, &SiteTree::inspection_chosen, this, &ArchiveWindow::open_inspection);
-    connect(site_tree_, &SiteTree::site_chosen, this, [this] {
-        if (only_site_->isChecked()) refresh();
-    });
+            [this](const QModelIndex& current) {
+                const std::optional<int64_t> key = key_of(current);
+                handle([&] {
+                    choose_group(state_, ports_,
+                                 key ? std::optional<int32_t>(int32_t(*key)) : std::nullopt);
+                });
+            });
+    // A test point taken changes the table, which is inside its edit: it is copied once the edit
+    // has finished. One refused changes only the line that says why.
+    groups_->on_edit = [this](int64_t number, const QString& typed) {
+        bool taken = false;
+        handle([&] { taken = type_label(state_, ports_, int32_t(number), typed); }, true);
+        if (!taken) show_view();
+        return taken;
+    };
+    site_tree_->on_open = [this](int64_t site) {
+        handle([&] { open_site(state_, ports_, site); });
+    };
+    site_tree_->on_choose = [this](const TreeChoice& choice) {
+        handle([&] { choose_in_tree(state_, ports_, choice); });
+    };
+    details_->on_site_chosen = [this](int64_t site) {
+        handle([&] { choose_details_site(state_, site); });
+    };
+    details_->on_save = [this] {
+        const DetailsForm typed = details_->typed();
+        handle([&] { save_details(state_, ports_, typed); });
+    };
 }
 
 QWidget* ArchiveWindow::build_tools() {
@@ -160,7 +204,7 @@ QWidget* ArchiveWindow::build_tools() {
     filter_ = new QLineEdit(tools);
     filter_->setObjectName(QStringLiteral("ArchiveFilter"));
     filter_->setClearButtonEnabled(true);
-    limit_field_ = new QLineEdit(limit_ ? saved_bonding_limit() : QString(), tools);
+    limit_field_ = new QLineEdit(tools);
     limit_field_->setObjectName(QStringLiteral("BondingLimit"));
     limit_field_->setPlaceholderText(text::kNoLimit);
     limit_field_->setMaximumWidth(100);
@@ -168,18 +212,24 @@ QWidget* ArchiveWindow::build_tools() {
     row->addWidget(filter_, 1);
     row->addWidget(new QLabel(text::kLimitLabel, tools));
     row->addWidget(limit_field_);
-    auto* full_range = new QCheckBox(text::kFullRange, tools);
-    full_range->setObjectName(QStringLiteral("PlotFullRange"));
-    row->addWidget(full_range);
-    connect(full_range, &QCheckBox::toggled, plot_, &ArchivePlot::set_full_range);
+    full_range_ = new QCheckBox(text::kFullRange, tools);
+    full_range_->setObjectName(QStringLiteral("PlotFullRange"));
+    row->addWidget(full_range_);
     only_site_ = new QCheckBox(text::kOnlyChosenSite, tools);
     only_site_->setObjectName(QStringLiteral("OnlyChosenSite"));
     row->addWidget(only_site_);
-    connect(only_site_, &QCheckBox::toggled, this, &ArchiveWindow::refresh);
-    // Filtering happens on the texts shown: what is typed never reaches the database.
-    connect(filter_, &QLineEdit::textChanged, downloads_proxy_,
-            &QSortFilterProxyModel::setFilterFixedString);
-    connect(limit_field_, &QLineEdit::editingFinished, this, &ArchiveWindow::apply_limit);
+    connect(full_range_, &QCheckBox::toggled, this,
+            [this](bool full) { handle([&] { state_.full_range = full; }); });
+    connect(only_site_, &QCheckBox::toggled, this,
+            [this](bool only) { handle([&] { show_only_chosen_site(state_, ports_, only); }); });
+    connect(filter_, &QLineEdit::textChanged, this,
+            [this](const QString& typed) { handle([&] { type_filter(state_, typed); }); });
+    connect(limit_field_, &QLineEdit::editingFinished, this, [this] {
+        const QString typed = limit_field_->text();
+        handle([&] { type_limit(state_, ports_, typed); });
+        // What is not a limit gives way to the one in force.
+        limit_field_->setText(state_.limit_text);
+    });
     return tools;
 }
 
@@ -212,100 +262,51 @@ QWidget* ArchiveWindow::build_buttons() {
     return buttons;
 }
 
-void ArchiveWindow::apply_limit() {
-    const QString typed = limit_field_->text().trimmed();
-    const std::optional<BondingLimit> limit = typed_bonding_limit(typed);
-    if (!typed.isEmpty() && !limit) {
-        // Not a limit: the field goes back to the one in force.
-        limit_field_->setText(limit_ ? saved_bonding_limit() : QString());
-        return;
-    }
-    if (limit == limit_) return;
-    limit_ = limit;
-    save_bonding_limit(limit ? typed : QString());
-    refresh();
-}
-
 void ArchiveWindow::refresh() {
-    const std::optional<int64_t> open_id = open_ ? std::optional<int64_t>(open_->id) : std::nullopt;
-    const std::optional<int64_t> site = site_tree_->chosen_site();
-    downloads_->set_downloads(only_site_->isChecked() && site ? archive_.list_site(*site, limit_)
-                                                              : archive_.list(limit_));
-    site_tree_->refresh();
-    show_fault();
-    downloads_view_->sortByColumn(DownloadListModel::Started, Qt::DescendingOrder);
-    // Keep the open download open; otherwise open the newest.
-    QModelIndex row = downloads_proxy_->index(0, 0);
-    for (int r = 0; open_id && r < downloads_proxy_->rowCount(); ++r) {
-        const QModelIndex candidate = downloads_proxy_->index(r, 0);
-        if (candidate.data(kIdRole).toLongLong() == *open_id) row = candidate;
-    }
-    open_.reset();
-    if (row.isValid()) {
-        downloads_view_->setCurrentIndex(row);
-    }
-    open_row(row);
+    handle([this] { refresh_archive_window(state_, ports_); });
 }
 
-void ArchiveWindow::open_row(const QModelIndex& proxy_index) {
-    const int64_t id = proxy_index.isValid() ? proxy_index.data(kIdRole).toLongLong() : 0;
-    if (!open_ || open_->id != id) open_ = id > 0 ? archive_.load(id) : std::nullopt;
-    if (id != shown_id_) plan_message_->clear();  // it spoke of another download
-    shown_id_ = id;
-    show_fault();
-    show_open_download();
-}
-
-void ArchiveWindow::show_open_download() {
-    const std::vector<Group> none;
-    const std::vector<Group>& groups = open_ ? open_->groups : none;
-    compare();
-    groups_->set_groups(groups, limit_, open_ ? open_->labels : PointLabels{}, points_);
-    groups_view_->setColumnHidden(GroupTableModel::Verdict, !limit_);
-    // The comparison's columns only for a download whose groups carry test points.
-    const bool labelled = open_ && !open_->labels.empty();
-    for (int column : {GroupTableModel::Previous, GroupTableModel::ChangeMilliohm,
-                       GroupTableModel::ChangePercent, GroupTableModel::Deteriorated})
-        groups_view_->setColumnHidden(column, !labelled);
-    details_->show_download(open_);
-    plan_first_->setRange(1, groups.empty() ? 1 : std::max(1, groups.back().number));
-    group_chosen(groups_view_->currentIndex());
-    downloads_view_->setColumnHidden(DownloadListModel::Pass, !limit_);
-    downloads_view_->setColumnHidden(DownloadListModel::Fail, !limit_);
-    downloads_view_->setColumnHidden(DownloadListModel::Owner, view_ != ArchiveView::TeamCopy);
-    plot_->set_groups(groups, limit_);
-    QString counts;
-    if (open_ && limit_) {
-        const Verdicts v = count_verdicts(groups, *limit_);
-        counts =
-            QStringLiteral("%1 %2   %3: %4   %5: %6")
-                .arg(text::kLimitLabel.shown(), bonding_limit_text(*limit_), text::kPass.shown())
-                .arg(v.passing)
-                .arg(text::kFail.shown())
-                .arg(v.failing);
-    }
-    verdict_label_->setText(counts);
-    for (QPushButton* button : download_buttons_) button->setEnabled(open_.has_value());
-}
-
-void ArchiveWindow::open_inspection(int64_t download_id) {
-    // The flat list holds every download unless its filters hide this one: then they give way.
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int r = 0; r < downloads_proxy_->rowCount(); ++r) {
-            const QModelIndex row = downloads_proxy_->index(r, 0);
-            if (row.data(kIdRole).toLongLong() != download_id) continue;
-            downloads_view_->setCurrentIndex(row);
-            return;
-        }
-        filter_->clear();
-    }
-}
-
-void ArchiveWindow::show_fault() {
-    const std::optional<ArchiveFault> fault = archive_.fault();
-    fault_label_->setVisible(fault.has_value());
-    if (fault) fault_label_->setText(archive_fault_message(archive_.file(), *fault));
+void ArchiveWindow::show_view() {
+    const ArchiveWindowView view = archive_window_view(state_);
+    copying_ = true;
+    setWindowTitle(view.title);
+    fault_label_->setVisible(view.fault_shown);
+    fault_label_->setText(view.fault);
+    if (filter_->text() != state_.filter) filter_->setText(state_.filter);
+    // The limit typed stays while it is typed; the one in force shows once it changed.
+    if (view.limit_field != shown_limit_) limit_field_->setText(view.limit_field);
+    shown_limit_ = view.limit_field;
+    full_range_->setChecked(view.full_range);
+    copy_table(view.downloads, downloads_, downloads_proxy_, downloads_view_);
+    copy_table(view.groups, groups_, groups_proxy_, groups_view_);
+    verdict_label_->setText(view.verdict_counts);
+    for (QPushButton* button : download_buttons_) button->setEnabled(view.download_open);
+    plan_first_->setRange(1, view.plan_last_group);
+    plan_first_->setValue(view.plan_first_group);
+    plan_message_->setText(view.plan_message);
+    group_filter_->setCurrentIndex(group_filter_->findData(int(state_.group_filter)));
+    plot_->set_groups(view.plot, view.limit);
+    plot_->set_full_range(view.full_range);
+    history_title_->setText(view.history_title);
+    history_->set_groups(view.history, view.limit);
+    history_->set_x_labels(view.history_days);
+    site_tree_->show_view(view.tree);
+    details_->show_view(view.details);
+    copying_ = false;
     if (recorder_) recorder_->report_fault(program_);
+}
+
+void ArchiveWindow::delete_download() {
+    const ArchiveWindowView view = archive_window_view(state_);
+    if (!view.download_open) return;
+    QMessageBox ask(QMessageBox::Question, text::kArchiveTitle, view.confirm_delete,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("ConfirmDelete"));
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() != QMessageBox::Yes) return;
+    std::optional<QString> on_server;
+    handle([&] { on_server = delete_open_download(state_, ports_); });
+    if (on_server) emit removal_asked(*on_server);
 }
 
 }  // namespace eqbond::ui

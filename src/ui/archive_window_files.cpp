@@ -1,36 +1,51 @@
-#include <QMessageBox>
+// The archive window's files: exports, the printed report and the inspection report, of the open
+// download as the window's state holds it.
 #include <QPushButton>
 
 #include "archive/archive_export.h"
 #include "archive/archive_texts.h"
 #include "archive/qt_pdf_file.h"
-#include "archive/qt_sqlite_archive.h"
 #include "base/program.h"
 #include "base/texts.h"
+#include "inspection/inspection_export.h"
+#include "inspection/inspection_print.h"
+#include "inspection/qt_inspection_pdf.h"
 #include "report/save_button.h"
 #include "ui/archive_window.h"
 
-// The archive window's files: exports, the printed report and deleting a download.
 namespace eqbond::ui {
 
+namespace {
+void tell_print_outcome(Program& program, PrintOutcome outcome) {
+    if (outcome == PrintOutcome::NoPrinter)
+        program.ports.message_box->notify(text::kMessageTitle, text::kNoPrinterMessage);
+    if (outcome == PrintOutcome::Failed)
+        program.ports.message_box->notify(text::kMessageTitle, text::kPrintFailedMessage);
+}
+}  // namespace
+
 std::optional<QString> ArchiveWindow::choose_file(const QString& extension, const QString& filter) {
-    if (!open_ || !program_.ports.file_dialogs) return std::nullopt;
+    if (!state_.open || !program_.ports.file_dialogs) return std::nullopt;
     const QString name =
         QStringLiteral("eqbond-%1%2")
-            .arg(open_->download.started.toString(QStringLiteral("yyyyMMdd-HHmmss")), extension);
+            .arg(state_.open->download.started.toString(QStringLiteral("yyyyMMdd-HHmmss")),
+                 extension);
     return program_.ports.file_dialogs->choose_save_file(
         SaveRequest{extension, name, filter, suggested_save_folder()});
 }
 
 void ArchiveWindow::export_text() {
     const std::optional<QString> path = choose_file(QStringLiteral(".txt"), text::kReportFilter);
-    if (path && !replace_file(*path, archived_text_report(*open_)))
+    if (path && !replace_file(*path, archived_text_report(*state_.open)))
         program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
 }
 
 void ArchiveWindow::export_csv() {
     const std::optional<QString> path = choose_file(QStringLiteral(".csv"), text::kCsvFilter);
-    if (path && !replace_file(*path, archived_csv(*open_, limit_)))
+    if (!path) return;
+    const QByteArray csv =
+        inspection_csv(*state_.open, state_.limit, archive_.previous_values(state_.open->id));
+    if (!replace_file(*path, csv))
         program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
 }
 
@@ -39,40 +54,35 @@ void ArchiveWindow::export_pdf() {
     if (!path) return;
     QString error;
     const auto print = [this](PrinterSink& printer) {
-        return print_archived(printer, *open_, limit_);
+        return print_archived(printer, *state_.open, state_.limit);
     };
     if (!write_pdf_file(*path, print, &error))
         program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
 }
 
 void ArchiveWindow::print_download() {
-    if (!open_) return;
-    PrintOutcome outcome = PrintOutcome::NoPrinter;
-    if (program_.ports.printer) outcome = print_archived(*program_.ports.printer, *open_, limit_);
-    if (outcome == PrintOutcome::NoPrinter)
-        program_.ports.message_box->notify(text::kMessageTitle, text::kNoPrinterMessage);
-    if (outcome == PrintOutcome::Failed)
-        program_.ports.message_box->notify(text::kMessageTitle, text::kPrintFailedMessage);
+    if (!state_.open) return;
+    tell_print_outcome(program_, program_.ports.printer ? print_archived(*program_.ports.printer,
+                                                                         *state_.open, state_.limit)
+                                                        : PrintOutcome::NoPrinter);
 }
 
-void ArchiveWindow::delete_download() {
-    if (!open_) return;
-    QMessageBox ask(
-        QMessageBox::Question, text::kArchiveTitle,
-        text::kConfirmDelete.arg(started_text(open_->download)).arg(open_->groups.size()),
-        QMessageBox::Yes | QMessageBox::No, this);
-    ask.setObjectName(QStringLiteral("ConfirmDelete"));
-    ask.setDefaultButton(QMessageBox::No);
-    if (ask.exec() != QMessageBox::Yes) return;
-    const int64_t id = open_->id;
-    if (view_ == ArchiveView::TeamCopy) {
-        // The server decides: the copy follows once it has.
-        if (const std::optional<QString> uuid = archive_.uuid(id)) emit removal_asked(*uuid);
-        return;
-    }
-    open_.reset();
-    // On success the archive's changed() reads the list again; a failure shows in the window.
-    if (!archive_.delete_download(id)) refresh();
+void ArchiveWindow::export_report() {
+    const std::optional<QString> path = choose_file(QStringLiteral(".pdf"), text::kPdfFilter);
+    const std::optional<InspectionReportInput> input = report_input(state_, ports_);
+    if (!path || !input) return;
+    QString error;
+    if (!write_inspection_pdf(*path, inspection_report_pages(*input), &error))
+        program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
+}
+
+void ArchiveWindow::print_report() {
+    const std::optional<InspectionReportInput> input = report_input(state_, ports_);
+    if (!input) return;
+    tell_print_outcome(program_, program_.ports.printer
+                                     ? print_inspection_report(*program_.ports.printer,
+                                                               inspection_report_pages(*input))
+                                     : PrintOutcome::NoPrinter);
 }
 
 }  // namespace eqbond::ui

@@ -7,8 +7,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "archive/archive_texts.h"
-#include "ui/archive_models.h"
+#include "inspection/inspection_texts.h"
 #include "ui/archive_plot.h"
 #include "ui/archive_window.h"
 #include "ui/caption_room.h"
@@ -61,10 +60,15 @@ QWidget* ArchiveWindow::build_group_tools() {
     download_buttons_.push_back(apply);
     download_buttons_.push_back(kept);
     connect(group_filter_, &QComboBox::currentIndexChanged, this, [this] {
-        groups_proxy_->set_filter(GroupFilter(group_filter_->currentData().toInt()));
+        const auto filter = GroupFilter(group_filter_->currentData().toInt());
+        handle([&] { state_.group_filter = filter; });
     });
-    connect(apply, &QPushButton::clicked, this, &ArchiveWindow::apply_plan_file);
-    connect(kept, &QPushButton::clicked, this, &ArchiveWindow::apply_kept_plan);
+    connect(plan_first_, &QSpinBox::valueChanged, this,
+            [this](int first) { handle([&] { state_.plan_first_group = first; }); });
+    connect(apply, &QPushButton::clicked, this,
+            [this] { handle([this] { apply_plan_file(state_, ports_); }); });
+    connect(kept, &QPushButton::clicked, this,
+            [this] { handle([this] { apply_kept_plan(state_, ports_); }); });
     return tools;
 }
 

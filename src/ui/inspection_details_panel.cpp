@@ -7,26 +7,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archive/archive_port.h"
-#include "archive/archive_texts.h"
-#include "archive/inspection_settings.h"
-#include "archive/test_plan.h"
+#include "inspection/inspection_texts.h"
 #include "ui/caption_room.h"
 
 namespace eqbond::ui {
 
 namespace {
-constexpr qlonglong kNewSite = 0;  // the site list's entry that makes a site
-
 QLineEdit* field(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     return edit;
 }
+
+void copy(QLineEdit* edit, const QString& now, const QString& before, bool first) {
+    if (first || now != before) edit->setText(now);
+}
 }  // namespace
 
-InspectionDetailsPanel::InspectionDetailsPanel(Archive& archive, QWidget* parent)
-    : QWidget(parent), archive_(archive) {
+InspectionDetailsPanel::InspectionDetailsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("InspectionDetails"));
     site_list_ = new QComboBox(this);
     site_list_->setObjectName(QStringLiteral("DetailsSite"));
@@ -65,119 +63,52 @@ InspectionDetailsPanel::InspectionDetailsPanel(Archive& archive, QWidget* parent
     layout->addWidget(message_);
     layout->addStretch(1);
 
-    connect(site_list_, &QComboBox::currentIndexChanged, this, [this] { show_site(); });
-    connect(save_, &QPushButton::clicked, this, [this] { save(); });
-    show_download(std::nullopt);
+    connect(site_list_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!copying_ && on_site_chosen) on_site_chosen(site_list_->currentData().toLongLong());
+    });
+    connect(save_, &QPushButton::clicked, this, [this] {
+        if (on_save) on_save();
+    });
 }
 
-void InspectionDetailsPanel::show_download(const std::optional<ArchivedDownload>& download) {
-    const std::optional<int64_t> id =
-        download ? std::optional<int64_t>(download->id) : std::nullopt;
-    if (id != download_id_) say(QString(), false);  // the last message was about another one
-    download_id_ = id;
-    setEnabled(download.has_value());
-    const InspectionDetails details = download ? download->details : InspectionDetails{};
-    fill_sites(details.site_id);
-    location_->setText(details.location);
-    notes_->setText(details.notes);
-    // A download not yet described starts from the inspector and instrument given last.
-    const bool described =
-        details.site_id || !details.inspector.isEmpty() || !details.instrument_serial.isEmpty();
-    const InspectionDefaults defaults =
-        described ? InspectionDefaults{details.inspector, details.instrument_serial}
-                  : saved_inspection_defaults();
-    inspector_->setText(defaults.inspector);
-    instrument_->setText(defaults.instrument_serial);
+DetailsForm InspectionDetailsPanel::typed() const {
+    DetailsForm form;
+    form.site_id = site_list_->currentData().toLongLong();
+    form.site_name = site_name_->text();
+    form.site_address = address_->text();
+    form.site_customer = customer_->text();
+    form.location = location_->text();
+    form.inspector = inspector_->text();
+    form.instrument_serial = instrument_->text();
+    form.notes = notes_->text();
+    return form;
 }
 
-void InspectionDetailsPanel::fill_sites(std::optional<int64_t> chosen) {
-    const QSignalBlocker quiet(site_list_);
-    site_list_->clear();
-    site_list_->addItem(text::kNewSite, kNewSite);
-    for (const Site& site : archive_.sites()) {
-        site_list_->addItem(site.name, qlonglong(site.id));
-        site_list_->setItemData(site_list_->count() - 1, site.address, Qt::UserRole + 1);
-        site_list_->setItemData(site_list_->count() - 1, site.customer, Qt::UserRole + 2);
-        if (chosen && *chosen == site.id) site_list_->setCurrentIndex(site_list_->count() - 1);
+void InspectionDetailsPanel::show_view(const DetailsPanelView& view) {
+    copying_ = true;
+    // Another download: every field is its own.
+    const bool first = shown_.sites.empty() || view.download_id != shown_.download_id;
+    setEnabled(view.enabled);
+    if (view.sites != shown_.sites) {
+        site_list_->clear();
+        for (const auto& [id, name] : view.sites) site_list_->addItem(name, qlonglong(id));
     }
-    show_site();
-}
-
-void InspectionDetailsPanel::show_site() {
-    const bool made = site_list_->currentData().toLongLong() == kNewSite;
-    site_name_->setEnabled(made);
-    site_name_->setText(made ? QString() : site_list_->currentText());
-    address_->setText(made ? QString() : site_list_->currentData(Qt::UserRole + 1).toString());
-    customer_->setText(made ? QString() : site_list_->currentData(Qt::UserRole + 2).toString());
-}
-
-void InspectionDetailsPanel::say(const QString& text, bool problem) {
-    message_->setText(text);
-    message_->setStyleSheet(problem ? QStringLiteral("color: #c00000") : QString());
-}
-
-bool InspectionDetailsPanel::save() {
-    if (!download_id_) return false;
-    const struct {
-        const text::ScreenText& caption;
-        QLineEdit* edit;
-    } fields[] = {
-        {text::kSiteName, site_name_},         {text::kSiteAddress, address_},
-        {text::kSiteCustomer, customer_},      {text::kDetailsLocation, location_},
-        {text::kDetailsInspector, inspector_}, {text::kDetailsInstrument, instrument_},
-        {text::kDetailsNotes, notes_},
-    };
-    for (const auto& f : fields) {
-        const std::optional<LabelProblem> problem = label_problem(f.edit->text().trimmed());
-        if (!problem) continue;
-        QString caption = f.caption.shown();
-        caption.remove(QLatin1Char(':'));
-        const text::ScreenText& why =
-            *problem == LabelProblem::TooLong ? text::kDetailsTooLong : text::kDetailsControl;
-        say(why.arg(caption), true);
-        return false;
-    }
-    // Everything is read before the archive changes: its change signal refills the panel.
-    const bool made = site_list_->currentData().toLongLong() == kNewSite;
-    Site typed{made ? 0 : site_list_->currentData().toLongLong(), site_name_->text().trimmed(),
-               address_->text().trimmed(), customer_->text().trimmed()};
-    if (made && typed.name.isEmpty() && !(typed.address + typed.customer).isEmpty()) {
-        say(text::kSiteNameMissing, true);
-        return false;
-    }
-    InspectionDetails details;
-    details.location = location_->text().trimmed();
-    details.inspector = inspector_->text().trimmed();
-    details.instrument_serial = instrument_->text().trimmed();
-    details.notes = notes_->text().trimmed();
-    const int64_t id = *download_id_;
-    const bool site_wanted = !typed.name.isEmpty();
-    if (site_wanted) details.site_id = saved_site(typed);
-    if ((site_wanted && !details.site_id) || !archive_.set_details(id, details)) {
-        say(text::kDetailsFailed, true);
-        return false;
-    }
-    save_inspection_defaults({details.inspector, details.instrument_serial});
-    say(text::kDetailsSaved, false);
-    return true;
-}
-
-// The site typed, made first when it is new (id 0), with its address and customer as typed.
-std::optional<int64_t> InspectionDetailsPanel::saved_site(const Site& typed) {
-    std::optional<Site> site;
-    if (typed.id != 0) {
-        for (const Site& s : archive_.sites())
-            if (s.id == typed.id) site = s;
-    } else {
-        site = archive_.site_named(typed.name);
-    }
-    if (!site) return std::nullopt;
-    if (site->address != typed.address || site->customer != typed.customer) {
-        site->address = typed.address;
-        site->customer = typed.customer;
-        if (!archive_.update_site(*site)) return std::nullopt;
-    }
-    return site->id;
+    site_list_->setCurrentIndex(std::max(0, site_list_->findData(qlonglong(view.form.site_id))));
+    const DetailsForm& now = view.form;
+    const DetailsForm& before = shown_.form;
+    copy(site_name_, now.site_name, before.site_name, first || now.site_id != before.site_id);
+    copy(address_, now.site_address, before.site_address, first || now.site_id != before.site_id);
+    copy(customer_, now.site_customer, before.site_customer,
+         first || now.site_id != before.site_id);
+    copy(location_, now.location, before.location, first);
+    copy(inspector_, now.inspector, before.inspector, first);
+    copy(instrument_, now.instrument_serial, before.instrument_serial, first);
+    copy(notes_, now.notes, before.notes, first);
+    site_name_->setEnabled(view.site_name_editable);
+    message_->setText(view.message);
+    message_->setStyleSheet(view.problem ? QStringLiteral("color: #c00000") : QString());
+    shown_ = view;
+    copying_ = false;
 }
 
 }  // namespace eqbond::ui

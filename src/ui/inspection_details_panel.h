@@ -1,47 +1,39 @@
 #pragma once
 // Where the download chosen was measured and by whom: its site (chosen from the archive's sites,
-// or a new one with its address and customer), location, inspector, instrument and notes. Saving
-// keeps the inspector and instrument as the next download's defaults; typed text the archive
-// cannot keep is refused here with the reason, and nothing is saved.
+// or a new one with its address and customer), location, inspector, instrument and notes, as the
+// archive window's view has them. Choosing a site and saving are handed to the window's core.
 #include <QWidget>
-#include <cstdint>
-#include <optional>
+#include <functional>
 
-#include "archive/download.h"
+#include "inspection/archive_window_view.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace eqbond {
-class Archive;
-}
-
 namespace eqbond::ui {
 
 class InspectionDetailsPanel : public QWidget {
     Q_OBJECT
   public:
-    InspectionDetailsPanel(Archive& archive, QWidget* parent);
+    explicit InspectionDetailsPanel(QWidget* parent);
 
-    // Shows the details of `download` (the saved defaults where it has none); nothing: no
-    // download is open and the panel is disabled.
-    void show_download(const std::optional<ArchivedDownload>& download);
-    // Checks and keeps what is typed; false with the reason shown when nothing was kept.
-    bool save();
+    // Copies the panel's view; a field is written only when the view changed it, so that what
+    // is being typed stays.
+    void show_view(const DetailsPanelView& view);
+    // What is typed now.
+    DetailsForm typed() const;
+
+    std::function<void(int64_t site_id)> on_site_chosen;
+    std::function<void()> on_save;
 
     QComboBox* site_list() const { return site_list_; }
     QLabel* message() const { return message_; }
 
   private:
-    void fill_sites(std::optional<int64_t> chosen);
-    void show_site();
-    std::optional<int64_t> saved_site(const Site& typed);
-    void say(const QString& text, bool problem);
-
-    Archive& archive_;
-    std::optional<int64_t> download_id_;
+    DetailsPanelView shown_;
+    bool copying_ = false;
     QComboBox* site_list_ = nullptr;
     QLineEdit* site_name_ = nullptr;
     QLineEdit* address_ = nullptr;

@@ -1,42 +1,31 @@
 #pragma once
-// The archive by site: the sites, then the chosen site's locations, each with its inspections
-// newest first (when the read started and who measured). A site's branches are read from the
-// archive when it is opened, so that a large archive opens at once.
+// The archive by site: the sites, then an opened site's locations, each with its inspections
+// newest first (when the read started and who measured), as the archive window's view has them.
+// A site's branches are read when it is opened, so that a large archive opens at once.
 #include <QTreeWidget>
-#include <cstdint>
-#include <optional>
+#include <functional>
 
-#include "archive/bonding_limit.h"
-
-namespace eqbond {
-class Archive;
-}
+#include "inspection/archive_window_view.h"
 
 namespace eqbond::ui {
 
 class SiteTree : public QTreeWidget {
     Q_OBJECT
   public:
-    enum class Kind { Site, Location, Inspection };
-    static constexpr int kKindRole = Qt::UserRole;
-    static constexpr int kIdRole = Qt::UserRole + 1;  // the site's or the download's id
+    explicit SiteTree(QWidget* parent);
 
-    SiteTree(Archive& archive, QWidget* parent);
+    // Copies the tree; rebuilt only when its sites or branches changed.
+    void show_view(const SiteTreeView& view);
 
-    // Reads the sites again, keeping the chosen site open.
-    void refresh();
-    // Opens a site's branches (they are read only now).
-    void expand_site(QTreeWidgetItem* site);
-    // The site chosen, or the site of the location or inspection chosen.
-    std::optional<int64_t> chosen_site() const;
-
-  signals:
-    void site_chosen(std::optional<int64_t> site_id);
-    void inspection_chosen(int64_t download_id);
+    // What opening a site and choosing an item do.
+    std::function<void(int64_t site_id)> on_open;
+    std::function<void(const TreeChoice& choice)> on_choose;
 
   private:
-    void choose(QTreeWidgetItem* item);
-    Archive& archive_;
+    TreeChoice choice_of(const QTreeWidgetItem* item) const;
+    QTreeWidgetItem* item_of(const TreeChoice& choice) const;
+    SiteTreeView shown_;
+    bool copying_ = false;
 };
 
 }  // namespace eqbond::ui

@@ -8,11 +8,15 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "archive/archive_texts.h"
-#include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_copy.h"
-#include "archive/team_push_status.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "program/team_status_view.h"
+#include "team/qt_sqlite_team_copy.h"
+#include "team/qt_team_store.h"
+#include "team/team_copy_editing.h"
+#include "team/team_copy_round.h"
+#include "team/team_push_status.h"
+#include "team/team_texts.h"
 #include "ui/archive_window.h"
 
 namespace eqbond::ui {
@@ -22,6 +26,7 @@ namespace {
 struct RoundOutcome {
     TeamCopyRound round;
     std::optional<TeamFault> removal_fault;
+    std::vector<TeamPlan> plans;  // those it took, gone; those left, to go in the next round
 };
 
 QString state_text(const RoundOutcome& outcome) {
@@ -35,16 +40,22 @@ QString state_text(const RoundOutcome& outcome) {
 }  // namespace
 
 TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWidget* parent)
-    : QWidget(parent), copy_(std::make_unique<QtSqliteArchive>()), copy_file_(copy_file) {
+    : QWidget(parent), copy_(std::make_unique<QtSqliteFile>()), copy_file_(copy_file) {
     setObjectName(QStringLiteral("TeamArchiveView"));
     // Made here, before any round opens it on its thread.
     copy_->open(copy_file_);
+    copy_records_ = std::make_unique<QtSqliteInspections>(*copy_);
+    editing_ = std::make_unique<TeamCopyEditing>(*copy_records_, *copy_records_,
+                                                 [this](const TeamPlan& plan) {
+                                                     plans_.push_back(plan);
+                                                     bring_up_to_date();
+                                                 });
     state_ = new QLabel(text::kTeamCopyNoServer, this);
     state_->setObjectName(QStringLiteral("TeamCopyState"));
     state_->setWordWrap(true);
     refresh_ = new QPushButton(text::kTeamCopyRefresh, this);
     refresh_->setObjectName(QStringLiteral("TeamCopyRefresh"));
-    window_ = new ArchiveWindow(program, *copy_, this);
+    window_ = new ArchiveWindow(program, *copy_, *editing_, this);
     auto* top = new QHBoxLayout;
     top->addWidget(state_, 1);
     top->addWidget(refresh_);
@@ -54,7 +65,7 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     column->addWidget(window_, 1);
     connect(refresh_, &QPushButton::clicked, this, &TeamArchiveView::bring_up_to_date);
     // A label, details or a plan changed here: the server takes it or refuses it.
-    connect(copy_.get(), &QtSqliteArchive::changed, this, &TeamArchiveView::bring_up_to_date);
+    connect(copy_.get(), &QtSqliteFile::changed, this, &TeamArchiveView::bring_up_to_date);
     connect(window_, &ArchiveWindow::removal_asked, this, &TeamArchiveView::remove);
 }
 
@@ -89,12 +100,13 @@ void TeamArchiveView::bring_up_to_date() {
     if (round_) round_->wait();
     again_ = false;
     auto outcome = std::make_shared<RoundOutcome>();
+    outcome->plans = std::exchange(plans_, {});
     const std::optional<QString> removing = std::exchange(removing_, std::nullopt);
     const TeamServerAddress address = with_connect_timeout(*address_);
     const QString file = copy_file_;
     round_.reset(QThread::create([outcome, removing, address, file] {
-        QtSqliteArchive copy;
-        if (!copy.open(file)) {
+        QtSqliteFile copy_file;
+        if (!copy_file.open(file)) {
             outcome->round.local_fault = true;
             return;
         }
@@ -104,9 +116,12 @@ void TeamArchiveView::bring_up_to_date() {
             return;
         }
         if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
-        outcome->round = bring_team_copy_up_to_date(copy, store);
+        QtSqliteTeamCopy copy(copy_file);
+        outcome->round = bring_team_copy_up_to_date(copy, store, outcome->plans);
     }));
     connect(round_.get(), &QThread::finished, this, [this, outcome] {
+        // Those the round did not take go first in the next, before any kept since.
+        plans_.insert(plans_.begin(), outcome->plans.begin(), outcome->plans.end());
         state_->setText(state_text(*outcome));
         window_->refresh();
         if (again_) bring_up_to_date();

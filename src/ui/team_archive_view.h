@@ -8,14 +8,17 @@
 #include <memory>
 #include <optional>
 
-#include "archive/team_server_address.h"
+#include "team/team_download.h"
+#include "team/team_server_address.h"
 
 class QLabel;
 class QPushButton;
 class QThread;
 
 namespace eqbond {
-class QtSqliteArchive;
+class QtSqliteFile;
+class QtSqliteInspections;
+class TeamCopyEditing;
 struct Program;
 }  // namespace eqbond
 
@@ -45,7 +48,10 @@ class TeamArchiveView : public QWidget {
   private:
     void remove(const QString& uuid);
 
-    std::unique_ptr<QtSqliteArchive> copy_;
+    std::unique_ptr<QtSqliteFile> copy_;
+    std::unique_ptr<QtSqliteInspections> copy_records_;
+    std::unique_ptr<TeamCopyEditing> editing_;
+    std::vector<TeamPlan> plans_;  // kept in this view, for the next round to take to the server
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QThread>
 
-#include "archive/archive_texts.h"
-#include "archive/qt_team_store.h"
-#include "archive/team_push_status.h"
 #include "program/team_status_view.h"
+#include "team/qt_team_store.h"
+#include "team/team_push_status.h"
+#include "team/team_texts.h"
 
 namespace eqbond::ui {
 

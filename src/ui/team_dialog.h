@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "archive/team_server_address.h"
+#include "team/team_server_address.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,17 +3,17 @@
 #include <QBoxLayout>
 #include <QWidget>
 
-#include "archive/archive_location.h"
-#include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_pusher.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program_settings.h"
+#include "team/qt_sqlite_team_copy.h"
+#include "team/qt_team_pusher.h"
 #include "ui/team_archive_view.h"
 #include "ui/team_dialog.h"
 #include "ui/team_status.h"
 
 namespace eqbond::ui {
 
-TeamHookup::TeamHookup(Program& program, QtSqliteArchive& archive, bool enabled, QObject* parent)
+TeamHookup::TeamHookup(Program& program, QtSqliteFile& archive, bool enabled, QObject* parent)
     : QObject(parent), program_(program), archive_(archive), enabled_(enabled) {
     restart();
 }
@@ -49,7 +49,7 @@ void TeamHookup::restart() {
                         show_status();
                         if (pushed && view_ && view_->isVisible()) view_->bring_up_to_date();
                     });
-            connect(&archive_, &QtSqliteArchive::changed, pusher_.get(), &QtTeamPusher::push_soon);
+            connect(&archive_, &QtSqliteFile::changed, pusher_.get(), &QtTeamPusher::push_soon);
             pusher_->start();
         } else {
             TeamPushStatus unreadable;

@@ -7,13 +7,13 @@
 #include <memory>
 #include <optional>
 
-#include "archive/team_push_status.h"
-#include "archive/team_server_address.h"
+#include "team/team_push_status.h"
+#include "team/team_server_address.h"
 
 class QWidget;
 
 namespace eqbond {
-class QtSqliteArchive;
+class QtSqliteFile;
 class QtTeamPusher;
 struct Program;
 }  // namespace eqbond
@@ -27,7 +27,7 @@ class TeamHookup : public QObject {
     Q_OBJECT
   public:
     // `enabled` is false for the demo, whose downloads are no one's.
-    TeamHookup(Program& program, QtSqliteArchive& archive, bool enabled, QObject* parent = nullptr);
+    TeamHookup(Program& program, QtSqliteFile& archive, bool enabled, QObject* parent = nullptr);
     ~TeamHookup() override;
 
     // Puts the status line at the bottom of the archive window, and the team view in it.
@@ -46,7 +46,7 @@ class TeamHookup : public QObject {
     void show_view(bool team);
 
     Program& program_;
-    QtSqliteArchive& archive_;
+    QtSqliteFile& archive_;
     bool enabled_;
     QString password_;  // typed this run; never written anywhere
     std::unique_ptr<QtTeamPusher> pusher_;

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "archive/archive_texts.h"
 #include "program/team_status_view.h"
+#include "team/team_texts.h"
 
 namespace eqbond::ui {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "archive/team_push_status.h"
+#include "team/team_push_status.h"
 
 class QLabel;
 class QPushButton;

@@ -5,14 +5,16 @@
 #include "archive/archive_export.h"
 #include "archive/archive_fault.h"
 #include "archive/archive_location.h"
-#include "archive/inspection_settings.h"
-#include "archive/qt_inspection_pdf.h"
 #include "archive/qt_pdf_file.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/exported_files.h"
 #include "cli/session_setup.h"
+#include "inspection/inspection_export.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/qt_inspection_pdf.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "language/translations.h"
 
 namespace eqbond::cli {
@@ -23,15 +25,9 @@ QString reason_of(const ArchiveFault& fault) {
     return archive_fault_reason(fault, english_text);
 }
 
-std::optional<Site> site_of(QtSqliteArchive& archive, std::optional<int64_t> id) {
-    for (const Site& site : archive.sites())
-        if (id && site.id == *id) return site;
-    return std::nullopt;
-}
-
 // The downloads listed: every one, or those of the site named (none for a name not known: a
 // listing makes no site).
-std::vector<DownloadSummary> listed(QtSqliteArchive& archive, const ArchiveOptions& options) {
+std::vector<ListedInspection> listed(QtSqliteInspections& archive, const ArchiveOptions& options) {
     if (!options.inspection.site) return archive.list(options.limit);
     for (const Site& site : archive.sites())
         if (site.name == options.inspection.site->trimmed())
@@ -40,9 +36,9 @@ std::vector<DownloadSummary> listed(QtSqliteArchive& archive, const ArchiveOptio
 }
 
 // id, started, device, groups held, how it ended, lowest, highest, the verdicts, site, location.
-void print_list(QtSqliteArchive& archive, const ArchiveOptions& options) {
+void print_list(QtSqliteInspections& archive, const ArchiveOptions& options) {
     QTextStream out(stdout);
-    for (const DownloadSummary& s : listed(archive, options)) {
+    for (const ListedInspection& s : listed(archive, options)) {
         QStringList fields{QString::number(s.id),
                            started_text(s.download),
                            device_text(s.download),
@@ -61,19 +57,19 @@ void print_list(QtSqliteArchive& archive, const ArchiveOptions& options) {
 }
 
 // id, name, address, customer.
-void print_sites(QtSqliteArchive& archive) {
+void print_sites(QtSqliteInspections& archive) {
     QTextStream out(stdout);
     for (const Site& s : archive.sites())
         out << QStringList{QString::number(s.id), s.name, s.address, s.customer}.join('\t') << '\n';
 }
 
-int no_download(QtSqliteArchive& archive, int64_t id) {
+int no_download(QtSqliteInspections& archive, int64_t id) {
     if (archive.fault()) return kArchiveUnusable;
     print_error(QStringLiteral("the archive holds no download %1").arg(id));
     return kBadUsage;
 }
 
-int describe(QtSqliteArchive& archive, const ArchiveOptions& options) {
+int describe(QtSqliteInspections& archive, const ArchiveOptions& options) {
     QStringList plan;
     if (!check_inspection_options(options.inspection, &plan)) return kBadUsage;
     if (!archive.load(options.id)) return no_download(archive, options.id);
@@ -81,12 +77,12 @@ int describe(QtSqliteArchive& archive, const ArchiveOptions& options) {
                                                                             : kArchiveUnusable;
 }
 
-int write_report(QtSqliteArchive& archive, const ArchiveOptions& options) {
-    const std::optional<ArchivedDownload> download = archive.load(options.id);
+int write_report(QtSqliteInspections& archive, const ArchiveOptions& options) {
+    const std::optional<Inspection> download = archive.load(options.id);
     if (!download) return no_download(archive, options.id);
     InspectionReportInput input;
     input.download = *download;
-    input.site = site_of(archive, download->details.site_id);
+    if (download->details.site_id) input.site = archive.site(*download->details.site_id);
     input.limit = options.limit ? options.limit : typed_bonding_limit(saved_bonding_limit());
     input.standard = saved_report_standard();
     input.previous = archive.previous_values(options.id);
@@ -108,8 +104,8 @@ int write_report(QtSqliteArchive& archive, const ArchiveOptions& options) {
     return kDone;
 }
 
-int export_download(QtSqliteArchive& archive, const ArchiveOptions& options) {
-    const std::optional<ArchivedDownload> download = archive.load(options.id);
+int export_download(QtSqliteInspections& archive, const ArchiveOptions& options) {
+    const std::optional<Inspection> download = archive.load(options.id);
     if (!download) {
         if (archive.fault()) return kArchiveUnusable;
         print_error(QStringLiteral("the archive holds no download %1").arg(options.id));
@@ -121,21 +117,22 @@ int export_download(QtSqliteArchive& archive, const ArchiveOptions& options) {
 
 }  // namespace
 
-void print_archive_fault(const QtSqliteArchive& archive) {
+void print_archive_fault(const ArchiveFile& archive) {
     if (const std::optional<ArchiveFault> fault = archive.fault())
         print_error(
             QStringLiteral("archive %1 unusable: %2").arg(archive.file(), reason_of(*fault)));
 }
 
-bool open_archive(QtSqliteArchive& archive, const QString& file) {
+bool open_archive(QtSqliteFile& archive, const QString& file) {
     if (archive.open(file)) return true;
     print_archive_fault(archive);
     return false;
 }
 
 int run_archive(const ArchiveOptions& options) {
-    QtSqliteArchive archive;
-    if (!open_archive(archive, options.file)) return kArchiveUnusable;
+    QtSqliteFile file;
+    if (!open_archive(file, options.file)) return kArchiveUnusable;
+    QtSqliteInspections archive(file);
     int code = kDone;
     switch (options.action) {
         case ArchiveAction::List:

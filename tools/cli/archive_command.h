@@ -7,8 +7,9 @@
 #include "language/interface_language.h"
 
 namespace eqbond {
-class QtSqliteArchive;
-}
+class ArchiveFile;
+class QtSqliteFile;
+}  // namespace eqbond
 
 namespace eqbond::cli {
 
@@ -29,9 +30,9 @@ struct ArchiveOptions {
 int run_archive(const ArchiveOptions& options);
 
 // Opens the archive at `file`; false after a message naming the file and the reason.
-bool open_archive(QtSqliteArchive& archive, const QString& file);
+bool open_archive(QtSqliteFile& archive, const QString& file);
 
 // Prints the archive's fault, naming its file and the reason.
-void print_archive_fault(const QtSqliteArchive& archive);
+void print_archive_fault(const ArchiveFile& archive);
 
 }  // namespace eqbond::cli

@@ -4,9 +4,8 @@
 #include <QTextStream>
 #include <algorithm>
 
-#include "archive/download_recorder.h"
-#include "archive/inspection_settings.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
+#include "base/record_store.h"
 #include "base/texts.h"
 #include "cli/archive_command.h"
 #include "cli/exit_codes.h"
@@ -14,6 +13,11 @@
 #include "cli/pdf_output.h"
 #include "cli/progress.h"
 #include "cli/session_setup.h"
+#include "inspection/download_recorder.h"
+#include "inspection/inspection_export.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/qt_sqlite_inspections.h"
+#include "inspection/test_plan.h"
 #include "link/instrument_buttons.h"
 #include "link/receive_dispatcher.h"
 #include "program/event_wait.h"
@@ -80,6 +84,26 @@ ReadOutcome read_all_groups(LinkSession& session, int stall_ms, Progress& progre
 }  // namespace
 
 namespace {
+// The groups read from `first` to `last` as the CSV file has them. With test points from a plan,
+// the archive's export of the download (the previous inspection's values too, once archived).
+QByteArray read_csv(const RecordStore& records, int first, int last,
+                    const InspectionOptions& options, const QStringList& plan,
+                    QtSqliteInspections& archive, std::optional<int64_t> archived) {
+    std::optional<Inspection> read = archived ? archive.load(*archived) : std::nullopt;
+    PreviousValues previous = read ? archive.previous_values(*archived) : PreviousValues{};
+    if (!read) {
+        read.emplace();
+        for (int n = RecordStore::kFirstShown; n <= RecordStore::kLastShown; ++n)
+            if (records.shown(n)) read->groups.push_back(records.at(n));
+        read->labels = plan_labels(plan, read->groups, options.plan_from);
+    }
+    if (read->labels.empty()) return csv_report(records, first, last);
+    const auto outside = [&](const Group& g) { return g.number < first || g.number > last; };
+    read->groups.erase(std::remove_if(read->groups.begin(), read->groups.end(), outside),
+                       read->groups.end());
+    return inspection_csv(*read, std::nullopt, previous);
+}
+
 // The inspector and instrument given are kept for the next download; one not given stays as kept.
 void keep_defaults(const InspectionOptions& given) {
     if (!given.inspector && !given.instrument) return;
@@ -93,9 +117,11 @@ int run_download(const DownloadOptions& options) {
     QStringList plan;
     if (!check_inspection_options(options.inspection, &plan)) return kBadUsage;
     // An archive that cannot be used is reported at the end; the read and the files go on.
-    QtSqliteArchive archive;
-    if (!options.archive_file.isEmpty()) archive.open(options.archive_file);
+    QtSqliteFile file;
+    if (!options.archive_file.isEmpty()) file.open(options.archive_file);
+    QtSqliteInspections archive(file);
     DownloadRecorder recorder(archive);
+    recorder.give(new_inspection(options.inspection, plan));
     RecordedMessages messages;
     LinkSession session(system_port_table(options.ports), messages);
     if (!options.archive_file.isEmpty()) {
@@ -130,7 +156,9 @@ int run_download(const DownloadOptions& options) {
         written &= write_bytes(options.txt_path, text_report(state.records, state.link.next_group));
     }
     if (!options.csv_path.isEmpty()) {
-        written &= write_bytes(options.csv_path, csv_report(state.records, first, last));
+        written &=
+            write_bytes(options.csv_path, read_csv(state.records, first, last, options.inspection,
+                                                   plan, archive, recorder.last_saved()));
     }
     if (!options.pdf_path.isEmpty()) {
         QString error;
@@ -140,11 +168,12 @@ int run_download(const DownloadOptions& options) {
         }
     }
     if (!options.archive_file.isEmpty() && recorder.last_saved()) {
-        // The recorder gave the download the kept inspector and instrument; these go over them.
-        const InspectionOptions& given = options.inspection;
-        keep_defaults(given);
-        if (given.any_detail() || !given.plan_path.isEmpty())
-            describe_download(archive, *recorder.last_saved(), given, plan);
+        keep_defaults(options.inspection);
+        const std::optional<Inspection> saved = archive.load(*recorder.last_saved());
+        if (saved && !options.inspection.plan_path.isEmpty())
+            QTextStream(stderr) << "eqbond-cli: " << saved->labels.size()
+                                << " groups labelled from group " << options.inspection.plan_from
+                                << "\n";
     }
     print_archive_fault(archive);
     if (!written) return kWriteFailed;

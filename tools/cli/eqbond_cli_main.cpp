@@ -6,7 +6,6 @@
 #include <QUuid>
 
 #include "archive/archive_location.h"
-#include "archive/team_server_address.h"
 #include "base/program_settings.h"
 #include "cli/archive_command.h"
 #include "cli/download.h"
@@ -16,6 +15,7 @@
 #include "cli/team_command.h"
 #include "language/interface_language.h"
 #include "program/command_line.h"
+#include "team/team_server_address.h"
 
 namespace {
 

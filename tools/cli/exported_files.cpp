@@ -5,15 +5,16 @@
 #include "cli/exit_codes.h"
 #include "cli/file_output.h"
 #include "cli/session_setup.h"
+#include "inspection/inspection_export.h"
 
 namespace eqbond::cli {
 
-int write_exported_files(const ArchivedDownload& download, const ExportPaths& paths,
+int write_exported_files(const Inspection& download, const ExportPaths& paths,
                          std::optional<BondingLimit> limit, const PreviousValues& previous) {
     bool written = true;
     if (!paths.txt.isEmpty()) written &= write_bytes(paths.txt, archived_text_report(download));
     if (!paths.csv.isEmpty())
-        written &= write_bytes(paths.csv, archived_csv(download, limit, previous));
+        written &= write_bytes(paths.csv, inspection_csv(download, limit, previous));
     if (!paths.pdf.isEmpty()) {
         QString error;
         const auto print = [&](PrinterSink& printer) {

@@ -4,8 +4,7 @@
 #include <optional>
 
 #include "archive/bonding_limit.h"
-#include "archive/download.h"
-#include "archive/inspection.h"
+#include "inspection/inspection.h"
 
 namespace eqbond::cli {
 
@@ -16,7 +15,7 @@ struct ExportPaths {
 
 // Writes the text report, CSV and PDF asked for, the CSV with the previous values of its test
 // points; kDone or kWriteFailed after a message.
-int write_exported_files(const ArchivedDownload& download, const ExportPaths& paths,
+int write_exported_files(const Inspection& download, const ExportPaths& paths,
                          std::optional<BondingLimit> limit, const PreviousValues& previous = {});
 
 }  // namespace eqbond::cli

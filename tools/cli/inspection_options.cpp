@@ -3,8 +3,9 @@
 #include <QFile>
 #include <QTextStream>
 
-#include "archive/test_plan.h"
 #include "cli/session_setup.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/test_plan.h"
 
 namespace eqbond::cli {
 
@@ -59,33 +60,42 @@ bool check_inspection_options(const InspectionOptions& o, QStringList* plan) {
     return o.plan_path.isEmpty() || read_plan_file(o.plan_path, plan);
 }
 
-bool describe_download(Archive& archive, int64_t id, const InspectionOptions& o,
+bool describe_download(QtSqliteInspections& archive, int64_t id, const InspectionOptions& o,
                        const QStringList& plan) {
-    const std::optional<ArchivedDownload> download = archive.load(id);
+    const std::optional<Inspection> download = archive.load(id);
     if (!download) {
         if (!archive.fault())
             print_error(QStringLiteral("the archive holds no download %1").arg(id));
         return false;
     }
+    // What is not given stays as it is, its site too.
     InspectionDetails details = download->details;
-    if (o.site) {
-        const std::optional<Site> site = archive.site_named(o.site->trimmed());
-        if (!site) return false;
-        details.site_id = site->id;
-    }
+    SiteChoice site{details.site_id.value_or(0), {}, {}, {}};
+    if (o.site) site = {0, o.site->trimmed(), {}, {}};
     if (o.location) details.location = *o.location;
     if (o.inspector) details.inspector = *o.inspector;
     if (o.instrument) details.instrument_serial = *o.instrument;
     if (o.notes) details.notes = *o.notes;
-    if (o.any_detail() && !archive.set_details(id, details)) return false;
+    if (o.any_detail() && !archive.describe(id, site, details)) return false;
     if (o.plan_path.isEmpty()) return true;
     const PointLabels labels = plan_labels(plan, download->groups, o.plan_from);
-    if (!labels.empty() && !archive.set_labels(id, labels)) return false;
-    if (details.site_id && !archive.save_plan(*details.site_id, details.location, plan))
-        return false;
+    if (!archive.label_from_plan(id, labels, plan)) return false;
     QTextStream(stderr) << "eqbond-cli: " << labels.size() << " groups labelled from group "
                         << o.plan_from << "\n";
     return true;
+}
+
+NewInspection new_inspection(const InspectionOptions& o, const QStringList& plan) {
+    const InspectionDefaults kept = saved_inspection_defaults();
+    NewInspection given;
+    if (o.site) given.site.name = o.site->trimmed();
+    given.details.location = o.location.value_or(QString());
+    given.details.inspector = o.inspector.value_or(kept.inspector);
+    given.details.instrument_serial = o.instrument.value_or(kept.instrument_serial);
+    given.details.notes = o.notes.value_or(QString());
+    given.plan = plan;
+    given.plan_from = o.plan_from;
+    return given;
 }
 
 }  // namespace eqbond::cli

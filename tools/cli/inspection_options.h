@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "archive/archive_port.h"
+#include "inspection/qt_sqlite_inspections.h"
 
 namespace eqbond::cli {
 
@@ -23,7 +23,11 @@ bool check_inspection_options(const InspectionOptions& options, QStringList* pla
 
 // Gives download `id` the details given (the others stay as they are) and the plan's labels,
 // keeping the plan for the download's site and location. False after a message.
-bool describe_download(Archive& archive, int64_t id, const InspectionOptions& options,
+bool describe_download(QtSqliteInspections& archive, int64_t id, const InspectionOptions& options,
                        const QStringList& plan);
+
+// What a download read now is given: the details and plan given, and the inspector and
+// instrument given or else kept.
+NewInspection new_inspection(const InspectionOptions& options, const QStringList& plan);
 
 }  // namespace eqbond::cli

@@ -20,14 +20,12 @@ void Progress::update(int done, int total) {
         std::fflush(out_);
         return;
     }
-    // One line for every tenth passed, also when one update passes several.
+    // One line each time a tenth is passed: the part done, as the count says.
     const int tenth = done * 10 / total;
-    while (last_tenth_ < tenth) {
-        ++last_tenth_;
-        if (last_tenth_ == 0) continue;
-        std::fprintf(out_, "%d%%: %d/%d groups, %.1f groups/s\n", last_tenth_ * 10, done, total,
-                     rate);
-    }
+    if (tenth <= last_tenth_) return;
+    last_tenth_ = tenth;
+    std::fprintf(out_, "%d%%: %d/%d groups, %.1f groups/s\n", done * 100 / total, done, total,
+                 rate);
     std::fflush(out_);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Read progress on standard error: a bar with the count and rate on a terminal, one line per
-// tenth otherwise (for logs).
+// Read progress on standard error: a bar with the count and rate on a terminal, otherwise (for
+// logs) a line whenever another tenth is done.
 #include <QElapsedTimer>
 #include <cstdio>
 

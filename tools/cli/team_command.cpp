@@ -3,13 +3,13 @@
 #include <QTextStream>
 
 #include "archive/archive_export.h"
-#include "archive/qt_team_setup.h"
-#include "archive/qt_team_store.h"
-#include "archive/team_schema.h"
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
 #include "cli/team_push_command.h"
+#include "team/qt_team_setup.h"
+#include "team/qt_team_store.h"
+#include "team/team_schema.h"
 
 namespace eqbond::cli {
 
@@ -58,8 +58,8 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
     QtTeamStore store;
     if (!store.connect(address)) {
         const int code = unusable(address, *store.fault());
-        // The local half still tells what waits for the server.
-        if (options.action == TeamAction::Status) print_waiting(options.archive_file, true);
+        // A status is the command's output whatever the server's state: what waits for it.
+        if (options.action == TeamAction::Status) print_waiting(options.archive_file);
         return code;
     }
     QTextStream out(stdout);
@@ -76,7 +76,7 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
                 << "downloads: " << downloads->size() << '\n'
                 << "reachable: yes" << '\n';
             out.flush();
-            code = print_waiting(options.archive_file, false);
+            code = print_waiting(options.archive_file);
             break;
         }
         case TeamAction::Push:
@@ -94,15 +94,7 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
                     QStringLiteral("the team archive holds no download %1").arg(options.uuid));
                 return kBadUsage;
             }
-            const TeamDownload& team = stored->download;
-            ArchivedDownload download;
-            download.download = team.download;
-            download.groups = team.groups;
-            download.details.location = team.location;
-            download.details.inspector = team.inspector;
-            download.details.instrument_serial = team.instrument_serial;
-            download.details.notes = team.notes;
-            download.labels = labels_by_number(team);
+            const Inspection download = inspection_of(stored->download);
             // Compared across inspectors: the same site, location and test point.
             const std::optional<PreviousValues> previous = store.previous_values(options.uuid);
             if (!previous) break;

@@ -3,19 +3,21 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_push.h"
+#include "archive/qt_sqlite_file.h"
 #include "cli/archive_command.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
+#include "team/qt_sqlite_push_queue.h"
+#include "team/team_push_round.h"
 
 namespace eqbond::cli {
 
 int push_archive(QtTeamStore& store, const TeamServerAddress& address,
                  const QString& archive_file) {
-    QtSqliteArchive archive;
+    QtSqliteFile archive;
     if (!open_archive(archive, archive_file)) return kArchiveUnusable;
-    const PushRound round = push_waiting(archive, store);
+    QtSqlitePushQueue queue(archive);
+    const PushRound round = push_waiting(queue, store);
     QTextStream(stdout) << "pushed: " << round.pushed << '\n'
                         << "waiting: " << round.waiting << '\n';
     if (round.local_fault) {
@@ -30,17 +32,18 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
     return kDone;
 }
 
-int print_waiting(const QString& archive_file, bool to_stderr) {
-    QTextStream out(to_stderr ? stderr : stdout);
+int print_waiting(const QString& archive_file) {
+    QTextStream out(stdout);
     // Asking is no reason to make an archive.
     if (!QFileInfo::exists(archive_file)) {
         out << "waiting: 0\nlast push: never\n";
         return kDone;
     }
-    QtSqliteArchive archive;
+    QtSqliteFile archive;
     if (!open_archive(archive, archive_file)) return kArchiveUnusable;
-    const auto waiting = archive.waiting();
-    const std::optional<QDateTime> last = archive.last_push();
+    QtSqlitePushQueue queue(archive);
+    const auto waiting = queue.waiting();
+    const std::optional<QDateTime> last = queue.last_push();
     if (!waiting || archive.fault()) {
         print_archive_fault(archive);
         return kArchiveUnusable;

@@ -3,7 +3,7 @@
 // for the team archive.
 #include <QString>
 
-#include "archive/qt_team_store.h"
+#include "team/qt_team_store.h"
 
 namespace eqbond::cli {
 
@@ -11,8 +11,8 @@ namespace eqbond::cli {
 // printing how many went. Returns the exit code.
 int push_archive(QtTeamStore& store, const TeamServerAddress& address, const QString& archive_file);
 
-// The waiting count and the last push, one line each, to stdout or, after a server fault,
-// to stderr. Returns the exit code the local archive calls for.
-int print_waiting(const QString& archive_file, bool to_stderr);
+// The waiting count and the last push, one line each, on standard output. Returns the exit code
+// the local archive calls for.
+int print_waiting(const QString& archive_file);
 
 }  // namespace eqbond::cli

@@ -9,11 +9,11 @@
 #include <functional>
 
 #include "archive/archive_location.h"
-#include "archive/inspection_report.h"
-#include "archive/inspection_settings.h"
-#include "archive/qt_inspection_pdf.h"
-#include "archive/qt_sqlite_archive.h"
 #include "base/program.h"
+#include "inspection/inspection_report.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/qt_inspection_pdf.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "language/translations.h"
 #include "link/instrument_buttons.h"
 #include "program/event_wait.h"
@@ -65,10 +65,10 @@ DemoWords demo_words(bool chinese) {
 
 // Makes the demo read an inspection: a site with its address and customer, a location, who
 // measured with what, test points, and the same room's inspection a year earlier to compare with.
-std::optional<int64_t> describe_demo(eqbond::QtSqliteArchive& archive, const DemoWords& words) {
-    const std::vector<eqbond::DownloadSummary> listed = archive.list(std::nullopt);
+std::optional<int64_t> describe_demo(eqbond::QtSqliteInspections& archive, const DemoWords& words) {
+    const std::vector<eqbond::ListedInspection> listed = archive.list(std::nullopt);
     if (listed.empty()) return std::nullopt;
-    const std::optional<eqbond::ArchivedDownload> read = archive.load(listed.front().id);
+    const std::optional<eqbond::Inspection> read = archive.load(listed.front().id);
     std::optional<eqbond::Site> site = archive.site_named(words.site);
     if (!read || !site) return std::nullopt;
     site->address = words.address;
@@ -108,13 +108,12 @@ std::optional<int64_t> describe_demo(eqbond::QtSqliteArchive& archive, const Dem
     return read->id;
 }
 
-bool write_report(eqbond::QtSqliteArchive& archive, int64_t id, const QString& file) {
+bool write_report(eqbond::QtSqliteInspections& archive, int64_t id, const QString& file) {
     eqbond::InspectionReportInput input;
-    const std::optional<eqbond::ArchivedDownload> download = archive.load(id);
+    const std::optional<eqbond::Inspection> download = archive.load(id);
     if (!download) return false;
     input.download = *download;
-    for (const eqbond::Site& site : archive.sites())
-        if (site.id == download->details.site_id) input.site = site;
+    if (download->details.site_id) input.site = archive.site(*download->details.site_id);
     input.limit = eqbond::typed_bonding_limit(eqbond::saved_bonding_limit());
     input.previous = archive.previous_values(id);
     input.rule = eqbond::saved_deterioration_rule();
@@ -167,7 +166,7 @@ int main(int argc, char** argv) {
     }
     if (!save(*controller.main_window(), folder.filePath(QStringLiteral("main-window") + suffix)))
         return 1;
-    eqbond::QtSqliteArchive& store = controller.archive()->archive();
+    eqbond::QtSqliteInspections& store = controller.archive()->inspections();
     const std::optional<int64_t> inspected =
         describe_demo(store, demo_words(arguments[2] == QLatin1String("zh")));
     if (!inspected) {

@@ -13,9 +13,10 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "archive/download_recorder.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/protocol.h"
+#include "inspection/download_recorder.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "link/instrument_buttons.h"
 #include "link/receive_dispatcher.h"
@@ -57,8 +58,9 @@ void fill_up(const QString& folder) {
 }
 
 void make_archive(const QString& file, int downloads) {
-    QtSqliteArchive archive;
-    ASSERT_TRUE(archive.open(file));
+    QtSqliteFile archive_file;
+    QtSqliteInspections archive(archive_file);
+    ASSERT_TRUE(archive_file.open(file));
     for (int d = 1; d <= downloads; ++d) {
         const auto [download, groups] = test::made_download(300, d);
         ASSERT_TRUE(archive.save_download(download, groups));
@@ -165,7 +167,7 @@ const FaultCase kCases[] = {
          if (!fs->mounted()) return QString();
          const QString file = folder + QStringLiteral("/archive.sqlite");
          // Another eqbond keeps it open, so its log files stay while the disk fills.
-         auto other = std::make_shared<QtSqliteArchive>();
+         auto other = std::make_shared<QtSqliteFile>();
          other->open(file);
          held.push_back(other);
          fill_up(folder);
@@ -183,8 +185,10 @@ TEST_P(ArchiveFault_, OneMessageNamesTheFileAndTheReasonAndTheReadGoesOn) {
     const QString file = c.prepare(dir.path(), held);
     if (file.isEmpty()) GTEST_SKIP() << "no filesystem of its own can be mounted here";
 
-    QtSqliteArchive archive;
-    EXPECT_EQ(archive.open(file), c.opens);
+    QtSqliteFile archive_file;
+
+    QtSqliteInspections archive(archive_file);
+    EXPECT_EQ(archive_file.open(file), c.opens);
     test::ReportProgram fake;
     Program& p = fake.program;
     DownloadRecorder recorder(archive);

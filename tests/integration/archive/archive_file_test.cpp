@@ -13,9 +13,10 @@
 #include <QThread>
 
 #include "archive/archive_export.h"
-#include "archive/download_recorder.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/value_format.h"
+#include "inspection/download_recorder.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/headless_program.h"
 #include "integration/support/linked_instrument.h"
@@ -43,8 +44,9 @@ TEST(ArchiveRoundTrip, AReadOf250GroupsComesBackAsTheSaveButtonsFile) {
     test::HeadlessProgram program(PortTable::fixed({QString(), instrument.path()}));
     const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
     {
-        QtSqliteArchive archive;
-        ASSERT_TRUE(archive.open(file));
+        QtSqliteFile archive_file;
+        QtSqliteInspections archive(archive_file);
+        ASSERT_TRUE(archive_file.open(file));
         DownloadRecorder recorder(archive);
         program.program().ports.read_observer = &recorder;
         program.load();
@@ -60,15 +62,17 @@ TEST(ArchiveRoundTrip, AReadOf250GroupsComesBackAsTheSaveButtonsFile) {
     program.program().ports.file_dialogs = &dialogs;
     program.click(on_save_clicked);  // the listing is shown: the text report
 
-    QtSqliteArchive reopened;
-    ASSERT_TRUE(reopened.open(file));
+    QtSqliteFile reopened_file;
+
+    QtSqliteInspections reopened(reopened_file);
+    ASSERT_TRUE(reopened_file.open(file));
     const BondingLimit limit = *typed_bonding_limit(QStringLiteral("0.15"));
-    const std::vector<DownloadSummary> listed = reopened.list(limit);
+    const std::vector<ListedInspection> listed = reopened.list(limit);
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].download.end, DownloadEnd::Complete);
     EXPECT_EQ(listed[0].groups_held, 250);
     EXPECT_EQ(listed[0].download.device, instrument.path());
-    const std::optional<ArchivedDownload> download = reopened.load(listed[0].id);
+    const std::optional<Inspection> download = reopened.load(listed[0].id);
     ASSERT_TRUE(download);
     EXPECT_EQ(archived_text_report(*download), read_file(*dialogs.answer));
 
@@ -143,9 +147,10 @@ TEST(ArchiveLayout, AnArchiveOfEachEarlierLayoutIsBroughtForward) {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("old.sqlite"));
         write_layout(file, version);
-        QtSqliteArchive archive;
-        ASSERT_TRUE(archive.open(file)) << archive.fault()->detail.toStdString();
-        const std::vector<DownloadSummary> listed =
+        QtSqliteFile archive_file;
+        QtSqliteInspections archive(archive_file);
+        ASSERT_TRUE(archive_file.open(file)) << archive.fault()->detail.toStdString();
+        const std::vector<ListedInspection> listed =
             archive.list(typed_bonding_limit(QStringLiteral("0.1")));
         ASSERT_EQ(listed.size(), 2u);
         EXPECT_EQ(listed[0].id, 2);  // newest first
@@ -157,7 +162,7 @@ TEST(ArchiveLayout, AnArchiveOfEachEarlierLayoutIsBroughtForward) {
         EXPECT_EQ(listed[1].highest_milliohm, 45000);
         EXPECT_EQ(listed[1].failing, 3);
         EXPECT_FALSE(listed[1].site_id);
-        const std::optional<ArchivedDownload> old = archive.load(1);
+        const std::optional<Inspection> old = archive.load(1);
         ASSERT_TRUE(old);
         ASSERT_EQ(old->groups.size(), 4u);
         EXPECT_EQ(old->groups[2], (Group{3, 123, 1, 24, 5, 17, 9, 7}));
@@ -176,7 +181,7 @@ TEST(ArchiveLayout, AnArchiveOfEachEarlierLayoutIsBroughtForward) {
         download.device = QString();  // a port whose device is not known
         EXPECT_TRUE(archive.save_download(download, groups));
         EXPECT_EQ(check.run(QStringLiteral("PRAGMA user_version")).toInt(),
-                  QtSqliteArchive::kSchemaVersion);
+                  QtSqliteFile::kSchemaVersion);
     }
 }
 
@@ -184,8 +189,9 @@ constexpr int kKillGroups = 10000;
 
 // The child's side: archives downloads of 10000 groups until it is killed.
 [[noreturn]] void archive_until_killed(const QString& file) {
-    QtSqliteArchive archive;
-    if (!archive.open(file)) ::_exit(3);
+    QtSqliteFile archive_file;
+    QtSqliteInspections archive(archive_file);
+    if (!archive_file.open(file)) ::_exit(3);
     const auto [download, groups] = test::made_download(kKillGroups);
     QTextStream out(stdout);
     for (int n = 1;; ++n) {
@@ -219,13 +225,14 @@ TEST(ArchiveKill, AProcessKilledWhileArchivingLeavesEveryEarlierDownloadIntact) 
 
         EXPECT_EQ(test::OtherConnection(file).run(QStringLiteral("PRAGMA integrity_check")),
                   QStringLiteral("ok"));
-        QtSqliteArchive archive;
-        ASSERT_TRUE(archive.open(file));
-        const std::vector<DownloadSummary> listed = archive.list(std::nullopt);
+        QtSqliteFile archive_file;
+        QtSqliteInspections archive(archive_file);
+        ASSERT_TRUE(archive_file.open(file));
+        const std::vector<ListedInspection> listed = archive.list(std::nullopt);
         ASSERT_GE(listed.size(), 3u);
         ASSERT_LE(listed.size(), 4u);
-        for (const DownloadSummary& s : listed) {
-            const std::optional<ArchivedDownload> d = archive.load(s.id);
+        for (const ListedInspection& s : listed) {
+            const std::optional<Inspection> d = archive.load(s.id);
             ASSERT_TRUE(d);
             EXPECT_EQ(d->groups.size(), size_t(kKillGroups));
             EXPECT_EQ(s.groups_held, kKillGroups);

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "integration/support/cli_run.h"
@@ -87,6 +88,37 @@ TEST_F(InspectionCli, FromPlanToReport) {
          {"Inspector: 王工",  // kept from the first download
           "Instrument serial: SN-1", "Location: 3F", "5 手术室", "6 PE bar", "Page 1 of 1"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(said))) << said << "\n" << text.toStdString();
+}
+
+TEST_F(InspectionCli, ADownloadsCsvWithAPlanIsTheArchivesExportOfIt) {
+    const QString plan = write("plan.txt", "PE bar\nPipe\nSocket\n");
+    const QStringList details{"--site", "Yard", "--location", "Hall", "--plan", plan};
+    // The first gives the second its previous values.
+    ASSERT_EQ(run(QStringList{"download", "--port", instrument->device_path()} + details).exit_code,
+              0);
+    const CliResult r = run(QStringList{"download", "--port", instrument->device_path(), "--csv",
+                                        path("download.csv")} +
+                            details);
+    ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
+    ASSERT_EQ(run({"archive", "export", "2", "--csv", path("export.csv")}).exit_code, 0);
+    QFile download(path("download.csv")), exported(path("export.csv"));
+    ASSERT_TRUE(download.open(QIODevice::ReadOnly) && exported.open(QIODevice::ReadOnly));
+    const QByteArray csv = download.readAll();
+    EXPECT_TRUE(csv.contains("PE bar")) << csv.toStdString();
+    EXPECT_EQ(QString::fromUtf8(csv), QString::fromUtf8(exported.readAll()));
+}
+
+TEST_F(InspectionCli, EachProgressLineSaysThePartTheCountSays) {
+    const CliResult r = run({"download", "--port", instrument->device_path()});
+    ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
+    const QRegularExpression line(QStringLiteral(R"((\d+)%: (\d+)/(\d+) groups)"));
+    int lines = 0;
+    for (const auto& m : line.globalMatch(r.err)) {
+        ++lines;
+        EXPECT_EQ(m.captured(1).toInt(), m.captured(2).toInt() * 100 / m.captured(3).toInt())
+            << m.captured().toStdString();
+    }
+    EXPECT_GT(lines, 0) << r.err.toStdString();
 }
 
 TEST_F(InspectionCli, BadInputEndsWithCode1AndChangesNothing) {

@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-#include "archive/team_server_address.h"
+#include "team/team_server_address.h"
 
 namespace eqbond::test {
 

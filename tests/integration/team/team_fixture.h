@@ -5,9 +5,9 @@
 
 #include <QUuid>
 
-#include "archive/qt_team_setup.h"
-#include "archive/qt_team_store.h"
 #include "integration/support/postgres_environment.h"
+#include "team/qt_team_setup.h"
+#include "team/qt_team_store.h"
 
 namespace eqbond::test {
 

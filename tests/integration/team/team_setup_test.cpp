@@ -5,6 +5,7 @@
 
 #include "integration/team/team_fixture.h"
 #include "support/qstring_printer.h"
+#include "team/team_schema.h"
 
 namespace eqbond {
 namespace {
@@ -15,14 +16,24 @@ using test::TeamArchiveTest;
 
 using TeamSetUpTest = TeamArchiveTest;
 
-TEST_F(TeamSetUpTest, SettingUpAgainKeepsTheArchive) {
+TEST_F(TeamSetUpTest, SettingUpAgainBringsAnEarlierLayoutForwardAndKeepsTheArchive) {
     QtTeamStore anna;
     ASSERT_TRUE(anna.connect(as("anna")));
     const TeamDownload d = team_download(7);
     ASSERT_TRUE(anna.push(d));
-    const TeamSetUpOutcome again = set_up_team_archive(server().superuser(database));
-    ASSERT_TRUE(again.done);
-    EXPECT_EQ(again.done->from_version, again.done->to_version);
+    // As an eqbond of layout 1 left it: no plans.
+    ASSERT_EQ(server()
+                  .superuser_sql(database,
+                                 "DROP TABLE eqbond.plans; UPDATE eqbond.layout SET version = 1")
+                  .exit_code,
+              0);
+    for (const int from : {1, team_schema::kVersion}) {
+        const TeamSetUpOutcome again = set_up_team_archive(server().superuser(database));
+        ASSERT_TRUE(again.done);
+        EXPECT_EQ(again.done->from_version, from);
+        EXPECT_EQ(again.done->to_version, team_schema::kVersion);
+    }
+    ASSERT_TRUE(anna.keep_plan({d.site.name, d.location, {QStringLiteral("PE")}}));
     ASSERT_TRUE(anna.load(d.uuid)) << anna.fault()->detail.toStdString();
     EXPECT_EQ(anna.load(d.uuid)->download.groups.size(), 7u);
 }

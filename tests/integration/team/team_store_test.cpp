@@ -3,8 +3,13 @@
 // change what, for the store and for plain SQL alike.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/team/team_fixture.h"
 #include "support/qstring_printer.h"
+#include "team/qt_sqlite_team_copy.h"
+#include "team/team_copy_round.h"
 
 namespace eqbond {
 namespace {
@@ -33,6 +38,31 @@ void expect_same(const TeamDownload& a, const TeamDownload& b) {
 }
 
 using TeamStore = TeamArchiveTest;
+
+TEST_F(TeamStore, APlanKeptInOneTeamViewReachesEveryOther) {
+    QTemporaryDir folder;
+    const QString site = QStringLiteral("北站 Depot"), hall = QStringLiteral("Hall 2");
+    // Anna keeps a plan in her team view, then another replaces it; Ben's view has the last.
+    for (const QStringList& labels : {QStringList{"PE bar", "Pipe"}, QStringList{"PE bar"}}) {
+        for (const char* role : {"anna", "ben"}) {
+            SCOPED_TRACE(role);
+            QtTeamStore store;
+            ASSERT_TRUE(store.connect(as(role)));
+            QtSqliteFile file;
+            ASSERT_TRUE(file.open(folder.filePath(QString::fromLatin1(role))));
+            QtSqliteTeamCopy copy(file);
+            std::vector<TeamPlan> kept;
+            if (role == std::string("anna")) kept.push_back({site, hall, labels});
+            const TeamCopyRound round = bring_team_copy_up_to_date(copy, store, kept);
+            EXPECT_FALSE(round.fault || round.local_fault);
+            EXPECT_TRUE(kept.empty());
+            QtSqliteInspections inspections(file);
+            const std::optional<Site> known = inspections.site_named(site);
+            ASSERT_TRUE(known);
+            EXPECT_EQ(inspections.plan(known->id, hall), labels);
+        }
+    }
+}
 
 TEST_F(TeamStore, PushedTwiceIsHeldOnceAndWhole) {
     QtTeamStore anna;

@@ -5,38 +5,42 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
+#include "team/qt_sqlite_push_queue.h"
 
 namespace eqbond {
 namespace {
 
 struct LocalArchive : ::testing::Test {
     QTemporaryDir folder;
-    QtSqliteArchive archive;
+    QtSqliteFile archive_file;
+    QtSqliteInspections archive{archive_file};
+    QtSqlitePushQueue queue{archive_file};
     int64_t id = 0;
 
     void SetUp() override {
-        ASSERT_TRUE(archive.open(folder.filePath(QStringLiteral("a.sqlite"))));
+        ASSERT_TRUE(archive_file.open(folder.filePath(QStringLiteral("a.sqlite"))));
         const auto [download, groups] = test::made_download(4);
         id = *archive.save_download(download, groups);
     }
     void mark_all_pushed() {
-        const std::vector<WaitingDownload> waiting = *archive.waiting();
+        const std::vector<WaitingDownload> waiting = *queue.waiting();
         for (const WaitingDownload& w : waiting)
-            ASSERT_TRUE(archive.mark_pushed(w, QDateTime::currentDateTimeUtc()));
+            ASSERT_EQ(queue.mark_pushed(w, QDateTime::currentDateTimeUtc()), Marking::Marked);
     }
 };
 
 TEST_F(LocalArchive, ANewDownloadWaitsUntilMarkedPushed) {
-    const auto waiting = archive.waiting();
+    const auto waiting = queue.waiting();
     ASSERT_EQ(waiting->size(), 1u);
-    EXPECT_EQ(waiting->front().uuid, *archive.uuid(id));
-    EXPECT_FALSE(archive.last_push());
+    EXPECT_EQ(waiting->front().uuid, archive.load(id)->uuid);
+    EXPECT_FALSE(queue.last_push());
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000LL);
-    EXPECT_TRUE(archive.mark_pushed(waiting->front(), when));
-    EXPECT_TRUE(archive.waiting()->empty());
-    EXPECT_EQ(*archive.last_push(), when);
+    EXPECT_EQ(queue.mark_pushed(waiting->front(), when), Marking::Marked);
+    EXPECT_TRUE(queue.waiting()->empty());
+    EXPECT_EQ(*queue.last_push(), when);
 }
 
 TEST_F(LocalArchive, EveryEditMakesItWaitAgain) {
@@ -59,16 +63,18 @@ TEST_F(LocalArchive, EveryEditMakesItWaitAgain) {
     for (const auto& [name, edit] : edits) {
         mark_all_pushed();
         ASSERT_TRUE(edit()) << name;
-        EXPECT_EQ(archive.waiting()->size(), 1u) << name;
+        EXPECT_EQ(queue.waiting()->size(), 1u) << name;
     }
 }
 
 TEST_F(LocalArchive, AChangeDuringThePushKeepsItWaiting) {
-    const WaitingDownload read_for_push = archive.waiting()->front();
+    const WaitingDownload read_for_push = queue.waiting()->front();
     ASSERT_TRUE(archive.set_label(id, 1, QStringLiteral("TP-1")));
-    EXPECT_FALSE(archive.mark_pushed(read_for_push, QDateTime::currentDateTimeUtc()));
-    ASSERT_EQ(archive.waiting()->size(), 1u);
-    EXPECT_TRUE(archive.mark_pushed(archive.waiting()->front(), QDateTime::currentDateTimeUtc()));
+    EXPECT_EQ(queue.mark_pushed(read_for_push, QDateTime::currentDateTimeUtc()),
+              Marking::ChangedMeanwhile);
+    ASSERT_EQ(queue.waiting()->size(), 1u);
+    EXPECT_EQ(queue.mark_pushed(queue.waiting()->front(), QDateTime::currentDateTimeUtc()),
+              Marking::Marked);
 }
 
 TEST_F(LocalArchive, TheTeamDownloadCarriesDetailsSiteAndLabelsInGroupOrder) {
@@ -78,8 +84,8 @@ TEST_F(LocalArchive, TheTeamDownloadCarriesDetailsSiteAndLabelsInGroupOrder) {
     ASSERT_TRUE(archive.update_site(site));
     ASSERT_TRUE(archive.set_details(id, {site.id, "Platform 2", "Anna", "SN-1", "dry"}));
     ASSERT_TRUE(archive.set_labels(id, {{3, "TP-3"}, {1, "TP-1"}}));
-    const TeamDownload d = *archive.team_download(id);
-    EXPECT_EQ(d.uuid, *archive.uuid(id));
+    const TeamDownload d = *queue.team_download(id);
+    EXPECT_EQ(d.uuid, archive.load(id)->uuid);
     EXPECT_EQ(d.site.name, site.name);
     EXPECT_EQ(d.site.address, site.address);
     EXPECT_EQ(d.site.customer, site.customer);

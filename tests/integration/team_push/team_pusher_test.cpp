@@ -1,14 +1,17 @@
 // The background pusher against the real server: downloads land whole and once; without a server
-// they wait and the pauses between attempts grow; a wrong password is reported once.
+// they wait and the pauses between attempts grow; a wrong password is reported once; a moment when
+// another program holds the local file passes.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include "archive/qt_sqlite_archive.h"
-#include "archive/qt_team_pusher.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/wait.h"
 #include "integration/team/team_fixture.h"
+#include "team/qt_sqlite_push_queue.h"
+#include "team/qt_team_pusher.h"
 
 namespace eqbond {
 namespace {
@@ -38,14 +41,16 @@ TEST(TeamConnectTimeout, IsAddedOnlyWhenTheAddressGivesNone) {
 
 struct Pusher : test::TeamArchiveTest {
     QTemporaryDir folder;
-    QtSqliteArchive archive;
+    QtSqliteFile archive_file;
+    QtSqliteInspections archive{archive_file};
+    QtSqlitePushQueue queue{archive_file};
     std::vector<TeamPushStatus> statuses;
     std::vector<TeamFault> faults;
 
     QString file() const { return folder.filePath(QStringLiteral("local.sqlite")); }
     void SetUp() override {
         test::TeamArchiveTest::SetUp();
-        ASSERT_TRUE(archive.open(file()));
+        ASSERT_TRUE(archive_file.open(file()));
     }
     // `count` downloads of 30 groups, each labelled and at one site.
     void archive_downloads(int count) {
@@ -74,7 +79,7 @@ struct Pusher : test::TeamArchiveTest {
 
 TEST_F(Pusher, EveryDownloadLandsOnceWithAllItsGroups) {
     archive_downloads(3);
-    const auto waiting = *archive.waiting();
+    const auto waiting = *queue.waiting();
     const auto p = pusher(as("anna"), QtTeamPusher::kRetryBase);
     ASSERT_TRUE(test::wait_until([&] { return !statuses.empty(); }, 30000));
     EXPECT_EQ(statuses.back().waiting, 0);
@@ -85,7 +90,7 @@ TEST_F(Pusher, EveryDownloadLandsOnceWithAllItsGroups) {
     p->push_soon();
     ASSERT_TRUE(attempts_seen(2));
     EXPECT_EQ(statuses.back().waiting, 0);
-    EXPECT_TRUE(archive.waiting()->empty());
+    EXPECT_TRUE(queue.waiting()->empty());
 
     QtTeamStore store;
     ASSERT_TRUE(store.connect(as("ben")));
@@ -100,6 +105,24 @@ TEST_F(Pusher, EveryDownloadLandsOnceWithAllItsGroups) {
         EXPECT_EQ(stored->owner, QStringLiteral("anna"));
     }
     EXPECT_EQ(store.load(waiting.front().uuid)->download.labels[1], QStringLiteral("TP-2"));
+}
+
+TEST_F(Pusher, AMomentWhenAnotherProgramHoldsTheFilePassesAndThePushEndsByItself) {
+    archive_downloads(1);
+    QtTeamStore store;
+    ASSERT_TRUE(store.connect(as("ben")));
+    {
+        // Held from before the push until the pusher gave up marking it, and longer.
+        test::OtherConnection other(file());
+        ASSERT_EQ(other.run(QStringLiteral("BEGIN IMMEDIATE")), QVariant());
+        const auto p = pusher(as("anna"), milliseconds(10));
+        ASSERT_TRUE(test::wait_until([&] { return store.list({})->size() == 1u; }, 30000));
+        // Its marking tries three times, a second each.
+        test::wait_until([] { return false; }, 4000);
+        EXPECT_EQ(queue.waiting()->size(), 1u);
+        other.run(QStringLiteral("ROLLBACK"));
+        EXPECT_TRUE(test::wait_until([&] { return queue.waiting()->empty(); }, 30000));
+    }
 }
 
 TEST_F(Pusher, WithoutAServerDownloadsWaitAndThePausesGrow) {
@@ -117,7 +140,7 @@ TEST_F(Pusher, WithoutAServerDownloadsWaitAndThePausesGrow) {
         EXPECT_EQ(statuses[i].fault->kind, TeamFaultKind::Unreachable);
     }
     EXPECT_EQ(faults.size(), 1u);
-    EXPECT_EQ(archive.waiting()->size(), 2u);
+    EXPECT_EQ(queue.waiting()->size(), 2u);
 }
 
 TEST_F(Pusher, AWrongPasswordIsReportedOnce) {
@@ -130,7 +153,7 @@ TEST_F(Pusher, AWrongPasswordIsReportedOnce) {
     p->push_now();
     ASSERT_TRUE(attempts_seen(5));
     EXPECT_EQ(faults.size(), 1u);
-    EXPECT_EQ(archive.waiting()->size(), 1u);
+    EXPECT_EQ(queue.waiting()->size(), 1u);
 }
 
 }  // namespace

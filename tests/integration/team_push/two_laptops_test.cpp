@@ -5,7 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/wait.h"
 #include "integration/team/team_fixture.h"
@@ -21,8 +22,9 @@ struct TwoLaptops : test::TeamArchiveTest {
 
     QString laptop(const char* role) {
         const QString file = folder.filePath(QString::fromLatin1(role) + ".sqlite");
-        QtSqliteArchive archive;
-        EXPECT_TRUE(archive.open(file));
+        QtSqliteFile archive_file;
+        QtSqliteInspections archive(archive_file);
+        EXPECT_TRUE(archive_file.open(file));
         const std::optional<Site> site = archive.site_named(QStringLiteral("北站 Depot"));
         EXPECT_TRUE(site);
         for (int n = 1; n <= kDownloads && site; ++n) {

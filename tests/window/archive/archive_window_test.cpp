@@ -19,7 +19,8 @@
 
 #include "archive/archive_export.h"
 #include "archive/archive_texts.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "report/text_report.h"
 #include "support/report_fakes.h"
@@ -43,8 +44,9 @@ struct ArchiveWindowFixture : ::testing::Test {
     void SetUp() override {
         const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
         {
-            QtSqliteArchive archive;
-            ASSERT_TRUE(archive.open(file));
+            QtSqliteFile archive_file;
+            QtSqliteInspections archive(archive_file);
+            ASSERT_TRUE(archive_file.open(file));
             auto older = test::made_download(120, 1);
             auto newer = test::made_download(300, 2);
             // A device name that would break SQL text built by hand.
@@ -180,7 +182,28 @@ TEST_F(ArchiveWindowFixture, TheFilterTakesAnyTextAndTheArchiveStaysWhole) {
         filter->setText(QString::fromUtf8(c.typed));
         EXPECT_EQ(window->download_list()->model()->rowCount(), c.rows) << c.typed;
     }
-    EXPECT_EQ(controller->archive()->archive().list(std::nullopt).size(), 2u);
+    EXPECT_EQ(controller->archive()->inspections().list(std::nullopt).size(), 2u);
+}
+
+TEST_F(ArchiveWindowFixture, TheLimitFieldKeepsWhatIsTypedUntilDoneThenShowsTheLimitInForce) {
+    ui::ArchiveWindow* window = open_window();
+    auto* limit = window->findChild<QLineEdit*>(QStringLiteral("BondingLimit"));
+    // Each case follows the one before it; one not finished meets a change read meanwhile.
+    const struct {
+        const char* typed;
+        bool finished;
+        const char* shown;
+    } cases[] = {
+        {"5", true, "5"}, {"7", false, "7"}, {"abc", true, "5"}, {" 6 ", true, "6"}, {"", true, ""},
+    };
+    for (const auto& c : cases) {
+        limit->setText(QString::fromUtf8(c.typed));
+        if (c.finished)
+            emit limit->editingFinished();
+        else
+            window->refresh();
+        EXPECT_EQ(limit->text(), QString::fromUtf8(c.shown)) << c.typed;
+    }
 }
 
 TEST_F(ArchiveWindowFixture, DeleteAsksFirst) {
@@ -194,7 +217,7 @@ TEST_F(ArchiveWindowFixture, DeleteAsksFirst) {
         });
         button(window, "DeleteDownload")->click();
         EXPECT_EQ(window->download_list()->model()->rowCount(), rows);
-        EXPECT_EQ(controller->archive()->archive().list(std::nullopt).size(), size_t(rows));
+        EXPECT_EQ(controller->archive()->inspections().list(std::nullopt).size(), size_t(rows));
     }
     EXPECT_EQ(cell(window->download_list(), 0, 2), QStringLiteral("120"));
 }

@@ -17,9 +17,11 @@
 
 #include "archive/archive_location.h"
 #include "archive/archive_texts.h"
-#include "archive/inspection_settings.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/value_format.h"
+#include "inspection/inspection_settings.h"
+#include "inspection/inspection_texts.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "support/report_fakes.h"
 #include "support/started_program.h"
 #include "ui/app_controller.h"
@@ -33,7 +35,7 @@
 namespace eqbond {
 namespace {
 
-using Column = ui::GroupTableModel::Column;
+namespace Column = group_column;
 const QString kSiteName = QStringLiteral("市第一医院");
 const QString kRoom = QStringLiteral("手术室3");
 
@@ -74,8 +76,9 @@ struct InspectionWindowFixture : ::testing::Test {
     void SetUp() override {
         const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
         {
-            QtSqliteArchive archive;
-            ASSERT_TRUE(archive.open(file));
+            QtSqliteFile archive_file;
+            QtSqliteInspections archive(archive_file);
+            ASSERT_TRUE(archive_file.open(file));
             const auto loose = inspection(0, {80});  // never given a site
             ASSERT_TRUE(archive.save_download(loose.first, loose.second));
             const auto other = inspection(1, {90, 90});
@@ -115,7 +118,7 @@ struct InspectionWindowFixture : ::testing::Test {
         for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
     }
 
-    QtSqliteArchive& archive() { return controller->archive()->archive(); }
+    QtSqliteInspections& archive() { return controller->archive()->inspections(); }
     ui::ArchiveWindow* open_window() { return controller->archive()->show_window(); }
     template <typename T>
     T* child(QWidget* w, const char* name) {

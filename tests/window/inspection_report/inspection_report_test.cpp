@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include "archive/qt_inspection_pdf.h"
+#include "inspection/qt_inspection_pdf.h"
 #include "support/pdf_text.h"
 #include "support/qstring_printer.h"
 

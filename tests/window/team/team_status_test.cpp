@@ -9,15 +9,16 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "archive/archive_texts.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program.h"
 #include "base/program_settings.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/throwaway_postgres.h"
 #include "integration/support/wait.h"
 #include "program/team_status_view.h"
 #include "support/qstring_printer.h"
+#include "team/team_texts.h"
 #include "ui/team_dialog.h"
 #include "ui/team_hookup.h"
 
@@ -53,8 +54,9 @@ TEST(TeamStatusView, SaysAllPushedWaitingOrWhy) {
 
 TEST(TeamStatusLine, ShowsThatTheConfiguredServerCannotBeReached) {
     QTemporaryDir folder;
-    QtSqliteArchive archive;
-    ASSERT_TRUE(archive.open(folder.filePath(QStringLiteral("a.sqlite"))));
+    QtSqliteFile archive_file;
+    QtSqliteInspections archive(archive_file);
+    ASSERT_TRUE(archive_file.open(folder.filePath(QStringLiteral("a.sqlite"))));
     const auto [download, groups] = test::made_download(3);
     ASSERT_TRUE(archive.save_download(download, groups));
     ProgramSettings().setValue(
@@ -63,7 +65,7 @@ TEST(TeamStatusLine, ShowsThatTheConfiguredServerCannotBeReached) {
     QWidget window;
     new QVBoxLayout(&window);
     Program program;
-    ui::TeamHookup team(program, archive, true);
+    ui::TeamHookup team(program, archive_file, true);
     team.attach(window);
     const QString expected = text::kTeamUnusable.arg(text::kTeamUnreachable.shown()).arg(1);
     EXPECT_TRUE(

@@ -13,14 +13,15 @@
 #include <QTimer>
 
 #include "archive/archive_location.h"
-#include "archive/archive_texts.h"
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/program_settings.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/support/cli_run.h"
 #include "integration/support/wait.h"
 #include "integration/team/team_fixture.h"
 #include "support/report_fakes.h"
 #include "support/started_program.h"
+#include "team/team_texts.h"
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
 #include "ui/archive_models.h"
@@ -32,7 +33,7 @@
 namespace eqbond {
 namespace {
 
-using Column = ui::GroupTableModel::Column;
+namespace Column = group_column;
 
 struct TeamView : test::TeamArchiveTest {
     QTemporaryDir folder;
@@ -43,8 +44,9 @@ struct TeamView : test::TeamArchiveTest {
 
     // An inspection of the same site and room by `role`, from its own archive, pushed.
     void push_inspection(const char* role, int hour, const std::vector<int>& milliohm) {
-        QtSqliteArchive laptop;
-        ASSERT_TRUE(laptop.open(folder.filePath(QString::fromLatin1(role) + ".sqlite")));
+        QtSqliteFile laptop_file;
+        QtSqliteInspections laptop(laptop_file);
+        ASSERT_TRUE(laptop_file.open(folder.filePath(QString::fromLatin1(role) + ".sqlite")));
         Download d;
         d.started = QDateTime(QDate(2026, 3, 2), QTime(hour, 0));
         d.finished = d.started.addSecs(20);
@@ -71,7 +73,7 @@ struct TeamView : test::TeamArchiveTest {
         ASSERT_TRUE(laptop.set_labels(*id, labels));
         // Pushed by another process, as from the inspector's laptop.
         const test::CliResult pushed =
-            test::run_cli({"team", "push", "--archive", laptop.file(), "--server", uri(role)});
+            test::run_cli({"team", "push", "--archive", laptop_file.file(), "--server", uri(role)});
         EXPECT_TRUE(pushed.out.contains(QStringLiteral("pushed: 1"))) << pushed.err.toStdString();
     }
 
@@ -98,7 +100,7 @@ struct TeamView : test::TeamArchiveTest {
     int row_of_owner(const char* owner) {
         QTableView* list = team_view()->window()->download_list();
         for (int r = 0; r < list->model()->rowCount(); ++r)
-            if (cell(list, r, ui::DownloadListModel::Owner) == QLatin1String(owner)) return r;
+            if (cell(list, r, download_column::Owner) == QLatin1String(owner)) return r;
         return -1;
     }
     void delete_open(QMessageBox::StandardButton answer) {
@@ -138,6 +140,19 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     QFile exported(csv);
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_TRUE(exported.readAll().contains("A2")) << csv.toStdString();
+
+    // A plan applied in the team view is the team's.
+    QFile plan(folder.filePath(QStringLiteral("plan.txt")));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    plan.write("A1\nA2\nA3\n");
+    plan.close();
+    dialogs.open_answer = plan.fileName();
+    w->findChild<QPushButton*>(QStringLiteral("ApplyPlan"))->click();
+    ASSERT_TRUE(brought_up_to_date());
+    QtTeamStore anna;
+    ASSERT_TRUE(anna.connect(as("anna")));
+    ASSERT_EQ(anna.plans()->size(), 1u);
+    EXPECT_EQ(anna.plans()->front().labels, QStringList({"A1", "A2", "A3"}));
 
     // Anna's download: Ben's change and deletion are refused and the server's version stays.
     w->download_list()->setCurrentIndex(

@@ -14,8 +14,9 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "archive/qt_sqlite_archive.h"
+#include "archive/qt_sqlite_file.h"
 #include "base/texts.h"
+#include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "support/fake_ports.h"
 #include "support/qstring_printer.h"
@@ -48,8 +49,9 @@ struct EnglishProgram : ::testing::Test {
         ASSERT_TRUE(language.installed());
         const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
         {
-            QtSqliteArchive archive;
-            ASSERT_TRUE(archive.open(file));
+            QtSqliteFile archive_file;
+            QtSqliteInspections archive(archive_file);
+            ASSERT_TRUE(archive_file.open(file));
             const auto download = test::made_download(40, 1);
             ASSERT_TRUE(archive.save_download(download.first, download.second));
         }

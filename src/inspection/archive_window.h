@@ -1,0 +1,68 @@
+#pragma once
+// The archive window's handlers: each runs one event of the window (a download or group chosen, a
+// filter or limit typed, a plan applied, details saved) to its end over the window's state and
+// the archive's ports. The Qt window forwards its events here and copies the view afterwards.
+#include <QString>
+#include <optional>
+
+#include "inspection/archive_window_state.h"
+#include "inspection/inspection_port.h"
+#include "inspection/inspection_report.h"
+
+namespace eqbond {
+
+class FileDialogs;
+
+struct ArchiveWindowPorts {
+    InspectionBrowsing& browsing;
+    InspectionEditing& editing;
+    FileDialogs* file_dialogs = nullptr;
+};
+
+// The limit kept in the settings, as the window starts with it.
+void load_archive_window(ArchiveWindowState& state, ArchiveWindowPorts& ports);
+
+// Reads the downloads, sites and opened sites again; the open download stays open (read again),
+// or the newest listed opens.
+void refresh_archive_window(ArchiveWindowState& state, ArchiveWindowPorts& ports);
+// Opens a download, or none.
+void choose_download(ArchiveWindowState& state, ArchiveWindowPorts& ports,
+                     std::optional<int64_t> id);
+void type_filter(ArchiveWindowState& state, const QString& typed);
+// A limit typed in ohm: kept in the settings, and the list read again with it. Empty: no limit.
+// Anything else leaves the limit in force.
+void type_limit(ArchiveWindowState& state, ArchiveWindowPorts& ports, const QString& typed);
+void show_only_chosen_site(ArchiveWindowState& state, ArchiveWindowPorts& ports, bool only);
+
+// The group chosen in the table: its test point's history, and the plan's first group.
+void choose_group(ArchiveWindowState& state, ArchiveWindowPorts& ports,
+                  std::optional<int32_t> number);
+// A test point typed into the table for group `number`; false when it cannot be kept (the reason
+// is said beside the plan's controls).
+bool type_label(ArchiveWindowState& state, ArchiveWindowPorts& ports, int32_t number,
+                const QString& typed);
+// Asks for a plan file and labels the groups from the plan's first group.
+void apply_plan_file(ArchiveWindowState& state, ArchiveWindowPorts& ports);
+// Labels the groups with the plan kept for the download's site and location.
+void apply_kept_plan(ArchiveWindowState& state, ArchiveWindowPorts& ports);
+
+// The details panel: a site chosen from its list (0: a new one), and what was typed, saved.
+void choose_details_site(ArchiveWindowState& state, int64_t site_id);
+bool save_details(ArchiveWindowState& state, ArchiveWindowPorts& ports, const DetailsForm& typed);
+
+// The site tree: a site's branches read when it is opened, and an item chosen.
+void open_site(ArchiveWindowState& state, ArchiveWindowPorts& ports, int64_t site_id);
+void choose_in_tree(ArchiveWindowState& state, ArchiveWindowPorts& ports, const TreeChoice& choice);
+
+// Deletes the open download from this computer's archive. In the team copy the server decides:
+// the UUID it is asked to delete.
+std::optional<QString> delete_open_download(ArchiveWindowState& state, ArchiveWindowPorts& ports);
+
+// The open download's inspection report, as the settings and the window say.
+std::optional<InspectionReportInput> report_input(const ArchiveWindowState& state,
+                                                  ArchiveWindowPorts& ports);
+
+// The open download's groups the group filter lets through.
+bool group_shown(const ArchiveWindowState& state, const Group& group);
+
+}  // namespace eqbond

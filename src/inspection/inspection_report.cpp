@@ -1,0 +1,187 @@
+#include "inspection/inspection_report.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+#include "archive/archive_texts.h"
+#include "base/text_cells.h"
+#include "base/value_format.h"
+#include "inspection/inspection_texts.h"
+
+namespace eqbond {
+
+namespace {
+
+// Wider test points go on over more rows, so that no page is squeezed by one long label.
+constexpr int kPointColumnCells = 36;
+
+// Lines of at most `cells`, broken after a blank where there is one, else anywhere (Chinese).
+QStringList wrapped(const QString& text, int cells) {
+    QStringList parts;
+    QString part;
+    for (QChar c : text) {
+        if (cells_of(part) + cells_of(c) > cells) {
+            const int blank = part.lastIndexOf(QLatin1Char(' '));
+            const QString rest = blank > 0 ? part.mid(blank + 1) : QString();
+            parts << (blank > 0 ? part.left(blank) : part);
+            part = rest;
+            if (c == QLatin1Char(' ') && part.isEmpty()) continue;
+        }
+        part += c;
+    }
+    if (!part.isEmpty() || parts.isEmpty()) parts << part;
+    return parts;
+}
+
+QString date_of(const Group& g) {
+    return QStringLiteral("20%1-%2-%3")
+        .arg(pad_date_time(g.year), pad_date_time(g.month), pad_date_time(g.day));
+}
+
+// The first and last day any group was measured on.
+QString measured_dates(const std::vector<Group>& groups) {
+    if (groups.empty()) return QString();
+    const auto day = [](const Group& g) { return std::tuple(g.year, g.month, g.day); };
+    const auto [first, last] =
+        std::minmax_element(groups.begin(), groups.end(),
+                            [&](const Group& a, const Group& b) { return day(a) < day(b); });
+    if (day(*first) == day(*last)) return date_of(*first);
+    return QStringLiteral("%1 – %2").arg(date_of(*first), date_of(*last));
+}
+
+QString signed_number(double value, int decimals) {
+    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', decimals);
+}
+
+QString change_text(const PointComparison& c) {
+    if (!c.change_milliohm) return QString();
+    QString text = signed_number(*c.change_milliohm, 1) + QStringLiteral(" mΩ");
+    if (c.change_percent) text += QStringLiteral("  ") + signed_number(*c.change_percent, 1) + '%';
+    return text;
+}
+
+std::vector<ReportLine> header_lines(const InspectionReportInput& in) {
+    const InspectionDetails& d = in.download.details;
+    std::vector<ReportLine> lines{{ReportLineKind::Title, {text::kReportTitle}},
+                                  {ReportLineKind::Blank, {QString()}}};
+    const auto fact = [&](const text::ScreenText& caption, const QString& value) {
+        lines.push_back({ReportLineKind::Fact, {caption.arg(value)}});
+    };
+    fact(text::kReportSite, in.site ? in.site->name : QString());
+    fact(text::kReportAddress, in.site ? in.site->address : QString());
+    fact(text::kReportCustomer, in.site ? in.site->customer : QString());
+    fact(text::kReportLocation, d.location);
+    fact(text::kReportInspector, d.inspector);
+    fact(text::kReportInstrument, d.instrument_serial);
+    fact(text::kReportMeasured, measured_dates(in.download.groups));
+    fact(text::kReportLimit, in.limit ? bonding_limit_text(*in.limit) : text::kNoLimit.shown());
+    if (!in.standard.isEmpty()) fact(text::kReportStandard, in.standard);
+    lines.push_back({ReportLineKind::Blank, {QString()}});
+    return lines;
+}
+
+ReportLine heading_line() {
+    return {ReportLineKind::Heading,
+            {text::kColumnGroup, text::kColumnPoint, text::kColumnValue, text::kColumnVerdict,
+             text::kColumnPrevious, text::kColumnChange, text::kColumnDeteriorated}};
+}
+
+// A group's row, and more rows for the rest of a long test point.
+std::vector<ReportLine> group_lines(const Group& g, const PointComparison* point,
+                                    std::optional<BondingLimit> limit) {
+    const QStringList label = wrapped(point ? point->label : QString(), kPointColumnCells);
+    QString verdict;
+    if (limit) verdict = passes(g, *limit) ? text::kPass.shown() : text::kFail.shown();
+    const bool before = point && point->previous;
+    std::vector<ReportLine> lines{
+        {ReportLineKind::Row,
+         {QString::number(g.number), label[0], format_resistance(g.milliohm).trimmed(), verdict,
+          before ? format_resistance(point->previous->group.milliohm).trimmed() : QString(),
+          point ? change_text(*point) : QString(),
+          point && point->deteriorated ? text::kDeterioratedMark.shown() : QString()}}};
+    for (int i = 1; i < label.size(); ++i)
+        lines.push_back({ReportLineKind::Row, {QString(), label[i], {}, {}, {}, {}, {}}});
+    return lines;
+}
+
+std::vector<ReportLine> closing_lines(const InspectionSummary& s) {
+    return {{ReportLineKind::Blank, {QString()}},
+            {ReportLineKind::Summary,
+             {text::kReportSummary.arg(QString::number(s.tested), QString::number(s.passed),
+                                       QString::number(s.failed), QString::number(s.deteriorated),
+                                       QString::number(s.overloads))}},
+            {ReportLineKind::Blank, {QString()}},
+            {ReportLineKind::Signature, {text::kReportName}},
+            {ReportLineKind::Blank, {QString()}},
+            {ReportLineKind::Signature, {text::kReportSignature}},
+            {ReportLineKind::Blank, {QString()}},
+            {ReportLineKind::Signature, {text::kReportDate}}};
+}
+
+// Fills pages with blocks that stay together, the table's headings on every page with rows.
+class Pager {
+  public:
+    void add(const std::vector<ReportLine>& block, bool table) {
+        if (pages_.empty()) pages_.emplace_back();
+        const int heading = table && !headed_ ? 1 : 0;
+        if (used() > 0 && used() + heading + int(block.size()) > kReportLinesPerPage) {
+            pages_.emplace_back();
+            headed_ = false;
+        }
+        if (table && !headed_) {
+            pages_.back().push_back(heading_line());
+            headed_ = true;
+        }
+        for (const ReportLine& line : block) pages_.back().push_back(line);
+    }
+    std::vector<ReportPage> numbered() {
+        const QString total = QString::number(pages_.size());
+        for (size_t i = 0; i < pages_.size(); ++i)
+            pages_[i].push_back({ReportLineKind::PageNumber,
+                                 {text::kReportPage.arg(QString::number(i + 1), total)}});
+        return std::move(pages_);
+    }
+
+  private:
+    int used() const { return int(pages_.back().size()); }
+    std::vector<ReportPage> pages_;
+    bool headed_ = false;
+};
+
+}  // namespace
+
+InspectionSummary summarize(const std::vector<Group>& groups,
+                            const std::vector<PointComparison>& points,
+                            std::optional<BondingLimit> limit) {
+    InspectionSummary s;
+    for (const Group& g : groups) {
+        ++s.tested;
+        if (limit) ++(passes(g, *limit) ? s.passed : s.failed);
+        if (g.overload()) ++s.overloads;
+    }
+    s.deteriorated = int(std::count_if(points.begin(), points.end(),
+                                       [](const PointComparison& c) { return c.deteriorated; }));
+    return s;
+}
+
+std::vector<ReportPage> inspection_report_pages(const InspectionReportInput& in) {
+    const std::vector<PointComparison> points =
+        compare_with_previous(in.download, in.previous, in.limit, in.rule);
+    std::map<int32_t, const PointComparison*> by_group;
+    for (const PointComparison& c : points) by_group[c.number] = &c;
+
+    Pager pager;
+    pager.add(header_lines(in), false);
+    for (const Group& g : in.download.groups) {
+        const auto point = by_group.find(g.number);
+        pager.add(group_lines(g, point == by_group.end() ? nullptr : point->second, in.limit),
+                  true);
+    }
+    const std::vector<ReportLine> closing =
+        closing_lines(summarize(in.download.groups, points, in.limit));
+    pager.add(closing, false);
+    return pager.numbered();
+}
+
+}  // namespace eqbond

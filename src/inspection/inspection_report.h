@@ -1,0 +1,75 @@
+#pragma once
+// The inspection report a customer is handed: the site and who measured it, one row per group
+// with its verdict and the change since the previous inspection, a summary and lines to sign.
+// Laid out here as pages of lines in the interface's language; qt_inspection_pdf.cpp draws them.
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "archive/bonding_limit.h"
+#include "inspection/inspection.h"
+#include "inspection/inspection_comparison.h"
+
+namespace eqbond {
+
+struct InspectionReportInput {
+    Inspection download;
+    std::optional<Site> site;
+    std::optional<BondingLimit> limit;
+    QString standard;         // the standard the lab tests to; no line when empty
+    PreviousValues previous;  // from Archive::previous_values
+    DeteriorationRule rule;
+};
+
+struct InspectionSummary {
+    int tested = 0;
+    int passed = 0;  // passed and failed count only with a limit
+    int failed = 0;
+    int deteriorated = 0;
+    int overloads = 0;
+};
+
+InspectionSummary summarize(const std::vector<Group>& groups,
+                            const std::vector<PointComparison>& points,
+                            std::optional<BondingLimit> limit);
+
+enum class ReportLineKind {
+    Title,
+    Fact,     // a line of the header
+    Heading,  // the table's headings, one cell per column
+    Row,      // a group, one cell per column; a long test point goes on in the next Row
+    Blank,
+    Summary,
+    Signature,
+    PageNumber,  // at the foot of every page
+};
+
+struct ReportLine {
+    ReportLineKind kind = ReportLineKind::Blank;
+    QStringList cells;  // one for the lines that are not part of the table
+};
+
+using ReportPage = std::vector<ReportLine>;
+
+// The table's lines: its headings and the groups' rows.
+inline bool in_table(const ReportLine& line) {
+    return line.kind == ReportLineKind::Heading || line.kind == ReportLineKind::Row;
+}
+
+// The title, the table's headings and the summary stand out.
+inline bool bold_line(const ReportLine& line) {
+    return line.kind == ReportLineKind::Title || line.kind == ReportLineKind::Heading ||
+           line.kind == ReportLineKind::Summary;
+}
+
+// The report's type sizes in points, printed and in its PDF alike.
+inline constexpr double kReportBodyPoints = 9.0;
+inline constexpr double kReportTitlePoints = 14.0;
+
+// Lines a page holds above its page number, at the report's type size.
+inline constexpr int kReportLinesPerPage = 54;
+
+std::vector<ReportPage> inspection_report_pages(const InspectionReportInput& input);
+
+}  // namespace eqbond

@@ -1,0 +1,174 @@
+#pragma once
+// Captions and messages of inspections: test plans, the inspection report and the archive
+// window's sites, details, test points and comparison, as texts.h.
+#include <QString>
+
+#include "base/screen_text.h"
+
+namespace eqbond::text {
+
+//: %1 the site's name.
+inline constexpr ScreenText kSiteInUse{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "现场 %1 仍有检测记录, 不能删除.")};
+//: The test plan file was read as UTF-8.
+inline constexpr ScreenText kPlanReadUtf8{"Inspection",
+                                          QT_TRANSLATE_NOOP("Inspection", "测试计划按 UTF-8 读取")};
+//: The test plan file was read as GBK.
+inline constexpr ScreenText kPlanReadGbk{"Inspection",
+                                         QT_TRANSLATE_NOOP("Inspection", "测试计划按 GBK 读取")};
+//: %1 how many groups were given a test point from the plan.
+inline constexpr ScreenText kPlanApplied{"Inspection",
+                                         QT_TRANSLATE_NOOP("Inspection", "已为 %1 组标注测试点")};
+//: %1 the plan's line.
+inline constexpr ScreenText kPlanLineTooLong{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "第 %1 行: 测试点名称超过 200 个字符")};
+//: %1 the plan's line.
+inline constexpr ScreenText kPlanLineControl{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "第 %1 行: 测试点名称含有控制字符")};
+
+inline constexpr ScreenText kReportTitle{"Inspection",
+                                         QT_TRANSLATE_NOOP("Inspection", "等电位联结检测报告")};
+inline constexpr ScreenText kReportSite{"Inspection", QT_TRANSLATE_NOOP("Inspection", "现场: %1")};
+inline constexpr ScreenText kReportAddress{"Inspection",
+                                           QT_TRANSLATE_NOOP("Inspection", "地址: %1")};
+inline constexpr ScreenText kReportCustomer{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "客户: %1")};
+//: Building, floor, room.
+inline constexpr ScreenText kReportLocation{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "位置: %1")};
+inline constexpr ScreenText kReportInspector{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "检测人员: %1")};
+//: The instrument's serial number.
+inline constexpr ScreenText kReportInstrument{"Inspection",
+                                              QT_TRANSLATE_NOOP("Inspection", "仪器编号: %1")};
+//: %1 the day, or first and last day, the groups were measured.
+inline constexpr ScreenText kReportMeasured{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "测量日期: %1")};
+//: %1 the bonding limit.
+inline constexpr ScreenText kReportLimit{"Inspection", QT_TRANSLATE_NOOP("Inspection", "限值: %1")};
+//: %1 the standard the lab tests to.
+inline constexpr ScreenText kReportStandard{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "依据标准: %1")};
+//: Column: the test point's label.
+inline constexpr ScreenText kColumnPoint{"Inspection", QT_TRANSLATE_NOOP("Inspection", "测试点")};
+//: Column: the test point's value in the previous inspection.
+inline constexpr ScreenText kColumnPrevious{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "上次值")};
+//: Column: the change since the previous inspection.
+inline constexpr ScreenText kColumnChange{"Inspection", QT_TRANSLATE_NOOP("Inspection", "变化")};
+//: Column: whether the point deteriorated since the previous inspection.
+inline constexpr ScreenText kColumnDeteriorated{"Inspection",
+                                                QT_TRANSLATE_NOOP3("Inspection", "劣化", "column")};
+//: The mark of a deteriorated point, a word so that it reads in black and white.
+inline constexpr ScreenText kDeterioratedMark{"Inspection",
+                                              QT_TRANSLATE_NOOP3("Inspection", "劣化", "mark")};
+//: %1 points tested, %2 passed, %3 failed, %4 deteriorated, %5 overloads.
+inline constexpr ScreenText kReportSummary{
+    "Inspection",
+    QT_TRANSLATE_NOOP("Inspection",
+                      "测试点数: %1   合格: %2   不合格: %3   劣化: %4   超量程: %5")};
+inline constexpr ScreenText kReportName{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "姓名: ______________________")};
+inline constexpr ScreenText kReportSignature{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "签名: ______________________")};
+inline constexpr ScreenText kReportDate{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "日期: ______________________")};
+//: %1 this page, %2 the pages of the report.
+inline constexpr ScreenText kReportPage{"Inspection",
+                                        QT_TRANSLATE_NOOP("Inspection", "第 %1 页 共 %2 页")};
+
+//: The site tree's heading: sites, their locations and inspections.
+inline constexpr ScreenText kSiteTreeHeading{"Inspection", QT_TRANSLATE_NOOP("Inspection", "现场")};
+//: Check box: the download list shows only the downloads of the site chosen in the tree.
+inline constexpr ScreenText kOnlyChosenSite{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "只列出所选现场")};
+//: The inspection details panel's title.
+inline constexpr ScreenText kDetailsTitle{"Inspection",
+                                          QT_TRANSLATE_NOOP("Inspection", "检测信息")};
+//: The site the download was measured at.
+inline constexpr ScreenText kDetailsSite{"Inspection", QT_TRANSLATE_NOOP("Inspection", "现场:")};
+//: The entry of the site list that makes a new site.
+inline constexpr ScreenText kNewSite{"Inspection", QT_TRANSLATE_NOOP("Inspection", "(新现场)")};
+inline constexpr ScreenText kSiteName{"Inspection", QT_TRANSLATE_NOOP("Inspection", "现场名称:")};
+inline constexpr ScreenText kSiteAddress{"Inspection", QT_TRANSLATE_NOOP("Inspection", "地址:")};
+inline constexpr ScreenText kSiteCustomer{"Inspection", QT_TRANSLATE_NOOP("Inspection", "客户:")};
+//: Building, floor, room.
+inline constexpr ScreenText kDetailsLocation{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "位置:")};
+inline constexpr ScreenText kDetailsInspector{"Inspection",
+                                              QT_TRANSLATE_NOOP("Inspection", "检测人员:")};
+//: The instrument's serial number.
+inline constexpr ScreenText kDetailsInstrument{"Inspection",
+                                               QT_TRANSLATE_NOOP("Inspection", "仪器编号:")};
+inline constexpr ScreenText kDetailsNotes{"Inspection", QT_TRANSLATE_NOOP("Inspection", "备注:")};
+//: Button: keeps the inspection details.
+inline constexpr ScreenText kSaveDetails{"Inspection",
+                                         QT_TRANSLATE_NOOP3("Inspection", "保存", "details")};
+inline constexpr ScreenText kDetailsSaved{"Inspection",
+                                          QT_TRANSLATE_NOOP("Inspection", "检测信息已保存")};
+//: %1 the field's caption.
+inline constexpr ScreenText kDetailsTooLong{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "%1 超过 200 个字符, 未保存")};
+//: %1 the field's caption.
+inline constexpr ScreenText kDetailsControl{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "%1 含有控制字符, 未保存")};
+inline constexpr ScreenText kSiteNameMissing{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "新现场需要名称, 未保存")};
+inline constexpr ScreenText kDetailsFailed{"Inspection",
+                                           QT_TRANSLATE_NOOP("Inspection", "检测信息未能保存")};
+//: Before the list that chooses which groups the table shows.
+inline constexpr ScreenText kGroupFilterLabel{"Inspection",
+                                              QT_TRANSLATE_NOOP("Inspection", "显示:")};
+inline constexpr ScreenText kGroupFilterAll{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "全部组")};
+inline constexpr ScreenText kGroupFilterFailing{"Inspection",
+                                                QT_TRANSLATE_NOOP("Inspection", "不合格的组")};
+inline constexpr ScreenText kGroupFilterDeteriorated{"Inspection",
+                                                     QT_TRANSLATE_NOOP("Inspection", "劣化的组")};
+//: Column: the change since the previous inspection in milliohm.
+inline constexpr ScreenText kColumnChangeMilliohm{"Inspection",
+                                                  QT_TRANSLATE_NOOP("Inspection", "变化(mΩ)")};
+//: Column: the change since the previous inspection in percent.
+inline constexpr ScreenText kColumnChangePercent{"Inspection",
+                                                 QT_TRANSLATE_NOOP("Inspection", "变化(%)")};
+//: Before the number of the group the plan's first label goes to.
+inline constexpr ScreenText kPlanFirstGroup{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "计划第 1 行对应组号:")};
+//: Button: reads a test plan file and labels the groups from it.
+inline constexpr ScreenText kApplyPlan{"Inspection",
+                                       QT_TRANSLATE_NOOP("Inspection", "应用测试计划…")};
+//: Button: labels the groups with the plan kept for this site and location.
+inline constexpr ScreenText kUseKeptPlan{"Inspection",
+                                         QT_TRANSLATE_NOOP("Inspection", "使用本位置的计划")};
+//: File dialog filter.
+inline constexpr ScreenText kPlanFilter{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "测试计划 (*.txt);;所有文件 (*)")};
+inline constexpr ScreenText kPlanNeedsSite{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "请先保存本次检测的现场和位置")};
+inline constexpr ScreenText kNoKeptPlan{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "本位置没有保存的测试计划")};
+inline constexpr ScreenText kPlanUnreadable{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "无法读取测试计划文件")};
+inline constexpr ScreenText kPlanNotStored{"Inspection",
+                                           QT_TRANSLATE_NOOP("Inspection", "测试点未能保存")};
+//: Button: writes the inspection report as a PDF file.
+inline constexpr ScreenText kReportPdfButton{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "检测报告PDF")};
+//: Button: prints the inspection report.
+inline constexpr ScreenText kPrintReport{"Inspection",
+                                         QT_TRANSLATE_NOOP("Inspection", "打印检测报告")};
+//: %1 the test point's label.
+inline constexpr ScreenText kHistoryTitle{"Inspection",
+                                          QT_TRANSLATE_NOOP("Inspection", "测试点历史: %1")};
+inline constexpr ScreenText kHistoryNone{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "选择已标注的组查看其历史")};
+//: Column of the download list: the site.
+inline constexpr ScreenText kColumnSite{"Inspection",
+                                        QT_TRANSLATE_NOOP3("Inspection", "现场", "column")};
+//: Column of the download list: where on the site.
+inline constexpr ScreenText kColumnLocation{"Inspection",
+                                            QT_TRANSLATE_NOOP3("Inspection", "位置", "column")};
+//: Column of the download list in the team view: the database role that pushed the download.
+inline constexpr ScreenText kColumnOwner{"Inspection", QT_TRANSLATE_NOOP("Inspection", "上传者")};
+
+}  // namespace eqbond::text

@@ -1,0 +1,33 @@
+#pragma once
+// The statements the team side runs on the archive's SQLite file: which downloads wait to be
+// pushed, the mark that one went, and the copies of team downloads. Values always bound.
+#include <QString>
+
+namespace eqbond::push_queue_schema {
+
+inline const QString kSelectWaiting = QStringLiteral(
+    "SELECT id, uuid, changed_since_push FROM downloads WHERE changed_since_push > 0"
+    " ORDER BY started_ms, id");
+inline const QString kMarkPushed = QStringLiteral(
+    "UPDATE downloads SET changed_since_push = 0, pushed_ms = ?"
+    " WHERE id = ? AND changed_since_push = ?");
+inline const QString kSelectLastPush = QStringLiteral("SELECT MAX(pushed_ms) FROM downloads");
+
+inline const QString kCopyIdByUuid = QStringLiteral("SELECT id FROM downloads WHERE uuid = ?");
+inline const QString kDeleteByUuid = QStringLiteral("DELETE FROM downloads WHERE uuid = ?");
+inline const QString kKeepCopySite = QStringLiteral(
+    "INSERT INTO sites (name, address, customer) VALUES (?, ?, ?) ON CONFLICT (name) DO UPDATE"
+    " SET address = excluded.address, customer = excluded.customer RETURNING id");
+inline const QString kCopyDetails = QStringLiteral(
+    "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
+    " notes = ?, owner = ?, pushed_ms = ?, changed_since_push = 0 WHERE id = ?");
+// The team's plans replace the copy's: every plan dropped, then each kept under its site, which
+// a plan may name before any download of it is copied.
+inline const QString kDropPlans = QStringLiteral("DELETE FROM test_plans");
+inline const QString kPlanSite = QStringLiteral(
+    "INSERT INTO sites (name) VALUES (?) ON CONFLICT (name) DO UPDATE"
+    " SET name = excluded.name RETURNING id");
+inline const QString kSelectCopies =
+    QStringLiteral("SELECT uuid, pushed_ms, changed_since_push > 0 FROM downloads");
+
+}  // namespace eqbond::push_queue_schema

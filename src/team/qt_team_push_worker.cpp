@@ -1,0 +1,96 @@
+#include "team/qt_team_push_worker.h"
+
+#include "team/team_push_round.h"
+
+namespace eqbond {
+
+TeamPushWorker::TeamPushWorker(const QString& archive_file, const TeamServerAddress& address,
+                               std::chrono::milliseconds retry_base)
+    : archive_file_(archive_file), address_(address), retry_base_(retry_base) {}
+
+void TeamPushWorker::push_now() {
+    if (retry_) retry_->stop();
+    round();
+}
+
+void TeamPushWorker::push_soon() {
+    // During a pause after a fault the change waits for the pause to end.
+    if (retry_ && retry_->isActive()) return;
+    round();
+}
+
+void TeamPushWorker::shut_down() {
+    retry_.reset();
+    store_.reset();
+    queue_.reset();
+    archive_.reset();
+}
+
+bool TeamPushWorker::connected() {
+    if (store_) return true;
+    auto store = std::make_unique<QtTeamStore>();
+    if (!store->connect(address_)) {
+        failed(*store->fault(), true);
+        return false;
+    }
+    store_ = std::move(store);
+    return true;
+}
+
+void TeamPushWorker::round() {
+    ++status_.attempts;
+    if (!archive_) {
+        archive_ = std::make_unique<QtSqliteFile>();
+        archive_->open(archive_file_);
+        queue_ = std::make_unique<QtSqlitePushQueue>(*archive_);
+    }
+    // A local archive that cannot be used has nothing to push; the window says why.
+    if (!archive_->usable()) return;
+    if (!connected()) return;
+    const PushRound pushed = push_waiting(*queue_, *store_);
+    if (pushed.local_fault) {
+        // Another program held the file for a moment: the round is tried again after a pause.
+        if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
+        return;
+    }
+    status_.waiting = pushed.waiting;
+    status_.last_push = queue_->last_push();
+    if (pushed.fault) {
+        // A refusal by the server's rules is no reason to try again soon: nothing would change.
+        const bool refused = pushed.fault->kind == TeamFaultKind::RefusedByRules;
+        failed(*pushed.fault, !refused);
+        return;
+    }
+    failures_ = 0;
+    reported_.reset();
+    status_.fault.reset();
+    status_.retry_in = std::chrono::milliseconds(0);
+    emit status_changed(status_);
+}
+
+void TeamPushWorker::failed(const TeamFault& fault, bool retry) {
+    if (queue_)
+        if (const auto waiting = queue_->waiting()) status_.waiting = int(waiting->size());
+    status_.fault = fault;
+    status_.retry_in = std::chrono::milliseconds(0);
+    if (retry) {
+        status_.retry_in = team_retry_pause(++failures_, retry_base_);
+        retry_after(status_.retry_in);
+    }
+    if (!reported_ || reported_->kind != fault.kind) {
+        reported_ = fault;
+        emit fault_reported(fault);
+    }
+    emit status_changed(status_);
+}
+
+void TeamPushWorker::retry_after(std::chrono::milliseconds pause) {
+    if (!retry_) {
+        retry_ = std::make_unique<QTimer>();
+        retry_->setSingleShot(true);
+        connect(retry_.get(), &QTimer::timeout, this, &TeamPushWorker::round);
+    }
+    retry_->start(pause);
+}
+
+}  // namespace eqbond

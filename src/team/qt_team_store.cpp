@@ -1,0 +1,354 @@
+#include "team/qt_team_store.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+#include <algorithm>
+
+#include "archive/qt_sqlite_rows.h"
+#include "team/postgres_array.h"
+#include "team/team_schema.h"
+
+namespace eqbond {
+
+namespace {
+
+// Never a null string: the driver would send NULL for it.
+QVariant text(const QString& s) {
+    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
+}
+
+QVariant time_text(const QDateTime& t) {
+    if (!t.isValid()) return QVariant(QMetaType::fromType<QString>());
+    return t.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QDateTime time_of(const QVariant& ms) {
+    return ms.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(ms.toLongLong());
+}
+
+// PostgreSQL's text cannot hold U+0000: such a download is refused whole, not cut short.
+bool holds_nul(const TeamDownload& d) {
+    for (const QString* text : {&d.site.name, &d.site.address, &d.site.customer, &d.location,
+                                &d.inspector, &d.instrument_serial, &d.notes, &d.download.device})
+        if (text->contains(QChar(0))) return true;
+    for (const std::optional<QString>& label : d.labels)
+        if (label && label->contains(QChar(0))) return true;
+    return false;
+}
+
+bool is_uuid(const QString& uuid) {
+    return !QUuid::fromString(uuid).isNull();
+}
+
+// The columns team_schema's summary lists, from `q`.
+TeamDownloadSummary summary_of(const QSqlQuery& q) {
+    TeamDownloadSummary s;
+    s.uuid = q.value(0).toString();
+    s.owner = q.value(1).toString();
+    s.download.started = time_of(q.value(2));
+    s.download.finished = time_of(q.value(3));
+    s.download.port_number = int16_t(q.value(4).toInt());
+    s.download.device = q.value(5).toString();
+    s.download.reported_total = q.value(6).toInt();
+    s.download.groups_read = q.value(7).toInt();
+    s.download.end = q.value(8).toString() == QLatin1String("complete") ? DownloadEnd::Complete
+                                                                        : DownloadEnd::Abandoned;
+    s.site_name = q.value(9).toString();
+    s.location = q.value(10).toString();
+    s.inspector = q.value(11).toString();
+    s.groups_held = q.value(12).toInt();
+    s.lowest_milliohm = q.value(13).toInt();
+    s.highest_milliohm = q.value(14).toInt();
+    s.pushed = time_of(q.value(15));
+    return s;
+}
+
+// The group columns as array literals, in the order of team_schema::kInsertGroups.
+std::vector<QString> group_columns(const TeamDownload& d) {
+    const auto column = [&](auto field) {
+        std::vector<int> values;
+        values.reserve(d.groups.size());
+        for (const Group& g : d.groups) values.push_back(field(g));
+        return integer_array_literal(values);
+    };
+    std::vector<std::optional<QString>> labels = d.labels;
+    labels.resize(d.groups.size());
+    return {column([](const Group& g) { return g.number; }),
+            column([](const Group& g) { return g.milliohm; }),
+            column([](const Group& g) { return int(g.battery); }),
+            column([](const Group& g) { return g.year; }),
+            column([](const Group& g) { return g.month; }),
+            column([](const Group& g) { return g.day; }),
+            column([](const Group& g) { return g.hour; }),
+            column([](const Group& g) { return g.minute; }),
+            text_array_literal(labels)};
+}
+
+}  // namespace
+
+struct QtTeamStore::PushStatements {
+    explicit PushStatements(const QSqlDatabase& db)
+        : site(db), download(db), delete_groups(db), insert_groups(db) {}
+    // The first statement's error, or nothing when all are prepared.
+    std::optional<QSqlError> prepare() {
+        using namespace team_schema;
+        const std::pair<QSqlQuery*, const QString*> statements[] = {
+            {&site, &kUpsertSite},
+            {&download, &kUpsertDownload},
+            {&delete_groups, &kDeleteGroups},
+            {&insert_groups, &kInsertGroups}};
+        for (const auto& [query, sql] : statements)
+            if (!query->prepare(*sql)) return query->lastError();
+        return std::nullopt;
+    }
+    QSqlQuery site, download, delete_groups, insert_groups;
+};
+
+QtTeamStore::QtTeamStore() = default;
+QtTeamStore::~QtTeamStore() = default;
+
+bool QtTeamStore::connect(const TeamServerAddress& address) {
+    statements_.reset();
+    connected_ = connection_.open(address) && check_layout();
+    if (connected_) {
+        statements_ = std::make_unique<PushStatements>(connection_.database());
+        if (const std::optional<QSqlError> error = statements_->prepare()) {
+            connection_.fail(*error, TeamFaultKind::NoPermission);
+            statements_.reset();
+            connected_ = false;
+        }
+    }
+    return connected_;
+}
+
+bool QtTeamStore::check_layout() {
+    using namespace team_schema;
+    QSqlQuery q(connection_.database());
+    if (!connection_.run(q, kIdentity, TeamFaultKind::NoPermission) || !q.next()) return false;
+    role_ = q.value(0).toString();
+    int version = 0;
+    if (!connection_.layout_version(q, &version)) return false;
+    if (version == 0) return connection_.fail(TeamFaultKind::NotTeamArchive, QString());
+    // An older layout is brought forward by `team setup`, not by an inspector's push.
+    if (version < kVersion)
+        return connection_.fail(
+            TeamFaultKind::NotTeamArchive,
+            QStringLiteral("layout %1: run eqbond-cli team setup").arg(version));
+    return true;
+}
+
+bool QtTeamStore::ready() {
+    // Only a server out of reach is tried again; a refused login or layout stays refused until
+    // the caller connects anew, so a wrong password is not tried over and over.
+    const bool lost =
+        (connection_.fault() && connection_.fault()->kind == TeamFaultKind::Unreachable) ||
+        (connected_ && !connection_.database().isOpen());
+    if (!connected_ && !lost) {
+        if (!connection_.fault())
+            connection_.fail(TeamFaultKind::Unreachable, QStringLiteral("not connected"));
+        return false;
+    }
+    connection_.clear_fault();
+    return lost ? connect(connection_.address()) : true;
+}
+
+bool QtTeamStore::push(const TeamDownload& d) {
+    if (!ready()) return false;
+    if (!is_uuid(d.uuid))
+        return connection_.fail(TeamFaultKind::Failed, QStringLiteral("not a UUID"));
+    if (!d.labels.empty() && d.labels.size() != d.groups.size())
+        return connection_.fail(TeamFaultKind::Failed,
+                                QStringLiteral("the labels do not match the groups"));
+    if (holds_nul(d))
+        return connection_.fail(TeamFaultKind::Failed,
+                                QStringLiteral("a text holds a NUL character, which the server "
+                                               "cannot store"));
+    int lowest = 0, highest = 0;
+    if (!d.groups.empty()) {
+        const auto [low, high] = std::minmax_element(
+            d.groups.begin(), d.groups.end(),
+            [](const Group& a, const Group& b) { return a.milliohm < b.milliohm; });
+        lowest = low->milliohm;
+        highest = high->milliohm;
+    }
+    PushStatements& p = *statements_;
+    return connection_.in_transaction([&](QSqlQuery&) {
+        QVariant site_id(QMetaType::fromType<QString>());
+        if (!d.site.name.isEmpty()) {
+            p.site.bindValue(0, text(d.site.name));
+            p.site.bindValue(1, text(d.site.address));
+            p.site.bindValue(2, text(d.site.customer));
+            if (!connection_.run(p.site) || !p.site.next()) return false;
+            site_id = p.site.value(0);
+        }
+        const QVariant values[] = {
+            d.uuid,
+            site_id,
+            text(d.location),
+            text(d.inspector),
+            text(d.instrument_serial),
+            text(d.notes),
+            time_text(d.download.started),
+            time_text(d.download.finished),
+            int(d.download.port_number),
+            text(d.download.device),
+            d.download.reported_total,
+            d.download.groups_read,
+            d.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
+                                                    : QStringLiteral("abandoned"),
+            int(d.groups.size()),
+            lowest,
+            highest,
+        };
+        for (int i = 0; i < int(std::size(values)); ++i) p.download.bindValue(i, values[i]);
+        if (!connection_.run(p.download)) return false;
+        p.delete_groups.bindValue(0, d.uuid);
+        if (!connection_.run(p.delete_groups)) return false;
+        if (d.groups.empty()) return true;
+        p.insert_groups.bindValue(0, d.uuid);
+        int column = 1;
+        for (const QString& values : group_columns(d)) p.insert_groups.bindValue(column++, values);
+        return connection_.run(p.insert_groups);
+    });
+}
+
+std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilter& filter) {
+    if (!ready()) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    q.prepare(team_schema::kList);
+    for (const QString& value :
+         {filter.site_name, filter.site_name, filter.inspector, filter.inspector, filter.inspector})
+        q.addBindValue(text(value));
+    if (!connection_.run(q)) return std::nullopt;
+    std::vector<TeamDownloadSummary> out;
+    while (q.next()) out.push_back(summary_of(q));
+    if (!connection_.read_through(q)) return std::nullopt;
+    return out;
+}
+
+std::optional<std::map<QString, int64_t>> QtTeamStore::versions() {
+    if (!ready()) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    if (!connection_.run(q, team_schema::kVersions)) return std::nullopt;
+    std::map<QString, int64_t> out;
+    while (q.next()) out[q.value(0).toString()] = q.value(1).toLongLong();
+    if (!connection_.read_through(q)) return std::nullopt;
+    return out;
+}
+
+std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
+    if (!ready() || !is_uuid(uuid)) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    q.prepare(team_schema::kSelectDownload);
+    q.addBindValue(uuid);
+    if (!connection_.run(q) || !q.next()) return std::nullopt;
+    const TeamDownloadSummary s = summary_of(q);
+    StoredTeamDownload out;
+    out.owner = s.owner;
+    out.pushed = s.pushed;
+    TeamDownload& d = out.download;
+    d.uuid = s.uuid;
+    d.download = s.download;
+    d.site = {s.site_name, q.value(16).toString(), q.value(17).toString()};
+    d.location = s.location;
+    d.inspector = s.inspector;
+    d.instrument_serial = q.value(18).toString();
+    d.notes = q.value(19).toString();
+    q.prepare(team_schema::kSelectGroups);
+    q.addBindValue(uuid);
+    if (!connection_.run(q)) return std::nullopt;
+    bool labelled = false;
+    while (q.next()) {
+        d.groups.push_back(rows::group_of(q));
+        d.labels.push_back(q.value(8).isNull() ? std::nullopt
+                                               : std::optional<QString>(q.value(8).toString()));
+        labelled |= d.labels.back().has_value();
+    }
+    if (!connection_.read_through(q)) return std::nullopt;
+    if (!labelled) d.labels.clear();
+    return out;
+}
+
+std::optional<PreviousValues> QtTeamStore::previous_values(const QString& uuid) {
+    if (!ready() || !is_uuid(uuid)) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    q.prepare(team_schema::kSelectPrevious);
+    q.addBindValue(uuid);
+    q.addBindValue(uuid);
+    if (!connection_.run(q)) return std::nullopt;
+    PreviousValues out;
+    while (q.next()) {
+        PointValue& v = out[q.value(9).toString()];
+        v.group = rows::group_of(q);
+        v.started = time_of(q.value(8));
+    }
+    if (!connection_.read_through(q)) return std::nullopt;
+    return out;
+}
+
+bool QtTeamStore::keep_plan(const TeamPlan& plan) {
+    if (!ready()) return false;
+    if (plan.site_name.isEmpty())
+        return connection_.fail(TeamFaultKind::Failed, QStringLiteral("a plan without a site"));
+    std::vector<std::optional<QString>> labels(plan.labels.begin(), plan.labels.end());
+    PushStatements& p = *statements_;
+    return connection_.in_transaction([&](QSqlQuery& q) {
+        // The site as it is: a plan changes neither its address nor its customer.
+        p.site.bindValue(0, text(plan.site_name));
+        p.site.bindValue(1, text(QString()));
+        p.site.bindValue(2, text(QString()));
+        if (!connection_.run(p.site) || !p.site.next()) return false;
+        q.prepare(team_schema::kKeepPlan);
+        q.addBindValue(p.site.value(0));
+        q.addBindValue(text(plan.location));
+        q.addBindValue(text_array_literal(labels));
+        return connection_.run(q);
+    });
+}
+
+std::optional<std::vector<TeamPlan>> QtTeamStore::plans() {
+    if (!ready()) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    if (!connection_.run(q, team_schema::kPlans)) return std::nullopt;
+    std::vector<TeamPlan> out;
+    while (q.next()) {
+        const QString site = q.value(0).toString(), location = q.value(1).toString();
+        if (out.empty() || out.back().site_name != site || out.back().location != location)
+            out.push_back({site, location, {}});
+        out.back().labels << q.value(2).toString();
+    }
+    if (!connection_.read_through(q)) return std::nullopt;
+    return out;
+}
+
+bool QtTeamStore::remove(const QString& uuid) {
+    if (!ready() || !is_uuid(uuid)) return false;
+    int deleted = 0;
+    bool held = false;
+    const bool done = connection_.in_transaction([&](QSqlQuery& q) {
+        q.prepare(team_schema::kDeleteDownload);
+        q.addBindValue(uuid);
+        if (!connection_.run(q)) return false;
+        deleted = q.numRowsAffected();
+        if (deleted > 0) return true;
+        // Every inspector sees every download: one still there was kept by the server's rules.
+        q.prepare(team_schema::kDownloadOwner);
+        q.addBindValue(uuid);
+        if (!connection_.run(q)) return false;
+        held = q.next();
+        return true;
+    });
+    if (done && held)
+        return connection_.fail(TeamFaultKind::RefusedByRules,
+                                QStringLiteral("the download is another role's"));
+    return done && deleted > 0;
+}
+
+}  // namespace eqbond

@@ -1,0 +1,38 @@
+#pragma once
+// The team view's changes: made in the copy of the team archive as in this computer's archive
+// (its downloads then wait to be pushed), and a plan kept there is also kept for the team: it is
+// handed on, with its site's name, for the next round to take to the server.
+#include <functional>
+
+#include "inspection/inspection_port.h"
+#include "team/team_download.h"
+
+namespace eqbond {
+
+class TeamCopyEditing : public InspectionEditing {
+  public:
+    TeamCopyEditing(InspectionBrowsing& copy_read, InspectionEditing& copy,
+                    std::function<void(const TeamPlan&)> plan_kept)
+        : read_(copy_read), copy_(copy), plan_kept_(std::move(plan_kept)) {}
+
+    QString file() const override { return copy_.file(); }
+    std::optional<ArchiveFault> fault() const override { return copy_.fault(); }
+    bool describe(int64_t download_id, const SiteChoice& site,
+                  const InspectionDetails& details) override {
+        return copy_.describe(download_id, site, details);
+    }
+    bool set_label(int64_t download_id, int32_t number,
+                   const std::optional<QString>& label) override {
+        return copy_.set_label(download_id, number, label);
+    }
+    bool delete_download(int64_t id) override { return copy_.delete_download(id); }
+    bool label_from_plan(int64_t download_id, const PointLabels& labels,
+                         const QStringList& plan) override;
+
+  private:
+    InspectionBrowsing& read_;
+    InspectionEditing& copy_;
+    std::function<void(const TeamPlan&)> plan_kept_;
+};
+
+}  // namespace eqbond

@@ -1,0 +1,83 @@
+#include "team/team_copy_round.h"
+
+#include <algorithm>
+
+#include "team/team_push_round.h"
+
+namespace eqbond {
+
+namespace {
+bool refused_by_rules(const std::optional<TeamFault>& fault) {
+    return fault && fault->kind == TeamFaultKind::RefusedByRules;
+}
+}  // namespace
+
+TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server,
+                                         std::vector<TeamPlan>& plans) {
+    TeamCopyRound round;
+    while (!plans.empty()) {
+        if (!server.keep_plan(plans.front())) {
+            round.fault = server.fault();
+            // A refusal stays a refusal: that plan is not offered again.
+            if (!refused_by_rules(round.fault)) return round;
+        }
+        plans.erase(plans.begin());
+    }
+    const PushRound changes = push_waiting(copy, server);
+    round.local_fault = changes.local_fault;
+    if (changes.fault) round.fault = changes.fault;
+    if (round.local_fault || (round.fault && !refused_by_rules(round.fault))) return round;
+
+    const std::optional<std::map<QString, int64_t>> on_server = server.versions();
+    if (!on_server) {
+        round.fault = server.fault();
+        return round;
+    }
+    const std::optional<std::map<QString, TeamCopyState>> held = copy.team_copies();
+    if (!held) {
+        round.local_fault = true;
+        return round;
+    }
+    for (const auto& [uuid, state] : *held) {
+        if (on_server->count(uuid)) continue;
+        if (!copy.drop_team_copy(uuid)) {
+            round.local_fault = true;
+            return round;
+        }
+    }
+    const auto refused = [&](const QString& uuid) {
+        return std::find(changes.refused.begin(), changes.refused.end(), uuid) !=
+               changes.refused.end();
+    };
+    for (const auto& [uuid, pushed_ms] : *on_server) {
+        const auto here = held->find(uuid);
+        if (here != held->end()) {
+            // A change made here while this round ran goes in the next one; the server's
+            // version replaces only a change it refused.
+            const bool current = here->second.pushed_ms == pushed_ms && !here->second.changed_here;
+            if (current || (here->second.changed_here && !refused(uuid))) continue;
+        }
+        const std::optional<StoredTeamDownload> stored = server.load(uuid);
+        if (!stored) {
+            if (server.fault()) {
+                round.fault = server.fault();
+                return round;
+            }
+            continue;  // deleted on the server since it was listed
+        }
+        if (!copy.keep_team_copy(*stored)) {
+            round.local_fault = true;
+            return round;
+        }
+        ++round.copied;
+    }
+    const std::optional<std::vector<TeamPlan>> team_plans = server.plans();
+    if (!team_plans) {
+        round.fault = server.fault();
+    } else if (!copy.keep_team_plans(*team_plans)) {
+        round.local_fault = true;
+    }
+    return round;
+}
+
+}  // namespace eqbond

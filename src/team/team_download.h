@@ -1,0 +1,74 @@
+#pragma once
+// A download as the team archive holds it: the download, its inspection details and its groups
+// with their test-point labels, known everywhere by its UUID.
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "archive/download.h"
+#include "inspection/inspection.h"
+
+namespace eqbond {
+
+struct TeamSite {
+    QString name;  // what the site is known by; downloads of the same name share the site
+    QString address;
+    QString customer;
+};
+
+struct TeamDownload {
+    QString uuid;  // the download's id on every machine, as text
+    Download download;
+    TeamSite site;
+    QString location;  // where on the site
+    QString inspector;
+    QString instrument_serial;
+    QString notes;
+    std::vector<Group> groups;
+    // Empty, or one per group in the same order: the group's test-point label, if it has one.
+    std::vector<std::optional<QString>> labels;
+};
+
+// A download of an archive as the team archive takes it, with its site's name and words.
+TeamDownload team_download_of(const Inspection& local, const std::optional<Site>& site);
+// A team download as an archive holds it: its details but the site, which each archive knows by
+// its own id, and its labels by group number.
+Inspection inspection_of(const TeamDownload& team);
+
+// The test plan kept for a site's location, as the team shares it.
+struct TeamPlan {
+    QString site_name;
+    QString location;
+    QStringList labels;  // in measuring order
+};
+
+// A download as the team archive lists it.
+struct TeamDownloadSummary {
+    QString uuid;
+    QString owner;  // the database role that pushed it
+    Download download;
+    QString site_name;
+    QString location;
+    QString inspector;
+    int32_t groups_held = 0;
+    int32_t lowest_milliohm = 0;  // the lowest and highest group's value, when it holds any
+    int32_t highest_milliohm = 0;
+    QDateTime pushed;
+};
+
+// One team download read back: what was pushed and who pushed it.
+struct StoredTeamDownload {
+    TeamDownload download;
+    QString owner;
+    QDateTime pushed;
+};
+
+// Which downloads a listing shows; an empty text matches every download.
+struct TeamFilter {
+    QString site_name;
+    QString inspector;  // the inspector's name or the role that pushed
+};
+
+}  // namespace eqbond

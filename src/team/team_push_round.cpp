@@ -1,0 +1,45 @@
+#include "team/team_push_round.h"
+
+namespace eqbond {
+
+PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
+    PushRound round;
+    const std::optional<std::vector<WaitingDownload>> waiting = queue.waiting();
+    if (!waiting) {
+        round.local_fault = true;
+        return round;
+    }
+    round.waiting = int(waiting->size());
+    for (const WaitingDownload& one : *waiting) {
+        const std::optional<TeamDownload> download = queue.team_download(one.id);
+        if (!download) {
+            // Deleted since it was listed: nothing left to push. A fault ends the round.
+            if (queue.waiting()) {
+                --round.waiting;
+                continue;
+            }
+            round.local_fault = true;
+            break;
+        }
+        if (!server.push(*download)) {
+            round.fault = server.fault();
+            if (round.fault && round.fault->kind == TeamFaultKind::RefusedByRules) {
+                round.refused.push_back(one.uuid);
+                continue;
+            }
+            break;
+        }
+        ++round.pushed;
+        // Not marked when it changed during the push: it goes again in the next round. Not marked
+        // for a fault: the round ends, and says so, as for a download it could not read.
+        const Marking marking = queue.mark_pushed(one, QDateTime::currentDateTimeUtc());
+        if (marking == Marking::Failed) {
+            round.local_fault = true;
+            break;
+        }
+        if (marking == Marking::Marked) --round.waiting;
+    }
+    return round;
+}
+
+}  // namespace eqbond

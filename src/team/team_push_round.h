@@ -1,0 +1,26 @@
+#pragma once
+// One round of pushing: every download waiting in the local archive goes to the team archive,
+// one transaction each, and is marked pushed after its commit. Used by eqbond-cli team push and
+// by the background pusher.
+#include <QDateTime>
+#include <optional>
+#include <vector>
+
+#include "team/team_ports.h"
+
+namespace eqbond {
+
+struct PushRound {
+    int pushed = 0;   // downloads the server committed in this round
+    int waiting = 0;  // downloads still waiting after it
+    // Why the round stopped or a download was refused; the others still went.
+    std::optional<TeamFault> fault;
+    bool local_fault = false;      // the local archive could not be read or marked
+    std::vector<QString> refused;  // the UUIDs the server's rules refused
+};
+
+// A download the server's rules refuse keeps waiting and the round goes on; any other fault ends
+// the round.
+PushRound push_waiting(PushQueue& queue, TeamPushing& server);
+
+}  // namespace eqbond

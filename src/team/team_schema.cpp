@@ -1,0 +1,207 @@
+#include "team/team_schema.h"
+
+namespace eqbond::team_schema {
+
+const QString kLockSetUp = QStringLiteral("SELECT pg_advisory_xact_lock(7318001)");
+const QString kSchemaPresent =
+    QStringLiteral("SELECT EXISTS (SELECT 1 FROM pg_namespace WHERE nspname = 'eqbond')");
+const QString kLayoutPresent = QStringLiteral(
+    "SELECT EXISTS (SELECT 1 FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
+    "WHERE n.nspname = 'eqbond' AND c.relname = 'layout')");
+const QString kLayoutVersion = QStringLiteral("SELECT version FROM eqbond.layout");
+
+const QString kMakeRoles = QStringLiteral(
+    "DO $$ BEGIN "
+    "IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'eqbond_inspector') THEN "
+    "CREATE ROLE eqbond_inspector NOLOGIN; END IF; "
+    "IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'eqbond_admin') THEN "
+    "CREATE ROLE eqbond_admin NOLOGIN; END IF; "
+    "IF NOT pg_has_role('eqbond_admin', 'eqbond_inspector', 'MEMBER') THEN "
+    "GRANT eqbond_inspector TO eqbond_admin; END IF; "
+    "END $$");
+
+namespace {
+
+// A download may be changed by the role that pushed it, and by any admin.
+#define EQBOND_MAY_CHANGE(owner) \
+    "(" owner " = current_user OR pg_has_role('eqbond_admin', 'MEMBER'))"
+
+const char* const kVersion1[] = {
+    "CREATE SCHEMA eqbond",
+    "CREATE TABLE eqbond.layout (only_row boolean PRIMARY KEY DEFAULT true CHECK (only_row), "
+    "version integer NOT NULL)",
+    "CREATE TABLE eqbond.sites (id uuid PRIMARY KEY DEFAULT gen_random_uuid(), "
+    "name text NOT NULL, address text NOT NULL DEFAULT '', customer text NOT NULL DEFAULT '')",
+    // By a digest: an index entry holds at most a third of a page, a name may be longer.
+    "CREATE UNIQUE INDEX sites_by_name ON eqbond.sites (md5(name))",
+    "CREATE TABLE eqbond.downloads (uuid uuid PRIMARY KEY, "
+    "owner text NOT NULL DEFAULT current_user, "
+    "site_id uuid REFERENCES eqbond.sites (id), location text NOT NULL DEFAULT '', "
+    "inspector text NOT NULL DEFAULT '', instrument_serial text NOT NULL DEFAULT '', "
+    "notes text NOT NULL DEFAULT '', started timestamptz, finished timestamptz, "
+    "port_number smallint NOT NULL, device text NOT NULL, reported_total integer NOT NULL, "
+    "groups_read integer NOT NULL, "
+    "ending text NOT NULL CHECK (ending IN ('complete', 'abandoned')), "
+    "groups_held integer NOT NULL, lowest_milliohm integer NOT NULL, "
+    "highest_milliohm integer NOT NULL, pushed timestamptz NOT NULL DEFAULT now())",
+    "CREATE INDEX downloads_by_site ON eqbond.downloads (site_id, started DESC)",
+    "CREATE TABLE eqbond.groups ("
+    "download_uuid uuid NOT NULL REFERENCES eqbond.downloads (uuid) ON DELETE CASCADE, "
+    "number integer NOT NULL, milliohm integer NOT NULL, battery smallint NOT NULL, "
+    "year smallint NOT NULL, month smallint NOT NULL, day smallint NOT NULL, "
+    "hour smallint NOT NULL, minute smallint NOT NULL, label text, "
+    "PRIMARY KEY (download_uuid, number))",
+    "ALTER TABLE eqbond.downloads ENABLE ROW LEVEL SECURITY",
+    "CREATE POLICY read_all ON eqbond.downloads FOR SELECT TO eqbond_inspector USING (true)",
+    "CREATE POLICY add_own ON eqbond.downloads FOR INSERT TO eqbond_inspector "
+    "WITH CHECK (owner = current_user)",
+    "CREATE POLICY change_own ON eqbond.downloads FOR UPDATE TO eqbond_inspector "
+    "USING " EQBOND_MAY_CHANGE("owner") " WITH CHECK " EQBOND_MAY_CHANGE("owner"),
+    "CREATE POLICY delete_own ON eqbond.downloads FOR DELETE TO eqbond_inspector "
+    "USING " EQBOND_MAY_CHANGE("owner"),
+    "ALTER TABLE eqbond.groups ENABLE ROW LEVEL SECURITY",
+    "CREATE POLICY read_all ON eqbond.groups FOR SELECT TO eqbond_inspector USING (true)",
+    "CREATE POLICY write_own ON eqbond.groups FOR ALL TO eqbond_inspector "
+    "USING (EXISTS (SELECT 1 FROM eqbond.downloads d WHERE d.uuid = download_uuid AND "
+    EQBOND_MAY_CHANGE("d.owner") ")) "
+    "WITH CHECK (EXISTS (SELECT 1 FROM eqbond.downloads d WHERE d.uuid = download_uuid AND "
+    EQBOND_MAY_CHANGE("d.owner") "))",
+    "INSERT INTO eqbond.layout (version) VALUES (0)",
+};
+
+// The test plans kept per site and location, the lab's to share: any inspector keeps one, as a
+// plan applied in the team view replaces the one before.
+const char* const kVersion2[] = {
+    "CREATE TABLE eqbond.plans ("
+    "site_id uuid NOT NULL REFERENCES eqbond.sites (id) ON DELETE CASCADE, "
+    "location text NOT NULL, labels text[] NOT NULL, PRIMARY KEY (site_id, location))",
+    "ALTER TABLE eqbond.plans ENABLE ROW LEVEL SECURITY",
+    "CREATE POLICY read_all ON eqbond.plans FOR SELECT TO eqbond_inspector USING (true)",
+    "CREATE POLICY add_any ON eqbond.plans FOR INSERT TO eqbond_inspector WITH CHECK (true)",
+    "CREATE POLICY change_any ON eqbond.plans FOR UPDATE TO eqbond_inspector "
+    "USING (true) WITH CHECK (true)",
+};
+
+#undef EQBOND_MAY_CHANGE
+
+}  // namespace
+
+QStringList steps_from(int version) {
+    QStringList out;
+    if (version < 1)
+        for (const char* sql : kVersion1) out << QString::fromUtf8(sql);
+    if (version < 2)
+        for (const char* sql : kVersion2) out << QString::fromUtf8(sql);
+    return out;
+}
+
+QStringList grants() {
+    return {
+        QStringLiteral("GRANT USAGE ON SCHEMA eqbond TO eqbond_inspector"),
+        QStringLiteral("GRANT SELECT ON eqbond.layout TO eqbond_inspector"),
+        QStringLiteral("GRANT SELECT, INSERT, UPDATE ON eqbond.sites TO eqbond_inspector"),
+        QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON eqbond.downloads, eqbond.groups "
+                       "TO eqbond_inspector"),
+        QStringLiteral("GRANT SELECT, INSERT, UPDATE ON eqbond.plans TO eqbond_inspector"),
+    };
+}
+
+const QString kSetVersion = QStringLiteral("UPDATE eqbond.layout SET version = %1").arg(kVersion);
+
+const QString kUpsertSite = QStringLiteral(
+    "INSERT INTO eqbond.sites (name, address, customer) VALUES (?, ?, ?) "
+    "ON CONFLICT ((md5(name))) DO UPDATE SET "
+    "address = CASE WHEN EXCLUDED.address = '' THEN eqbond.sites.address "
+    "ELSE EXCLUDED.address END, "
+    "customer = CASE WHEN EXCLUDED.customer = '' THEN eqbond.sites.customer "
+    "ELSE EXCLUDED.customer END "
+    "RETURNING id::text");
+
+const QString kUpsertDownload = QStringLiteral(
+    "INSERT INTO eqbond.downloads (uuid, site_id, location, inspector, instrument_serial, notes, "
+    "started, finished, port_number, device, reported_total, groups_read, ending, groups_held, "
+    "lowest_milliohm, highest_milliohm) "
+    "VALUES (?::uuid, ?::uuid, ?, ?, ?, ?, ?::timestamptz, ?::timestamptz, ?, ?, ?, ?, ?, ?, ?, ?) "
+    "ON CONFLICT (uuid) DO UPDATE SET site_id = EXCLUDED.site_id, location = EXCLUDED.location, "
+    "inspector = EXCLUDED.inspector, instrument_serial = EXCLUDED.instrument_serial, "
+    "notes = EXCLUDED.notes, started = EXCLUDED.started, finished = EXCLUDED.finished, "
+    "port_number = EXCLUDED.port_number, device = EXCLUDED.device, "
+    "reported_total = EXCLUDED.reported_total, groups_read = EXCLUDED.groups_read, "
+    "ending = EXCLUDED.ending, groups_held = EXCLUDED.groups_held, "
+    "lowest_milliohm = EXCLUDED.lowest_milliohm, highest_milliohm = EXCLUDED.highest_milliohm, "
+    "pushed = now()");
+
+const QString kDeleteGroups =
+    QStringLiteral("DELETE FROM eqbond.groups WHERE download_uuid = ?::uuid");
+
+// All groups of one download in one statement: each column comes as one array literal.
+const QString kInsertGroups = QStringLiteral(
+    "INSERT INTO eqbond.groups (download_uuid, number, milliohm, battery, year, month, day, hour, "
+    "minute, label) "
+    "SELECT ?::uuid, * FROM unnest(?::integer[], ?::integer[], ?::smallint[], ?::smallint[], "
+    "?::smallint[], ?::smallint[], ?::smallint[], ?::smallint[], ?::text[])");
+
+const QString kDownloadOwner =
+    QStringLiteral("SELECT owner FROM eqbond.downloads WHERE uuid = ?::uuid");
+
+namespace {
+const char kSummaryColumns[] =
+    "d.uuid::text, d.owner, (extract(epoch FROM d.started) * 1000)::bigint, "
+    "(extract(epoch FROM d.finished) * 1000)::bigint, d.port_number, d.device, d.reported_total, "
+    "d.groups_read, d.ending, coalesce(s.name, ''), d.location, d.inspector, d.groups_held, "
+    "d.lowest_milliohm, d.highest_milliohm, "
+    "(extract(epoch FROM d.pushed) * 1000)::bigint";
+}
+
+const QString kList = QStringLiteral(
+                          "SELECT %1 FROM eqbond.downloads d "
+                          "LEFT JOIN eqbond.sites s ON s.id = d.site_id "
+                          "WHERE (? = '' OR s.name = ?) "
+                          "AND (? = '' OR d.inspector = ? OR d.owner = ?) "
+                          "ORDER BY d.started DESC, d.uuid")
+                          .arg(QLatin1String(kSummaryColumns));
+
+const QString kVersions = QStringLiteral(
+    "SELECT uuid::text, (extract(epoch FROM pushed) * 1000)::bigint FROM eqbond.downloads");
+
+const QString kSelectDownload =
+    QStringLiteral(
+        "SELECT %1, coalesce(s.address, ''), coalesce(s.customer, ''), d.instrument_serial, "
+        "d.notes FROM eqbond.downloads d LEFT JOIN eqbond.sites s ON s.id = d.site_id "
+        "WHERE d.uuid = ?::uuid")
+        .arg(QLatin1String(kSummaryColumns));
+
+const QString kSelectGroups = QStringLiteral(
+    "SELECT number, milliohm, battery, year, month, day, hour, minute, label "
+    "FROM eqbond.groups WHERE download_uuid = ?::uuid ORDER BY number");
+
+// Parameters: the download's UUID, twice. For each of its labels, the same test point in the latest
+// earlier download of its site and location, whoever pushed it; a label measured twice in one
+// download counts by its later group.
+const QString kSelectPrevious = QStringLiteral(
+    "WITH this AS (SELECT uuid, site_id, location, started FROM eqbond.downloads "
+    "WHERE uuid = ?::uuid), "
+    "wanted AS (SELECT DISTINCT label FROM eqbond.groups "
+    "WHERE download_uuid = ?::uuid AND label IS NOT NULL) "
+    "SELECT DISTINCT ON (g.label) g.number, g.milliohm, g.battery, g.year, g.month, g.day, "
+    "g.hour, g.minute, (extract(epoch FROM d.started) * 1000)::bigint, g.label "
+    "FROM this JOIN eqbond.downloads d ON d.site_id = this.site_id "
+    "AND d.location = this.location "
+    "AND (d.started < this.started OR (d.started = this.started AND d.uuid < this.uuid)) "
+    "JOIN eqbond.groups g ON g.download_uuid = d.uuid "
+    "WHERE g.label IN (SELECT label FROM wanted) "
+    "ORDER BY g.label, d.started DESC, d.uuid DESC, g.number DESC");
+
+const QString kDeleteDownload = QStringLiteral("DELETE FROM eqbond.downloads WHERE uuid = ?::uuid");
+
+const QString kIdentity = QStringLiteral("SELECT current_user::text");
+
+const QString kKeepPlan = QStringLiteral(
+    "INSERT INTO eqbond.plans (site_id, location, labels) VALUES (?::uuid, ?, ?::text[]) "
+    "ON CONFLICT (site_id, location) DO UPDATE SET labels = EXCLUDED.labels");
+const QString kPlans = QStringLiteral(
+    "SELECT s.name, p.location, l.label FROM eqbond.plans p "
+    "JOIN eqbond.sites s ON s.id = p.site_id, unnest(p.labels) WITH ORDINALITY AS l(label, n) "
+    "ORDER BY s.name, p.location, l.n");
+
+}  // namespace eqbond::team_schema

@@ -1,0 +1,46 @@
+#pragma once
+// The team archive's layout on the server: everything in the schema "eqbond", its version in
+// eqbond.layout. Who may change what is the server's business: row-level security lets every
+// member of eqbond_inspector read all and add downloads but change or delete only its own, and
+// every member of eqbond_admin change or delete any.
+#include <QString>
+#include <QStringList>
+
+namespace eqbond::team_schema {
+
+// The layout this program writes; a server set up by a newer one is not written to.
+constexpr int kVersion = 2;
+
+// Serializes set-ups of the same database: an advisory lock for the set-up's transaction.
+extern const QString kLockSetUp;
+// The schema's presence, and the layout table's (both null-safe, no privileges needed).
+extern const QString kSchemaPresent;
+extern const QString kLayoutPresent;
+extern const QString kLayoutVersion;
+// The group roles, made when missing.
+extern const QString kMakeRoles;
+// What brings a layout of `version` to kVersion, in order.
+QStringList steps_from(int version);
+// Grants, given again on every set-up.
+QStringList grants();
+extern const QString kSetVersion;
+
+// The store's statements; values always bound.
+extern const QString kUpsertSite;
+extern const QString kUpsertDownload;
+extern const QString kDeleteGroups;
+extern const QString kInsertGroups;
+extern const QString kDownloadOwner;
+extern const QString kList;
+// Every download's UUID and the time of its last push, in milliseconds as kList gives it.
+extern const QString kVersions;
+extern const QString kSelectDownload;
+extern const QString kSelectPrevious;
+extern const QString kSelectGroups;
+extern const QString kDeleteDownload;
+extern const QString kIdentity;
+// A site's plan for one location, kept or replaced; every plan's labels, one row each, in order.
+extern const QString kKeepPlan;
+extern const QString kPlans;
+
+}  // namespace eqbond::team_schema

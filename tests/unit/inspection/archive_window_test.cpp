@@ -1,0 +1,182 @@
+// The archive window's core over a fake archive: which download is open after the list is read
+// again, what the filter and the limit show, and what a typed test point does.
+#include "inspection/archive_window.h"
+
+#include <gtest/gtest.h>
+
+#include "archive/archive_export.h"
+#include "inspection/archive_window_view.h"
+#include "support/qstring_printer.h"
+
+namespace eqbond {
+namespace {
+
+class FakeInspections : public InspectionBrowsing, public InspectionEditing {
+  public:
+    std::vector<Inspection> held;  // newest first
+    bool refuse_writes = false;
+    std::vector<std::pair<int64_t, PointLabels>> labelled;
+
+    QString file() const override { return QStringLiteral("/data/archive.sqlite"); }
+    std::optional<ArchiveFault> fault() const override { return std::nullopt; }
+    std::vector<ListedInspection> list(std::optional<BondingLimit> limit) override {
+        std::vector<ListedInspection> out;
+        for (const Inspection& i : held) {
+            ListedInspection l;
+            l.id = i.id;
+            l.download = i.download;
+            l.groups_held = int32_t(i.groups.size());
+            l.site_name = i.details.location;
+            if (limit) l.failing = count_verdicts(i.groups, *limit).failing;
+            out.push_back(l);
+        }
+        return out;
+    }
+    std::vector<ListedInspection> list_site(int64_t, std::optional<BondingLimit>) override {
+        return {};
+    }
+    std::optional<Inspection> load(int64_t id) override {
+        for (const Inspection& i : held)
+            if (i.id == id) return i;
+        return std::nullopt;
+    }
+    std::vector<Site> sites() override { return {}; }
+    std::optional<Site> site(int64_t) override { return std::nullopt; }
+    QStringList locations(int64_t) override { return {}; }
+    std::vector<PointValue> point_history(int64_t, const QString&, const QString&) override {
+        return {};
+    }
+    PreviousValues previous_values(int64_t) override { return {}; }
+    QStringList plan(int64_t, const QString&) override { return {}; }
+    bool describe(int64_t, const SiteChoice&, const InspectionDetails&) override { return false; }
+    bool set_label(int64_t id, int32_t number, const std::optional<QString>& label) override {
+        if (refuse_writes) return false;
+        for (Inspection& i : held) {
+            if (i.id != id) continue;
+            if (label) i.labels[number] = *label;
+            labelled.emplace_back(id, i.labels);
+        }
+        return true;
+    }
+    bool label_from_plan(int64_t, const PointLabels&, const QStringList&) override { return false; }
+    bool delete_download(int64_t id) override {
+        const auto gone = std::remove_if(held.begin(), held.end(),
+                                         [&](const Inspection& i) { return i.id == id; });
+        held.erase(gone, held.end());
+        return true;
+    }
+};
+
+// Download `id`, read at minute `minute`, its groups of these milliohm, its location `place`.
+Inspection download(int64_t id, int minute, std::vector<int32_t> milliohm, const char* place) {
+    Inspection i;
+    i.id = id;
+    i.download.started = QDateTime(QDate(2026, 3, 2), QTime(9, minute));
+    for (size_t n = 0; n < milliohm.size(); ++n)
+        i.groups.push_back(Group{int32_t(n) + 1, milliohm[n], 0, 26, 3, 2, 9, minute});
+    i.details.location = QString::fromUtf8(place);
+    return i;
+}
+
+struct ArchiveWindowCore : ::testing::Test {
+    FakeInspections archive;
+    ArchiveWindowPorts ports{archive, archive};
+    ArchiveWindowState state;
+    void SetUp() override {
+        archive.held = {download(3, 30, {100, 3000}, "ICU"), download(2, 20, {90}, "Hall"),
+                        download(1, 10, {80}, "Dock")};
+    }
+};
+
+TEST_F(ArchiveWindowCore, WhatIsOpenAfterTheListIsReadAgain) {
+    const struct Case {
+        const char* name;
+        std::optional<int64_t> opened;  // chosen before
+        const char* filter;
+        bool deleted;  // the open download is deleted meanwhile
+        std::optional<int64_t> open;
+        size_t rows;
+    } cases[] = {
+        {"the newest at first", {}, "", false, 3, 3},
+        {"the one chosen stays", 1, "", false, 1, 3},
+        {"a deleted one gives way to the newest", 2, "", true, 3, 2},
+        {"the newest the filter lets through", {}, "dock", false, 1, 1},
+        {"nothing listed, nothing open", {}, "no such place", false, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        state = {};
+        refresh_archive_window(state, ports);
+        if (c.opened) choose_download(state, ports, c.opened);
+        type_filter(state, QString::fromUtf8(c.filter));
+        if (c.deleted) archive.delete_download(*c.opened);
+        refresh_archive_window(state, ports);
+        const ArchiveWindowView view = archive_window_view(state);
+        EXPECT_EQ(state.open ? std::optional(state.open->id) : std::nullopt, c.open);
+        EXPECT_EQ(view.downloads.rows.size(), c.rows);
+        EXPECT_EQ(view.downloads.current, c.open);
+        EXPECT_EQ(view.download_open, c.open.has_value());
+        EXPECT_EQ(view.details.enabled, c.open.has_value());
+    }
+}
+
+TEST_F(ArchiveWindowCore, TheLimitTheSideAndTheGroupFilterDecideWhatIsShown) {
+    const struct Case {
+        std::optional<BondingLimit> limit;
+        ArchiveSide side;
+        GroupFilter filter;
+        size_t groups;  // of the newest download's two
+    } cases[] = {
+        {{}, ArchiveSide::ThisComputer, GroupFilter::All, 2},
+        {BondingLimit{2000}, ArchiveSide::ThisComputer, GroupFilter::Failing, 1},
+        {{}, ArchiveSide::TeamCopy, GroupFilter::Failing, 0},
+        {BondingLimit{2000}, ArchiveSide::TeamCopy, GroupFilter::Deteriorated, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.limit.has_value() << int(c.side) << int(c.filter));
+        state = {};
+        state.side = c.side;
+        state.limit = c.limit;
+        state.group_filter = c.filter;
+        refresh_archive_window(state, ports);
+        const ArchiveWindowView view = archive_window_view(state);
+        EXPECT_EQ(view.downloads.hidden[download_column::Fail], !c.limit);
+        EXPECT_EQ(view.downloads.hidden[download_column::Owner], c.side != ArchiveSide::TeamCopy);
+        EXPECT_EQ(view.groups.hidden[group_column::Verdict], !c.limit);
+        EXPECT_EQ(view.groups.rows.size(), c.groups);
+        EXPECT_EQ(view.verdict_counts.isEmpty(), !c.limit);
+        // Only the group above the limit is drawn as failing.
+        for (const TableRow& row : view.groups.rows)
+            EXPECT_EQ(row.cells[0].failing, c.limit && row.key == 2);
+    }
+}
+
+TEST_F(ArchiveWindowCore, ATypedTestPointIsKeptOrTheLineSaysWhyNot) {
+    const struct Case {
+        const char* typed;
+        bool refuse;
+        bool taken;
+        std::optional<QString> label;  // group 2's afterwards
+        PlanNote note;
+    } cases[] = {
+        {" B2 pipe ", false, true, QStringLiteral("B2 pipe"), PlanNote::None},
+        {"B2\tpipe", false, false, {}, PlanNote::LabelControl},
+        {"B2 pipe", true, true, {}, PlanNote::NotStored},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        SetUp();
+        state = {};
+        archive.refuse_writes = c.refuse;
+        refresh_archive_window(state, ports);
+        EXPECT_EQ(type_label(state, ports, 2, QString::fromUtf8(c.typed)), c.taken);
+        const auto label = state.open->labels.find(2);
+        EXPECT_EQ(label == state.open->labels.end() ? std::nullopt : std::optional(label->second),
+                  c.label);
+        EXPECT_EQ(state.plan_message.note, c.note);
+    }
+}
+
+}  // namespace
+}  // namespace eqbond
