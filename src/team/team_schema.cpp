@@ -78,8 +78,8 @@ const char* const kVersion2[] = {
     "ALTER TABLE eqbond.plans ENABLE ROW LEVEL SECURITY",
     "CREATE POLICY read_all ON eqbond.plans FOR SELECT TO eqbond_inspector USING (true)",
     "CREATE POLICY add_any ON eqbond.plans FOR INSERT TO eqbond_inspector WITH CHECK (true)",
-    "CREATE POLICY change_any ON eqbond.plans FOR UPDATE TO eqbond_inspector "
-    "USING (true) WITH CHECK (true)",
+    ("CREATE POLICY change_any ON eqbond.plans FOR UPDATE TO eqbond_inspector "
+     "USING (true) WITH CHECK (true)"),
 };
 
 #undef EQBOND_MAY_CHANGE
