@@ -65,6 +65,26 @@ struct StoredTeamDownload {
     QDateTime pushed;
 };
 
+// One read back from a server, every text with its control characters written as visible
+// escapes: a server that did not keep to the rules cannot forge a line in a list or a report.
+StoredTeamDownload visible_copy(StoredTeamDownload stored);
+
+// One change of a team download as the server recorded it.
+struct TeamHistoryEntry {
+    QDateTime at;
+    QString role;    // the login that made it
+    QString action;  // push, change, delete, escape
+    QString field;   // empty for a whole download
+    QString old_value;
+    QString new_value;
+};
+
+// Details given for a download on the server; those not given stay as they are. An empty site
+// takes the download off its site.
+struct TeamDetailsChange {
+    std::optional<QString> site, location, inspector, instrument_serial, notes;
+};
+
 // Which downloads a listing shows; an empty text matches every download.
 struct TeamFilter {
     QString site_name;

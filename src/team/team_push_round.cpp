@@ -23,8 +23,8 @@ PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
         }
         if (!server.push(*download)) {
             round.fault = server.fault();
-            if (round.fault && round.fault->kind == TeamFaultKind::RefusedByRules) {
-                round.refused.push_back(one.uuid);
+            if (round.fault && refuses_one_download(round.fault->kind)) {
+                round.refused.push_back({one.uuid, *round.fault});
                 continue;
             }
             break;
