@@ -165,6 +165,20 @@ bool QtTeamStore::push(const TeamDownload& d) {
         return connection_.fail(TeamFaultKind::Failed,
                                 QStringLiteral("a text holds a NUL character, which the server "
                                                "cannot store"));
+    merge_.reset();
+    revision_ = 0;
+    return connection_.in_transaction([&](QSqlQuery& q) {
+        if (d.base_revision && !merge_with_server(q, d)) return false;
+        if (!write(merge_ ? merge_->merged : d)) return false;
+        q.prepare(team_schema::kRevision);
+        q.addBindValue(d.uuid);
+        if (!connection_.run(q) || !q.next()) return false;
+        revision_ = q.value(0).toLongLong();
+        return true;
+    });
+}
+
+bool QtTeamStore::write(const TeamDownload& d) {
     int lowest = 0, highest = 0;
     if (!d.groups.empty()) {
         const auto [low, high] = std::minmax_element(
@@ -174,46 +188,44 @@ bool QtTeamStore::push(const TeamDownload& d) {
         highest = high->milliohm;
     }
     PushStatements& p = *statements_;
-    return connection_.in_transaction([&](QSqlQuery&) {
-        QVariant site(QMetaType::fromType<QString>());
-        if (!d.site.name.isEmpty()) {
-            const std::optional<QVariant> id = site_id(d.site);
-            if (!id) return false;
-            p.revise_site.bindValue(0, text(d.site.address));
-            p.revise_site.bindValue(1, text(d.site.customer));
-            p.revise_site.bindValue(2, *id);
-            p.revise_site.bindValue(3, text(d.site.address));
-            p.revise_site.bindValue(4, text(d.site.customer));
-            if (!connection_.run(p.revise_site)) return false;
-            site = *id;
-        }
-        const QVariant values[] = {
-            d.uuid,
-            site,
-            text(d.location),
-            text(d.inspector),
-            text(d.instrument_serial),
-            text(d.notes),
-            time_text(d.download.started),
-            time_text(d.download.finished),
-            int(d.download.port_number),
-            text(d.download.device),
-            d.download.reported_total,
-            d.download.groups_read,
-            d.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
-                                                    : QStringLiteral("abandoned"),
-            int(d.groups.size()),
-            lowest,
-            highest,
-        };
-        for (int i = 0; i < int(std::size(values)); ++i) p.download.bindValue(i, values[i]);
-        if (!connection_.run(p.download)) return false;
-        if (d.groups.empty()) return true;
-        p.insert_groups.bindValue(0, d.uuid);
-        int column = 1;
-        for (const QString& values : group_columns(d)) p.insert_groups.bindValue(column++, values);
-        return connection_.run(p.insert_groups);
-    });
+    QVariant site(QMetaType::fromType<QString>());
+    if (!d.site.name.isEmpty()) {
+        const std::optional<QVariant> id = site_id(d.site);
+        if (!id) return false;
+        p.revise_site.bindValue(0, text(d.site.address));
+        p.revise_site.bindValue(1, text(d.site.customer));
+        p.revise_site.bindValue(2, *id);
+        p.revise_site.bindValue(3, text(d.site.address));
+        p.revise_site.bindValue(4, text(d.site.customer));
+        if (!connection_.run(p.revise_site)) return false;
+        site = *id;
+    }
+    const QVariant values[] = {
+        d.uuid,
+        site,
+        text(d.location),
+        text(d.inspector),
+        text(d.instrument_serial),
+        text(d.notes),
+        time_text(d.download.started),
+        time_text(d.download.finished),
+        int(d.download.port_number),
+        text(d.download.device),
+        d.download.reported_total,
+        d.download.groups_read,
+        d.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
+                                                : QStringLiteral("abandoned"),
+        int(d.groups.size()),
+        lowest,
+        highest,
+    };
+    for (int i = 0; i < int(std::size(values)); ++i) p.download.bindValue(i, values[i]);
+    if (!connection_.run(p.download)) return false;
+    if (d.groups.empty()) return true;
+    p.insert_groups.bindValue(0, d.uuid);
+    int column = 1;
+    for (const QString& values : group_columns(d)) p.insert_groups.bindValue(column++, values);
+    return connection_.run(p.insert_groups);
 }
 
 std::optional<QVariant> QtTeamStore::site_id(const TeamSite& site) {
@@ -223,12 +235,18 @@ std::optional<QVariant> QtTeamStore::site_id(const TeamSite& site) {
     find.bindValue(2, text(site.customer));
     find.bindValue(3, text(site.name));
     if (!connection_.run(find)) return std::nullopt;
-    // Added by another push at the same moment, after this statement's snapshot: tried again.
-    if (!find.next()) {
+    if (find.next()) return find.value(0);
+    // Added by another push at the same moment: committed after this statement's snapshot was
+    // taken, seen by the next statement's.
+    QSqlQuery again(connection_.database());
+    again.prepare(team_schema::kSiteByName);
+    again.addBindValue(text(site.name));
+    if (!connection_.run(again)) return std::nullopt;
+    if (!again.next()) {
         connection_.fail(TeamFaultKind::Busy, QStringLiteral("a site added at the same time"));
         return std::nullopt;
     }
-    return find.value(0);
+    return again.value(0);
 }
 
 bool QtTeamStore::refused_if_held(QSqlQuery& q, const QString& held_sql, const QVariantList& key) {
@@ -326,6 +344,10 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
     if (!ready() || !is_uuid(uuid)) return std::nullopt;
     QSqlQuery q(connection_.database());
     q.setForwardOnly(true);
+    return read(q, uuid);
+}
+
+std::optional<StoredTeamDownload> QtTeamStore::read(QSqlQuery& q, const QString& uuid) {
     q.prepare(team_schema::kSelectDownload);
     q.addBindValue(uuid);
     if (!connection_.run(q) || !q.next()) return std::nullopt;
@@ -333,6 +355,7 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
     StoredTeamDownload out;
     out.owner = s.owner;
     out.pushed = s.pushed;
+    out.revision = q.value(20).toLongLong();
     TeamDownload& d = out.download;
     d.uuid = s.uuid;
     d.download = s.download;

@@ -39,6 +39,8 @@ class QtTeamStore : public TeamCopying {
     // UUID, which this role may change, takes its details and test points, never other readings.
     // A site another role added keeps its address and customer.
     bool push(const TeamDownload& download) override;
+    int64_t pushed_revision() const override { return revision_; }
+    const TeamMerge* pushed_merge() const override { return merge_ ? &*merge_ : nullptr; }
     // Newest first; nothing on a fault.
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
     // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
@@ -67,6 +69,13 @@ class QtTeamStore : public TeamCopying {
     bool check_layout();
     // The site's id on the server, adding it when new; nothing on a fault.
     std::optional<QVariant> site_id(const TeamSite& site);
+    // The download as the server holds it; nothing on a fault or when it is not there (no fault).
+    std::optional<StoredTeamDownload> read(QSqlQuery& q, const QString& uuid);
+    // Writes the download, its site and its groups, inside the push's transaction.
+    bool write(const TeamDownload& d);
+    // When the server changed the download since `here`'s base revision: merge_ says how the two
+    // meet. False on a fault.
+    bool merge_with_server(QSqlQuery& q, const TeamDownload& here);
     // After an UPDATE that changed nothing: false, with a refusal when the row is there.
     bool refused_if_held(QSqlQuery& q, const QString& held_sql, const QVariantList& key);
 
@@ -77,6 +86,8 @@ class QtTeamStore : public TeamCopying {
     std::unique_ptr<PushStatements> statements_;
     QString role_;
     bool connected_ = false;
+    int64_t revision_ = 0;            // of the last download pushed
+    std::optional<TeamMerge> merge_;  // of the last push, when it was merged
 };
 
 }  // namespace eqbond

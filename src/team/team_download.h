@@ -29,6 +29,8 @@ struct TeamDownload {
     std::vector<Group> groups;
     // Empty, or one per group in the same order: the group's test-point label, if it has one.
     std::vector<std::optional<QString>> labels;
+    // The server's revision this computer last had; changes made there since are merged.
+    std::optional<int64_t> base_revision;
 };
 
 // A download of an archive as the team archive takes it, with its site's name and words.
@@ -63,6 +65,7 @@ struct StoredTeamDownload {
     TeamDownload download;
     QString owner;
     QDateTime pushed;
+    int64_t revision = 0;  // counts every change on the server
 };
 
 // One read back from a server, every text with its control characters written as visible

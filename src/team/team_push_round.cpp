@@ -30,8 +30,22 @@ PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
             break;
         }
         ++round.pushed;
+        const TeamMerge* merge = server.pushed_merge();
+        if (merge && !merge->conflicts.empty()) {
+            // Each side keeps its value; merged from the same base again next time, it is
+            // named again until one side gives way.
+            round.conflicts.insert(round.conflicts.end(), merge->conflicts.begin(),
+                                   merge->conflicts.end());
+            continue;
+        }
         // Not marked when it changed during the push: it goes again in the next round.
         if (queue.mark_pushed(one, QDateTime::currentDateTimeUtc())) --round.waiting;
+        const bool taken = merge && merge->taken_from_server;
+        if (!queue.keep_server_side(one.id, server.pushed_revision(),
+                                    taken ? &merge->merged : nullptr)) {
+            round.local_fault = true;
+            break;
+        }
     }
     return round;
 }

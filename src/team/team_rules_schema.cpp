@@ -17,7 +17,7 @@ const char* const kHistoryAndTexts[] = {
     "CREATE TABLE eqbond.history (id bigserial PRIMARY KEY, "
     "at timestamptz NOT NULL DEFAULT now(), role text NOT NULL DEFAULT session_user, "
     "action text NOT NULL, download_uuid uuid, site_id uuid, field text NOT NULL DEFAULT '', "
-    "old text, new text)",
+    "old text, new text, revision bigint)",
     "CREATE INDEX history_by_download ON eqbond.history (download_uuid, id)",
     "CREATE FUNCTION eqbond.history_stays() RETURNS trigger LANGUAGE plpgsql" EQBOND_FIXED_PATH
     "AS $$ BEGIN RAISE EXCEPTION 'the history cannot be changed' USING ERRCODE = '42501'; "
@@ -174,12 +174,12 @@ const char* const kRules[] = {
     "CREATE FUNCTION eqbond.download_history() RETURNS trigger LANGUAGE plpgsql "
     "SECURITY DEFINER" EQBOND_FIXED_PATH
     "AS $$ BEGIN "
-    "IF TG_OP = 'INSERT' THEN INSERT INTO eqbond.history (action, download_uuid, new) "
-    "VALUES ('push', NEW.uuid, NEW.groups_held || ' groups'); "
-    "ELSIF TG_OP = 'DELETE' THEN INSERT INTO eqbond.history (action, download_uuid, old) "
-    "VALUES ('delete', OLD.uuid, OLD.groups_held || ' groups'); "
-    "ELSE INSERT INTO eqbond.history (action, download_uuid, field, old, new) "
-    "SELECT 'change', NEW.uuid, f, o, n FROM (VALUES "
+    "IF TG_OP = 'INSERT' THEN INSERT INTO eqbond.history (action, download_uuid, new, revision) "
+    "VALUES ('push', NEW.uuid, NEW.groups_held || ' groups', NEW.revision); "
+    "ELSIF TG_OP = 'DELETE' THEN INSERT INTO eqbond.history (action, download_uuid, old, revision) "
+    "VALUES ('delete', OLD.uuid, OLD.groups_held || ' groups', OLD.revision); "
+    "ELSE INSERT INTO eqbond.history (action, download_uuid, field, old, new, revision) "
+    "SELECT 'change', NEW.uuid, f, o, n, NEW.revision FROM (VALUES "
     "('site', (SELECT name FROM eqbond.sites WHERE id = OLD.site_id), "
     "(SELECT name FROM eqbond.sites WHERE id = NEW.site_id)), "
     "('location', OLD.location, NEW.location), ('inspector', OLD.inspector, NEW.inspector), "
@@ -213,17 +213,19 @@ const char* const kRules[] = {
     "END IF; RETURN NEW; END $$",
     "CREATE TRIGGER readings_stay BEFORE UPDATE OR DELETE ON eqbond.groups FOR EACH ROW "
     "EXECUTE FUNCTION eqbond.group_changes()",
-    // One entry per test point changed, and a new revision of its download.
+    // A new revision of each download whose test points changed, and one entry per test point.
     "CREATE FUNCTION eqbond.labels_history() RETURNS trigger LANGUAGE plpgsql "
     "SECURITY DEFINER" EQBOND_FIXED_PATH
     "AS $$ BEGIN "
-    "INSERT INTO eqbond.history (action, download_uuid, field, old, new) "
-    "SELECT 'change', n.download_uuid, 'group ' || n.number || ' test point', o.label, n.label "
-    "FROM old_rows o JOIN new_rows n USING (download_uuid, number) "
+    "WITH touched AS (UPDATE eqbond.downloads SET revision = revision WHERE uuid IN "
+    "(SELECT n.download_uuid FROM old_rows o JOIN new_rows n USING (download_uuid, number) "
+    "WHERE o.label IS DISTINCT FROM n.label) RETURNING uuid, revision) "
+    "INSERT INTO eqbond.history (action, download_uuid, field, old, new, revision) "
+    "SELECT 'change', n.download_uuid, 'group ' || n.number || ' test point', o.label, n.label, "
+    "t.revision FROM old_rows o JOIN new_rows n USING (download_uuid, number) "
+    "JOIN touched t ON t.uuid = n.download_uuid "
     "WHERE o.label IS DISTINCT FROM n.label ORDER BY n.download_uuid, n.number; "
-    "UPDATE eqbond.downloads SET revision = revision WHERE uuid IN (SELECT n.download_uuid "
-    "FROM old_rows o JOIN new_rows n USING (download_uuid, number) "
-    "WHERE o.label IS DISTINCT FROM n.label); RETURN NULL; END $$",
+    "RETURN NULL; END $$",
     "CREATE TRIGGER recorded AFTER UPDATE ON eqbond.groups REFERENCING OLD TABLE AS old_rows "
     "NEW TABLE AS new_rows FOR EACH STATEMENT EXECUTE FUNCTION eqbond.labels_history()",
 

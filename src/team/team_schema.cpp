@@ -123,6 +123,9 @@ const QString kFindSite = QStringLiteral(
     "ON CONFLICT ((md5(name))) DO NOTHING RETURNING id) "
     "SELECT id::text FROM added UNION ALL "
     "SELECT id::text FROM eqbond.sites WHERE md5(name) = md5(?)");
+// The site another push added at the same moment: after its commit, in a statement of its own.
+const QString kSiteByName =
+    QStringLiteral("SELECT id::text FROM eqbond.sites WHERE md5(name) = md5(?)");
 // A new address or customer given with a push; the rules skip a site this role may not change.
 const QString kReviseSite = QStringLiteral(
     "UPDATE eqbond.sites SET address = coalesce(nullif(?, ''), address), "
@@ -189,7 +192,7 @@ const QString kVersions = QStringLiteral(
 const QString kSelectDownload =
     QStringLiteral(
         "SELECT %1, coalesce(s.address, ''), coalesce(s.customer, ''), d.instrument_serial, "
-        "d.notes FROM eqbond.downloads d LEFT JOIN eqbond.sites s ON s.id = d.site_id "
+        "d.notes, d.revision FROM eqbond.downloads d LEFT JOIN eqbond.sites s ON s.id = d.site_id "
         "WHERE d.uuid = ?::uuid")
         .arg(QLatin1String(kSummaryColumns));
 
@@ -226,6 +229,14 @@ const QString kLabel = QStringLiteral(
     "UPDATE eqbond.groups SET label = nullif(?, '') WHERE download_uuid = ?::uuid AND number = ?");
 const QString kGroupHeld =
     QStringLiteral("SELECT 1 FROM eqbond.groups WHERE download_uuid = ?::uuid AND number = ?");
+
+const QString kRevisionForUpdate =
+    QStringLiteral("SELECT revision FROM eqbond.downloads WHERE uuid = ?::uuid FOR UPDATE");
+const QString kRevision =
+    QStringLiteral("SELECT revision FROM eqbond.downloads WHERE uuid = ?::uuid");
+const QString kChangesSince = QStringLiteral(
+    "SELECT field, coalesce(old, '') FROM eqbond.history WHERE download_uuid = ?::uuid "
+    "AND revision > ? AND action = 'change' ORDER BY id");
 
 const QString kHistory = QStringLiteral(
     "SELECT (extract(epoch FROM at) * 1000)::bigint, role, action, field, coalesce(old, ''), "

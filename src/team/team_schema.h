@@ -31,6 +31,7 @@ extern const QString kSetVersion;
 // The store's statements; values always bound.
 extern const QString kFindSite;
 extern const QString kReviseSite;
+extern const QString kSiteByName;
 extern const QString kUpsertDownload;
 extern const QString kInsertGroups;
 extern const QString kList;
@@ -47,6 +48,11 @@ extern const QString kDownloadHeld;
 extern const QString kLabel;
 extern const QString kGroupHeld;
 extern const QString kIdentity;
+// A download's revision, locked for the push's transaction, and read after it; the fields changed
+// since a revision, with the first change's old value.
+extern const QString kRevisionForUpdate;
+extern const QString kRevision;
+extern const QString kChangesSince;
 // A download's history, oldest first: when (ms), role, action, field, old, new.
 extern const QString kHistory;
 // A site's plan for one location, kept or replaced; every plan's labels, one row each, in order.

@@ -106,7 +106,8 @@ const char kUsage[] =
     "written; 5 the archive cannot be used (the message names the file and the reason; a download\n"
     "still writes its files); 6 the team archive cannot be used (the message names the server,\n"
     "without its password, and the reason: unreachable, server busy, refused ...); 7 a push\n"
-    "found a download deleted on the server (not brought back).\n";
+    "found a conflict (a field changed here and on the server: one line each on standard\n"
+    "error) or a download deleted on the server (not brought back).\n";
 
 const QString kSayArchive = QStringLiteral(
     "say archive list, sites, export ID, delete ID, describe ID, label ID or report ID");

@@ -37,7 +37,11 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
                         .arg(address.shown(), visible_text(team_fault_reason(*round.fault))));
         return kTeamUnusable;
     }
-    if (deleted_there) return kConflict;
+    // One a line, as they are, for a script to read.
+    QTextStream errors(stderr);
+    for (const TeamConflict& conflict : round.conflicts) errors << conflict_line(conflict) << '\n';
+    errors.flush();
+    if (deleted_there || !round.conflicts.empty()) return kConflict;
     return round.refused.empty() ? kDone : kTeamUnusable;
 }
 
