@@ -813,6 +813,14 @@ Reason: %2</translation>
         <translation>the server&apos;s address cannot be read</translation>
     </message>
     <message>
+        <source>服务器繁忙</source>
+        <translation>server busy</translation>
+    </message>
+    <message>
+        <source>该下载已在服务器上删除</source>
+        <translation>deleted on the server</translation>
+    </message>
+    <message>
         <source>无法连接服务器</source>
         <translation>the server cannot be reached</translation>
     </message>

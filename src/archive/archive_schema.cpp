@@ -84,6 +84,12 @@ QStringList steps_from(int version) {
             return {
                 QStringLiteral("ALTER TABLE downloads ADD COLUMN owner TEXT NOT NULL DEFAULT ''"),
             };
+        case 5:
+            // The team archive's revision of a download that this computer last had, so that a
+            // push merges what changed there since.
+            return {
+                QStringLiteral("ALTER TABLE downloads ADD COLUMN server_revision INTEGER"),
+            };
         default:
             return {};
     }

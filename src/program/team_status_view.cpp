@@ -23,6 +23,10 @@ QString team_fault_text(TeamFaultKind kind) {
             return text::kTeamNotTeamArchive;
         case TeamFaultKind::RefusedByRules:
             return text::kTeamRefusedByRules;
+        case TeamFaultKind::Busy:
+            return text::kTeamBusy;
+        case TeamFaultKind::DeletedThere:
+            return text::kTeamDeletedThere;
         case TeamFaultKind::Failed:
             break;
     }

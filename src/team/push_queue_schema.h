@@ -11,6 +11,15 @@ inline const QString kSelectWaiting = QStringLiteral(
 inline const QString kMarkPushed = QStringLiteral(
     "UPDATE downloads SET changed_since_push = 0, pushed_ms = ?"
     " WHERE id = ? AND changed_since_push = ?");
+// The server's side of a download: its revision, and the fields a merge took from it, written
+// without counting as a change here (the change mark is put back as it was).
+inline const QString kServerRevision =
+    QStringLiteral("SELECT server_revision, changed_since_push FROM downloads WHERE id = ?");
+inline const QString kKeepRevision =
+    QStringLiteral("UPDATE downloads SET server_revision = ? WHERE id = ?");
+inline const QString kTakeDetails = QStringLiteral(
+    "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
+    " notes = ?, server_revision = ?, changed_since_push = ? WHERE id = ?");
 inline const QString kSelectLastPush = QStringLiteral("SELECT MAX(pushed_ms) FROM downloads");
 
 inline const QString kCopyIdByUuid = QStringLiteral("SELECT id FROM downloads WHERE uuid = ?");
@@ -20,7 +29,8 @@ inline const QString kKeepCopySite = QStringLiteral(
     " SET address = excluded.address, customer = excluded.customer RETURNING id");
 inline const QString kCopyDetails = QStringLiteral(
     "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
-    " notes = ?, owner = ?, pushed_ms = ?, changed_since_push = 0 WHERE id = ?");
+    " notes = ?, owner = ?, pushed_ms = ?, changed_since_push = 0, server_revision = ?"
+    " WHERE id = ?");
 // The team's plans replace the copy's: every plan dropped, then each kept under its site, which
 // a plan may name before any download of it is copied.
 inline const QString kDropPlans = QStringLiteral("DELETE FROM test_plans");

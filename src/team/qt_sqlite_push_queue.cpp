@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "archive/qt_sqlite_rows.h"
 #include "team/push_queue_schema.h"
 
 namespace eqbond {
@@ -26,7 +27,49 @@ std::optional<TeamDownload> QtSqlitePushQueue::team_download(int64_t download_id
         site = inspections_.site(*local->details.site_id);
         if (!site) return std::nullopt;
     }
-    return team_download_of(*local, site);
+    TeamDownload out = team_download_of(*local, site);
+    QSqlQuery q = file_.query();
+    if (!file_.run_with(q, push_queue_schema::kServerRevision, {qlonglong(download_id)}) ||
+        !q.next())
+        return std::nullopt;
+    // One pushed before revisions were kept was last had as the server first took it.
+    out.base_revision = q.value(0).isNull() ? 1 : q.value(0).toLongLong();
+    return out;
+}
+
+bool QtSqlitePushQueue::keep_server_side(int64_t download_id, int64_t revision,
+                                         const TeamDownload* taken) {
+    if (!file_.usable()) return false;
+    const qlonglong id = download_id;
+    if (!taken) {
+        QSqlQuery q = file_.query();
+        return file_.run_with(q, push_queue_schema::kKeepRevision, {qlonglong(revision), id});
+    }
+    return file_.in_transaction([&](QSqlQuery& q) {
+        if (!file_.run_with(q, push_queue_schema::kServerRevision, {id}) || !q.next()) return false;
+        const QVariant changes = q.value(1);
+        const Inspection server = inspection_of(*taken);
+        PointLabels labels;
+        for (const Group& g : taken->groups)
+            labels[g.number] =
+                server.labels.count(g.number) ? server.labels.at(g.number) : QString();
+        if (!write_labels(file_, q, download_id, labels)) return false;
+        QVariant site = QVariant(QMetaType::fromType<qlonglong>());
+        if (!taken->site.name.isEmpty()) {
+            if (!file_.run_with(q, push_queue_schema::kKeepCopySite,
+                                {taken->site.name, rows::text_value(taken->site.address),
+                                 rows::text_value(taken->site.customer)}) ||
+                !q.next())
+                return false;
+            site = q.value(0);
+        }
+        const InspectionDetails& details = server.details;
+        return file_.run_with(
+            q, push_queue_schema::kTakeDetails,
+            {site, rows::text_value(details.location), rows::text_value(details.inspector),
+             rows::text_value(details.instrument_serial), rows::text_value(details.notes),
+             qlonglong(revision), changes, id});
+    });
 }
 
 Marking QtSqlitePushQueue::mark_pushed(const WaitingDownload& download, const QDateTime& when) {

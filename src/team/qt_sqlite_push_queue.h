@@ -1,6 +1,7 @@
 #pragma once
 // The local archive's side of the team archive, in its SQLite file: which downloads wait to be
-// pushed, what a push of one carries, and the mark that it went.
+// pushed, what a push of one carries (with the server's revision it was last merged with), and
+// the mark that it went.
 #include "archive/qt_sqlite_file.h"
 #include "inspection/qt_sqlite_inspections.h"
 #include "team/team_ports.h"
@@ -14,6 +15,8 @@ class QtSqlitePushQueue : public PushQueue {
     std::optional<std::vector<WaitingDownload>> waiting() override;
     std::optional<TeamDownload> team_download(int64_t download_id) override;
     Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) override;
+    bool keep_server_side(int64_t download_id, int64_t revision,
+                          const TeamDownload* taken) override;
     std::optional<QDateTime> last_push() override;
 
   private:

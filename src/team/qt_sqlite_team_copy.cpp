@@ -54,7 +54,8 @@ bool QtSqliteTeamCopy::keep_team_copy(const StoredTeamDownload& stored) {
             q, push_queue_schema::kCopyDetails,
             {site, rows::text_value(details.location), rows::text_value(details.inspector),
              rows::text_value(details.instrument_serial), rows::text_value(details.notes),
-             rows::text_value(stored.owner), stored.pushed.toMSecsSinceEpoch(), qlonglong(*kept)});
+             rows::text_value(stored.owner), stored.pushed.toMSecsSinceEpoch(),
+             qlonglong(stored.revision), qlonglong(*kept)});
     });
     return done;
 }

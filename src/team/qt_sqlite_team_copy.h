@@ -24,6 +24,10 @@ class QtSqliteTeamCopy : public TeamCopyStore {
     Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) override {
         return queue_.mark_pushed(download, when);
     }
+    bool keep_server_side(int64_t download_id, int64_t revision,
+                          const TeamDownload* taken) override {
+        return queue_.keep_server_side(download_id, revision, taken);
+    }
     std::optional<QDateTime> last_push() override { return queue_.last_push(); }
 
     std::optional<std::map<QString, TeamCopyState>> team_copies() override;

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <atomic>
 
+#include "team/team_push_status.h"
 #include "team/team_schema.h"
 
 namespace eqbond {
@@ -22,7 +23,14 @@ TeamFaultKind kind_of_state(const QString& state, TeamFaultKind refusal) {
         state.startsWith(QLatin1String("57P")))
         return TeamFaultKind::Unreachable;
     if (state.startsWith(QLatin1String("28"))) return TeamFaultKind::AuthenticationFailed;
-    if (state == QLatin1String("42501")) return refusal;
+    // No privilege, readings that stay as measured, a text the rules do not take.
+    if (state == QLatin1String("42501") || state == QLatin1String("EQ002") ||
+        state == QLatin1String("23514"))
+        return refusal;
+    // A lock not granted in time, a statement cancelled by its time limit.
+    if (state == QLatin1String("55P03") || state == QLatin1String("57014"))
+        return TeamFaultKind::Busy;
+    if (state == QLatin1String("EQ001")) return TeamFaultKind::DeletedThere;
     if (state == QLatin1String("42P01") || state == QLatin1String("3F000"))
         return TeamFaultKind::NotTeamArchive;
     return TeamFaultKind::Failed;
@@ -70,11 +78,18 @@ bool QtTeamConnection::open(const TeamServerAddress& address) {
     db.setUserName(address.user);
     db.setPassword(address.password);
     db.setDatabaseName(address.database);
-    db.setConnectOptions(address.connect_options());
+    db.setConnectOptions(with_connect_timeout(address).connect_options());
     if (!db.open()) {
         const QString words = words_of(db.lastError());
         return fail(team_login_fault_kind(words), words);
     }
+    // No lock another client holds and no statement may keep this one waiting without end.
+    QSqlQuery limits(db);
+    if (!run(limits, QStringLiteral("SET lock_timeout = %1").arg(kLockWaitMs),
+             TeamFaultKind::Failed) ||
+        !run(limits, QStringLiteral("SET statement_timeout = %1").arg(statement_limit_ms_),
+             TeamFaultKind::Failed))
+        return false;
     fault_.reset();
     return true;
 }

@@ -21,6 +21,13 @@ class QtTeamConnection {
     QtTeamConnection(const QtTeamConnection&) = delete;
     QtTeamConnection& operator=(const QtTeamConnection&) = delete;
 
+    // How long a lock may be waited for, and a statement may take unless set otherwise: a busy
+    // server ends a command in well under 15 s.
+    static constexpr int kLockWaitMs = 4000;
+    static constexpr int kStatementLimitMs = 10000;
+    // For work that may take longer on a large archive (a migration), before open().
+    void set_statement_limit_ms(int ms) { statement_limit_ms_ = ms; }
+
     // False with fault() set when the server cannot be reached or refuses the login.
     bool open(const TeamServerAddress& address);
     const TeamServerAddress& address() const { return address_; }
@@ -48,6 +55,7 @@ class QtTeamConnection {
     QString name_;
     TeamServerAddress address_;
     std::optional<TeamFault> fault_;
+    int statement_limit_ms_ = kStatementLimitMs;
 };
 
 }  // namespace eqbond

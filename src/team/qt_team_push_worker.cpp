@@ -1,5 +1,7 @@
 #include "team/qt_team_push_worker.h"
 
+#include <QThread>
+
 #include "team/team_push_round.h"
 
 namespace eqbond {
@@ -10,12 +12,14 @@ TeamPushWorker::TeamPushWorker(const QString& archive_file, const TeamServerAddr
 
 void TeamPushWorker::push_now() {
     if (retry_) retry_->stop();
+    login_refused_ = false;
     round();
 }
 
 void TeamPushWorker::push_soon() {
-    // During a pause after a fault the change waits for the pause to end.
-    if (retry_ && retry_->isActive()) return;
+    // During a pause after a fault the change waits for the pause to end; after a refused login
+    // it waits for the user or new settings.
+    if ((retry_ && retry_->isActive()) || login_refused_) return;
     round();
 }
 
@@ -24,13 +28,20 @@ void TeamPushWorker::shut_down() {
     store_.reset();
     queue_.reset();
     archive_.reset();
+    QThread::currentThread()->quit();
 }
 
 bool TeamPushWorker::connected() {
     if (store_) return true;
     auto store = std::make_unique<QtTeamStore>();
     if (!store->connect(address_)) {
-        failed(*store->fault(), true);
+        const TeamFault fault = store->fault().value_or(
+            TeamFault{TeamFaultKind::Unreachable, QStringLiteral("no word from the server")});
+        // Only a server out of reach or busy may answer otherwise later: a refused login, a
+        // missing permission or layout stays until the user asks or the settings change.
+        login_refused_ =
+            fault.kind != TeamFaultKind::Unreachable && fault.kind != TeamFaultKind::Busy;
+        failed(fault, !login_refused_);
         return false;
     }
     store_ = std::move(store);
@@ -57,7 +68,7 @@ void TeamPushWorker::round() {
     status_.last_push = queue_->last_push();
     if (pushed.fault) {
         // A refusal by the server's rules is no reason to try again soon: nothing would change.
-        const bool refused = pushed.fault->kind == TeamFaultKind::RefusedByRules;
+        const bool refused = refuses_one_download(pushed.fault->kind);
         failed(*pushed.fault, !refused);
         return;
     }

@@ -21,7 +21,7 @@ class TeamPushWorker : public QObject {
   public slots:
     void push_now();
     void push_soon();
-    // Closes the connections; the last call on the thread.
+    // Closes the connections and ends the thread; the last call on it.
     void shut_down();
 
   signals:
@@ -42,7 +42,8 @@ class TeamPushWorker : public QObject {
     std::unique_ptr<QtTeamStore> store_;
     std::unique_ptr<QTimer> retry_;
     TeamPushStatus status_;
-    int failures_ = 0;  // failed rounds in a row
+    int failures_ = 0;            // failed rounds in a row
+    bool login_refused_ = false;  // no more rounds until push_now()
     std::optional<TeamFault> reported_;
 };
 

@@ -21,6 +21,8 @@ class QtTeamPusher : public QObject {
     Q_OBJECT
   public:
     static constexpr std::chrono::milliseconds kRetryBase{5000};
+    // How long closing waits for a round on the network; a longer one ends on its own after.
+    static constexpr std::chrono::milliseconds kCloseWait{2000};
 
     // Pushes from the archive in `archive_file` to the server at `address`; nothing happens
     // before start().
@@ -43,7 +45,7 @@ class QtTeamPusher : public QObject {
     void fault_reported(const eqbond::TeamFault& fault);
 
   private:
-    QThread thread_;
+    std::unique_ptr<QThread> thread_;
     std::unique_ptr<TeamPushWorker> worker_;  // lives on thread_, deleted after it ended
 };
 

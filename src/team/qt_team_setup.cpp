@@ -10,6 +10,8 @@ namespace eqbond {
 TeamSetUpOutcome set_up_team_archive(const TeamServerAddress& address) {
     using namespace team_schema;
     QtTeamConnection connection;
+    // Migrating a large archive takes its time; a lock held by another client still ends it.
+    connection.set_statement_limit_ms(30 * 60 * 1000);
     if (!connection.open(address)) return {std::nullopt, connection.fault()};
     TeamSetUp set_up;
     const bool done = connection.in_transaction([&](QSqlQuery& q) {

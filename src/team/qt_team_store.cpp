@@ -90,20 +90,20 @@ std::vector<QString> group_columns(const TeamDownload& d) {
 
 struct QtTeamStore::PushStatements {
     explicit PushStatements(const QSqlDatabase& db)
-        : site(db), download(db), delete_groups(db), insert_groups(db) {}
+        : find_site(db), revise_site(db), download(db), insert_groups(db) {}
     // The first statement's error, or nothing when all are prepared.
     std::optional<QSqlError> prepare() {
         using namespace team_schema;
         const std::pair<QSqlQuery*, const QString*> statements[] = {
-            {&site, &kUpsertSite},
+            {&find_site, &kFindSite},
+            {&revise_site, &kReviseSite},
             {&download, &kUpsertDownload},
-            {&delete_groups, &kDeleteGroups},
             {&insert_groups, &kInsertGroups}};
         for (const auto& [query, sql] : statements)
             if (!query->prepare(*sql)) return query->lastError();
         return std::nullopt;
     }
-    QSqlQuery site, download, delete_groups, insert_groups;
+    QSqlQuery find_site, revise_site, download, insert_groups;
 };
 
 QtTeamStore::QtTeamStore() = default;
@@ -165,6 +165,20 @@ bool QtTeamStore::push(const TeamDownload& d) {
         return connection_.fail(TeamFaultKind::Failed,
                                 QStringLiteral("a text holds a NUL character, which the server "
                                                "cannot store"));
+    merge_.reset();
+    revision_ = 0;
+    return connection_.in_transaction([&](QSqlQuery& q) {
+        if (d.base_revision && !merge_with_server(q, d)) return false;
+        if (!write(merge_ ? merge_->merged : d)) return false;
+        q.prepare(team_schema::kRevision);
+        q.addBindValue(d.uuid);
+        if (!connection_.run(q) || !q.next()) return false;
+        revision_ = q.value(0).toLongLong();
+        return true;
+    });
+}
+
+bool QtTeamStore::write(const TeamDownload& d) {
     int lowest = 0, highest = 0;
     if (!d.groups.empty()) {
         const auto [low, high] = std::minmax_element(
@@ -174,44 +188,130 @@ bool QtTeamStore::push(const TeamDownload& d) {
         highest = high->milliohm;
     }
     PushStatements& p = *statements_;
-    return connection_.in_transaction([&](QSqlQuery&) {
-        QVariant site_id(QMetaType::fromType<QString>());
-        if (!d.site.name.isEmpty()) {
-            p.site.bindValue(0, text(d.site.name));
-            p.site.bindValue(1, text(d.site.address));
-            p.site.bindValue(2, text(d.site.customer));
-            if (!connection_.run(p.site) || !p.site.next()) return false;
-            site_id = p.site.value(0);
+    QVariant site(QMetaType::fromType<QString>());
+    if (!d.site.name.isEmpty()) {
+        const std::optional<QVariant> id = site_id(d.site);
+        if (!id) return false;
+        p.revise_site.bindValue(0, text(d.site.address));
+        p.revise_site.bindValue(1, text(d.site.customer));
+        p.revise_site.bindValue(2, *id);
+        p.revise_site.bindValue(3, text(d.site.address));
+        p.revise_site.bindValue(4, text(d.site.customer));
+        if (!connection_.run(p.revise_site)) return false;
+        site = *id;
+    }
+    const QVariant values[] = {
+        d.uuid,
+        site,
+        text(d.location),
+        text(d.inspector),
+        text(d.instrument_serial),
+        text(d.notes),
+        time_text(d.download.started),
+        time_text(d.download.finished),
+        int(d.download.port_number),
+        text(d.download.device),
+        d.download.reported_total,
+        d.download.groups_read,
+        d.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
+                                                : QStringLiteral("abandoned"),
+        int(d.groups.size()),
+        lowest,
+        highest,
+    };
+    for (int i = 0; i < int(std::size(values)); ++i) p.download.bindValue(i, values[i]);
+    if (!connection_.run(p.download)) return false;
+    if (d.groups.empty()) return true;
+    p.insert_groups.bindValue(0, d.uuid);
+    int column = 1;
+    for (const QString& values : group_columns(d)) p.insert_groups.bindValue(column++, values);
+    return connection_.run(p.insert_groups);
+}
+
+std::optional<QVariant> QtTeamStore::site_id(const TeamSite& site) {
+    QSqlQuery& find = statements_->find_site;
+    find.bindValue(0, text(site.name));
+    find.bindValue(1, text(site.address));
+    find.bindValue(2, text(site.customer));
+    find.bindValue(3, text(site.name));
+    if (!connection_.run(find)) return std::nullopt;
+    if (find.next()) return find.value(0);
+    // Added by another push at the same moment: committed after this statement's snapshot was
+    // taken, seen by the next statement's.
+    QSqlQuery again(connection_.database());
+    again.prepare(team_schema::kSiteByName);
+    again.addBindValue(text(site.name));
+    if (!connection_.run(again)) return std::nullopt;
+    if (!again.next()) {
+        connection_.fail(TeamFaultKind::Busy, QStringLiteral("a site added at the same time"));
+        return std::nullopt;
+    }
+    return again.value(0);
+}
+
+bool QtTeamStore::refused_if_held(QSqlQuery& q, const QString& held_sql, const QVariantList& key) {
+    q.prepare(held_sql);
+    for (const QVariant& value : key) q.addBindValue(value);
+    if (!connection_.run(q)) return false;
+    // Every inspector reads everything: a row still there was kept by the server's rules.
+    if (q.next())
+        connection_.fail(TeamFaultKind::RefusedByRules,
+                         QStringLiteral("the download is another role's"));
+    return false;
+}
+
+bool QtTeamStore::describe(const QString& uuid, const TeamDetailsChange& change) {
+    if (!ready() || !is_uuid(uuid)) return false;
+    const auto given = [](const std::optional<QString>& value) {
+        return value ? text(*value) : QVariant(QMetaType::fromType<QString>());
+    };
+    bool changed = false;
+    const bool done = connection_.in_transaction([&](QSqlQuery& q) {
+        QVariant site(QMetaType::fromType<QString>());
+        if (change.site && !change.site->isEmpty()) {
+            const std::optional<QVariant> id = site_id({*change.site, {}, {}});
+            if (!id) return false;
+            site = *id;
         }
-        const QVariant values[] = {
-            d.uuid,
-            site_id,
-            text(d.location),
-            text(d.inspector),
-            text(d.instrument_serial),
-            text(d.notes),
-            time_text(d.download.started),
-            time_text(d.download.finished),
-            int(d.download.port_number),
-            text(d.download.device),
-            d.download.reported_total,
-            d.download.groups_read,
-            d.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
-                                                    : QStringLiteral("abandoned"),
-            int(d.groups.size()),
-            lowest,
-            highest,
-        };
-        for (int i = 0; i < int(std::size(values)); ++i) p.download.bindValue(i, values[i]);
-        if (!connection_.run(p.download)) return false;
-        p.delete_groups.bindValue(0, d.uuid);
-        if (!connection_.run(p.delete_groups)) return false;
-        if (d.groups.empty()) return true;
-        p.insert_groups.bindValue(0, d.uuid);
-        int column = 1;
-        for (const QString& values : group_columns(d)) p.insert_groups.bindValue(column++, values);
-        return connection_.run(p.insert_groups);
+        q.prepare(team_schema::kDescribe);
+        for (const QVariant& value :
+             {QVariant(change.site.has_value()), site, given(change.location),
+              given(change.inspector), given(change.instrument_serial), given(change.notes),
+              QVariant(uuid)})
+            q.addBindValue(value);
+        if (!connection_.run(q)) return false;
+        changed = q.numRowsAffected() > 0;
+        if (changed) return true;
+        // Refused: a site added for it goes too.
+        refused_if_held(q, team_schema::kDownloadHeld, {uuid});
+        return !connection_.fault();
     });
+    return done && changed;
+}
+
+bool QtTeamStore::label(const QString& uuid, int group, const QString& point) {
+    if (!ready() || !is_uuid(uuid)) return false;
+    QSqlQuery q(connection_.database());
+    q.prepare(team_schema::kLabel);
+    for (const QVariant& value : {text(point), QVariant(uuid), QVariant(group)})
+        q.addBindValue(value);
+    if (!connection_.run(q)) return false;
+    return q.numRowsAffected() > 0 || refused_if_held(q, team_schema::kGroupHeld, {uuid, group});
+}
+
+std::optional<std::vector<TeamHistoryEntry>> QtTeamStore::history(const QString& uuid) {
+    if (!ready() || !is_uuid(uuid)) return std::nullopt;
+    QSqlQuery q(connection_.database());
+    q.setForwardOnly(true);
+    q.prepare(team_schema::kHistory);
+    q.addBindValue(uuid);
+    if (!connection_.run(q)) return std::nullopt;
+    std::vector<TeamHistoryEntry> out;
+    while (q.next())
+        out.push_back({time_of(q.value(0)), q.value(1).toString(), q.value(2).toString(),
+                       q.value(3).toString(), q.value(4).toString(), q.value(5).toString()});
+    if (!connection_.read_through(q)) return std::nullopt;
+    return out;
 }
 
 std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilter& filter) {
@@ -244,6 +344,10 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
     if (!ready() || !is_uuid(uuid)) return std::nullopt;
     QSqlQuery q(connection_.database());
     q.setForwardOnly(true);
+    return read(q, uuid);
+}
+
+std::optional<StoredTeamDownload> QtTeamStore::read(QSqlQuery& q, const QString& uuid) {
     q.prepare(team_schema::kSelectDownload);
     q.addBindValue(uuid);
     if (!connection_.run(q) || !q.next()) return std::nullopt;
@@ -251,6 +355,7 @@ std::optional<StoredTeamDownload> QtTeamStore::load(const QString& uuid) {
     StoredTeamDownload out;
     out.owner = s.owner;
     out.pushed = s.pushed;
+    out.revision = q.value(20).toLongLong();
     TeamDownload& d = out.download;
     d.uuid = s.uuid;
     d.download = s.download;
@@ -297,15 +402,12 @@ bool QtTeamStore::keep_plan(const TeamPlan& plan) {
     if (plan.site_name.isEmpty())
         return connection_.fail(TeamFaultKind::Failed, QStringLiteral("a plan without a site"));
     std::vector<std::optional<QString>> labels(plan.labels.begin(), plan.labels.end());
-    PushStatements& p = *statements_;
     return connection_.in_transaction([&](QSqlQuery& q) {
         // The site as it is: a plan changes neither its address nor its customer.
-        p.site.bindValue(0, text(plan.site_name));
-        p.site.bindValue(1, text(QString()));
-        p.site.bindValue(2, text(QString()));
-        if (!connection_.run(p.site) || !p.site.next()) return false;
+        const std::optional<QVariant> site = site_id({plan.site_name, {}, {}});
+        if (!site) return false;
         q.prepare(team_schema::kKeepPlan);
-        q.addBindValue(p.site.value(0));
+        q.addBindValue(*site);
         q.addBindValue(text(plan.location));
         q.addBindValue(text_array_literal(labels));
         return connection_.run(q);
@@ -330,25 +432,11 @@ std::optional<std::vector<TeamPlan>> QtTeamStore::plans() {
 
 bool QtTeamStore::remove(const QString& uuid) {
     if (!ready() || !is_uuid(uuid)) return false;
-    int deleted = 0;
-    bool held = false;
-    const bool done = connection_.in_transaction([&](QSqlQuery& q) {
-        q.prepare(team_schema::kDeleteDownload);
-        q.addBindValue(uuid);
-        if (!connection_.run(q)) return false;
-        deleted = q.numRowsAffected();
-        if (deleted > 0) return true;
-        // Every inspector sees every download: one still there was kept by the server's rules.
-        q.prepare(team_schema::kDownloadOwner);
-        q.addBindValue(uuid);
-        if (!connection_.run(q)) return false;
-        held = q.next();
-        return true;
-    });
-    if (done && held)
-        return connection_.fail(TeamFaultKind::RefusedByRules,
-                                QStringLiteral("the download is another role's"));
-    return done && deleted > 0;
+    // The server's function decides: another role's download comes back as a refusal.
+    QSqlQuery q(connection_.database());
+    q.prepare(team_schema::kDeleteDownload);
+    q.addBindValue(uuid);
+    return connection_.run(q) && q.next() && q.value(0).toBool();
 }
 
 }  // namespace eqbond

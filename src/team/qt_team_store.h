@@ -4,6 +4,8 @@
 // lists, loads and deletes them. Who may change what is decided by the server's rules; a refusal
 // comes back as a fault. Use a store from the thread that connected it.
 #include <QString>
+#include <QVariant>
+#include <QVariantList>
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,6 +15,8 @@
 #include "team/qt_team_connection.h"
 #include "team/team_download.h"
 #include "team/team_ports.h"
+
+class QSqlQuery;
 
 namespace eqbond {
 
@@ -32,8 +36,11 @@ class QtTeamStore : public TeamCopying {
     const QString& role() const { return role_; }
 
     // Writes the download, its site and its groups as one transaction; a download of the same
-    // UUID, which this role may change, is replaced whole.
+    // UUID, which this role may change, takes its details and test points, never other readings.
+    // A site another role added keeps its address and customer.
     bool push(const TeamDownload& download) override;
+    int64_t pushed_revision() const override { return revision_; }
+    const TeamMerge* pushed_merge() const override { return merge_ ? &*merge_ : nullptr; }
     // Newest first; nothing on a fault.
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
     // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
@@ -45,6 +52,14 @@ class QtTeamStore : public TeamCopying {
     std::optional<PreviousValues> previous_values(const QString& uuid);
     // False on a fault (RefusedByRules for another's download) or an unknown UUID (no fault).
     bool remove(const QString& uuid);
+    // The details given, on the server under its rules; false on a fault (RefusedByRules for
+    // another's download) or an unknown UUID (no fault).
+    bool describe(const QString& uuid, const TeamDetailsChange& change);
+    // Group `group`'s test point (empty: none); false on a fault or an unknown download or group
+    // (no fault).
+    bool label(const QString& uuid, int group, const QString& point);
+    // The download's history, oldest first; nothing on a fault.
+    std::optional<std::vector<TeamHistoryEntry>> history(const QString& uuid);
     bool keep_plan(const TeamPlan& plan) override;
     std::optional<std::vector<TeamPlan>> plans() override;
 
@@ -52,6 +67,17 @@ class QtTeamStore : public TeamCopying {
     // Clears the last fault, connecting again when the server was out of reach.
     bool ready();
     bool check_layout();
+    // The site's id on the server, adding it when new; nothing on a fault.
+    std::optional<QVariant> site_id(const TeamSite& site);
+    // The download as the server holds it; nothing on a fault or when it is not there (no fault).
+    std::optional<StoredTeamDownload> read(QSqlQuery& q, const QString& uuid);
+    // Writes the download, its site and its groups, inside the push's transaction.
+    bool write(const TeamDownload& d);
+    // When the server changed the download since `here`'s base revision: merge_ says how the two
+    // meet. False on a fault.
+    bool merge_with_server(QSqlQuery& q, const TeamDownload& here);
+    // After an UPDATE that changed nothing: false, with a refusal when the row is there.
+    bool refused_if_held(QSqlQuery& q, const QString& held_sql, const QVariantList& key);
 
     // The push's statements, prepared once per connection: a push then costs no PREPARE.
     struct PushStatements;
@@ -60,6 +86,8 @@ class QtTeamStore : public TeamCopying {
     std::unique_ptr<PushStatements> statements_;
     QString role_;
     bool connected_ = false;
+    int64_t revision_ = 0;            // of the last download pushed
+    std::optional<TeamMerge> merge_;  // of the last push, when it was merged
 };
 
 }  // namespace eqbond

@@ -8,7 +8,7 @@ namespace eqbond {
 
 namespace {
 bool refused_by_rules(const std::optional<TeamFault>& fault) {
-    return fault && fault->kind == TeamFaultKind::RefusedByRules;
+    return fault && refuses_one_download(fault->kind);
 }
 }  // namespace
 
@@ -46,8 +46,8 @@ TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& serve
         }
     }
     const auto refused = [&](const QString& uuid) {
-        return std::find(changes.refused.begin(), changes.refused.end(), uuid) !=
-               changes.refused.end();
+        return std::any_of(changes.refused.begin(), changes.refused.end(),
+                           [&](const RefusedDownload& one) { return one.uuid == uuid; });
     };
     for (const auto& [uuid, pushed_ms] : *on_server) {
         const auto here = held->find(uuid);
@@ -65,7 +65,7 @@ TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& serve
             }
             continue;  // deleted on the server since it was listed
         }
-        if (!copy.keep_team_copy(*stored)) {
+        if (!copy.keep_team_copy(visible_copy(*stored))) {
             round.local_fault = true;
             return round;
         }

@@ -1,5 +1,7 @@
 #include "team/team_download.h"
 
+#include "base/visible_text.h"
+
 namespace eqbond {
 
 TeamDownload team_download_of(const Inspection& local, const std::optional<Site>& site) {
@@ -36,6 +38,17 @@ Inspection inspection_of(const TeamDownload& team) {
     for (size_t i = 0; i < team.labels.size() && i < team.groups.size(); ++i)
         if (team.labels[i]) out.labels[team.groups[i].number] = *team.labels[i];
     return out;
+}
+
+StoredTeamDownload visible_copy(StoredTeamDownload stored) {
+    TeamDownload& d = stored.download;
+    for (QString* text :
+         {&stored.owner, &d.site.name, &d.site.address, &d.site.customer, &d.location, &d.inspector,
+          &d.instrument_serial, &d.notes, &d.download.device})
+        *text = visible_text(*text);
+    for (std::optional<QString>& label : d.labels)
+        if (label) *label = visible_text(*label);
+    return stored;
 }
 
 }  // namespace eqbond

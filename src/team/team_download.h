@@ -29,6 +29,8 @@ struct TeamDownload {
     std::vector<Group> groups;
     // Empty, or one per group in the same order: the group's test-point label, if it has one.
     std::vector<std::optional<QString>> labels;
+    // The server's revision this computer last had; changes made there since are merged.
+    std::optional<int64_t> base_revision;
 };
 
 // A download of an archive as the team archive takes it, with its site's name and words.
@@ -63,6 +65,27 @@ struct StoredTeamDownload {
     TeamDownload download;
     QString owner;
     QDateTime pushed;
+    int64_t revision = 0;  // counts every change on the server
+};
+
+// One read back from a server, every text with its control characters written as visible
+// escapes: a server that did not keep to the rules cannot forge a line in a list or a report.
+StoredTeamDownload visible_copy(StoredTeamDownload stored);
+
+// One change of a team download as the server recorded it.
+struct TeamHistoryEntry {
+    QDateTime at;
+    QString role;    // the login that made it
+    QString action;  // push, change, delete, escape
+    QString field;   // empty for a whole download
+    QString old_value;
+    QString new_value;
+};
+
+// Details given for a download on the server; those not given stay as they are. An empty site
+// takes the download off its site.
+struct TeamDetailsChange {
+    std::optional<QString> site, location, inspector, instrument_serial, notes;
 };
 
 // Which downloads a listing shows; an empty text matches every download.

@@ -36,6 +36,11 @@ TeamFaultKind team_login_fault_kind(const QString& words) {
     return TeamFaultKind::Unreachable;
 }
 
+bool refuses_one_download(TeamFaultKind kind) {
+    return kind == TeamFaultKind::RefusedByRules || kind == TeamFaultKind::DeletedThere ||
+           kind == TeamFaultKind::Failed;
+}
+
 QString team_fault_reason(const TeamFault& fault) {
     QString reason;
     switch (fault.kind) {
@@ -62,6 +67,12 @@ QString team_fault_reason(const TeamFault& fault) {
             break;
         case TeamFaultKind::RefusedByRules:
             reason = QStringLiteral("the server's rules refuse this change");
+            break;
+        case TeamFaultKind::Busy:
+            reason = QStringLiteral("server busy");
+            break;
+        case TeamFaultKind::DeletedThere:
+            reason = QStringLiteral("deleted on the server");
             break;
         case TeamFaultKind::Failed:
             reason = QStringLiteral("database error");

@@ -13,6 +13,8 @@ enum class TeamFaultKind {
     LayoutNewer,           // a newer eqbond set the server up
     NotTeamArchive,        // the database is no eqbond team archive
     RefusedByRules,        // the server's rules refuse this change to this role
+    Busy,                  // a lock or a statement took too long: tried again later
+    DeletedThere,          // the download was deleted on the server and does not come back
     Failed,                // any other database error
 };
 
@@ -20,6 +22,10 @@ struct TeamFault {
     TeamFaultKind kind = TeamFaultKind::Failed;
     QString detail;  // the server's own words, for the curious
 };
+
+// A fault of one download (the rules refuse it, it was deleted there, a text the server cannot
+// take), after which the others are still pushed; any other fault is the server's.
+bool refuses_one_download(TeamFaultKind kind);
 
 // Why a login failed, from the words libpq gives: a failed login carries no SQLSTATE through the
 // driver. The words may be English or, from a Chinese desktop or server, Simplified Chinese.

@@ -12,6 +12,7 @@
 
 #include "team/team_download.h"
 #include "team/team_fault.h"
+#include "team/team_merge.h"
 
 namespace eqbond {
 
@@ -41,6 +42,13 @@ class PushQueue {
     virtual std::optional<TeamDownload> team_download(int64_t download_id) = 0;
     // Marks it pushed at `when` unless it changed after `download` was read.
     virtual Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) = 0;
+    // The server's revision this computer now has of the download, with the fields the server
+    // changed meanwhile (`taken`, when any) taken here too, without marking it changed. A queue
+    // that merges nothing keeps nothing.
+    virtual bool keep_server_side(int64_t /*download_id*/, int64_t /*revision*/,
+                                  const TeamDownload* /*taken*/) {
+        return true;
+    }
     // When a download was last pushed; nothing before the first push or on a fault.
     virtual std::optional<QDateTime> last_push() = 0;
 };
@@ -72,6 +80,10 @@ class TeamPushing {
     // The last operation's fault, or nothing after it succeeded.
     virtual const std::optional<TeamFault>& fault() const = 0;
     virtual bool push(const TeamDownload& download) = 0;
+    // After a push that went: the download's revision on the server, and how it was merged with
+    // the changes made there since its base revision (nothing when there were none).
+    virtual int64_t pushed_revision() const { return 0; }
+    virtual const TeamMerge* pushed_merge() const { return nullptr; }
 };
 
 // The server as the copy's round sees it: what it holds, and one download of it.

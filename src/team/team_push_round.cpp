@@ -23,13 +23,21 @@ PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
         }
         if (!server.push(*download)) {
             round.fault = server.fault();
-            if (round.fault && round.fault->kind == TeamFaultKind::RefusedByRules) {
-                round.refused.push_back(one.uuid);
+            if (round.fault && refuses_one_download(round.fault->kind)) {
+                round.refused.push_back({one.uuid, *round.fault});
                 continue;
             }
             break;
         }
         ++round.pushed;
+        const TeamMerge* merge = server.pushed_merge();
+        if (merge && !merge->conflicts.empty()) {
+            // Each side keeps its value; merged from the same base again next time, it is
+            // named again until one side gives way.
+            round.conflicts.insert(round.conflicts.end(), merge->conflicts.begin(),
+                                   merge->conflicts.end());
+            continue;
+        }
         // Not marked when it changed during the push: it goes again in the next round. Not marked
         // for a fault: the round ends, and says so, as for a download it could not read.
         const Marking marking = queue.mark_pushed(one, QDateTime::currentDateTimeUtc());
@@ -38,6 +46,12 @@ PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
             break;
         }
         if (marking == Marking::Marked) --round.waiting;
+        const bool taken = merge && merge->taken_from_server;
+        if (!queue.keep_server_side(one.id, server.pushed_revision(),
+                                    taken ? &merge->merged : nullptr)) {
+            round.local_fault = true;
+            break;
+        }
     }
     return round;
 }

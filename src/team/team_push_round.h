@@ -10,17 +10,26 @@
 
 namespace eqbond {
 
+struct RefusedDownload {
+    QString uuid;
+    TeamFault fault;
+};
+
 struct PushRound {
     int pushed = 0;   // downloads the server committed in this round
     int waiting = 0;  // downloads still waiting after it
     // Why the round stopped or a download was refused; the others still went.
     std::optional<TeamFault> fault;
-    bool local_fault = false;      // the local archive could not be read or marked
-    std::vector<QString> refused;  // the UUIDs the server's rules refused
+    bool local_fault = false;              // the local archive could not be read or marked
+    std::vector<RefusedDownload> refused;  // the downloads the server refused, and why
+    // Fields changed here and on the server to different values: the server kept its value, the
+    // download its own and keeps waiting.
+    std::vector<TeamConflict> conflicts;
 };
 
-// A download the server's rules refuse keeps waiting and the round goes on; any other fault ends
-// the round.
+// A download the server refuses (its rules, deleted there, a text it cannot take) keeps waiting
+// and the round goes on; any other fault ends the round. A download the server changed since this
+// computer last had it is merged: what changed only there is taken here.
 PushRound push_waiting(PushQueue& queue, TeamPushing& server);
 
 }  // namespace eqbond

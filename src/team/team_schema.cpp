@@ -1,5 +1,7 @@
 #include "team/team_schema.h"
 
+#include "team/team_rules_schema.h"
+
 namespace eqbond::team_schema {
 
 const QString kLockSetUp = QStringLiteral("SELECT pg_advisory_xact_lock(7318001)");
@@ -10,8 +12,21 @@ const QString kLayoutPresent = QStringLiteral(
     "WHERE n.nspname = 'eqbond' AND c.relname = 'layout')");
 const QString kLayoutVersion = QStringLiteral("SELECT version FROM eqbond.layout");
 
+const QString kRolesSql = QStringLiteral(
+    "CREATE ROLE eqbond_inspector NOLOGIN;\n"
+    "CREATE ROLE eqbond_admin NOLOGIN IN ROLE eqbond_inspector;\n");
+
+// A role without CREATEROLE finds the group roles made by the database's administrator, or is
+// told to have them made.
 const QString kMakeRoles = QStringLiteral(
     "DO $$ BEGIN "
+    "IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'eqbond_admin') "
+    "AND EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'eqbond_inspector') "
+    "AND pg_has_role('eqbond_admin', 'eqbond_inspector', 'MEMBER') THEN RETURN; END IF; "
+    "IF NOT (SELECT rolcreaterole OR rolsuper FROM pg_roles WHERE rolname = current_user) THEN "
+    "RAISE EXCEPTION 'the group roles eqbond_inspector and eqbond_admin are missing: have the "
+    "database administrator run the SQL of eqbond-cli team setup --print-sql' "
+    "USING ERRCODE = '42501'; END IF; "
     "IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'eqbond_inspector') THEN "
     "CREATE ROLE eqbond_inspector NOLOGIN; END IF; "
     "IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'eqbond_admin') THEN "
@@ -86,41 +101,44 @@ const char* const kVersion2[] = {
 
 }  // namespace
 
-QStringList steps_from(int version) {
+QStringList steps_from(int version, int up_to) {
     QStringList out;
-    if (version < 1)
+    if (version < 1 && up_to >= 1)
         for (const char* sql : kVersion1) out << QString::fromUtf8(sql);
-    if (version < 2)
+    if (version < 2 && up_to >= 2)
         for (const char* sql : kVersion2) out << QString::fromUtf8(sql);
+    if (version < 3 && up_to >= 3) out << rules_steps();
     return out;
 }
 
 QStringList grants() {
-    return {
-        QStringLiteral("GRANT USAGE ON SCHEMA eqbond TO eqbond_inspector"),
-        QStringLiteral("GRANT SELECT ON eqbond.layout TO eqbond_inspector"),
-        QStringLiteral("GRANT SELECT, INSERT, UPDATE ON eqbond.sites TO eqbond_inspector"),
-        QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON eqbond.downloads, eqbond.groups "
-                       "TO eqbond_inspector"),
-        QStringLiteral("GRANT SELECT, INSERT, UPDATE ON eqbond.plans TO eqbond_inspector"),
-    };
+    return rules_grants();
 }
 
 const QString kSetVersion = QStringLiteral("UPDATE eqbond.layout SET version = %1").arg(kVersion);
 
-const QString kUpsertSite = QStringLiteral(
-    "INSERT INTO eqbond.sites (name, address, customer) VALUES (?, ?, ?) "
-    "ON CONFLICT ((md5(name))) DO UPDATE SET "
-    "address = CASE WHEN EXCLUDED.address = '' THEN eqbond.sites.address "
-    "ELSE EXCLUDED.address END, "
-    "customer = CASE WHEN EXCLUDED.customer = '' THEN eqbond.sites.customer "
-    "ELSE EXCLUDED.customer END "
-    "RETURNING id::text");
+// The site's id, adding it when new. A site another role added is taken as it is.
+const QString kFindSite = QStringLiteral(
+    "WITH added AS (INSERT INTO eqbond.sites (name, address, customer) VALUES (?, ?, ?) "
+    "ON CONFLICT ((md5(name))) DO NOTHING RETURNING id) "
+    "SELECT id::text FROM added UNION ALL "
+    "SELECT id::text FROM eqbond.sites WHERE md5(name) = md5(?)");
+// The site another push added at the same moment: after its commit, in a statement of its own.
+const QString kSiteByName =
+    QStringLiteral("SELECT id::text FROM eqbond.sites WHERE md5(name) = md5(?)");
+// A new address or customer given with a push; the rules skip a site this role may not change.
+const QString kReviseSite = QStringLiteral(
+    "UPDATE eqbond.sites SET address = coalesce(nullif(?, ''), address), "
+    "customer = coalesce(nullif(?, ''), customer) WHERE id = ?::uuid "
+    "AND (address, customer) IS DISTINCT FROM "
+    "(coalesce(nullif(?, ''), address), coalesce(nullif(?, ''), customer))");
 
+// Pushed again, a download writes only what changed; the server refuses a change of what was
+// measured.
 const QString kUpsertDownload = QStringLiteral(
-    "INSERT INTO eqbond.downloads (uuid, site_id, location, inspector, instrument_serial, notes, "
-    "started, finished, port_number, device, reported_total, groups_read, ending, groups_held, "
-    "lowest_milliohm, highest_milliohm) "
+    "INSERT INTO eqbond.downloads AS d (uuid, site_id, location, inspector, instrument_serial, "
+    "notes, started, finished, port_number, device, reported_total, groups_read, ending, "
+    "groups_held, lowest_milliohm, highest_milliohm) "
     "VALUES (?::uuid, ?::uuid, ?, ?, ?, ?, ?::timestamptz, ?::timestamptz, ?, ?, ?, ?, ?, ?, ?, ?) "
     "ON CONFLICT (uuid) DO UPDATE SET site_id = EXCLUDED.site_id, location = EXCLUDED.location, "
     "inspector = EXCLUDED.inspector, instrument_serial = EXCLUDED.instrument_serial, "
@@ -128,21 +146,28 @@ const QString kUpsertDownload = QStringLiteral(
     "port_number = EXCLUDED.port_number, device = EXCLUDED.device, "
     "reported_total = EXCLUDED.reported_total, groups_read = EXCLUDED.groups_read, "
     "ending = EXCLUDED.ending, groups_held = EXCLUDED.groups_held, "
-    "lowest_milliohm = EXCLUDED.lowest_milliohm, highest_milliohm = EXCLUDED.highest_milliohm, "
-    "pushed = now()");
+    "lowest_milliohm = EXCLUDED.lowest_milliohm, highest_milliohm = EXCLUDED.highest_milliohm "
+    "WHERE (d.site_id, d.location, d.inspector, d.instrument_serial, d.notes, d.started, "
+    "d.finished, d.port_number, d.device, d.reported_total, d.groups_read, d.ending, "
+    "d.groups_held, d.lowest_milliohm, d.highest_milliohm) IS DISTINCT FROM "
+    "(EXCLUDED.site_id, EXCLUDED.location, EXCLUDED.inspector, EXCLUDED.instrument_serial, "
+    "EXCLUDED.notes, EXCLUDED.started, EXCLUDED.finished, EXCLUDED.port_number, "
+    "EXCLUDED.device, EXCLUDED.reported_total, EXCLUDED.groups_read, EXCLUDED.ending, "
+    "EXCLUDED.groups_held, EXCLUDED.lowest_milliohm, EXCLUDED.highest_milliohm)");
 
-const QString kDeleteGroups =
-    QStringLiteral("DELETE FROM eqbond.groups WHERE download_uuid = ?::uuid");
-
-// All groups of one download in one statement: each column comes as one array literal.
+// All groups of one download in one statement: each column comes as one array literal. Pushed
+// again, only the groups that differ are written.
 const QString kInsertGroups = QStringLiteral(
-    "INSERT INTO eqbond.groups (download_uuid, number, milliohm, battery, year, month, day, hour, "
-    "minute, label) "
+    "INSERT INTO eqbond.groups AS g (download_uuid, number, milliohm, battery, year, month, day, "
+    "hour, minute, label) "
     "SELECT ?::uuid, * FROM unnest(?::integer[], ?::integer[], ?::smallint[], ?::smallint[], "
-    "?::smallint[], ?::smallint[], ?::smallint[], ?::smallint[], ?::text[])");
-
-const QString kDownloadOwner =
-    QStringLiteral("SELECT owner FROM eqbond.downloads WHERE uuid = ?::uuid");
+    "?::smallint[], ?::smallint[], ?::smallint[], ?::smallint[], ?::text[]) "
+    "ON CONFLICT (download_uuid, number) DO UPDATE SET milliohm = EXCLUDED.milliohm, "
+    "battery = EXCLUDED.battery, year = EXCLUDED.year, month = EXCLUDED.month, "
+    "day = EXCLUDED.day, hour = EXCLUDED.hour, minute = EXCLUDED.minute, label = EXCLUDED.label "
+    "WHERE (g.milliohm, g.battery, g.year, g.month, g.day, g.hour, g.minute, g.label) "
+    "IS DISTINCT FROM (EXCLUDED.milliohm, EXCLUDED.battery, EXCLUDED.year, EXCLUDED.month, "
+    "EXCLUDED.day, EXCLUDED.hour, EXCLUDED.minute, EXCLUDED.label)");
 
 namespace {
 const char kSummaryColumns[] =
@@ -167,7 +192,7 @@ const QString kVersions = QStringLiteral(
 const QString kSelectDownload =
     QStringLiteral(
         "SELECT %1, coalesce(s.address, ''), coalesce(s.customer, ''), d.instrument_serial, "
-        "d.notes FROM eqbond.downloads d LEFT JOIN eqbond.sites s ON s.id = d.site_id "
+        "d.notes, d.revision FROM eqbond.downloads d LEFT JOIN eqbond.sites s ON s.id = d.site_id "
         "WHERE d.uuid = ?::uuid")
         .arg(QLatin1String(kSummaryColumns));
 
@@ -192,9 +217,32 @@ const QString kSelectPrevious = QStringLiteral(
     "WHERE g.label IN (SELECT label FROM wanted) "
     "ORDER BY g.label, d.started DESC, d.uuid DESC, g.number DESC");
 
-const QString kDeleteDownload = QStringLiteral("DELETE FROM eqbond.downloads WHERE uuid = ?::uuid");
+const QString kDeleteDownload = QStringLiteral("SELECT eqbond.delete_download(?::uuid)");
 
-const QString kIdentity = QStringLiteral("SELECT current_user::text");
+const QString kDescribe = QStringLiteral(
+    "UPDATE eqbond.downloads SET site_id = CASE WHEN ?::boolean THEN ?::uuid ELSE site_id END, "
+    "location = coalesce(?, location), inspector = coalesce(?, inspector), "
+    "instrument_serial = coalesce(?, instrument_serial), notes = coalesce(?, notes) "
+    "WHERE uuid = ?::uuid");
+const QString kDownloadHeld = QStringLiteral("SELECT 1 FROM eqbond.downloads WHERE uuid = ?::uuid");
+const QString kLabel = QStringLiteral(
+    "UPDATE eqbond.groups SET label = nullif(?, '') WHERE download_uuid = ?::uuid AND number = ?");
+const QString kGroupHeld =
+    QStringLiteral("SELECT 1 FROM eqbond.groups WHERE download_uuid = ?::uuid AND number = ?");
+
+const QString kRevisionForUpdate =
+    QStringLiteral("SELECT revision FROM eqbond.downloads WHERE uuid = ?::uuid FOR UPDATE");
+const QString kRevision =
+    QStringLiteral("SELECT revision FROM eqbond.downloads WHERE uuid = ?::uuid");
+const QString kChangesSince = QStringLiteral(
+    "SELECT field, coalesce(old, '') FROM eqbond.history WHERE download_uuid = ?::uuid "
+    "AND revision > ? AND action = 'change' ORDER BY id");
+
+const QString kHistory = QStringLiteral(
+    "SELECT (extract(epoch FROM at) * 1000)::bigint, role, action, field, coalesce(old, ''), "
+    "coalesce(new, '') FROM eqbond.history WHERE download_uuid = ?::uuid ORDER BY id");
+
+const QString kIdentity = QStringLiteral("SELECT session_user::text");
 
 const QString kKeepPlan = QStringLiteral(
     "INSERT INTO eqbond.plans (site_id, location, labels) VALUES (?::uuid, ?, ?::text[]) "

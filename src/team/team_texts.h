@@ -30,6 +30,9 @@ inline constexpr ScreenText kTeamNotTeamArchive{"Team",
                                                 QT_TRANSLATE_NOOP("Team", "该数据库不是团队档案")};
 inline constexpr ScreenText kTeamRefusedByRules{"Team",
                                                 QT_TRANSLATE_NOOP("Team", "服务器规则拒绝此修改")};
+inline constexpr ScreenText kTeamBusy{"Team", QT_TRANSLATE_NOOP("Team", "服务器繁忙")};
+inline constexpr ScreenText kTeamDeletedThere{"Team",
+                                              QT_TRANSLATE_NOOP("Team", "该下载已在服务器上删除")};
 //: The button that opens the team server's dialog.
 inline constexpr ScreenText kTeamButton{"Team", QT_TRANSLATE_NOOP3("Team", "团队档案", "button")};
 inline constexpr ScreenText kTeamDialogTitle{"Team", QT_TRANSLATE_NOOP("Team", "团队档案服务器")};

@@ -70,8 +70,15 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
 }
 
 TeamArchiveView::~TeamArchiveView() {
-    // A round under way ends by the connection's own timeout.
-    if (round_) round_->wait();
+    // The window refers to the copy: it goes first.
+    delete window_;
+    window_ = nullptr;
+    if (!round_ || round_->wait(QDeadlineTimer(kCloseWait))) return;
+    // A round still on the network holds nothing of this view: it ends by the connection's own
+    // time limits and takes its thread along.
+    round_->disconnect(this);
+    QThread* const thread = round_.release();
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 }
 
 void TeamArchiveView::set_server(const std::optional<TeamServerAddress>& address) {
@@ -80,7 +87,7 @@ void TeamArchiveView::set_server(const std::optional<TeamServerAddress>& address
 }
 
 bool TeamArchiveView::updating() const {
-    return again_ || (round_ && round_->isRunning());
+    return again_ || in_round_;
 }
 
 void TeamArchiveView::remove(const QString& uuid) {
@@ -93,7 +100,7 @@ void TeamArchiveView::bring_up_to_date() {
         state_->setText(text::kTeamCopyNoServer);
         return;
     }
-    if (round_ && round_->isRunning()) {
+    if (in_round_) {
         again_ = true;
         return;
     }
@@ -124,10 +131,12 @@ void TeamArchiveView::bring_up_to_date() {
         plans_.insert(plans_.begin(), outcome->plans.begin(), outcome->plans.end());
         state_->setText(state_text(*outcome));
         window_->refresh();
+        in_round_ = false;
         if (again_) bring_up_to_date();
         emit round_finished();
     });
     state_->setText(text::kTeamCopyUpdating);
+    in_round_ = true;
     round_->start();
 }
 

@@ -39,8 +39,10 @@ class TeamArchiveView : public QWidget {
 
     ArchiveWindow* window() const { return window_; }
     QLabel* state() const { return state_; }
-    // True while a round runs or waits.
+    // True while a round runs or waits, until its result is shown.
     bool updating() const;
+    // How long closing waits for a round on the network.
+    static constexpr int kCloseWait = 2000;
 
   signals:
     void round_finished();
@@ -55,6 +57,7 @@ class TeamArchiveView : public QWidget {
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;
+    bool in_round_ = false;            // from a round's start until its result is handled
     bool again_ = false;               // asked for while a round ran
     std::optional<QString> removing_;  // the UUID the next round deletes on the server first
     QLabel* state_ = nullptr;

@@ -13,6 +13,7 @@
 #include "cli/inspection_options.h"
 #include "cli/live.h"
 #include "cli/team_command.h"
+#include "inspection/test_plan.h"
 #include "language/interface_language.h"
 #include "program/command_line.h"
 #include "team/team_server_address.h"
@@ -36,12 +37,16 @@ const char kUsage[] =
     "       eqbond-cli archive label ID --plan FILE [--from GROUP] [--archive FILE]\n"
     "       eqbond-cli archive report ID --pdf FILE [--limit OHM] [--lang zh|en] [--archive FILE]\n"
     "       eqbond-cli archive sites [--archive FILE]\n"
-    "       eqbond-cli team setup [--server URI]\n"
+    "       eqbond-cli team setup [--server URI] | --print-sql\n"
     "       eqbond-cli team status|push [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
     "       eqbond-cli team export UUID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
     "                                   [--server URI]\n"
     "       eqbond-cli team delete UUID [--server URI]\n"
+    "       eqbond-cli team history UUID [--server URI]\n"
+    "       eqbond-cli team describe UUID [--site NAME] [--location TEXT] [--inspector NAME]\n"
+    "                                     [--instrument SERIAL] [--notes TEXT] [--server URI]\n"
+    "       eqbond-cli team label UUID --group N --point TEXT [--server URI]\n"
     "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N] [--trace FILE]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
@@ -70,13 +75,18 @@ const char kUsage[] =
     "          group to the CSV and PDF. delete ID: removes the download.\n"
     "team      The team archive on a PostgreSQL server. setup: makes the database a team\n"
     "          archive or brings its layout forward (schema, group roles eqbond_inspector and\n"
-    "          eqbond_admin, grants, row-level security), run by the database's owner. status:\n"
+    "          eqbond_admin, grants, row-level security), run by the database's owner;\n"
+    "          --print-sql prints the SQL that makes the group roles, for the database's\n"
+    "          administrator to run once when the owner may not create roles. status:\n"
     "          the server, the role, how many downloads it holds, whether it can be reached (or\n"
     "          why not), how many local downloads wait and the last push. push: sends every\n"
     "          local download new or changed since its last push, one transaction each, and\n"
     "          prints how many went and how many still wait. list: one line per download,\n"
     "          UUID first, newest first; --site and --inspector (name or role) narrow it.\n"
-    "          export UUID and delete UUID as for the archive.\n"
+    "          export UUID and delete UUID as for the archive. history UUID: every change the\n"
+    "          server recorded, one a line (ISO time, role, action, field, old, new).\n"
+    "          describe UUID and label UUID change a download's details or one group's test\n"
+    "          point on the server, under its rules.\n"
     "live      Prints live readings as CSV lines (time, milliohm, text, kind) until --count\n"
     "          lines or Ctrl-C.\n"
     "\n"
@@ -96,7 +106,9 @@ const char kUsage[] =
     "lost during the read and did not come back (no file written); 4 an output file could not be\n"
     "written; 5 the archive cannot be used (the message names the file and the reason; a download\n"
     "still writes its files); 6 the team archive cannot be used (the message names the server,\n"
-    "without its password, and the reason).\n";
+    "without its password, and the reason: unreachable, server busy, refused ...); 7 a push\n"
+    "found a conflict (a field changed here and on the server: one line each on standard\n"
+    "error) or a download deleted on the server (not brought back).\n";
 
 const QString kSayArchive = QStringLiteral(
     "say archive list, sites, export ID, delete ID, describe ID, label ID or report ID");
@@ -137,12 +149,15 @@ struct Options {
     QCommandLineOption from{QStringLiteral("from"), QString(), QStringLiteral("GROUP")};
     QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("zh|en")};
     QCommandLineOption server{QStringLiteral("server"), QString(), QStringLiteral("URI")};
+    QCommandLineOption print_sql{QStringLiteral("print-sql"), QString()};
+    QCommandLineOption group{QStringLiteral("group"), QString(), QStringLiteral("N")};
+    QCommandLineOption point{QStringLiteral("point"), QString(), QStringLiteral("TEXT")};
     QCommandLineParser parser;
     Options() {
-        parser.addOptions({help,  version, port,      timeout,  txt,       csv,
-                           pdf,   first,   last,      count,    archive,   no_archive,
-                           limit, trace,   site,      location, inspector, instrument,
-                           notes, plan,    plan_from, from,     lang,      server});
+        parser.addOptions({help,  version,  port,      timeout,    txt,        csv,   pdf,
+                           first, last,     count,     archive,    no_archive, limit, trace,
+                           site,  location, inspector, instrument, notes,      plan,  plan_from,
+                           from,  lang,     server,    print_sql,  group,      point});
         parser.addPositionalArgument(QStringLiteral("command"), QString());
     }
     QString archive_file() const {
@@ -277,6 +292,11 @@ int archive(const Options& o, const QStringList& words) {
 
 int team(const Options& o, const QStringList& words) {
     const QCommandLineParser& parser = o.parser;
+    if (parser.isSet(o.print_sql)) {
+        if (words.size() != 2 || words.value(1) != QLatin1String("setup"))
+            return bad_usage(QStringLiteral("--print-sql goes with team setup"));
+        return print_roles_sql();
+    }
     TeamOptions options;
     options.server = parser.isSet(o.server)
                          ? parser.value(o.server)
@@ -292,8 +312,9 @@ int team(const Options& o, const QStringList& words) {
         if (!options.limit) return bad_usage(QStringLiteral("--limit takes ohm from 0 to 1000"));
     }
     const QString action = words.value(1);
-    const QString kSay =
-        QStringLiteral("say team setup, status, push, list, export UUID or delete UUID");
+    const QString kSay = QStringLiteral(
+        "say team setup, status, push, list, export UUID, delete UUID or history "
+        "UUID");
     if (words.size() == 2) {
         if (action == QLatin1String("setup"))
             options.action = TeamAction::SetUp;
@@ -317,6 +338,36 @@ int team(const Options& o, const QStringList& words) {
     }
     if (action == QLatin1String("delete")) {
         options.action = TeamAction::Delete;
+        return run_team(options);
+    }
+    if (action == QLatin1String("history")) {
+        options.action = TeamAction::History;
+        return run_team(options);
+    }
+    if (action == QLatin1String("describe")) {
+        InspectionOptions given;
+        if (!inspection_options(o, o.from, &given)) return kBadUsage;
+        if (!given.any_detail() || parser.isSet(o.plan))
+            return bad_usage(QStringLiteral(
+                "team describe needs --site, --location, --inspector, --instrument or --notes"));
+        QStringList no_plan;
+        if (!check_inspection_options(given, &no_plan)) return kBadUsage;
+        options.details = {given.site, given.location, given.inspector, given.instrument,
+                           given.notes};
+        options.action = TeamAction::Describe;
+        return run_team(options);
+    }
+    if (action == QLatin1String("label")) {
+        if (!parser.isSet(o.point) || !positive_number(parser.value(o.group), &options.group) ||
+            options.group < 1)
+            return bad_usage(
+                QStringLiteral("team label needs --group N (from 1) and --point TEXT"));
+        options.point = parser.value(o.point);
+        if (eqbond::label_problem(options.point))
+            return bad_usage(
+                QStringLiteral("--point takes at most %1 characters and no control character")
+                    .arg(eqbond::kLongestLabel));
+        options.action = TeamAction::Label;
         return run_team(options);
     }
     return bad_usage(kSay);

@@ -10,6 +10,8 @@ enum ExitCode {
     kWriteFailed = 4,
     kArchiveUnusable = 5,
     kTeamUnusable = 6,
+    // A download changed or deleted on the server as well: the push kept the server's side.
+    kConflict = 7,
 };
 
 }  // namespace eqbond::cli

@@ -46,12 +46,23 @@ bool read_plan_file(const QString& path, QStringList* labels) {
     return true;
 }
 
+// Notes may run over several lines, within the same length as a name.
+bool acceptable_notes(const std::optional<QString>& notes) {
+    if (!notes) return true;
+    QString one_line = *notes;
+    one_line.replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return acceptable("--notes", one_line);
+}
+
 }  // namespace
 
 bool check_inspection_options(const InspectionOptions& o, QStringList* plan) {
-    // Notes may run over several lines; every other detail is a name.
+    // Every detail but the notes is a name.
     if (!acceptable("--site", o.site) || !acceptable("--location", o.location) ||
-        !acceptable("--inspector", o.inspector) || !acceptable("--instrument", o.instrument))
+        !acceptable("--inspector", o.inspector) || !acceptable("--instrument", o.instrument) ||
+        !acceptable_notes(o.notes))
         return false;
     if (o.site && o.site->trimmed().isEmpty()) {
         print_error(QStringLiteral("--site needs a name"));

@@ -4,6 +4,7 @@
 
 #include "archive/archive_export.h"
 #include "base/value_format.h"
+#include "base/visible_text.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
 #include "cli/team_push_command.h"
@@ -17,8 +18,24 @@ namespace {
 
 int unusable(const TeamServerAddress& address, const TeamFault& fault) {
     print_error(QStringLiteral("team archive %1 unusable: %2")
-                    .arg(address.shown(), team_fault_reason(fault)));
+                    .arg(address.shown(), visible_text(team_fault_reason(fault))));
     return kTeamUnusable;
+}
+
+// One tab-separated line, each field with its control characters escaped: a field from the
+// server can neither add a line nor a field.
+void print_fields(QTextStream& out, const QStringList& fields) {
+    QStringList shown;
+    for (const QString& field : fields) shown << visible_text(field);
+    out << shown.join(QLatin1Char('\t')) << '\n';
+}
+
+// ISO time, role, action, field, old value, new value.
+void print_history(const std::vector<TeamHistoryEntry>& entries) {
+    QTextStream out(stdout);
+    for (const TeamHistoryEntry& e : entries)
+        print_fields(out, {e.at.toUTC().toString(Qt::ISODateWithMs), e.role, e.action, e.field,
+                           e.old_value, e.new_value});
 }
 
 // uuid, owner, started, site, location, inspector, groups held, how it ended, lowest, highest.
@@ -37,7 +54,7 @@ void print_list(const std::vector<TeamDownloadSummary>& downloads) {
                                      : QStringLiteral("abandoned"),
                                  format_resistance(s.lowest_milliohm).trimmed(),
                                  format_resistance(s.highest_milliohm).trimmed()};
-        out << fields.join(QLatin1Char('\t')) << '\n';
+        print_fields(out, fields);
     }
 }
 
@@ -80,8 +97,8 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
             break;
         }
         case TeamAction::Push:
-            code = push_archive(store, address, options.archive_file);
-            break;
+            // Says itself what the server refused and why.
+            return push_archive(store, address, options.archive_file);
         case TeamAction::List:
             if (const auto downloads = store.list({options.site, options.inspector}))
                 print_list(*downloads);
@@ -101,6 +118,24 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
             code = write_exported_files(download, options.paths, options.limit, *previous);
             break;
         }
+        case TeamAction::Describe:
+            if (!store.describe(options.uuid, options.details) && !store.fault()) {
+                print_error(
+                    QStringLiteral("the team archive holds no download %1").arg(options.uuid));
+                return kBadUsage;
+            }
+            break;
+        case TeamAction::Label:
+            if (!store.label(options.uuid, options.group, options.point) && !store.fault()) {
+                print_error(QStringLiteral("the team archive holds no group %1 of download %2")
+                                .arg(options.group)
+                                .arg(options.uuid));
+                return kBadUsage;
+            }
+            break;
+        case TeamAction::History:
+            if (const auto entries = store.history(options.uuid)) print_history(*entries);
+            break;
         case TeamAction::Delete:
             if (!store.remove(options.uuid) && !store.fault()) {
                 print_error(
@@ -114,6 +149,11 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
 }
 
 }  // namespace
+
+int print_roles_sql() {
+    QTextStream(stdout) << team_schema::kRolesSql;
+    return kDone;
+}
 
 int run_team(const TeamOptions& options) {
     QString why;

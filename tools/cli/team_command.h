@@ -4,22 +4,30 @@
 
 #include "archive/bonding_limit.h"
 #include "cli/exported_files.h"
+#include "team/team_download.h"
 
 namespace eqbond::cli {
 
-enum class TeamAction { SetUp, Status, Push, List, Export, Delete };
+enum class TeamAction { SetUp, Status, Push, List, Export, Delete, History, Describe, Label };
 
 struct TeamOptions {
     TeamAction action = TeamAction::Status;
     QString server;           // the address as given: a URI or key=value words
     QString archive_file;     // the local archive of push and status
-    QString uuid;             // the download to export or delete
+    QString uuid;             // the download to export, delete or show the history of
     QString site, inspector;  // the listing's filter; empty: any
     ExportPaths paths;
+    TeamDetailsChange details;  // describe: the details given
+    int group = 0;              // label: the group and its test point
+    QString point;
     std::optional<BondingLimit> limit;
 };
 
-// eqbond-cli team setup | status | push | list | export UUID | delete UUID. Returns the exit code.
+// eqbond-cli team setup | status | push | list | export UUID | delete UUID | history UUID.
+// Returns the exit code.
 int run_team(const TeamOptions& options);
+
+// The SQL the database's administrator runs once to make the group roles.
+int print_roles_sql();
 
 }  // namespace eqbond::cli

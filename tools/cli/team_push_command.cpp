@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "archive/qt_sqlite_file.h"
+#include "base/visible_text.h"
 #include "cli/archive_command.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
@@ -24,12 +25,24 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
         print_archive_fault(archive);
         return kArchiveUnusable;
     }
-    if (round.fault) {
+    // Each download the server refused, by name; the others went.
+    bool deleted_there = false;
+    for (const RefusedDownload& one : round.refused) {
+        print_error(QStringLiteral("refused: %1: %2")
+                        .arg(one.uuid, visible_text(team_fault_reason(one.fault))));
+        deleted_there |= one.fault.kind == TeamFaultKind::DeletedThere;
+    }
+    if (round.fault && !refuses_one_download(round.fault->kind)) {
         print_error(QStringLiteral("team archive %1 unusable: %2")
-                        .arg(address.shown(), team_fault_reason(*round.fault)));
+                        .arg(address.shown(), visible_text(team_fault_reason(*round.fault))));
         return kTeamUnusable;
     }
-    return kDone;
+    // One a line, as they are, for a script to read.
+    QTextStream errors(stderr);
+    for (const TeamConflict& conflict : round.conflicts) errors << conflict_line(conflict) << '\n';
+    errors.flush();
+    if (deleted_there || !round.conflicts.empty()) return kConflict;
+    return round.refused.empty() ? kDone : kTeamUnusable;
 }
 
 int print_waiting(const QString& archive_file) {

@@ -2,8 +2,8 @@
 // A PostgreSQL server of the tests' own: initdb into a temporary folder, started on 127.0.0.1 at
 // a free port (and a socket in that folder), stopped and removed with this object. PostgreSQL
 // refuses to run as root, so as root (CI) the server runs as the `postgres` user that Debian's
-// package creates. Login roles with passwords: the inspectors anna and ben, the admin boss, and
-// outsider, in no eqbond group.
+// package creates. Login roles with passwords: the inspectors anna and ben, the admin boss,
+// outsider, in no eqbond group, and keeper, which owns the team archives but may not create roles.
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -80,7 +80,8 @@ class ThrowawayPostgres {
             QStringLiteral("postgres"),
             "CREATE ROLE anna LOGIN PASSWORD 'anna-pw'; CREATE ROLE ben LOGIN PASSWORD 'ben-pw'; "
             "CREATE ROLE boss LOGIN PASSWORD 'boss-pw'; "
-            "CREATE ROLE outsider LOGIN PASSWORD 'outsider-pw';");
+            "CREATE ROLE outsider LOGIN PASSWORD 'outsider-pw'; "
+            "CREATE ROLE keeper LOGIN PASSWORD 'keeper-pw';");
         if (roles.exit_code != 0) return failed(roles.out);
         return true;
     }
@@ -138,13 +139,13 @@ class ThrowawayPostgres {
     const QString& why() const { return why_; }
     int port() const { return port_; }
 
-    // A new, empty database.
-    bool create_database(const QString& name) {
-        return as_server(QStringLiteral("createdb"),
-                         {QStringLiteral("-h"), folder_.path(), QStringLiteral("-p"),
-                          QString::number(port_), QStringLiteral("-U"),
-                          QString::fromLatin1(kSuperuser), name})
-                   .exit_code == 0;
+    // A new, empty database, owned by `owner` when given.
+    bool create_database(const QString& name, const QString& owner = QString()) {
+        QStringList arguments{QStringLiteral("-h"), folder_.path(),
+                              QStringLiteral("-p"), QString::number(port_),
+                              QStringLiteral("-U"), QString::fromLatin1(kSuperuser)};
+        if (!owner.isEmpty()) arguments << QStringLiteral("-O") << owner;
+        return as_server(QStringLiteral("createdb"), arguments << name).exit_code == 0;
     }
 
     // The superuser through the socket, trusted.

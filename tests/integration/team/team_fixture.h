@@ -1,6 +1,7 @@
 #pragma once
-// A fresh team archive in a new database of the test program's server, with anna and ben in
-// eqbond_inspector and boss in eqbond_admin.
+// A fresh team archive in a new database of the test program's server, owned and set up by
+// keeper, which may not create roles (the group roles come from the SQL the program prints for
+// the database's administrator), with anna and ben in eqbond_inspector and boss in eqbond_admin.
 #include <gtest/gtest.h>
 
 #include <QUuid>
@@ -8,6 +9,7 @@
 #include "integration/support/postgres_environment.h"
 #include "team/qt_team_setup.h"
 #include "team/qt_team_store.h"
+#include "team/team_schema.h"
 
 namespace eqbond::test {
 
@@ -49,8 +51,14 @@ struct TeamArchiveTest : ::testing::Test {
     void SetUp() override {
         static int count = 0;
         database = QStringLiteral("team_%1").arg(++count);
-        ASSERT_TRUE(server().create_database(database));
-        const TeamSetUpOutcome outcome = set_up_team_archive(server().superuser(database));
+        ASSERT_TRUE(server().create_database(database, QStringLiteral("keeper")));
+        const CommandResult roles = server().psql(
+            server().superuser(database),
+            QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = "
+                           "'eqbond_inspector') THEN %1 END IF; END $$")
+                .arg(team_schema::kRolesSql));
+        ASSERT_EQ(roles.exit_code, 0) << roles.out.toStdString();
+        const TeamSetUpOutcome outcome = set_up_team_archive(as("keeper"));
         ASSERT_TRUE(outcome.done) << outcome.fault->detail.toStdString();
         const CommandResult granted = server().superuser_sql(
             database, "GRANT eqbond_inspector TO anna, ben; GRANT eqbond_admin TO boss;");

@@ -82,27 +82,34 @@ TEST_F(TeamStore, PushedTwiceIsHeldOnceAndWhole) {
     ASSERT_TRUE(stored);
     expect_same(stored->download, d);
 
-    // Pushed again after a change: replaced whole, groups included.
-    d.groups.resize(120);
-    d.labels.assign(120, std::nullopt);
+    // Pushed again after a change of its details and test points: taken.
     d.notes = QStringLiteral("rain");
-    ASSERT_TRUE(anna.push(d));
+    d.labels[4] = QStringLiteral("PE bar");
+    ASSERT_TRUE(anna.push(d)) << anna.fault()->detail.toStdString();
     stored = anna.load(d.uuid);
     ASSERT_TRUE(stored);
-    d.labels.clear();  // no label at all reads back as none
     expect_same(stored->download, d);
-    EXPECT_EQ(
-        test::server().psql(as("anna"), QStringLiteral("SELECT count(*) FROM eqbond.groups")).out,
-        QStringLiteral("120"));
+
+    // What was measured stays as measured, for its owner too.
+    TeamDownload rewritten = d;
+    rewritten.groups.resize(120);
+    rewritten.labels.resize(120);
+    TeamDownload revalued = d;
+    revalued.groups[7].milliohm += 1;
+    for (const TeamDownload& attempt : {rewritten, revalued}) {
+        EXPECT_FALSE(anna.push(attempt));
+        ASSERT_TRUE(anna.fault());
+        EXPECT_EQ(anna.fault()->kind, TeamFaultKind::RefusedByRules);
+    }
+    expect_same(anna.load(d.uuid)->download, d);
 }
 
-TEST_F(TeamStore, HostileTextsAreStoredAsTyped) {
-    const QString long_text(10000, QChar(u'界'));
-    const QString hostile =
-        QStringLiteral("a'b\";DROP TABLE eqbond.downloads;--\\ \t\r\n\x01\x1f{},NULL");
+TEST_F(TeamStore, HostileTextsAreStoredAsTypedWithinTheProgramsLimits) {
+    const QString longest(200, QChar(u'界'));
+    const QString hostile = QStringLiteral("a'b\";DROP TABLE eqbond.downloads;--\\ {},NULL");
     QtTeamStore anna;
     ASSERT_TRUE(anna.connect(as("anna")));
-    for (const QString& text : {hostile, long_text, QStringLiteral("NULL"), QString()}) {
+    for (const QString& text : {hostile, longest, QStringLiteral("NULL"), QString()}) {
         TeamDownload d = team_download(3, text);
         d.location = d.inspector = d.instrument_serial = d.notes = d.site.address = text;
         if (text.isEmpty()) d.site = {};  // no site at all
@@ -117,13 +124,29 @@ TEST_F(TeamStore, HostileTextsAreStoredAsTyped) {
     ASSERT_TRUE(listed);
     EXPECT_EQ(listed->size(), 1u);
 
-    // A NUL character the server cannot hold: refused whole with a word, never cut short.
-    TeamDownload d = team_download(3);
-    d.labels[1] = QStringLiteral("TP") + QChar(0) + QStringLiteral("7");
-    EXPECT_FALSE(anna.push(d));
-    ASSERT_TRUE(anna.fault());
-    EXPECT_TRUE(anna.fault()->detail.contains(QStringLiteral("NUL")));
-    EXPECT_FALSE(anna.load(d.uuid));
+    // What the program would not keep, the server refuses whole, with a word: never cut short.
+    struct Case {
+        const char* name;
+        QString text;
+        const char* word;
+    };
+    const Case cases[] = {
+        {"NUL", QStringLiteral("TP") + QChar(0) + QStringLiteral("7"), "NUL"},
+        {"new line", QStringLiteral("TP\n7"), "texts_fit"},
+        {"escape", QStringLiteral("TP\x1b[2J"), "texts_fit"},
+        {"too long", QString(201, QChar(u'x')), "texts_fit"},
+    };
+    for (const Case& c : cases) {
+        for (const bool as_label : {true, false}) {
+            TeamDownload d = team_download(3);
+            (as_label ? *d.labels[0] : d.site.name) = c.text;
+            EXPECT_FALSE(anna.push(d)) << c.name;
+            ASSERT_TRUE(anna.fault()) << c.name;
+            EXPECT_TRUE(anna.fault()->detail.contains(QLatin1String(c.word)))
+                << c.name << ": " << anna.fault()->detail.toStdString();
+            EXPECT_FALSE(anna.load(d.uuid)) << c.name;
+        }
+    }
 }
 
 TEST_F(TeamStore, ListsBySiteAndInspector) {
@@ -172,7 +195,7 @@ TEST_F(TeamStore, OnlyTheOwnerOrAnAdminChangesADownload) {
     expect_same(anna.load(d.uuid)->download, d);
 
     // The admin changes and deletes any.
-    EXPECT_TRUE(boss.push(changed)) << boss.fault()->detail.toStdString();
+    ASSERT_TRUE(boss.push(changed)) << boss.fault()->detail.toStdString();
     EXPECT_EQ(anna.load(d.uuid)->download.notes, changed.notes);
     EXPECT_EQ(anna.load(d.uuid)->owner, QStringLiteral("anna"));
     EXPECT_TRUE(boss.remove(d.uuid));
@@ -196,8 +219,8 @@ TEST_F(TeamStore, PlainSqlObeysTheSameRules) {
     };
     const Case cases[] = {
         {"ben", "UPDATE eqbond.downloads SET notes = 'x'" + where + " RETURNING 1", ""},
-        {"ben", "DELETE FROM eqbond.downloads" + where + " RETURNING 1", ""},
-        {"ben", "DELETE FROM eqbond.groups" + where_groups + " RETURNING 1", ""},
+        {"ben", "DELETE FROM eqbond.downloads" + where, "error"},
+        {"ben", "DELETE FROM eqbond.groups" + where_groups, "error"},
         {"ben",
          QStringLiteral("INSERT INTO eqbond.groups VALUES ('%1', 99, 1, 0, 25, 1, 1, 1, 1)")
              .arg(d.uuid),
@@ -212,7 +235,9 @@ TEST_F(TeamStore, PlainSqlObeysTheSameRules) {
         {"ben", "SELECT count(*) FROM eqbond.groups" + where_groups, "4"},
         {"boss", "UPDATE eqbond.downloads SET notes = 'checked'" + where + " RETURNING notes",
          "checked"},
-        {"anna", "DELETE FROM eqbond.downloads" + where + " RETURNING 1", "1"},
+        {"anna", "DELETE FROM eqbond.downloads" + where, "error"},
+        {"ben", "SELECT eqbond.delete_download('" + d.uuid + "')", "error"},
+        {"anna", "SELECT eqbond.delete_download('" + d.uuid + "')", "t"},
         {"anna", QStringLiteral("SELECT count(*) FROM eqbond.groups"), "0"},
     };
     for (const Case& c : cases) {

@@ -143,15 +143,20 @@ TEST_F(Pusher, WithoutAServerDownloadsWaitAndThePausesGrow) {
     EXPECT_EQ(queue.waiting()->size(), 2u);
 }
 
-TEST_F(Pusher, AWrongPasswordIsReportedOnce) {
+TEST_F(Pusher, AWrongPasswordIsReportedOnceAndNotTriedAgainUntilAsked) {
     archive_downloads(1);
     const auto p = pusher(test::server().login("anna", "wrong", database), milliseconds(10));
-    ASSERT_TRUE(attempts_seen(4));
+    ASSERT_TRUE(attempts_seen(1));
     ASSERT_EQ(faults.size(), 1u);
     EXPECT_EQ(faults.front().kind, TeamFaultKind::AuthenticationFailed);
+    EXPECT_EQ(statuses.back().retry_in, milliseconds(0));
+    // Pauses of 10, 20, 40 and 80 ms would have come and gone; a new download does not ask.
+    p->push_soon();
+    test::wait_until([] { return false; }, 300);
+    EXPECT_EQ(statuses.back().attempts, 1);
     // Asked by the user, it tries at once and still says nothing new.
     p->push_now();
-    ASSERT_TRUE(attempts_seen(5));
+    ASSERT_TRUE(attempts_seen(2));
     EXPECT_EQ(faults.size(), 1u);
     EXPECT_EQ(queue.waiting()->size(), 1u);
 }

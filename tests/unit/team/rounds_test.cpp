@@ -119,6 +119,23 @@ TEST(PushRound, PushesWhatWaitsAndLeavesWaitingWhatDidNotGoOrChangedMeanwhile) {
          TeamFaultKind::RefusedByRules,
          {"u1"},
          false},
+        {"deleted there and a text refused, the others go",
+         [](FakeQueue&, FakeServer& s) {
+             s.refuses["u1"] = TeamFaultKind::DeletedThere;
+             s.refuses["u3"] = TeamFaultKind::Failed;
+         },
+         1,
+         2,
+         TeamFaultKind::Failed,
+         {"u1", "u3"},
+         false},
+        {"a busy server ends the round",
+         [](FakeQueue&, FakeServer& s) { s.refuses["u2"] = TeamFaultKind::Busy; },
+         1,
+         2,
+         TeamFaultKind::Busy,
+         {},
+         false},
         {"server gone ends the round",
          [](FakeQueue&, FakeServer& s) { s.down = TeamFaultKind::Unreachable; },
          0,
@@ -158,7 +175,9 @@ TEST(PushRound, PushesWhatWaitsAndLeavesWaitingWhatDidNotGoOrChangedMeanwhile) {
         EXPECT_EQ(round.pushed, c.pushed);
         EXPECT_EQ(round.waiting, c.waiting);
         EXPECT_EQ(round.fault ? std::optional(round.fault->kind) : std::nullopt, c.fault);
-        EXPECT_EQ(round.refused, c.refused);
+        std::vector<QString> refused;
+        for (const RefusedDownload& one : round.refused) refused.push_back(one.uuid);
+        EXPECT_EQ(refused, c.refused);
         EXPECT_EQ(round.local_fault, c.local_fault);
         if (!c.local_fault) {
             const auto left = queue.waiting();

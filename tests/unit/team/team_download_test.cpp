@@ -39,5 +39,27 @@ TEST(TeamDownload, GoesToTheTeamAndComesBackAsItWas) {
     }
 }
 
+// What a server that broke its rules holds reaches the team view's copy escaped, field by field.
+TEST(TeamDownload, ComesIntoTheCopyWithEveryControlCharacterEscaped) {
+    StoredTeamDownload stored;
+    stored.owner = QStringLiteral("ann\x1b[2Ja");
+    TeamDownload& d = stored.download;
+    d.site = {QStringLiteral("North\nDepot"), QStringLiteral("1\tRoad"), QStringLiteral("C")};
+    d.location = QStringLiteral("3F\r");
+    d.inspector = QStringLiteral("\x07Wang");
+    d.instrument_serial = QStringLiteral("SN");
+    d.notes = QStringLiteral("a\nb");
+    d.download.device = QStringLiteral("COM\x01");
+    d.labels = {QStringLiteral("PE\x1b"), std::nullopt};
+    const StoredTeamDownload shown = visible_copy(stored);
+    const TeamDownload& v = shown.download;
+    EXPECT_EQ(
+        QStringList({shown.owner, v.site.name, v.site.address, v.site.customer, v.location,
+                     v.inspector, v.instrument_serial, v.notes, v.download.device, *v.labels[0]}),
+        QStringList({"ann\\x1b[2Ja", "North\\nDepot", "1\\tRoad", "C", "3F\\r", "\\x07Wang", "SN",
+                     "a\\nb", "COM\\x01", "PE\\x1b"}));
+    EXPECT_FALSE(v.labels[1]);
+}
+
 }  // namespace
 }  // namespace eqbond

@@ -26,6 +26,9 @@ TEST(TeamServerAddress, ReadsUrisAndWords) {
          "eqbond", "sslmode='require'", "postgresql://anna@lab-db:5432/eqbond?sslmode=require"},
         {"postgres://anna:s%40cret@[::1]:6000/team%20db", "::1", 6000, "anna", "s@cret", "team db",
          "", "postgresql://anna@[::1]:6000/team%20db"},
+        // A raw @ in the password: the host follows the last one.
+        {"postgresql://anna:p@ss@lab-db/eqbond", "lab-db", -1, "anna", "p@ss", "eqbond", "",
+         "postgresql://anna@lab-db/eqbond"},
         {"postgresql://%2Fvar%2Frun%2Fpostgresql/eqbond", "/var/run/postgresql", -1, "", "",
          "eqbond", "", "postgresql://%2Fvar%2Frun%2Fpostgresql/eqbond"},
         {"postgresql:///eqbond?host=/tmp&port=5433&user=ben&connect_timeout=5", "/tmp", 5433, "ben",

@@ -1,0 +1,53 @@
+#include "team/team_merge.h"
+
+#include "base/visible_text.h"
+
+namespace eqbond {
+
+namespace {
+
+QString label_text(const std::vector<std::optional<QString>>& labels, size_t i) {
+    return i < labels.size() && labels[i] ? *labels[i] : QString();
+}
+
+}  // namespace
+
+TeamMerge merge_download(const TeamDownload& here, const TeamDownload& server,
+                         const std::map<QString, QString>& changed_there) {
+    TeamMerge out;
+    out.merged = here;
+    // One field: kept as here unless the server changed it since.
+    const auto merge = [&](const QString& field, const QString& mine, const QString& theirs,
+                           const auto& take_theirs) {
+        const auto there = changed_there.find(field);
+        if (there == changed_there.end() || mine == theirs) return;
+        take_theirs();
+        if (mine == there->second)
+            out.taken_from_server = true;
+        else
+            out.conflicts.push_back({here.uuid, field, theirs, mine});
+    };
+    TeamDownload& m = out.merged;
+    merge(QStringLiteral("site"), here.site.name, server.site.name, [&] { m.site = server.site; });
+    merge(QStringLiteral("location"), here.location, server.location,
+          [&] { m.location = server.location; });
+    merge(QStringLiteral("inspector"), here.inspector, server.inspector,
+          [&] { m.inspector = server.inspector; });
+    merge(QStringLiteral("instrument"), here.instrument_serial, server.instrument_serial,
+          [&] { m.instrument_serial = server.instrument_serial; });
+    merge(QStringLiteral("notes"), here.notes, server.notes, [&] { m.notes = server.notes; });
+    if (m.labels.empty() && !server.labels.empty()) m.labels.resize(here.groups.size());
+    for (size_t i = 0; i < here.groups.size(); ++i) {
+        const QString field = QStringLiteral("group %1 test point").arg(here.groups[i].number);
+        merge(field, label_text(here.labels, i), label_text(server.labels, i),
+              [&] { m.labels[i] = i < server.labels.size() ? server.labels[i] : std::nullopt; });
+    }
+    return out;
+}
+
+QString conflict_line(const TeamConflict& c) {
+    return QStringLiteral("conflict: %1 %2: server \"%3\" here \"%4\"")
+        .arg(c.uuid, c.field, visible_text(c.server), visible_text(c.here));
+}
+
+}  // namespace eqbond

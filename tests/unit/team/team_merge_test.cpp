@@ -1,0 +1,105 @@
+// A download changed on both sides merged field by field: what changed only here is written,
+// what changed only there is taken, and different changes of one field are conflicts that keep
+// the server's value.
+#include "team/team_merge.h"
+
+#include <gtest/gtest.h>
+
+#include "support/qstring_printer.h"
+
+namespace eqbond {
+namespace {
+
+TeamDownload download(const QString& notes, const QString& location, const QString& point) {
+    TeamDownload d;
+    d.uuid = QStringLiteral("u1");
+    d.notes = notes;
+    d.location = location;
+    for (int n = 1; n <= 3; ++n) {
+        Group g;
+        g.number = n;
+        d.groups.push_back(g);
+        d.labels.push_back(n == 2 ? std::optional<QString>(point) : std::nullopt);
+    }
+    return d;
+}
+
+TEST(TeamMerge, WritesOnlyHereTakesOnlyThereAndReportsBoth) {
+    const struct Case {
+        const char* name;
+        TeamDownload here, server;
+        std::map<QString, QString> changed_there;  // field -> its value at this computer's base
+        QString notes, location, point;            // merged
+        bool taken;
+        std::vector<QString> conflicts;
+    } cases[] = {
+        {"changed only here",
+         download("wet", "Hall", "PE"),
+         download("dry", "Hall", "PE"),
+         {},
+         "wet",
+         "Hall",
+         "PE",
+         false,
+         {}},
+        {"changed only there",
+         download("dry", "Hall", "PE"),
+         download("dry", "Dock", "PE"),
+         {{"location", "Hall"}},
+         "dry",
+         "Dock",
+         "PE",
+         true,
+         {}},
+        {"both, different fields",
+         download("wet", "Hall", "PE"),
+         download("dry", "Dock", "PE"),
+         {{"location", "Hall"}},
+         "wet",
+         "Dock",
+         "PE",
+         true,
+         {}},
+        {"both, the same field",
+         download("wet", "Hall", "PE"),
+         download("icy", "Hall", "PE"),
+         {{"notes", "dry"}},
+         "icy",
+         "Hall",
+         "PE",
+         false,
+         {"conflict: u1 notes: server \"icy\" here \"wet\""}},
+        {"both, the same change",
+         download("wet", "Hall", "PE"),
+         download("wet", "Hall", "PE"),
+         {{"notes", "dry"}},
+         "wet",
+         "Hall",
+         "PE",
+         false,
+         {}},
+        {"a test point, changed there and here",
+         download("dry", "Hall", "Pipe\n2"),
+         download("dry", "Hall", "PE bar"),
+         {{"group 2 test point", "PE"}},
+         "dry",
+         "Hall",
+         "PE bar",
+         false,
+         {"conflict: u1 group 2 test point: server \"PE bar\" here \"Pipe\\n2\""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TeamMerge m = merge_download(c.here, c.server, c.changed_there);
+        EXPECT_EQ(m.merged.notes, c.notes);
+        EXPECT_EQ(m.merged.location, c.location);
+        EXPECT_EQ(m.merged.labels.at(1), c.point);
+        EXPECT_EQ(m.taken_from_server, c.taken);
+        std::vector<QString> lines;
+        for (const TeamConflict& conflict : m.conflicts) lines.push_back(conflict_line(conflict));
+        EXPECT_EQ(lines, c.conflicts);
+    }
+}
+
+}  // namespace
+}  // namespace eqbond
