@@ -45,9 +45,12 @@ inline const QString kListColumns = QStringLiteral(
     " (SELECT raw_value FROM download_groups g WHERE g.download_id = d.id"
     "  ORDER BY g.value_rank DESC LIMIT 1),"
     " d.owner");
+// Groups without a limit of their own above the bound rank, and groups above their own limit.
 inline const QString kFailingColumn = QStringLiteral(
     ", (SELECT COUNT(*) FROM download_groups g WHERE g.download_id = d.id"
-    "  AND g.value_rank > ?)");
+    "  AND g.value_rank > ? AND g.limit_milliohm IS NULL)"
+    " + (SELECT COUNT(*) FROM download_groups g WHERE g.download_id = d.id"
+    "  AND g.limit_milliohm IS NOT NULL AND (g.overload = 1 OR g.raw_value > g.limit_milliohm))");
 inline const QString kNoFailingColumn = QStringLiteral(", NULL");
 inline const QString kListFrom = QStringLiteral(" FROM downloads d");
 inline const QString kNewestFirst = QStringLiteral(" ORDER BY d.started_ms DESC, d.id DESC");
@@ -58,6 +61,9 @@ inline const QString kSelectDownload = QStringLiteral(
 inline const QString kSelectGroups = QStringLiteral(
     "SELECT group_no, raw_value, battery, year, month, day, hour, minute "
     "FROM download_groups WHERE download_id = ? ORDER BY group_no");
+inline const QString kSelectOwnLimits = QStringLiteral(
+    "SELECT group_no, limit_milliohm FROM download_groups"
+    " WHERE download_id = ? AND limit_milliohm IS NOT NULL");
 inline const QString kDeleteDownload = QStringLiteral("DELETE FROM downloads WHERE id = ?");
 
 }  // namespace eqbond::schema

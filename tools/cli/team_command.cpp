@@ -35,8 +35,8 @@ void print_list(const std::vector<TeamDownloadSummary>& downloads) {
                                  s.download.end == DownloadEnd::Complete
                                      ? QStringLiteral("complete")
                                      : QStringLiteral("abandoned"),
-                                 format_resistance(s.lowest_milliohm).trimmed(),
-                                 format_resistance(s.highest_milliohm).trimmed()};
+                                 measured_resistance(s.lowest_milliohm).trimmed(),
+                                 measured_resistance(s.highest_milliohm).trimmed()};
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
 }
