@@ -25,6 +25,10 @@ inline const QString kSelectLatest = QStringLiteral(
     " FROM latest l JOIN sites s ON s.id = l.site_id"
     " LEFT JOIN location_intervals i ON i.site_id = l.site_id AND i.location = l.location"
     " WHERE l.newest = 1 AND (? IS NULL OR s.name = ?)");
+// The interval of a site's location by their names; no row for a site not known.
+inline const QString kSelectInterval = QStringLiteral(
+    "SELECT COALESCE(i.months, s.retest_months) FROM sites s"
+    " LEFT JOIN location_intervals i ON i.site_id = s.id AND i.location = ? WHERE s.name = ?");
 inline const QString kSelectMeasuredDays =
     QStringLiteral("SELECT group_no, year, month, day FROM download_groups WHERE download_id = ?");
 // The kept plan's points that the download has no group labelled with.

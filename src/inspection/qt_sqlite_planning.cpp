@@ -99,6 +99,15 @@ bool QtSqlitePlanning::read_location(int64_t download_id, int64_t site_id,
     return file_.read_through(q);
 }
 
+std::optional<int> QtSqlitePlanning::interval(const QString& site, const QString& location) {
+    if (!file_.usable()) return std::nullopt;
+    QSqlQuery q = file_.query();
+    if (!file_.run_with(q, planning_schema::kSelectInterval, {rows::text_value(location), site}) ||
+        !q.next() || q.value(0).isNull())
+        return std::nullopt;
+    return q.value(0).toInt();
+}
+
 bool QtSqlitePlanning::keep_instrument(const Instrument& i) {
     if (!file_.usable()) return false;
     const bool done = file_.in_transaction([&](QSqlQuery& q) {

@@ -26,6 +26,10 @@ class QtSqlitePlanning {
     std::optional<std::vector<InspectedLocation>> inspected_locations(
         const std::optional<QString>& site, int default_months);
 
+    // The interval this archive keeps for a site's location, by their names; nothing when it
+    // keeps none (or on a fault).
+    std::optional<int> interval(const QString& site, const QString& location);
+
     // Adds an instrument, or replaces the register's entry of its serial (a new calibration).
     bool keep_instrument(const Instrument& instrument);
     // The register by serial; nothing on a fault.

@@ -49,6 +49,7 @@ const char kUsage[] =
     "       eqbond-cli team setup [--server URI]\n"
     "       eqbond-cli team status|push [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
+    "       eqbond-cli team due [--within DAYS] [--site NAME] [--server URI] [--archive FILE]\n"
     "       eqbond-cli team export UUID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
     "                                   [--server URI]\n"
     "       eqbond-cli team delete UUID [--server URI]\n"
@@ -92,6 +93,7 @@ const char kUsage[] =
     "          local download new or changed since its last push, one transaction each, and\n"
     "          prints how many went and how many still wait. list: one line per download,\n"
     "          UUID first, newest first; --site and --inspector (name or role) narrow it.\n"
+    "          due: archive due over every inspector's downloads (this computer's intervals).\n"
     "          export UUID and delete UUID as for the archive.\n"
     "live      Prints live readings as CSV lines (time, milliohm, text, kind) until --count\n"
     "          lines or Ctrl-C.\n"
@@ -411,7 +413,13 @@ int team(const Options& o, const QStringList& words) {
     }
     const QString action = words.value(1);
     const QString kSay =
-        QStringLiteral("say team setup, status, push, list, export UUID or delete UUID");
+        QStringLiteral("say team setup, status, push, list, due, export UUID or delete UUID");
+    if (parser.isSet(o.within) && (!positive_number(parser.value(o.within), &options.within_days) ||
+                                   options.within_days > eqbond::kMostDueDays)) {
+        print_error(QStringLiteral("--within takes a whole number of days from 0 to %1")
+                        .arg(eqbond::kMostDueDays));
+        return kBadUsage;
+    }
     if (words.size() == 2) {
         if (action == QLatin1String("setup"))
             options.action = TeamAction::SetUp;
@@ -421,6 +429,8 @@ int team(const Options& o, const QStringList& words) {
             options.action = TeamAction::Push;
         else if (action == QLatin1String("list"))
             options.action = TeamAction::List;
+        else if (action == QLatin1String("due"))
+            options.action = TeamAction::Due;
         else
             return bad_usage(kSay);
         return run_team(options);

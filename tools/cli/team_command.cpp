@@ -5,7 +5,9 @@
 #include "archive/archive_export.h"
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
+#include "cli/planning_command.h"
 #include "cli/session_setup.h"
+#include "cli/team_due.h"
 #include "cli/team_push_command.h"
 #include "team/qt_team_setup.h"
 #include "team/qt_team_store.h"
@@ -85,6 +87,13 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
         case TeamAction::List:
             if (const auto downloads = store.list({options.site, options.inspector}))
                 print_list(*downloads);
+            break;
+        case TeamAction::Due:
+            if (const auto locations = team_locations(store, options.site, options.archive_file)) {
+                for (const DueLine& line :
+                     due_lines(*locations, QDate::currentDate(), options.within_days))
+                    out << due_line_text(line) << '\n';
+            }
             break;
         case TeamAction::Export: {
             const std::optional<StoredTeamDownload> stored = store.load(options.uuid);

@@ -4,10 +4,11 @@
 
 #include "archive/bonding_limit.h"
 #include "cli/exported_files.h"
+#include "inspection/retest.h"
 
 namespace eqbond::cli {
 
-enum class TeamAction { SetUp, Status, Push, List, Export, Delete };
+enum class TeamAction { SetUp, Status, Push, List, Export, Delete, Due };
 
 struct TeamOptions {
     TeamAction action = TeamAction::Status;
@@ -17,9 +18,11 @@ struct TeamOptions {
     QString site, inspector;  // the listing's filter; empty: any
     ExportPaths paths;
     std::optional<BondingLimit> limit;
+    int within_days = kDefaultDueWithinDays;  // due
 };
 
-// eqbond-cli team setup | status | push | list | export UUID | delete UUID. Returns the exit code.
+// eqbond-cli team setup | status | push | list | due | export UUID | delete UUID. Returns the
+// exit code.
 int run_team(const TeamOptions& options);
 
 }  // namespace eqbond::cli
