@@ -78,7 +78,8 @@ bool list_downloads(QtSqliteFile& file, std::optional<BondingLimit> limit,
     QVariantList bound;
     // Ranks of a milliohm value run from ten times it to nine more: above the last rank of the
     // limit's milliohm is above the limit.
-    if (limit) bound << judged_limit(*limit).milliohm * 10 + 9;
+    if (limit)
+        bound << judged_limit(*limit).milliohm * 10 + 9 << judged_limit(*limit).milliohm * 10 + 9;
     bound << values;
     const QString sql = schema::kListColumns +
                         (limit ? schema::kFailingColumn : schema::kNoFailingColumn) + more_columns +
