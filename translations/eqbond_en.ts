@@ -177,6 +177,11 @@ Reason: %2</translation>
         <extracomment>The main window&apos;s button that opens the archive window, 105 pixels.</extracomment>
         <translation>Archive</translation>
     </message>
+    <message>
+        <source>限值</source>
+        <extracomment>Column: the limit the group is judged by, in ohm (its test point&apos;s own, else the bonding limit).</extracomment>
+        <translation>Limit</translation>
+    </message>
 </context>
 <context>
     <name>Inspection</name>
@@ -485,6 +490,108 @@ Reason: %2</translation>
         <source>上传者</source>
         <extracomment>Column of the download list in the team view: the database role that pushed the download.</extracomment>
         <translation>Pushed by</translation>
+    </message>
+    <message>
+        <source>第 %1 行: 限值须为 0.001 至 1000 Ω, 至多三位小数</source>
+        <extracomment>%1 the plan&apos;s line; what follows its last &apos;|&apos; is the test point&apos;s limit in ohm.</extracomment>
+        <translation>Line %1: the limit must be 0.001 to 1000 Ω, at most three decimals</translation>
+    </message>
+    <message>
+        <source>限值须为 0.001 至 1000 Ω, 至多三位小数</source>
+        <extracomment>A limit typed into the group table.</extracomment>
+        <translation>The limit must be 0.001 to 1000 Ω, at most three decimals</translation>
+    </message>
+    <message>
+        <source>限值属于测试点: 请先填写测试点</source>
+        <extracomment>A limit typed for a group that has no test point.</extracomment>
+        <translation>A limit belongs to a test point: enter the test point first</translation>
+    </message>
+    <message>
+        <source>校准证书 %1, 校准有效期至 %2</source>
+        <extracomment>Beside the instrument&apos;s serial in the report: %1 its calibration certificate, %2 the date the calibration is due (YYYY-MM-DD).</extracomment>
+        <translation>calibration certificate %1, calibration due %2</translation>
+    </message>
+    <message>
+        <source>校准已过期</source>
+        <extracomment>The groups were measured after the instrument&apos;s calibration due date.</extracomment>
+        <translation>calibration expired</translation>
+    </message>
+    <message>
+        <source>逾期</source>
+        <extracomment>Re-test status: the next date has passed.</extracomment>
+        <translation>overdue</translation>
+    </message>
+    <message>
+        <source>到期</source>
+        <extracomment>Re-test status: the next date comes within the days asked for.</extracomment>
+        <translation>due</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <extracomment>Re-test status: in order.</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>复检状态</source>
+        <extracomment>Column: overdue, due or in order.</extracomment>
+        <translation>Re-test</translation>
+    </message>
+    <message>
+        <source>下次复检</source>
+        <translation>Next re-test</translation>
+    </message>
+    <message>
+        <source>上次检测</source>
+        <translation>Last inspection</translation>
+    </message>
+    <message>
+        <source>未测点</source>
+        <extracomment>Column: points of the location&apos;s kept plan its last inspection did not measure.</extracomment>
+        <translation>Not measured</translation>
+    </message>
+    <message>
+        <source>仪器编号</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>校准日期</source>
+        <translation>Calibrated</translation>
+    </message>
+    <message>
+        <source>校准到期</source>
+        <translation>Calibration due</translation>
+    </message>
+    <message>
+        <source>证书编号</source>
+        <translation>Certificate</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>复检计划</source>
+        <extracomment>The title of the re-test view and of its printout.</extracomment>
+        <translation>Re-test plan</translation>
+    </message>
+    <message>
+        <source>仪器登记</source>
+        <extracomment>The title of the instrument register.</extracomment>
+        <translation>Instruments</translation>
+    </message>
+    <message>
+        <source>复检与仪器</source>
+        <extracomment>Button: opens the re-test dates and the instrument register.</extracomment>
+        <translation>Re-tests</translation>
+    </message>
+    <message>
+        <source>到期提前天数</source>
+        <extracomment>Before the days: a location whose re-test comes within them is due.</extracomment>
+        <translation>Due within days</translation>
+    </message>
+    <message>
+        <source>打印复检计划</source>
+        <translation>Print re-tests</translation>
     </message>
 </context>
 <context>

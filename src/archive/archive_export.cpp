@@ -20,10 +20,25 @@ RecordStore store_of(const std::vector<Group>& groups) {
     return store;
 }
 
-Verdicts count_verdicts(const std::vector<Group>& groups, BondingLimit limit) {
+Verdicts count_verdicts(const std::vector<Group>& groups, const GroupLimits& limits) {
     Verdicts verdicts;
-    for (const Group& g : groups) ++(passes(g, limit) ? verdicts.passing : verdicts.failing);
+    for (const Group& g : groups) {
+        const Verdict v = limits.verdict(g);
+        if (v != Verdict::NotJudged) ++(v == Verdict::Pass ? verdicts.passing : verdicts.failing);
+    }
     return verdicts;
+}
+
+QString verdict_text(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Pass:
+            return file_text::kPass;
+        case Verdict::Fail:
+            return file_text::kFail;
+        case Verdict::NotJudged:
+            break;
+    }
+    return QString();
 }
 
 QByteArray archived_text_report(const ArchivedDownload& download) {
@@ -33,17 +48,23 @@ QByteArray archived_text_report(const ArchivedDownload& download) {
 QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit,
                         const CsvColumns* more) {
     const RecordStore store = store_of(download.groups);
-    if (!limit && !more)
+    const GroupLimits limits(download.own_limits, limit);
+    if (!limits.any() && !more)
         return csv_report(store, RecordStore::kFirstShown, last_group_of(download));
     QStringList header = csv_header_fields();
-    if (limit) header << file_text::kVerdictHeading;
+    if (limits.any()) header << file_text::kVerdictHeading;
     if (more) header << more->headings;
+    if (limits.any_own()) header << file_text::kLimitHeading;
     QString out = csv_row(header);
     for (const Group& g : download.groups) {
         if (!store.shown(g.number)) continue;
         QStringList fields = csv_group_fields(g);
-        if (limit) fields << (passes(g, *limit) ? file_text::kPass : file_text::kFail);
+        if (limits.any()) fields << verdict_text(limits.verdict(g));
         if (more) fields << more->fields(g);
+        if (limits.any_own()) {
+            const std::optional<JudgedLimit> judged_by = limits.of(g);
+            fields << (judged_by ? limit_number(*judged_by) : QString());
+        }
         out += csv_row(fields);
     }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
@@ -53,12 +74,14 @@ PrintOutcome print_archived(PrinterSink& printer, const ArchivedDownload& downlo
                             std::optional<BondingLimit> limit) {
     const RecordStore store = store_of(download.groups);
     const int16_t last = int16_t(std::min(last_group_of(download), RecordStore::kLastShown));
-    if (!limit) return print_job(printer, store, 1, last);
-    const Verdicts verdicts = count_verdicts(download.groups, *limit);
+    const GroupLimits limits(download.own_limits, limit);
+    if (!limits.any()) return print_job(printer, store, 1, last);
+    const Verdicts verdicts = count_verdicts(download.groups, limits);
     const QString facts = file_text::kReportFacts.arg(
-        started_text(download.download), device_text(download.download), bonding_limit_text(*limit),
+        started_text(download.download), device_text(download.download),
+        limit ? bonding_limit_text(*limit) : file_text::kOwnLimitsOnly,
         QString::number(verdicts.passing), QString::number(verdicts.failing));
-    return judged_print_job(printer, store, JudgedPage{facts, *limit}, 1, last);
+    return judged_print_job(printer, store, JudgedPage{facts, limits}, 1, last);
 }
 
 QString started_text(const Download& download) {

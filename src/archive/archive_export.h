@@ -10,6 +10,7 @@
 
 #include "archive/bonding_limit.h"
 #include "archive/download.h"
+#include "archive/group_limits.h"
 #include "report/print_layout.h"
 
 namespace eqbond {
@@ -24,7 +25,11 @@ struct Verdicts {
     int passing = 0;
     int failing = 0;
 };
-Verdicts count_verdicts(const std::vector<Group>& groups, BondingLimit limit);
+// The groups that have a limit, passing and failing it.
+Verdicts count_verdicts(const std::vector<Group>& groups, const GroupLimits& limits);
+
+// "合格", "不合格", or empty for a group without a limit.
+QString verdict_text(Verdict verdict);
 
 // Byte for byte what the save button writes after this read.
 QByteArray archived_text_report(const ArchivedDownload& download);
@@ -35,13 +40,14 @@ struct CsvColumns {
     std::function<QStringList(const Group&)> fields;
 };
 
-// The CSV file of every group; with a limit, one more column "判定" with the verdict, and after it
-// the `more` columns, if any.
+// The CSV file of every group; with a limit (the bonding limit or a group's own), one more column
+// "判定" with the verdict, after it the `more` columns, if any, and last, when some group has a
+// limit of its own, the limit each group was judged by.
 QByteArray archived_csv(const ArchivedDownload& download, std::optional<BondingLimit> limit,
                         const CsvColumns* more = nullptr);
 
-// The printed report of every group; with a limit, each entry carries its verdict and every page
-// says when and where it was read, the limit and the counts.
+// The printed report of every group; with a limit, each entry carries its measured value and
+// verdict and every page says when and where it was read, the limit and the counts.
 PrintOutcome print_archived(PrinterSink& printer, const ArchivedDownload& download,
                             std::optional<BondingLimit> limit);
 

@@ -90,6 +90,28 @@ QStringList steps_from(int version) {
             return {
                 QStringLiteral("ALTER TABLE downloads ADD COLUMN server_revision INTEGER"),
             };
+        case 6:
+            // A test point's own limit in milliohm, found quickly for the few groups that have
+            // one; re-test intervals in months for a site and for one of its locations (none:
+            // the settings' default); the lab's instruments and their calibration.
+            return {
+                QStringLiteral("ALTER TABLE download_groups ADD COLUMN limit_milliohm INTEGER"),
+                QStringLiteral(
+                    "CREATE INDEX download_groups_with_limits"
+                    " ON download_groups (download_id) WHERE limit_milliohm IS NOT NULL"),
+                QStringLiteral("ALTER TABLE sites ADD COLUMN retest_months INTEGER"),
+                QStringLiteral("CREATE TABLE location_intervals ("
+                               " site_id INTEGER NOT NULL REFERENCES sites (id) ON DELETE CASCADE,"
+                               " location TEXT NOT NULL,"
+                               " months INTEGER NOT NULL,"
+                               " PRIMARY KEY (site_id, location)) WITHOUT ROWID"),
+                QStringLiteral("CREATE TABLE instruments ("
+                               " serial TEXT PRIMARY KEY,"
+                               " model TEXT NOT NULL DEFAULT '',"
+                               " calibrated TEXT NOT NULL,"
+                               " due TEXT NOT NULL,"
+                               " certificate TEXT NOT NULL DEFAULT '')"),
+            };
         default:
             return {};
     }

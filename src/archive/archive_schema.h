@@ -34,7 +34,7 @@ inline const QString kInsertGroup = QStringLiteral(
     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 // Newest first; the lowest and highest group come from the rank index. Columns 0..11 are a
-// summary's (11 the owner), 12 the failing count when a limit is bound (its parameter comes
+// summary's (11 the owner), 12 the failing count when a limit is bound (its two parameters come
 // first) or NULL; a store that lists more adds its columns from 13.
 inline constexpr int kFirstMoreColumn = 13;
 inline const QString kListColumns = QStringLiteral(
@@ -45,9 +45,14 @@ inline const QString kListColumns = QStringLiteral(
     " (SELECT raw_value FROM download_groups g WHERE g.download_id = d.id"
     "  ORDER BY g.value_rank DESC LIMIT 1),"
     " d.owner");
+// The groups above the bound rank, read from the rank index alone, corrected by the few groups
+// with a limit of their own (a partial index): each of those counts by its own limit instead.
 inline const QString kFailingColumn = QStringLiteral(
-    ", (SELECT COUNT(*) FROM download_groups g WHERE g.download_id = d.id"
-    "  AND g.value_rank > ?)");
+    ", (SELECT COUNT(*) FROM download_groups g WHERE g.download_id = d.id AND g.value_rank > ?)"
+    " + (SELECT COALESCE(SUM((g.overload = 1 OR g.raw_value > g.limit_milliohm)"
+    "   - (g.value_rank > ?)), 0)"
+    "  FROM download_groups g INDEXED BY download_groups_with_limits"
+    "  WHERE g.download_id = d.id AND g.limit_milliohm IS NOT NULL)");
 inline const QString kNoFailingColumn = QStringLiteral(", NULL");
 inline const QString kListFrom = QStringLiteral(" FROM downloads d");
 inline const QString kNewestFirst = QStringLiteral(" ORDER BY d.started_ms DESC, d.id DESC");
@@ -58,6 +63,9 @@ inline const QString kSelectDownload = QStringLiteral(
 inline const QString kSelectGroups = QStringLiteral(
     "SELECT group_no, raw_value, battery, year, month, day, hour, minute "
     "FROM download_groups WHERE download_id = ? ORDER BY group_no");
+inline const QString kSelectOwnLimits = QStringLiteral(
+    "SELECT group_no, limit_milliohm FROM download_groups"
+    " WHERE download_id = ? AND limit_milliohm IS NOT NULL");
 inline const QString kDeleteDownload = QStringLiteral("DELETE FROM downloads WHERE id = ?");
 
 }  // namespace eqbond::schema

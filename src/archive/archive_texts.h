@@ -54,6 +54,8 @@ inline constexpr ScreenText kColumnDate{"Archive", QT_TRANSLATE_NOOP("Archive", 
 inline constexpr ScreenText kColumnTime{"Archive", QT_TRANSLATE_NOOP("Archive", "时间")};
 //: Column: the instrument's battery was low when the group was measured.
 inline constexpr ScreenText kColumnBattery{"Archive", QT_TRANSLATE_NOOP("Archive", "电池电压低")};
+//: Column: the limit the group is judged by, in ohm (its test point's own, else the bonding limit).
+inline constexpr ScreenText kColumnLimit{"Archive", QT_TRANSLATE_NOOP("Archive", "限值")};
 //: Column: pass or fail.
 inline constexpr ScreenText kColumnVerdict{"Archive", QT_TRANSLATE_NOOP("Archive", "判定")};
 //: The read ended with the last group.

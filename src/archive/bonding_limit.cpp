@@ -5,12 +5,13 @@
 
 #include "base/group.h"
 #include "base/texts.h"
-#include "base/value_format.h"
 
 namespace eqbond {
 
 namespace {
 constexpr int kTenthsPerOhm = 10000;
+constexpr int kTenthsPerMilliohm = 10;
+constexpr int kMilliohmPerOhm = 1000;
 constexpr double kHighestLimitOhm = 1000.0;
 }  // namespace
 
@@ -24,16 +25,26 @@ std::optional<BondingLimit> typed_bonding_limit(const QString& typed) {
     return BondingLimit{int32_t(std::floor(ohm * kTenthsPerOhm + 1e-6))};
 }
 
-QString bonding_limit_text(BondingLimit limit) {
-    const int32_t t = limit.tenths_of_milliohm;
-    return QStringLiteral("%1.%2")
-               .arg(t / kTenthsPerOhm)
-               .arg(t % kTenthsPerOhm, 4, 10, QLatin1Char('0')) +
-           text::kOhm;
+JudgedLimit judged_limit(BondingLimit limit) {
+    return JudgedLimit{limit.tenths_of_milliohm / kTenthsPerMilliohm};
 }
 
-bool passes(const Group& group, BondingLimit limit) {
-    return shown_rank(group.milliohm) <= limit.tenths_of_milliohm;
+QString bonding_limit_text(BondingLimit limit) {
+    return judged_limit_text(judged_limit(limit));
+}
+
+QString judged_limit_text(JudgedLimit limit) {
+    return limit_number(limit) + text::kOhm;
+}
+
+QString limit_number(JudgedLimit limit) {
+    return QStringLiteral("%1.%2")
+        .arg(limit.milliohm / kMilliohmPerOhm)
+        .arg(limit.milliohm % kMilliohmPerOhm, 3, 10, QLatin1Char('0'));
+}
+
+bool passes(const Group& group, JudgedLimit limit) {
+    return !group.overload() && group.milliohm <= limit.milliohm;
 }
 
 }  // namespace eqbond

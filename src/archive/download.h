@@ -4,9 +4,11 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
+#include "archive/bonding_limit.h"
 #include "base/group.h"
 
 namespace eqbond {
@@ -26,11 +28,16 @@ struct Download {
     DownloadEnd end = DownloadEnd::Complete;
 };
 
+// The limits some groups carry of their own (their test point's), by group number: they judge
+// those groups instead of the bonding limit.
+using OwnLimits = std::map<int32_t, JudgedLimit>;
+
 struct ArchivedDownload {
     int64_t id = 0;
     QString uuid;  // the download's name on every computer it is copied to
     Download download;
     std::vector<Group> groups;
+    OwnLimits own_limits;
 };
 
 // A download as the archive lists it.

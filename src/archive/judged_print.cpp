@@ -1,9 +1,12 @@
 #include "archive/judged_print.h"
 
+#include "archive/archive_export.h"
 #include "base/file_texts.h"
 #include "base/ports.h"
 #include "base/record_store.h"
+#include "base/text_cells.h"
 #include "base/texts.h"
+#include "base/value_format.h"
 #include "records/group_entry.h"
 #include "report/report_row.h"
 
@@ -26,17 +29,18 @@ QString judged_heading() {
     return half + blanks(kLeftColumnCells - kEntryCells - kVerdictCells) + half + blanks(1);
 }
 
-QString judged_entry(const RecordStore& store, int slot, BondingLimit limit) {
+QString judged_entry(const RecordStore& store, int slot, const GroupLimits& limits) {
     const Group& group = store.at(slot);
-    return group_entry(group, kBlankMark) +
-           (passes(group, limit) ? blanks(2) + file_text::kPass : file_text::kFail);
+    const QString verdict = verdict_text(limits.verdict(group));
+    return group_entry(group, kBlankMark, measured_resistance(group.milliohm)) +
+           blanks(kVerdictCells - cells_of(verdict)) + verdict;
 }
 
-QString judged_row(const RecordStore& store, int left, int right, BondingLimit limit) {
-    QString row = store.shown(left) ? judged_entry(store, left, limit) +
+QString judged_row(const RecordStore& store, int left, int right, const GroupLimits& limits) {
+    QString row = store.shown(left) ? judged_entry(store, left, limits) +
                                           blanks(kLeftColumnCells - kEntryCells - kVerdictCells)
                                     : blanks(kLeftColumnCells);
-    if (store.shown(right)) row += judged_entry(store, right, limit) + blanks(1);
+    if (store.shown(right)) row += judged_entry(store, right, limits) + blanks(1);
     return row;
 }
 
@@ -44,7 +48,7 @@ void print_judged_page(PrinterSink& printer, const RecordStore& store, const Jud
                        int p, int q) {
     print_page_top(printer, page.facts, judged_heading());
     print_page_rows(printer, p, q, [&](int left, int right) {
-        return judged_row(store, left, right, page.limit);
+        return judged_row(store, left, right, page.limits);
     });
 }
 }  // namespace

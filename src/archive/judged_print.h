@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "archive/bonding_limit.h"
+#include "archive/group_limits.h"
 #include "report/print_layout.h"
 
 namespace eqbond {
@@ -13,7 +13,7 @@ struct RecordStore;
 
 struct JudgedPage {
     QString facts;  // the line above the headings on every page
-    BondingLimit limit;
+    GroupLimits limits;
 };
 
 // As print_job: 168 groups a page in two columns, stopping at the first printer error.

@@ -3,17 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/value_format.h"
-
 namespace eqbond {
 
 namespace {
-constexpr double kTenthsPerOhm = 10000.0;
+constexpr double kMilliohmPerOhm = 1000.0;
 constexpr int kMostSteps = 5;
 constexpr double kEmptyTopOhm = 1.0;
 
 double ohm_of(BondingLimit limit) {
-    return limit.tenths_of_milliohm / kTenthsPerOhm;
+    return judged_limit(limit).milliohm / kMilliohmPerOhm;
 }
 
 // The smallest of 1, 2, 5 times a power of ten that reaches `highest` in at most five steps.
@@ -27,8 +25,8 @@ double round_step(double highest) {
 }
 }  // namespace
 
-double shown_ohm(const Group& group) {
-    return shown_tenths_of_milliohm(group.milliohm) / kTenthsPerOhm;
+double measured_ohm(const Group& group) {
+    return group.milliohm / kMilliohmPerOhm;
 }
 
 PlotScale plot_scale(const std::vector<Group>& groups, std::optional<BondingLimit> limit,
@@ -39,11 +37,11 @@ PlotScale plot_scale(const std::vector<Group>& groups, std::optional<BondingLimi
     double highest = limit ? ohm_of(*limit) : 0.0;
     bool clipped = false;
     for (const Group& g : groups) {
-        if (g.overload() || (cut && shown_ohm(g) > *cut)) {
+        if (g.overload() || (cut && measured_ohm(g) > *cut)) {
             clipped = true;
             continue;
         }
-        highest = std::max(highest, shown_ohm(g));
+        highest = std::max(highest, measured_ohm(g));
     }
     PlotScale scale;
     if (highest <= 0) highest = kEmptyTopOhm;

@@ -27,8 +27,8 @@ inline constexpr double kFarAboveLimit = 3.0;
 PlotScale plot_scale(const std::vector<Group>& groups, std::optional<BondingLimit> limit,
                      bool full_range);
 
-// The ohm a group's point stands for: its value as shown.
-double shown_ohm(const Group& group);
+// The ohm a group's point stands for: the value the instrument measured.
+double measured_ohm(const Group& group);
 
 // A tick's label: "0.05", "1.5", "20".
 QString tick_label(double ohm, const PlotScale& scale);

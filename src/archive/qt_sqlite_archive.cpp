@@ -76,7 +76,10 @@ bool list_downloads(QtSqliteFile& file, std::optional<BondingLimit> limit,
     if (!file.usable()) return false;
     QSqlQuery q = file.query();
     QVariantList bound;
-    if (limit) bound << limit->tenths_of_milliohm;
+    // Ranks of a milliohm value run from ten times it to nine more: above the last rank of the
+    // limit's milliohm is above the limit.
+    if (limit)
+        bound << judged_limit(*limit).milliohm * 10 + 9 << judged_limit(*limit).milliohm * 10 + 9;
     bound << values;
     const QString sql = schema::kListColumns +
                         (limit ? schema::kFailingColumn : schema::kNoFailingColumn) + more_columns +
@@ -111,6 +114,9 @@ std::optional<ArchivedDownload> load_download(QtSqliteFile& file, int64_t id) {
     out.uuid = q.value(7).toString();
     if (!file.run_with(q, schema::kSelectGroups, {qlonglong(id)})) return std::nullopt;
     while (q.next()) out.groups.push_back(rows::group_of(q));
+    if (!file.read_through(q)) return std::nullopt;
+    if (!file.run_with(q, schema::kSelectOwnLimits, {qlonglong(id)})) return std::nullopt;
+    while (q.next()) out.own_limits[q.value(0).toInt()] = JudgedLimit{q.value(1).toInt()};
     if (!file.read_through(q)) return std::nullopt;
     return out;
 }

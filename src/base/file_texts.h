@@ -34,8 +34,14 @@ inline const QString kFail = QStringLiteral("不合格");
 inline const QStringList kCsvPointHeader{QStringLiteral("测试点"), QStringLiteral("上次电阻(mΩ)"),
                                          QStringLiteral("变化(%)")};
 
+// The last CSV column when some test point has a limit of its own: the limit each group was
+// judged by, in ohm.
+inline const QString kLimitHeading = QStringLiteral("限值(Ω)");
+
 // The judged report: a line of facts over the printed report's columns.
 inline const QString kReportFacts =
     QStringLiteral("读取时间: %1   设备: %2   限值: %3   合格: %4组   不合格: %5组");
+// In place of the limit when only the test points' own limits judge.
+inline const QString kOwnLimitsOnly = QStringLiteral("按测试点");
 
 }  // namespace eqbond::file_text

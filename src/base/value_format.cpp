@@ -39,6 +39,11 @@ QString format_resistance(int milliohm) {
     return out;
 }
 
+QString measured_resistance(int milliohm) {
+    if (is_overload(milliohm)) return text::kOverload;
+    return QStringLiteral("%1 ").arg(milliohm / 1000.0, 6, 'f', 3) + text::kOhm;
+}
+
 QString pad_date_time(int value) {
     QString out = QString::number(value);
     if (value < 10) out.prepend(QLatin1Char('0'));

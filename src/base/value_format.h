@@ -20,6 +20,10 @@ int32_t shown_rank(int milliohm);
 // Milliohm (0..65535) to the 8-character display text: " 0.1236Ω", "12.3454Ω" or "  O L  Ω".
 QString format_resistance(int milliohm);
 
+// The value the instrument measured, at its resolution and in the same 8 characters:
+// " 0.200 Ω", "12.345 Ω" or the overload text. For the documents that judge readings.
+QString measured_resistance(int milliohm);
+
 // A date or time field: one "0" in front of values below 10 ("07"); larger values unchanged.
 QString pad_date_time(int value);
 

@@ -113,12 +113,12 @@ void apply_plan(ArchiveWindowState& s, ArchiveWindowPorts& ports, const QStringL
                 std::optional<PlanEncoding> read_as) {
     const int64_t id = s.open->id;
     const InspectionDetails details = s.open->details;
-    const PointLabels labels = plan_labels(plan, s.open->groups, s.plan_first_group);
-    const bool stored = ports.editing.label_from_plan(id, labels, plan);
+    const PlannedPoints points = planned_points(plan, s.open->groups, s.plan_first_group);
+    const bool stored = ports.editing.label_from_plan(id, points, plan);
     refresh_archive_window(s, ports);
     s.plan_message = said(stored ? PlanNote::Applied : PlanNote::NotStored);
     if (!stored) return;
-    s.plan_message.labelled = int(labels.size());
+    s.plan_message.labelled = int(points.labels.size());
     s.plan_message.read_as = read_as;
     s.plan_message.site_missing = !details.site_id;
 }
@@ -198,6 +198,28 @@ bool type_label(ArchiveWindowState& s, ArchiveWindowPorts& ports, int32_t number
     return true;
 }
 
+bool type_point_limit(ArchiveWindowState& s, ArchiveWindowPorts& ports, int32_t number,
+                      const QString& typed) {
+    if (!s.open) return false;
+    std::optional<JudgedLimit> limit;
+    if (!typed.trimmed().isEmpty()) {
+        LimitProblem problem;
+        limit = typed_point_limit(typed, &problem);
+        if (!limit) {
+            s.plan_message = said(PlanNote::LimitTyped);
+            return false;
+        }
+    }
+    if (limit && s.open->labels.count(number) == 0) {
+        s.plan_message = said(PlanNote::LimitNoPoint);
+        return false;
+    }
+    const bool stored = ports.editing.set_limit(s.open->id, number, limit);
+    refresh_archive_window(s, ports);
+    if (!stored) s.plan_message = said(PlanNote::NotStored);
+    return true;
+}
+
 void apply_plan_file(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
     if (!s.open || !ports.file_dialogs) return;
     const std::optional<QString> path = ports.file_dialogs->choose_open_file(
@@ -210,12 +232,13 @@ void apply_plan_file(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
     }
     const ReadPlan plan = read_plan(file.readAll());
     if (plan.error) {
-        s.plan_message = said(plan.error->problem == LabelProblem::TooLong ? PlanNote::LineTooLong
-                                                                           : PlanNote::LineControl,
-                              plan.error->line);
+        const PlanNote note = plan.error->limit                            ? PlanNote::LineLimit
+                              : plan.error->label == LabelProblem::TooLong ? PlanNote::LineTooLong
+                                                                           : PlanNote::LineControl;
+        s.plan_message = said(note, plan.error->line);
         return;
     }
-    apply_plan(s, ports, plan.labels, plan.encoding);
+    apply_plan(s, ports, plan.lines, plan.encoding);
 }
 
 void apply_kept_plan(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
@@ -322,13 +345,15 @@ std::optional<InspectionReportInput> report_input(const ArchiveWindowState& s,
     input.standard = saved_report_standard();
     input.previous = ports.browsing.previous_values(s.open->id);
     input.rule = saved_deterioration_rule();
+    input.instrument = ports.browsing.instrument(s.open->details.instrument_serial);
     return input;
 }
 
 bool group_shown(const ArchiveWindowState& s, const Group& group) {
     switch (s.group_filter) {
         case GroupFilter::Failing:
-            return s.limit && !passes(group, *s.limit);
+            return s.open &&
+                   GroupLimits(s.open->own_limits, s.limit).verdict(group) == Verdict::Fail;
         case GroupFilter::Deteriorated:
             return std::any_of(s.points.begin(), s.points.end(), [&](const PointComparison& p) {
                 return p.number == group.number && p.deteriorated;

@@ -41,6 +41,10 @@ void choose_group(ArchiveWindowState& state, ArchiveWindowPorts& ports,
 // is said beside the plan's controls).
 bool type_label(ArchiveWindowState& state, ArchiveWindowPorts& ports, int32_t number,
                 const QString& typed);
+// A limit typed into the group table for group `number`'s test point (empty: none of its own).
+// False when it is refused: no number of ohm in range, or a group without a test point.
+bool type_point_limit(ArchiveWindowState& state, ArchiveWindowPorts& ports, int32_t number,
+                      const QString& typed);
 // Asks for a plan file and labels the groups from the plan's first group.
 void apply_plan_file(ArchiveWindowState& state, ArchiveWindowPorts& ports);
 // Labels the groups with the plan kept for the download's site and location.

@@ -30,12 +30,15 @@ enum class PlanNote {
     Applied,       // `labelled` groups labelled from a plan
     LineTooLong,   // the plan's `line` is too long
     LineControl,   // the plan's `line` holds a control character
+    LineLimit,     // the limit on the plan's `line` is no number of ohm in range
     Unreadable,    // the plan's file cannot be read
     NeedsSite,     // the download has no site to keep a plan for
     NoKeptPlan,    // no plan is kept for the download's location
     NotStored,     // the archive did not take the test points
     LabelTooLong,  // a test point typed in the table
     LabelControl,
+    LimitTyped,    // a limit typed in the table is no number of ohm in range
+    LimitNoPoint,  // a limit typed for a group without a test point
 };
 
 struct PlanMessage {

@@ -22,8 +22,8 @@ TableCell cell(const QString& text) {
     return {text, text, false};
 }
 
-TableCell shown_value(int32_t milliohm) {
-    return cell(format_resistance(milliohm), shown_rank(milliohm));
+TableCell measured_value(int32_t milliohm) {
+    return cell(measured_resistance(milliohm), shown_rank(milliohm));
 }
 
 QString signed_text(double value, int decimals) {
@@ -43,11 +43,14 @@ TableRow download_row(const ListedInspection& s) {
     cells[Started] = cell(started_text(s.download), s.download.started.toMSecsSinceEpoch());
     cells[Device] = cell(device_text(s.download));
     cells[Groups] = cell(QString::number(s.groups_held), s.groups_held);
-    cells[State] = cell(
-        (s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned).shown());
+    QString state =
+        (s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned).shown();
+    if (s.calibration_expired) state += QStringLiteral("  ") + text::kCalibrationExpired.shown();
+    cells[State] = cell(state);
+    cells[State].failing = s.calibration_expired;
     if (s.groups_held > 0) {
-        cells[Min] = shown_value(s.lowest_milliohm);
-        cells[Max] = shown_value(s.highest_milliohm);
+        cells[Min] = measured_value(s.lowest_milliohm);
+        cells[Max] = measured_value(s.highest_milliohm);
     }
     if (s.failing) {
         cells[Pass] = cell(QString::number(s.groups_held - *s.failing), s.groups_held - *s.failing);
@@ -79,9 +82,9 @@ TableView download_table(const ArchiveWindowState& s) {
 // The comparison's cells of a labelled group.
 void compared_cells(const PointComparison& p, std::vector<TableCell>& cells) {
     using namespace group_column;
-    if (p.previous) cells[Previous] = shown_value(p.previous->group.milliohm);
+    if (p.previous) cells[Previous] = measured_value(p.previous->group.milliohm);
     if (p.change_milliohm)
-        cells[ChangeMilliohm] = cell(signed_text(*p.change_milliohm, 1), *p.change_milliohm);
+        cells[ChangeMilliohm] = cell(signed_text(*p.change_milliohm, 0), *p.change_milliohm);
     if (p.change_percent)
         cells[ChangePercent] =
             cell(signed_text(std::round(*p.change_percent), 0), *p.change_percent);
@@ -94,32 +97,38 @@ TableView group_table(const ArchiveWindowState& s) {
     TableView table;
     table.headings =
         headings({&text::kColumnGroup, &text::kColumnValue, &text::kColumnVerdict,
-                  &text::kColumnDeteriorated, &text::kColumnPoint, &text::kColumnPrevious,
-                  &text::kColumnChangeMilliohm, &text::kColumnChangePercent, &text::kColumnDate,
-                  &text::kColumnTime, &text::kColumnBattery});
+                  &text::kColumnDeteriorated, &text::kColumnPoint, &text::kColumnLimit,
+                  &text::kColumnPrevious, &text::kColumnChangeMilliohm, &text::kColumnChangePercent,
+                  &text::kColumnDate, &text::kColumnTime, &text::kColumnBattery});
     table.hidden.assign(Count, false);
-    table.hidden[Verdict] = !s.limit;
+    table.hidden[group_column::Verdict] = !s.limit && !(s.open && !s.open->own_limits.empty());
     // The comparison's columns only for a download whose groups carry test points.
     const bool labelled = s.open && !s.open->labels.empty();
-    for (int column : {Previous, ChangeMilliohm, ChangePercent, Deteriorated})
+    for (int column : {Limit, Previous, ChangeMilliohm, ChangePercent, Deteriorated})
         table.hidden[size_t(column)] = !labelled;
     table.current = s.chosen_group;
     if (!s.open) return table;
     std::map<int32_t, const PointComparison*> points;
     for (const PointComparison& p : s.points) points[p.number] = &p;
+    const GroupLimits limits(s.open->own_limits, s.limit);
     for (const Group& g : s.open->groups) {
         if (!group_shown(s, g)) continue;
         std::vector<TableCell> cells(Count);
         cells[Number] = cell(pad_group_number(g.number), g.number);
-        cells[Value] = shown_value(g.milliohm);
+        cells[Value] = measured_value(g.milliohm);
         const auto label = s.open->labels.find(g.number);
         cells[Point] = cell(label == s.open->labels.end() ? QString() : label->second);
         cells[Date] = cell(group_date_text(g), (g.year * 100 + g.month) * 100 + g.day);
         cells[Time] = cell(group_time_text(g), g.hour * 100 + g.minute);
         cells[Battery] = cell(g.low_battery() ? text::kLowBatteryMark : QString(), int(g.battery));
-        const bool failing = s.limit && !passes(g, *s.limit);
-        if (s.limit)
-            cells[Verdict] = cell((failing ? text::kFail : text::kPass).shown(), failing ? 1 : 0);
+        const eqbond::Verdict verdict = limits.verdict(g);
+        const bool failing = verdict == eqbond::Verdict::Fail;
+        if (verdict != eqbond::Verdict::NotJudged)
+            cells[group_column::Verdict] =
+                cell((failing ? text::kFail : text::kPass).shown(), failing ? 1 : 0);
+        const auto own = s.open->own_limits.find(g.number);
+        if (own != s.open->own_limits.end())
+            cells[Limit] = cell(limit_number(own->second), own->second.milliohm);
         const auto point = points.find(g.number);
         if (point != points.end()) compared_cells(*point->second, cells);
         for (TableCell& c : cells) c.failing = failing;
@@ -143,6 +152,12 @@ QString plan_message(const PlanMessage& m) {
             return text::kPlanLineTooLong.arg(m.line);
         case PlanNote::LineControl:
             return text::kPlanLineControl.arg(m.line);
+        case PlanNote::LineLimit:
+            return text::kPlanLineLimit.arg(m.line);
+        case PlanNote::LimitTyped:
+            return text::kLimitTyped;
+        case PlanNote::LimitNoPoint:
+            return text::kLimitNoPoint;
         case PlanNote::Unreadable:
             return text::kPlanUnreadable;
         case PlanNote::NeedsSite:
@@ -275,14 +290,17 @@ ArchiveWindowView archive_window_view(const ArchiveWindowState& s) {
             std::max(1, s.open->groups.empty() ? 1 : s.open->groups.back().number);
         view.confirm_delete =
             text::kConfirmDelete.arg(started_text(s.open->download)).arg(s.open->groups.size());
-        if (s.limit) {
-            const Verdicts v = count_verdicts(s.open->groups, *s.limit);
-            view.verdict_counts = QStringLiteral("%1 %2   %3: %4   %5: %6")
-                                      .arg(text::kLimitLabel.shown(), bonding_limit_text(*s.limit),
-                                           text::kPass.shown())
-                                      .arg(v.passing)
-                                      .arg(text::kFail.shown())
-                                      .arg(v.failing);
+        view.plot_limits = s.open->own_limits;
+        const GroupLimits limits(s.open->own_limits, s.limit);
+        if (limits.any()) {
+            const Verdicts v = count_verdicts(s.open->groups, limits);
+            view.verdict_counts =
+                QStringLiteral("%1 %2   %3: %4   %5: %6")
+                    .arg(text::kLimitLabel.shown(),
+                         s.limit ? bonding_limit_text(*s.limit) : QString(), text::kPass.shown())
+                    .arg(v.passing)
+                    .arg(text::kFail.shown())
+                    .arg(v.failing);
         }
     }
     view.history_title = text::kHistoryNone;
@@ -290,11 +308,13 @@ ArchiveWindowView archive_window_view(const ArchiveWindowState& s) {
                                                 : std::map<int32_t, QString>::const_iterator();
     if (s.open && s.open->details.site_id && s.chosen_group && label != s.open->labels.end()) {
         view.history_title = text::kHistoryTitle.arg(label->second);
+        const auto own = s.open->own_limits.find(*s.chosen_group);
         // One point per inspection, numbered in the order they were made, under its day.
         for (const PointValue& v : s.point_history) {
             Group g = v.group;
             g.number = int32_t(view.history.size()) + 1;
             view.history.push_back(g);
+            if (own != s.open->own_limits.end()) view.history_limits[g.number] = own->second;
             view.history_days << v.started.toString(QStringLiteral("yyyy-MM-dd"));
         }
     }

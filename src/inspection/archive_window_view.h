@@ -37,6 +37,7 @@ enum : int {
     Verdict,
     Deteriorated,  // beside the verdict: both say whether the point is in order
     Point,         // typed into in place
+    Limit,         // the point's own, typed into in place
     Previous,
     ChangeMilliohm,
     ChangePercent,
@@ -47,13 +48,17 @@ enum : int {
 };
 }  // namespace group_column
 
+// How a cell that is not failing stands out: a warning in amber, a state in order in green.
+enum class CellTone { Plain, Warning, Fine };
+
 // A table's cell: its text, the plain value it sorts by, and whether it is drawn as failing.
 struct TableCell {
     QString text;
     QVariant sort;
     bool failing = false;
+    CellTone tone = CellTone::Plain;
     friend bool operator==(const TableCell& a, const TableCell& b) {
-        return a.text == b.text && a.sort == b.sort && a.failing == b.failing;
+        return a.text == b.text && a.sort == b.sort && a.failing == b.failing && a.tone == b.tone;
     }
 };
 
@@ -119,10 +124,12 @@ struct ArchiveWindowView {
     // The plot of the open download's groups, and one test point's history.
     std::vector<Group> plot;
     std::optional<BondingLimit> limit;
+    OwnLimits plot_limits;  // the test points' own
     bool full_range = false;
     QString history_title;
     std::vector<Group> history;  // numbered in the order they were made
     QStringList history_days;
+    OwnLimits history_limits;  // the point's own limit, at every inspection shown
     DetailsPanelView details;
     SiteTreeView tree;
 };

@@ -33,6 +33,12 @@ struct InspectionDetails {
 // Test-point labels of a download's groups, by group number; unlabelled groups are absent.
 using PointLabels = std::map<int32_t, QString>;
 
+// Test points given to groups by a plan: their labels, and the limits some lines give.
+struct PlannedPoints {
+    PointLabels labels;
+    OwnLimits limits;
+};
+
 // A test point's value in an earlier inspection.
 struct PointValue {
     int64_t download_id = 0;
@@ -55,6 +61,7 @@ struct ListedInspection : DownloadSummary {
     QString site_name;  // empty without a site
     QString location;
     QString inspector;
+    bool calibration_expired = false;  // measured after its instrument's calibration due date
 };
 
 // What deleting a site came to: a site that still has inspections stays.

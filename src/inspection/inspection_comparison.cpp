@@ -1,12 +1,6 @@
 #include "inspection/inspection_comparison.h"
 
-#include "base/value_format.h"
-
 namespace eqbond {
-
-double shown_milliohm(const Group& group) {
-    return shown_tenths_of_milliohm(group.milliohm) / 10.0;
-}
 
 namespace {
 
@@ -18,7 +12,7 @@ bool rose_too_much(double change_milliohm, std::optional<double> change_percent,
 }
 
 PointComparison compared(const Group& now, const QString& label, const PointValue& before,
-                         std::optional<BondingLimit> limit, DeteriorationRule rule) {
+                         std::optional<JudgedLimit> limit, DeteriorationRule rule) {
     PointComparison c;
     c.number = now.number;
     c.label = label;
@@ -27,8 +21,8 @@ PointComparison compared(const Group& now, const QString& label, const PointValu
     // An overload after a value is a rise past 40 ohm: too much by any rule.
     if (now.overload() && !before.group.overload()) c.deteriorated = true;
     if (now.overload() || before.group.overload()) return c;
-    const double was = shown_milliohm(before.group);
-    c.change_milliohm = shown_milliohm(now) - was;
+    const double was = before.group.milliohm;
+    c.change_milliohm = now.milliohm - was;
     if (was > 0) c.change_percent = *c.change_milliohm / was * 100.0;
     if (rose_too_much(*c.change_milliohm, c.change_percent, rule)) c.deteriorated = true;
     return c;
@@ -40,6 +34,7 @@ std::vector<PointComparison> compare_with_previous(const Inspection& download,
                                                    const PreviousValues& previous,
                                                    std::optional<BondingLimit> limit,
                                                    DeteriorationRule rule) {
+    const GroupLimits limits(download.own_limits, limit);
     std::vector<PointComparison> out;
     for (const Group& g : download.groups) {
         const auto label = download.labels.find(g.number);
@@ -49,7 +44,7 @@ std::vector<PointComparison> compare_with_previous(const Inspection& download,
             out.push_back(
                 {g.number, label->second, std::nullopt, std::nullopt, std::nullopt, false});
         } else {
-            out.push_back(compared(g, label->second, before->second, limit, rule));
+            out.push_back(compared(g, label->second, before->second, limits.of(g), rule));
         }
     }
     return out;

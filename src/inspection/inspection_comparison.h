@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "archive/bonding_limit.h"
+#include "archive/group_limits.h"
 #include "inspection/inspection.h"
 
 namespace eqbond {
@@ -21,20 +21,18 @@ struct PointComparison {
     int32_t number = 0;  // the group
     QString label;
     std::optional<PointValue> previous;  // none: the point was not measured before
-    // Between shown values; none without a previous value or when either is an overload.
+    // Between measured values; none without a previous value or when either is an overload.
     std::optional<double> change_milliohm;
     std::optional<double> change_percent;  // also none when the previous value was 0
     bool deteriorated = false;
 };
 
-// One entry per labelled group of `download`, in group order. With a limit, a point that passed
-// before and fails now is deteriorated, whatever the rule says; so is an overload after a value.
+// One entry per labelled group of `download`, in group order. With a limit (the point's own, else
+// the bonding limit), a point that passed it before and fails it now is deteriorated, whatever
+// the rule says; so is an overload after a value.
 std::vector<PointComparison> compare_with_previous(const Inspection& download,
                                                    const PreviousValues& previous,
                                                    std::optional<BondingLimit> limit,
                                                    DeteriorationRule rule);
-
-// A group's shown value in milliohm (four decimals of ohm: 0.1 milliohm steps).
-double shown_milliohm(const Group& group);
 
 }  // namespace eqbond

@@ -9,6 +9,8 @@
 
 #include "archive/archive_port.h"
 #include "inspection/inspection.h"
+#include "inspection/instrument_register.h"
+#include "inspection/retest.h"
 
 namespace eqbond {
 
@@ -62,8 +64,14 @@ class InspectionBrowsing : public virtual ArchiveFile {
     // For each label of the download, the same test point in the latest earlier download of its
     // site and location that has it (read in one query). Empty without a site.
     virtual PreviousValues previous_values(int64_t download_id) = 0;
-    // The test plan kept for a site's location: its labels in measuring order (empty: none kept).
+    // The test plan kept for a site's location: its lines in measuring order (empty: none kept).
     virtual QStringList plan(int64_t site_id, const QString& location) = 0;
+    // Every site's location with an inspection, when it was last inspected and its interval
+    // (`default_months` where none is set); empty on a fault.
+    virtual std::vector<InspectedLocation> inspected_locations(int default_months) = 0;
+    // The instrument register, by serial; one instrument (nothing when it is not registered).
+    virtual std::vector<Instrument> instruments() = 0;
+    virtual std::optional<Instrument> instrument(const QString& serial) = 0;
 };
 
 // What the archive window changes.
@@ -73,13 +81,19 @@ class InspectionEditing : public virtual ArchiveFile {
     // of it or nothing. False on a fault, an unknown download or site.
     virtual bool describe(int64_t download_id, const SiteChoice& site,
                           const InspectionDetails& details) = 0;
-    // Gives group `number` its test-point label, or takes it away with nothing or a blank text.
+    // Gives group `number` its test-point label, or takes it away (and its limit) with nothing or
+    // a blank text.
     // False on a fault or a group the download does not hold.
     virtual bool set_label(int64_t download_id, int32_t number,
                            const std::optional<QString>& label) = 0;
-    // Gives every group named its label from a plan and keeps the plan for the download's site
-    // and location (when it has a site), in one transaction: all of it or nothing.
-    virtual bool label_from_plan(int64_t download_id, const PointLabels& labels,
+    // Gives group `number`'s test point its own limit, or takes it away with nothing. False on a
+    // fault or a group without a test point.
+    virtual bool set_limit(int64_t download_id, int32_t number,
+                           std::optional<JudgedLimit> limit) = 0;
+    // Gives every group named its label and limit from a plan (the others named lose theirs) and
+    // keeps the plan's lines for the download's site and location (when it has a site), in one
+    // transaction: all of it or nothing.
+    virtual bool label_from_plan(int64_t download_id, const PlannedPoints& points,
                                  const QStringList& plan) = 0;
     // False on a fault or an unknown id. The download's site stays.
     virtual bool delete_download(int64_t id) = 0;

@@ -56,8 +56,21 @@ QString signed_number(double value, int decimals) {
 
 QString change_text(const PointComparison& c) {
     if (!c.change_milliohm) return QString();
-    QString text = signed_number(*c.change_milliohm, 1) + QStringLiteral(" mΩ");
+    QString text = signed_number(*c.change_milliohm, 0) + QStringLiteral(" mΩ");
     if (c.change_percent) text += QStringLiteral("  ") + signed_number(*c.change_percent, 1) + '%';
+    return text;
+}
+
+// The serial, and from the register its certificate, calibration due date and whether the
+// groups were measured after it.
+QString instrument_text(const InspectionReportInput& in) {
+    QString text = in.download.details.instrument_serial;
+    if (!in.instrument) return text;
+    text += QStringLiteral("   ") +
+            text::kReportCalibration.arg(in.instrument->certificate,
+                                         in.instrument->due.toString(Qt::ISODate));
+    if (calibration_expired(in.download.groups, *in.instrument))
+        text += QStringLiteral("   ") + text::kCalibrationExpired.shown();
     return text;
 }
 
@@ -73,7 +86,7 @@ std::vector<ReportLine> header_lines(const InspectionReportInput& in) {
     fact(text::kReportCustomer, in.site ? in.site->customer : QString());
     fact(text::kReportLocation, d.location);
     fact(text::kReportInspector, d.inspector);
-    fact(text::kReportInstrument, d.instrument_serial);
+    fact(text::kReportInstrument, instrument_text(in));
     fact(text::kReportMeasured, measured_dates(in.download.groups));
     fact(text::kReportLimit, in.limit ? bonding_limit_text(*in.limit) : text::kNoLimit.shown());
     if (!in.standard.isEmpty()) fact(text::kReportStandard, in.standard);
@@ -83,25 +96,30 @@ std::vector<ReportLine> header_lines(const InspectionReportInput& in) {
 
 ReportLine heading_line() {
     return {ReportLineKind::Heading,
-            {text::kColumnGroup, text::kColumnPoint, text::kColumnValue, text::kColumnVerdict,
-             text::kColumnPrevious, text::kColumnChange, text::kColumnDeteriorated}};
+            {text::kColumnGroup, text::kColumnPoint, text::kColumnValue, text::kColumnLimit,
+             text::kColumnVerdict, text::kColumnPrevious, text::kColumnChange,
+             text::kColumnDeteriorated}};
 }
 
 // A group's row, and more rows for the rest of a long test point.
 std::vector<ReportLine> group_lines(const Group& g, const PointComparison* point,
-                                    std::optional<BondingLimit> limit) {
+                                    const GroupLimits& limits) {
     const QStringList label = wrapped(point ? point->label : QString(), kPointColumnCells);
+    const Verdict judged = limits.verdict(g);
     QString verdict;
-    if (limit) verdict = passes(g, *limit) ? text::kPass.shown() : text::kFail.shown();
+    if (judged != Verdict::NotJudged)
+        verdict = judged == Verdict::Pass ? text::kPass.shown() : text::kFail.shown();
+    const std::optional<JudgedLimit> limit = limits.of(g);
     const bool before = point && point->previous;
     std::vector<ReportLine> lines{
         {ReportLineKind::Row,
-         {QString::number(g.number), label[0], format_resistance(g.milliohm).trimmed(), verdict,
-          before ? format_resistance(point->previous->group.milliohm).trimmed() : QString(),
+         {QString::number(g.number), label[0], measured_resistance(g.milliohm).trimmed(),
+          limit ? limit_number(*limit) + QStringLiteral(" Ω") : QString(), verdict,
+          before ? measured_resistance(point->previous->group.milliohm).trimmed() : QString(),
           point ? change_text(*point) : QString(),
           point && point->deteriorated ? text::kDeterioratedMark.shown() : QString()}}};
     for (int i = 1; i < label.size(); ++i)
-        lines.push_back({ReportLineKind::Row, {QString(), label[i], {}, {}, {}, {}, {}}});
+        lines.push_back({ReportLineKind::Row, {QString(), label[i], {}, {}, {}, {}, {}, {}}});
     return lines;
 }
 
@@ -152,12 +170,12 @@ class Pager {
 }  // namespace
 
 InspectionSummary summarize(const std::vector<Group>& groups,
-                            const std::vector<PointComparison>& points,
-                            std::optional<BondingLimit> limit) {
+                            const std::vector<PointComparison>& points, const GroupLimits& limits) {
     InspectionSummary s;
     for (const Group& g : groups) {
         ++s.tested;
-        if (limit) ++(passes(g, *limit) ? s.passed : s.failed);
+        const Verdict v = limits.verdict(g);
+        if (v != Verdict::NotJudged) ++(v == Verdict::Pass ? s.passed : s.failed);
         if (g.overload()) ++s.overloads;
     }
     s.deteriorated = int(std::count_if(points.begin(), points.end(),
@@ -171,15 +189,15 @@ std::vector<ReportPage> inspection_report_pages(const InspectionReportInput& in)
     std::map<int32_t, const PointComparison*> by_group;
     for (const PointComparison& c : points) by_group[c.number] = &c;
 
+    const GroupLimits limits(in.download.own_limits, in.limit);
     Pager pager;
     pager.add(header_lines(in), false);
     for (const Group& g : in.download.groups) {
         const auto point = by_group.find(g.number);
-        pager.add(group_lines(g, point == by_group.end() ? nullptr : point->second, in.limit),
-                  true);
+        pager.add(group_lines(g, point == by_group.end() ? nullptr : point->second, limits), true);
     }
     const std::vector<ReportLine> closing =
-        closing_lines(summarize(in.download.groups, points, in.limit));
+        closing_lines(summarize(in.download.groups, points, limits));
     pager.add(closing, false);
     return pager.numbered();
 }

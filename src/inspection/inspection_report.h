@@ -10,6 +10,7 @@
 #include "archive/bonding_limit.h"
 #include "inspection/inspection.h"
 #include "inspection/inspection_comparison.h"
+#include "inspection/instrument_register.h"
 
 namespace eqbond {
 
@@ -20,6 +21,9 @@ struct InspectionReportInput {
     QString standard;         // the standard the lab tests to; no line when empty
     PreviousValues previous;  // from Archive::previous_values
     DeteriorationRule rule;
+    // The register's entry of the download's instrument, if it has one: its certificate and
+    // calibration due date go beside the serial, and a mark when the groups were measured after it.
+    std::optional<Instrument> instrument;
 };
 
 struct InspectionSummary {
@@ -31,8 +35,7 @@ struct InspectionSummary {
 };
 
 InspectionSummary summarize(const std::vector<Group>& groups,
-                            const std::vector<PointComparison>& points,
-                            std::optional<BondingLimit> limit);
+                            const std::vector<PointComparison>& points, const GroupLimits& limits);
 
 enum class ReportLineKind {
     Title,

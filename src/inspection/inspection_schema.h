@@ -6,9 +6,18 @@
 namespace eqbond::inspection_schema {
 
 // The listing's columns beyond a summary's, and its tables: the site, location and inspector.
-inline const QString kListColumns = QStringLiteral(", d.site_id, s.name, d.location, d.inspector");
-inline const QString kListFrom =
-    QStringLiteral(" FROM downloads d LEFT JOIN sites s ON s.id = d.site_id");
+// The last: whether a group was measured after the calibration due date of the download's
+// instrument in the register (the groups are read only for an instrument the register has).
+inline const QString kListColumns = QStringLiteral(
+    ", d.site_id, s.name, d.location, d.inspector,"
+    " CASE WHEN r.due IS NULL THEN 0 ELSE"
+    "  CAST(REPLACE(r.due, '-', '') AS INTEGER) < 20000000 +"
+    "  (SELECT MAX(g.year * 10000 + g.month * 100 + g.day) FROM download_groups g"
+    "   WHERE g.download_id = d.id AND g.month BETWEEN 1 AND 12 AND g.day BETWEEN 1 AND 31)"
+    " END");
+inline const QString kListFrom = QStringLiteral(
+    " FROM downloads d LEFT JOIN sites s ON s.id = d.site_id"
+    " LEFT JOIN instruments r ON r.serial = d.instrument_serial AND d.instrument_serial <> ''");
 inline const QString kOfSite = QStringLiteral(" WHERE d.site_id = ?");
 inline const QString kSelectLabels = QStringLiteral(
     "SELECT group_no, label FROM download_groups WHERE download_id = ? AND label IS NOT NULL");
@@ -34,6 +43,13 @@ inline const QString kUpdateDetails = QStringLiteral(
     " notes = ?, changed_since_push = changed_since_push + 1 WHERE id = ?");
 inline const QString kSetLabel =
     QStringLiteral("UPDATE download_groups SET label = ? WHERE download_id = ? AND group_no = ?");
+// A test point's own limit; a group without a test point has none.
+inline const QString kSetLimit = QStringLiteral(
+    "UPDATE download_groups SET limit_milliohm = ?"
+    " WHERE download_id = ? AND group_no = ? AND label IS NOT NULL");
+inline const QString kDropLimitsWithoutLabel = QStringLiteral(
+    "UPDATE download_groups SET limit_milliohm = NULL"
+    " WHERE download_id = ? AND label IS NULL AND limit_milliohm IS NOT NULL");
 inline const QString kMarkChanged =
     QStringLiteral("UPDATE downloads SET changed_since_push = changed_since_push + 1 WHERE id = ?");
 // A site's address and customer go with each of its downloads.

@@ -1,6 +1,7 @@
 #include "inspection/inspection_settings.h"
 
 #include "base/program_settings.h"
+#include "inspection/retest.h"
 
 namespace eqbond {
 
@@ -10,6 +11,7 @@ const QString kInstrumentKey = QStringLiteral("archive/instrument_serial");
 const QString kPercentKey = QStringLiteral("archive/deterioration_percent");
 const QString kMilliohmKey = QStringLiteral("archive/deterioration_milliohm");
 const QString kStandardKey = QStringLiteral("archive/report_standard");
+const QString kRetestKey = QStringLiteral("archive/retest_months");
 
 int saved_figure(const ProgramSettings& settings, const QString& key, int otherwise) {
     bool ok = false;
@@ -49,6 +51,12 @@ QString saved_report_standard() {
 
 void save_report_standard(const QString& standard) {
     ProgramSettings().setValue(kStandardKey, standard);
+}
+
+int saved_retest_months() {
+    const int months = saved_figure(ProgramSettings(), kRetestKey, kDefaultRetestMonths);
+    return months >= kFewestRetestMonths && months <= kMostRetestMonths ? months
+                                                                        : kDefaultRetestMonths;
 }
 
 }  // namespace eqbond

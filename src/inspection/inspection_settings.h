@@ -24,4 +24,8 @@ void save_deterioration_rule(DeteriorationRule rule);
 QString saved_report_standard();
 void save_report_standard(const QString& standard);
 
+// The re-test interval of a site or location that has none of its own: 12 months until changed;
+// a figure outside 1..120 is not taken.
+int saved_retest_months();
+
 }  // namespace eqbond

@@ -25,6 +25,61 @@ inline constexpr ScreenText kPlanLineTooLong{
 //: %1 the plan's line.
 inline constexpr ScreenText kPlanLineControl{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "第 %1 行: 测试点名称含有控制字符")};
+//: %1 the plan's line; what follows its last '|' is the test point's limit in ohm.
+inline constexpr ScreenText kPlanLineLimit{
+    "Inspection",
+    QT_TRANSLATE_NOOP("Inspection", "第 %1 行: 限值须为 0.001 至 1000 Ω, 至多三位小数")};
+//: A limit typed into the group table.
+inline constexpr ScreenText kLimitTyped{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "限值须为 0.001 至 1000 Ω, 至多三位小数")};
+//: A limit typed for a group that has no test point.
+inline constexpr ScreenText kLimitNoPoint{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "限值属于测试点: 请先填写测试点")};
+//: Beside the instrument's serial in the report: %1 its calibration certificate, %2 the date
+//: the calibration is due (YYYY-MM-DD).
+inline constexpr ScreenText kReportCalibration{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "校准证书 %1, 校准有效期至 %2")};
+//: The groups were measured after the instrument's calibration due date.
+inline constexpr ScreenText kCalibrationExpired{"Inspection",
+                                                QT_TRANSLATE_NOOP("Inspection", "校准已过期")};
+//: Re-test status: the next date has passed.
+inline constexpr ScreenText kDueOverdue{"Inspection", QT_TRANSLATE_NOOP("Inspection", "逾期")};
+//: Re-test status: the next date comes within the days asked for.
+inline constexpr ScreenText kDueSoon{"Inspection", QT_TRANSLATE_NOOP("Inspection", "到期")};
+//: Re-test status: in order.
+inline constexpr ScreenText kDueOk{"Inspection", QT_TRANSLATE_NOOP("Inspection", "正常")};
+//: Column: overdue, due or in order.
+inline constexpr ScreenText kColumnDueStatus{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "复检状态")};
+inline constexpr ScreenText kColumnNextDate{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "下次复检")};
+inline constexpr ScreenText kColumnLastInspection{"Inspection",
+                                                  QT_TRANSLATE_NOOP("Inspection", "上次检测")};
+//: Column: points of the location's kept plan its last inspection did not measure.
+inline constexpr ScreenText kColumnUnmeasured{"Inspection",
+                                              QT_TRANSLATE_NOOP("Inspection", "未测点")};
+inline constexpr ScreenText kColumnSerial{"Inspection",
+                                          QT_TRANSLATE_NOOP("Inspection", "仪器编号")};
+inline constexpr ScreenText kColumnCalibrated{"Inspection",
+                                              QT_TRANSLATE_NOOP("Inspection", "校准日期")};
+inline constexpr ScreenText kColumnCalibrationDue{"Inspection",
+                                                  QT_TRANSLATE_NOOP("Inspection", "校准到期")};
+inline constexpr ScreenText kColumnCertificate{"Inspection",
+                                               QT_TRANSLATE_NOOP("Inspection", "证书编号")};
+inline constexpr ScreenText kColumnModel{"Inspection", QT_TRANSLATE_NOOP("Inspection", "型号")};
+//: The title of the re-test view and of its printout.
+inline constexpr ScreenText kDueTitle{"Inspection", QT_TRANSLATE_NOOP("Inspection", "复检计划")};
+//: The title of the instrument register.
+inline constexpr ScreenText kInstrumentsTitle{"Inspection",
+                                              QT_TRANSLATE_NOOP("Inspection", "仪器登记")};
+//: Button: opens the re-test dates and the instrument register.
+inline constexpr ScreenText kPlanningButton{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "复检与仪器")};
+//: Before the days: a location whose re-test comes within them is due.
+inline constexpr ScreenText kDueWithinLabel{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "到期提前天数")};
+inline constexpr ScreenText kPrintDue{"Inspection",
+                                      QT_TRANSLATE_NOOP("Inspection", "打印复检计划")};
 
 inline constexpr ScreenText kReportTitle{"Inspection",
                                          QT_TRANSLATE_NOOP("Inspection", "等电位联结检测报告")};

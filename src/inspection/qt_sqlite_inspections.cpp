@@ -47,7 +47,7 @@ std::optional<int64_t> QtSqliteInspections::save_download(const Download& downlo
         id = insert_download(file_, q, download, groups);
         return id && describe_in(q, *id, given.site, given.details) &&
                (given.plan.isEmpty() ||
-                label_from_plan_in(q, *id, plan_labels(given.plan, groups, given.plan_from),
+                label_from_plan_in(q, *id, planned_points(given.plan, groups, given.plan_from),
                                    given.plan));
     });
     if (!saved) return std::nullopt;
@@ -80,6 +80,7 @@ std::vector<ListedInspection> QtSqliteInspections::list_where(std::optional<int6
         row.site_name = q.value(first + 1).toString();
         row.location = q.value(first + 2).toString();
         row.inspector = q.value(first + 3).toString();
+        row.calibration_expired = q.value(first + 4).toBool();
         out.push_back(std::move(row));
     };
     const bool done = site_id ? list_downloads(file_, limit, kListColumns, kListFrom + kOfSite,
@@ -250,7 +251,22 @@ bool write_labels(QtSqliteFile& file, QSqlQuery& q, int64_t download_id,
         if (!file.run(q)) return false;
         if (q.numRowsAffected() == 0) return false;  // no such group: the whole set is refused
     }
-    return file.run_with(q, inspection_schema::kMarkChanged, {qlonglong(download_id)});
+    return file.run_with(q, inspection_schema::kDropLimitsWithoutLabel, {qlonglong(download_id)}) &&
+           file.run_with(q, inspection_schema::kMarkChanged, {qlonglong(download_id)});
+}
+
+bool write_limits(QtSqliteFile& file, QSqlQuery& q, int64_t download_id, const PointLabels& labels,
+                  const OwnLimits& limits) {
+    q.prepare(inspection_schema::kSetLimit);
+    for (const auto& [number, label] : labels) {
+        const auto limit = limits.find(number);
+        q.bindValue(0, limit == limits.end() ? QVariant(QMetaType::fromType<int>())
+                                             : QVariant(limit->second.milliohm));
+        q.bindValue(1, qlonglong(download_id));
+        q.bindValue(2, number);
+        if (!file.run(q)) return false;
+    }
+    return true;
 }
 
 bool QtSqliteInspections::set_label(int64_t download_id, int32_t number,
@@ -259,6 +275,23 @@ bool QtSqliteInspections::set_label(int64_t download_id, int32_t number,
     const bool done = file_.in_transaction([&](QSqlQuery& q) {
         q.prepare(inspection_schema::kSetLabel);
         q.bindValue(0, label_value(label));
+        q.bindValue(1, qlonglong(download_id));
+        q.bindValue(2, number);
+        return file_.run(q) && q.numRowsAffected() > 0 &&
+               file_.run_with(q, inspection_schema::kDropLimitsWithoutLabel,
+                              {qlonglong(download_id)}) &&
+               file_.run_with(q, inspection_schema::kMarkChanged, {qlonglong(download_id)});
+    });
+    if (done) file_.tell_changed();
+    return done;
+}
+
+bool QtSqliteInspections::set_limit(int64_t download_id, int32_t number,
+                                    std::optional<JudgedLimit> limit) {
+    if (!file_.usable()) return false;
+    const bool done = file_.in_transaction([&](QSqlQuery& q) {
+        q.prepare(inspection_schema::kSetLimit);
+        q.bindValue(0, limit ? QVariant(limit->milliohm) : QVariant(QMetaType::fromType<int>()));
         q.bindValue(1, qlonglong(download_id));
         q.bindValue(2, number);
         return file_.run(q) && q.numRowsAffected() > 0 &&
@@ -272,6 +305,21 @@ bool QtSqliteInspections::set_labels(int64_t download_id, const PointLabels& lab
     if (!file_.usable()) return false;
     const bool done = file_.in_transaction(
         [&](QSqlQuery& q) { return write_labels(file_, q, download_id, labels); });
+    if (done) file_.tell_changed();
+    return done;
+}
+
+bool QtSqliteInspections::set_point(int64_t download_id, int32_t number,
+                                    const std::optional<QString>& label,
+                                    std::optional<JudgedLimit> limit) {
+    if (!file_.usable()) return false;
+    const PointLabels labels{{number, label.value_or(QString())}};
+    OwnLimits limits;
+    if (limit) limits[number] = *limit;
+    const bool done = file_.in_transaction([&](QSqlQuery& q) {
+        return write_labels(file_, q, download_id, labels) &&
+               write_limits(file_, q, download_id, labels, limits);
+    });
     if (done) file_.tell_changed();
     return done;
 }
@@ -296,8 +344,9 @@ bool QtSqliteInspections::save_plan(int64_t site_id, const QString& location,
 }
 
 bool QtSqliteInspections::label_from_plan_in(QSqlQuery& q, int64_t download_id,
-                                             const PointLabels& labels, const QStringList& plan) {
-    if (!write_labels(file_, q, download_id, labels) ||
+                                             const PlannedPoints& points, const QStringList& plan) {
+    if (!write_labels(file_, q, download_id, points.labels) ||
+        !write_limits(file_, q, download_id, points.labels, points.limits) ||
         !file_.run_with(q, inspection_schema::kSelectDetails, {qlonglong(download_id)}) ||
         !q.next())
         return false;
@@ -305,11 +354,11 @@ bool QtSqliteInspections::label_from_plan_in(QSqlQuery& q, int64_t download_id,
     return !details.site_id || keep_plan_in(q, *details.site_id, details.location, plan);
 }
 
-bool QtSqliteInspections::label_from_plan(int64_t download_id, const PointLabels& labels,
+bool QtSqliteInspections::label_from_plan(int64_t download_id, const PlannedPoints& points,
                                           const QStringList& plan) {
     if (!file_.usable()) return false;
     const bool done = file_.in_transaction(
-        [&](QSqlQuery& q) { return label_from_plan_in(q, download_id, labels, plan); });
+        [&](QSqlQuery& q) { return label_from_plan_in(q, download_id, points, plan); });
     if (done) file_.tell_changed();
     return done;
 }

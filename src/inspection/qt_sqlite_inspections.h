@@ -6,6 +6,7 @@
 #include "archive/qt_sqlite_archive.h"
 #include "archive/qt_sqlite_file.h"
 #include "inspection/inspection_port.h"
+#include "inspection/qt_sqlite_planning.h"
 
 namespace eqbond {
 
@@ -13,7 +14,8 @@ class QtSqliteInspections : public DownloadSaving,
                             public InspectionBrowsing,
                             public InspectionEditing {
   public:
-    explicit QtSqliteInspections(QtSqliteFile& file) : file_(file), downloads_(file) {}
+    explicit QtSqliteInspections(QtSqliteFile& file)
+        : file_(file), downloads_(file), planning_(file) {}
 
     QString file() const override { return file_.file(); }
     std::optional<ArchiveFault> fault() const override { return file_.fault(); }
@@ -31,7 +33,8 @@ class QtSqliteInspections : public DownloadSaving,
                   const InspectionDetails& details) override;
     bool set_label(int64_t download_id, int32_t number,
                    const std::optional<QString>& label) override;
-    bool label_from_plan(int64_t download_id, const PointLabels& labels,
+    bool set_limit(int64_t download_id, int32_t number, std::optional<JudgedLimit> limit) override;
+    bool label_from_plan(int64_t download_id, const PlannedPoints& points,
                          const QStringList& plan) override;
 
     // One step each, for the command line's lists and for tests and benchmarks that make an
@@ -43,6 +46,9 @@ class QtSqliteInspections : public DownloadSaving,
     bool update_site(const Site& site);
     bool set_details(int64_t download_id, const InspectionDetails& details);
     bool set_labels(int64_t download_id, const PointLabels& labels);
+    // Group `number`'s test point and its own limit together (no label: neither).
+    bool set_point(int64_t download_id, int32_t number, const std::optional<QString>& label,
+                   std::optional<JudgedLimit> limit);
     bool save_plan(int64_t site_id, const QString& location, const QStringList& labels);
     // Deletes a site with no inspections, and its test plans.
     SiteDeletion delete_site(int64_t site_id);
@@ -53,6 +59,16 @@ class QtSqliteInspections : public DownloadSaving,
     std::vector<PointValue> point_history(int64_t site_id, const QString& location,
                                           const QString& label) override;
     PreviousValues previous_values(int64_t download_id) override;
+    std::vector<InspectedLocation> inspected_locations(int default_months) override {
+        return planning_.inspected_locations(std::nullopt, default_months)
+            .value_or(std::vector<InspectedLocation>{});
+    }
+    std::vector<Instrument> instruments() override {
+        return planning_.instruments().value_or(std::vector<Instrument>{});
+    }
+    std::optional<Instrument> instrument(const QString& serial) override {
+        return planning_.instrument(serial);
+    }
 
   private:
     // Inside a transaction: the site chosen, made or changed as it says (0: none); false on a
@@ -60,7 +76,7 @@ class QtSqliteInspections : public DownloadSaving,
     bool chosen_site(QSqlQuery& query, const SiteChoice& site, int64_t* id);
     bool describe_in(QSqlQuery& query, int64_t download_id, const SiteChoice& site,
                      const InspectionDetails& details);
-    bool label_from_plan_in(QSqlQuery& query, int64_t download_id, const PointLabels& labels,
+    bool label_from_plan_in(QSqlQuery& query, int64_t download_id, const PlannedPoints& points,
                             const QStringList& plan);
     bool keep_plan_in(QSqlQuery& query, int64_t site_id, const QString& location,
                       const QStringList& labels);
@@ -69,12 +85,18 @@ class QtSqliteInspections : public DownloadSaving,
 
     QtSqliteFile& file_;
     QtSqliteArchive downloads_;
+    QtSqlitePlanning planning_;
 };
 
-// Inside a transaction: gives the groups named their labels (a blank one takes it away) and
-// marks the download changed; false on a fault or a group the download does not hold.
+// Inside a transaction: gives the groups named their labels (a blank one takes it away, with
+// the limit) and marks the download changed; false on a fault or a group the download does not
+// hold.
 bool write_labels(QtSqliteFile& file, QSqlQuery& query, int64_t download_id,
                   const PointLabels& labels);
+// Inside a transaction: gives each group named its own limit; the groups of `labels` not named
+// lose theirs.
+bool write_limits(QtSqliteFile& file, QSqlQuery& query, int64_t download_id,
+                  const PointLabels& labels, const OwnLimits& limits);
 
 // Five columns from `first`: site_id, location, inspector, instrument_serial, notes.
 InspectionDetails details_of(const QSqlQuery& query, int first);

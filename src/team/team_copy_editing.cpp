@@ -2,9 +2,9 @@
 
 namespace eqbond {
 
-bool TeamCopyEditing::label_from_plan(int64_t download_id, const PointLabels& labels,
+bool TeamCopyEditing::label_from_plan(int64_t download_id, const PlannedPoints& points,
                                       const QStringList& plan) {
-    if (!copy_.label_from_plan(download_id, labels, plan)) return false;
+    if (!copy_.label_from_plan(download_id, points, plan)) return false;
     // Kept for the download's site and location, which the team knows the site of by its name.
     const std::optional<Inspection> download = read_.load(download_id);
     if (!download || !download->details.site_id) return true;

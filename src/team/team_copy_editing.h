@@ -25,8 +25,11 @@ class TeamCopyEditing : public InspectionEditing {
                    const std::optional<QString>& label) override {
         return copy_.set_label(download_id, number, label);
     }
+    bool set_limit(int64_t download_id, int32_t number, std::optional<JudgedLimit> limit) override {
+        return copy_.set_limit(download_id, number, limit);
+    }
     bool delete_download(int64_t id) override { return copy_.delete_download(id); }
-    bool label_from_plan(int64_t download_id, const PointLabels& labels,
+    bool label_from_plan(int64_t download_id, const PlannedPoints& points,
                          const QStringList& plan) override;
 
   private:

@@ -2,15 +2,36 @@
 
 #include <QBrush>
 #include <QColor>
+#include <algorithm>
 
 namespace eqbond::ui {
 
 namespace {
 const QColor kFailColour(200, 0, 0);
+const QColor kWarningColour(190, 110, 0);
+const QColor kFineColour(0, 130, 40);
+
+QVariant foreground(const TableCell& cell) {
+    if (cell.failing) return QBrush(kFailColour);
+    switch (cell.tone) {
+        case CellTone::Warning:
+            return QBrush(kWarningColour);
+        case CellTone::Fine:
+            return QBrush(kFineColour);
+        case CellTone::Plain:
+            break;
+    }
+    return QVariant();
+}
 }  // namespace
 
-ViewTableModel::ViewTableModel(int editable_column, QObject* parent)
-    : QAbstractTableModel(parent), editable_column_(editable_column) {}
+ViewTableModel::ViewTableModel(std::vector<int> editable_columns, QObject* parent)
+    : QAbstractTableModel(parent), editable_columns_(std::move(editable_columns)) {}
+
+bool ViewTableModel::editable(int column) const {
+    return std::find(editable_columns_.begin(), editable_columns_.end(), column) !=
+           editable_columns_.end();
+}
 
 void ViewTableModel::set_table(const TableView& table) {
     if (table.headings == headings_ && table.rows == rows_) return;
@@ -41,22 +62,22 @@ QVariant ViewTableModel::data(const QModelIndex& index, int role) const {
         case kSortRole:
             return cell.sort;
         case Qt::ForegroundRole:
-            return cell.failing ? QVariant(QBrush(kFailColour)) : QVariant();
+            return foreground(cell);
         default:
             return QVariant();
     }
 }
 
 bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || index.column() != editable_column_ ||
-        index.row() >= int(rows_.size()) || !on_edit)
+    if (role != Qt::EditRole || !editable(index.column()) || index.row() >= int(rows_.size()) ||
+        !on_edit)
         return false;
-    return on_edit(rows_[size_t(index.row())].key, value.toString());
+    return on_edit(rows_[size_t(index.row())].key, index.column(), value.toString());
 }
 
 Qt::ItemFlags ViewTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() == editable_column_) f |= Qt::ItemIsEditable;
+    if (editable(index.column())) f |= Qt::ItemIsEditable;
     return f;
 }
 

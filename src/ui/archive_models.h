@@ -1,9 +1,10 @@
 #pragma once
 // The archive window's two tables as its view computed them: each cell's text, the plain value
 // it sorts by (kSortRole) and its colour, each row's key (the download's id or the group's
-// number). A cell of the editable column is typed into in place and handed to `on_edit`.
+// number). A cell of an editable column is typed into in place and handed to `on_edit`.
 #include <QAbstractTableModel>
 #include <functional>
+#include <vector>
 
 #include "inspection/archive_window_view.h"
 
@@ -15,13 +16,12 @@ inline constexpr int kKeyRole = Qt::UserRole + 1;
 class ViewTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    // `editable_column` -1: none.
-    ViewTableModel(int editable_column, QObject* parent);
+    ViewTableModel(std::vector<int> editable_columns, QObject* parent);
 
     // Copies the table; the model is reset only when its headings or rows changed.
     void set_table(const TableView& table);
-    // What typing into the editable column does: false when the text was not taken.
-    std::function<bool(int64_t key, const QString& text)> on_edit;
+    // What typing into an editable column does: false when the text was not taken.
+    std::function<bool(int64_t key, int column, const QString& text)> on_edit;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -31,7 +31,8 @@ class ViewTableModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    int editable_column_;
+    std::vector<int> editable_columns_;
+    bool editable(int column) const;
     QStringList headings_;
     std::vector<TableRow> rows_;
 };

@@ -5,12 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "archive/group_limits.h"
 #include "base/value_format.h"
 
 namespace eqbond::ui {
 
 namespace {
-constexpr double kTenthsPerOhm = 10000.0;
+constexpr double kMilliohmPerOhm = 1000.0;
 constexpr qreal kLeftMargin = 56, kRightMargin = 12, kTopMargin = 16, kBottomMargin = 28;
 constexpr qreal kPointRadius = 2.5, kFailRadius = 4.5, kMarkHeight = 7;
 }  // namespace
@@ -23,7 +24,9 @@ ArchivePlot::ArchivePlot(QWidget* parent) : QWidget(parent) {
     setPalette(palette);
 }
 
-void ArchivePlot::set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit) {
+void ArchivePlot::set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit,
+                             const OwnLimits& own) {
+    own_ = own;
     groups_ = groups;
     limit_ = limit;
     last_group_ = 1;
@@ -47,7 +50,7 @@ void ArchivePlot::rescale() {
 }
 
 bool ArchivePlot::above_scale(const Group& group) const {
-    return group.overload() || shown_ohm(group) > scale_.top_ohm;
+    return group.overload() || measured_ohm(group) > scale_.top_ohm;
 }
 
 QRectF ArchivePlot::plot_area() const {
@@ -65,12 +68,12 @@ QPointF ArchivePlot::position_of(const Group& group) const {
     const qreal x = last_group_ > 1
                         ? area.left() + (group.number - 1) * area.width() / (last_group_ - 1)
                         : area.center().x();
-    return QPointF(x, above_scale(group) ? area.top() : y_of(shown_ohm(group)));
+    return QPointF(x, above_scale(group) ? area.top() : y_of(measured_ohm(group)));
 }
 
 std::optional<qreal> ArchivePlot::limit_y() const {
     if (!limit_) return std::nullopt;
-    return y_of(limit_->tenths_of_milliohm / kTenthsPerOhm);
+    return y_of(judged_limit(*limit_).milliohm / kMilliohmPerOhm);
 }
 
 void ArchivePlot::draw_axes(QPainter& painter, const QRectF& area) const {
@@ -108,8 +111,9 @@ void ArchivePlot::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(area.left(), *y), QPointF(area.right(), *y));
     }
     painter.setPen(Qt::NoPen);
+    const GroupLimits limits(own_, limit_);
     for (const Group& g : groups_) {
-        const bool fails = limit_ && !passes(g, *limit_);
+        const bool fails = limits.verdict(g) == Verdict::Fail;
         painter.setBrush(fails ? kFailColour : kPassColour);
         const qreal r = fails ? kFailRadius : kPointRadius;
         const QPointF at = position_of(g);

@@ -24,7 +24,9 @@ class ArchivePlot : public QWidget {
 
     explicit ArchivePlot(QWidget* parent = nullptr);
 
-    void set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit);
+    // The line shows the bonding limit; a group is judged by its own limit, else by that.
+    void set_groups(const std::vector<Group>& groups, std::optional<BondingLimit> limit,
+                    const OwnLimits& own);
     // What the x axis says under its first and last point instead of their group numbers (a
     // test point's history names the inspections' days); empty: the group numbers.
     void set_x_labels(const QStringList& labels);
@@ -49,6 +51,7 @@ class ArchivePlot : public QWidget {
 
     std::vector<Group> groups_;
     std::optional<BondingLimit> limit_;
+    OwnLimits own_;
     int last_group_ = 1;
     bool full_range_ = false;
     QStringList x_labels_;

@@ -24,38 +24,13 @@
 #include "ui/archive_plot.h"
 #include "ui/caption_room.h"
 #include "ui/inspection_details_panel.h"
+#include "ui/planning_window.h"
 #include "ui/site_tree.h"
+#include "ui/view_tables.h"
 
 namespace eqbond::ui {
 
 namespace {
-QTableView* table_view(QWidget* parent, const char* name, QSortFilterProxyModel* proxy) {
-    auto* view = new QTableView(parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setModel(proxy);
-    view->setSortingEnabled(true);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->verticalHeader()->hide();
-    // One line of text a row, whatever line spacing the CJK font brings.
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->setWordWrap(false);
-    // Each column as wide as its heading or its widest text, whichever is wider.
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setMinimumSectionSize(
-        view->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    return view;
-}
-
-QSortFilterProxyModel* sorting_proxy(QObject* parent, QAbstractItemModel* source) {
-    auto* proxy = new QSortFilterProxyModel(parent);
-    proxy->setSourceModel(source);
-    proxy->setSortRole(kSortRole);
-    return proxy;
-}
-
 std::optional<int64_t> key_of(const QModelIndex& index) {
     if (!index.isValid()) return std::nullopt;
     return index.data(kKeyRole).toLongLong();
@@ -98,6 +73,7 @@ ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRe
     // once; one made by an event here is read by that event.
     connect(&file_, &QtSqliteFile::changed, this, [this] {
         if (!handling_) refresh();
+        if (planning_ && planning_->isVisible()) planning_->refresh();
     });
     resize(1280, 800);
     handle([this] { load_archive_window(state_, ports_); });
@@ -105,9 +81,9 @@ ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRe
 
 void ArchiveWindow::build() {
     setWindowTitle(text::kArchiveTitle);
-    downloads_ = new ViewTableModel(-1, this);
+    downloads_ = new ViewTableModel({}, this);
     downloads_proxy_ = sorting_proxy(this, downloads_);
-    groups_ = new ViewTableModel(group_column::Point, this);
+    groups_ = new ViewTableModel({group_column::Point, group_column::Limit}, this);
     groups_proxy_ = sorting_proxy(this, groups_);
     // The columns are there before the first view is copied, for the headers to set up.
     const ArchiveWindowView empty = archive_window_view(state_);
@@ -174,11 +150,17 @@ void ArchiveWindow::build() {
                                  key ? std::optional<int32_t>(int32_t(*key)) : std::nullopt);
                 });
             });
-    // A test point taken changes the table, which is inside its edit: it is copied once the edit
-    // has finished. One refused changes only the line that says why.
-    groups_->on_edit = [this](int64_t number, const QString& typed) {
+    // A test point or limit taken changes the table, which is inside its edit: it is copied once
+    // the edit has finished. One refused changes only the line that says why.
+    groups_->on_edit = [this](int64_t number, int column, const QString& typed) {
         bool taken = false;
-        handle([&] { taken = type_label(state_, ports_, int32_t(number), typed); }, true);
+        handle(
+            [&] {
+                taken = column == group_column::Limit
+                            ? type_point_limit(state_, ports_, int32_t(number), typed)
+                            : type_label(state_, ports_, int32_t(number), typed);
+            },
+            true);
         if (!taken) show_view();
         return taken;
     };
@@ -218,6 +200,11 @@ QWidget* ArchiveWindow::build_tools() {
     only_site_ = new QCheckBox(text::kOnlyChosenSite, tools);
     only_site_->setObjectName(QStringLiteral("OnlyChosenSite"));
     row->addWidget(only_site_);
+    auto* planning = new QPushButton(text::kPlanningButton, tools);
+    keep_caption_readable(planning);
+    planning->setObjectName(QStringLiteral("OpenPlanning"));
+    row->addWidget(planning);
+    connect(planning, &QPushButton::clicked, this, &ArchiveWindow::open_planning);
     connect(full_range_, &QCheckBox::toggled, this,
             [this](bool full) { handle([&] { state_.full_range = full; }); });
     connect(only_site_, &QCheckBox::toggled, this,
@@ -262,6 +249,13 @@ QWidget* ArchiveWindow::build_buttons() {
     return buttons;
 }
 
+void ArchiveWindow::open_planning() {
+    if (!planning_) planning_ = new PlanningWindow(program_, archive_, this);
+    planning_->refresh();
+    planning_->show();
+    planning_->raise();
+}
+
 void ArchiveWindow::refresh() {
     handle([this] { refresh_archive_window(state_, ports_); });
 }
@@ -285,10 +279,10 @@ void ArchiveWindow::show_view() {
     plan_first_->setValue(view.plan_first_group);
     plan_message_->setText(view.plan_message);
     group_filter_->setCurrentIndex(group_filter_->findData(int(state_.group_filter)));
-    plot_->set_groups(view.plot, view.limit);
+    plot_->set_groups(view.plot, view.limit, view.plot_limits);
     plot_->set_full_range(view.full_range);
     history_title_->setText(view.history_title);
-    history_->set_groups(view.history, view.limit);
+    history_->set_groups(view.history, view.limit, view.history_limits);
     history_->set_x_labels(view.history_days);
     site_tree_->show_view(view.tree);
     details_->show_view(view.details);

@@ -30,6 +30,7 @@ struct Program;
 namespace eqbond::ui {
 
 class ArchivePlot;
+class PlanningWindow;
 class InspectionDetailsPanel;
 class SiteTree;
 class ViewTableModel;
@@ -70,6 +71,7 @@ class ArchiveWindow : public QWidget {
     QWidget* build_group_tools();
     QWidget* build_buttons();
     QWidget* build_plots();
+    void open_planning();
     // Runs one event through the core, then copies the view: at once, or once the table that
     // raised it has finished with it.
     template <typename Event>
@@ -101,6 +103,7 @@ class ArchiveWindow : public QWidget {
     QLineEdit* limit_field_ = nullptr;
     QCheckBox* full_range_ = nullptr;
     QCheckBox* only_site_ = nullptr;
+    PlanningWindow* planning_ = nullptr;  // made when first opened
     ViewTableModel* downloads_ = nullptr;
     QSortFilterProxyModel* downloads_proxy_ = nullptr;
     QTableView* downloads_view_ = nullptr;

@@ -12,17 +12,9 @@
 #include "inspection/qt_inspection_pdf.h"
 #include "report/save_button.h"
 #include "ui/archive_window.h"
+#include "ui/view_tables.h"
 
 namespace eqbond::ui {
-
-namespace {
-void tell_print_outcome(Program& program, PrintOutcome outcome) {
-    if (outcome == PrintOutcome::NoPrinter)
-        program.ports.message_box->notify(text::kMessageTitle, text::kNoPrinterMessage);
-    if (outcome == PrintOutcome::Failed)
-        program.ports.message_box->notify(text::kMessageTitle, text::kPrintFailedMessage);
-}
-}  // namespace
 
 std::optional<QString> ArchiveWindow::choose_file(const QString& extension, const QString& filter) {
     if (!state_.open || !program_.ports.file_dialogs) return std::nullopt;

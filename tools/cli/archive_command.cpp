@@ -1,6 +1,7 @@
 #include "cli/archive_command.h"
 
 #include <QTextStream>
+#include <algorithm>
 
 #include "archive/archive_export.h"
 #include "archive/archive_fault.h"
@@ -35,7 +36,8 @@ std::vector<ListedInspection> listed(QtSqliteInspections& archive, const Archive
     return {};
 }
 
-// id, started, device, groups held, how it ended, lowest, highest, the verdicts, site, location.
+// id, started, device, groups held, how it ended, lowest, highest, the verdicts, site, location,
+// and whether it was measured after its instrument's calibration ran out.
 void print_list(QtSqliteInspections& archive, const ArchiveOptions& options) {
     QTextStream out(stdout);
     for (const ListedInspection& s : listed(archive, options)) {
@@ -45,13 +47,14 @@ void print_list(QtSqliteInspections& archive, const ArchiveOptions& options) {
                            QString::number(s.groups_held),
                            s.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
                                                                    : QStringLiteral("abandoned"),
-                           format_resistance(s.lowest_milliohm).trimmed(),
-                           format_resistance(s.highest_milliohm).trimmed()};
+                           measured_resistance(s.lowest_milliohm).trimmed(),
+                           measured_resistance(s.highest_milliohm).trimmed()};
         if (s.failing) {
             fields << QStringLiteral("%1 pass").arg(s.groups_held - *s.failing)
                    << QStringLiteral("%1 fail").arg(*s.failing);
         }
-        fields << s.site_name << s.location;
+        fields << s.site_name << s.location
+               << (s.calibration_expired ? QStringLiteral("calibration expired") : QString());
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
 }
@@ -77,6 +80,21 @@ int describe(QtSqliteInspections& archive, const ArchiveOptions& options) {
                                                                             : kArchiveUnusable;
 }
 
+int label_group(QtSqliteInspections& archive, const ArchiveOptions& options) {
+    const std::optional<Inspection> download = archive.load(options.id);
+    if (!download) return no_download(archive, options.id);
+    const int32_t number = *options.group;
+    if (std::none_of(download->groups.begin(), download->groups.end(),
+                     [&](const Group& g) { return g.number == number; })) {
+        print_error(QStringLiteral("download %1 holds no group %2").arg(options.id).arg(number));
+        return kBadUsage;
+    }
+    const QString label = options.point.trimmed();
+    const std::optional<QString> kept = label.isEmpty() ? std::nullopt : std::optional(label);
+    return archive.set_point(options.id, number, kept, options.point_limit) ? kDone
+                                                                            : kArchiveUnusable;
+}
+
 int write_report(QtSqliteInspections& archive, const ArchiveOptions& options) {
     const std::optional<Inspection> download = archive.load(options.id);
     if (!download) return no_download(archive, options.id);
@@ -87,6 +105,7 @@ int write_report(QtSqliteInspections& archive, const ArchiveOptions& options) {
     input.standard = saved_report_standard();
     input.previous = archive.previous_values(options.id);
     input.rule = saved_deterioration_rule();
+    input.instrument = archive.instrument(download->details.instrument_serial);
     if (archive.fault()) return kArchiveUnusable;
     const Language language = interface_language(options.language);
     // The report is written in the interface's language, Qt's own texts and the program's.
@@ -142,8 +161,10 @@ int run_archive(const ArchiveOptions& options) {
             print_sites(archive);
             break;
         case ArchiveAction::Describe:
-        case ArchiveAction::Label:
             code = describe(archive, options);
+            break;
+        case ArchiveAction::Label:
+            code = options.group ? label_group(archive, options) : describe(archive, options);
             break;
         case ArchiveAction::Report:
             code = write_report(archive, options);

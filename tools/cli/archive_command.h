@@ -21,7 +21,11 @@ struct ArchiveOptions {
     int64_t id = 0;  // the download to export, delete, describe, label or report
     QString txt_path, csv_path, pdf_path;
     std::optional<BondingLimit> limit;
-    InspectionOptions inspection;      // describe and label; list takes its site
+    InspectionOptions inspection;  // describe and label; list takes its site
+    // label --group N --point TEXT [--limit OHM]: one group's test point and own limit.
+    std::optional<int32_t> group;
+    QString point;
+    std::optional<JudgedLimit> point_limit;
     std::optional<Language> language;  // the report's; none: the interface's saved language
 };
 

@@ -95,7 +95,9 @@ QByteArray read_csv(const RecordStore& records, int first, int last,
         read.emplace();
         for (int n = RecordStore::kFirstShown; n <= RecordStore::kLastShown; ++n)
             if (records.shown(n)) read->groups.push_back(records.at(n));
-        read->labels = plan_labels(plan, read->groups, options.plan_from);
+        PlannedPoints points = planned_points(plan, read->groups, options.plan_from);
+        read->labels = std::move(points.labels);
+        read->own_limits = std::move(points.limits);
     }
     if (read->labels.empty()) return csv_report(records, first, last);
     const auto outside = [&](const Group& g) { return g.number < first || g.number > last; };

@@ -12,7 +12,10 @@
 #include "cli/exit_codes.h"
 #include "cli/inspection_options.h"
 #include "cli/live.h"
+#include "cli/planning_command.h"
+#include "cli/session_setup.h"
 #include "cli/team_command.h"
+#include "inspection/retest.h"
 #include "inspection/test_plan.h"
 #include "language/interface_language.h"
 #include "program/command_line.h"
@@ -35,11 +38,19 @@ const char kUsage[] =
     "       eqbond-cli archive describe ID [--site NAME] [--location TEXT] [--inspector NAME]\n"
     "                                      [--instrument SERIAL] [--notes TEXT] [--archive FILE]\n"
     "       eqbond-cli archive label ID --plan FILE [--from GROUP] [--archive FILE]\n"
+    "       eqbond-cli archive label ID --group N --point TEXT [--limit OHM] [--archive FILE]\n"
     "       eqbond-cli archive report ID --pdf FILE [--limit OHM] [--lang zh|en] [--archive FILE]\n"
     "       eqbond-cli archive sites [--archive FILE]\n"
+    "       eqbond-cli archive interval --site NAME [--location TEXT] --months N\n"
+    "                                   [--archive FILE]\n"
+    "       eqbond-cli archive due [--within DAYS] [--site NAME] [--archive FILE]\n"
+    "       eqbond-cli instrument add SERIAL --calibrated YYYY-MM-DD --due YYYY-MM-DD\n"
+    "                                 [--certificate TEXT] [--model TEXT] [--archive FILE]\n"
+    "       eqbond-cli instrument list [--archive FILE]\n"
     "       eqbond-cli team setup [--server URI] | --print-sql\n"
     "       eqbond-cli team status|push [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
+    "       eqbond-cli team due [--within DAYS] [--site NAME] [--server URI] [--archive FILE]\n"
     "       eqbond-cli team export UUID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
     "                                   [--server URI]\n"
     "       eqbond-cli team delete UUID [--server URI]\n"
@@ -72,7 +83,13 @@ const char kUsage[] =
     "          inspection report as PDF, in the saved interface language or --lang; the\n"
     "          limit is --limit or the saved one. sites: one line per site (id, name,\n"
     "          address, customer). A site named that is not known yet is made.\n"
-    "          group to the CSV and PDF. delete ID: removes the download.\n"
+    "          A plan line may end with | OHM, its test point's own limit. label ID --group N\n"
+    "          --point TEXT [--limit OHM]: one group's test point and limit. interval: the\n"
+    "          re-test interval of a site or one of its locations. due: one line per site and\n"
+    "          location (overdue, due within DAYS (30) or ok; next date; last inspection;\n"
+    "          site; location; plan points not measured), overdue first.\n"
+    "instrument add: registers an instrument's calibration (again for a new one). list: one\n"
+    "          line per instrument (serial, calibrated, due, certificate, model).\n"
     "team      The team archive on a PostgreSQL server. setup: makes the database a team\n"
     "          archive or brings its layout forward (schema, group roles eqbond_inspector and\n"
     "          eqbond_admin, grants, row-level security), run by the database's owner;\n"
@@ -83,6 +100,7 @@ const char kUsage[] =
     "          local download new or changed since its last push, one transaction each, and\n"
     "          prints how many went and how many still wait. list: one line per download,\n"
     "          UUID first, newest first; --site and --inspector (name or role) narrow it.\n"
+    "          due: archive due over every inspector's downloads (this computer's intervals).\n"
     "          export UUID and delete UUID as for the archive. history UUID: every change the\n"
     "          server recorded, one a line (ISO time, role, action, field, old, new).\n"
     "          describe UUID and label UUID change a download's details or one group's test\n"
@@ -111,7 +129,8 @@ const char kUsage[] =
     "error) or a download deleted on the server (not brought back).\n";
 
 const QString kSayArchive = QStringLiteral(
-    "say archive list, sites, export ID, delete ID, describe ID, label ID or report ID");
+    "say archive list, sites, due, interval, export ID, delete ID, describe ID, label ID or "
+    "report ID");
 
 int bad_usage(const QString& message) {
     QTextStream(stderr) << "eqbond-cli: " << message << "\n\n" << kUsage;
@@ -152,12 +171,19 @@ struct Options {
     QCommandLineOption print_sql{QStringLiteral("print-sql"), QString()};
     QCommandLineOption group{QStringLiteral("group"), QString(), QStringLiteral("N")};
     QCommandLineOption point{QStringLiteral("point"), QString(), QStringLiteral("TEXT")};
+    QCommandLineOption months{QStringLiteral("months"), QString(), QStringLiteral("N")};
+    QCommandLineOption within{QStringLiteral("within"), QString(), QStringLiteral("DAYS")};
+    QCommandLineOption calibrated{QStringLiteral("calibrated"), QString(), QStringLiteral("DAY")};
+    QCommandLineOption due{QStringLiteral("due"), QString(), QStringLiteral("DAY")};
+    QCommandLineOption certificate{QStringLiteral("certificate"), QString(), QStringLiteral("T")};
+    QCommandLineOption model{QStringLiteral("model"), QString(), QStringLiteral("TEXT")};
     QCommandLineParser parser;
     Options() {
-        parser.addOptions({help,  version,  port,      timeout,    txt,        csv,   pdf,
-                           first, last,     count,     archive,    no_archive, limit, trace,
-                           site,  location, inspector, instrument, notes,      plan,  plan_from,
-                           from,  lang,     server,    print_sql,  group,      point});
+        parser.addOptions(
+            {help,      version,    port,    timeout,    txt,        csv,   pdf,         first,
+             last,      count,      archive, no_archive, limit,      trace, site,        location,
+             inspector, instrument, notes,   plan,       plan_from,  from,  lang,        server,
+             print_sql, group,      point,      months,  within,     calibrated, due,   certificate, model});
         parser.addPositionalArgument(QStringLiteral("command"), QString());
     }
     QString archive_file() const {
@@ -227,6 +253,92 @@ int download(const Options& o, const QStringList& ports, int timeout_seconds) {
     return run_download(options);
 }
 
+// archive label ID --group N --point TEXT [--limit OHM]: checked here, one message when wrong.
+bool label_one_point(const Options& o, ArchiveOptions* options) {
+    const QCommandLineParser& parser = o.parser;
+    int group = 0;
+    if (parser.isSet(o.plan) || !parser.isSet(o.point)) {
+        bad_usage(QStringLiteral("archive label --group goes with --point, without --plan"));
+        return false;
+    }
+    if (!positive_number(parser.value(o.group), &group) || group < 1) {
+        print_error(QStringLiteral("--group takes a group number from 1"));
+        return false;
+    }
+    options->group = group;
+    options->point = parser.value(o.point);
+    if (const std::optional<eqbond::LabelProblem> problem =
+            eqbond::label_problem(options->point.trimmed())) {
+        print_error(QStringLiteral("--point %1")
+                        .arg(problem == eqbond::LabelProblem::TooLong
+                                 ? QStringLiteral("is too long")
+                                 : QStringLiteral("holds a control character")));
+        return false;
+    }
+    if (options->point.contains(QLatin1Char('|'))) {
+        print_error(QStringLiteral("--point cannot hold '|', which starts a limit in a plan"));
+        return false;
+    }
+    if (!parser.isSet(o.limit)) return true;
+    eqbond::LimitProblem problem;
+    options->point_limit = eqbond::typed_point_limit(parser.value(o.limit), &problem);
+    if (!options->point_limit) {
+        print_error(QStringLiteral("--limit: ") + limit_problem_text(problem));
+        return false;
+    }
+    if (options->point.trimmed().isEmpty()) {
+        print_error(QStringLiteral("a limit needs a test point: say --point TEXT"));
+        return false;
+    }
+    return true;
+}
+
+// archive interval and due, instrument add and list.
+int planning(const Options& o, const QStringList& words) {
+    const QCommandLineParser& parser = o.parser;
+    PlanningOptions options;
+    options.file = o.archive_file();
+    options.site = value_if_set(parser, o.site);
+    options.location = value_if_set(parser, o.location);
+    const QString command = words.value(0), action = words.value(1);
+    if (command == QLatin1String("archive") && action == QLatin1String("interval") &&
+        words.size() == 2) {
+        if (!options.site || !parser.isSet(o.months))
+            return bad_usage(QStringLiteral("archive interval needs --site and --months"));
+        options.action = PlanningAction::Interval;
+        options.months = parser.value(o.months);
+        return run_planning(options);
+    }
+    if (command == QLatin1String("archive") && action == QLatin1String("due") &&
+        words.size() == 2) {
+        if (options.location)
+            return bad_usage(QStringLiteral("archive due lists every location of a site"));
+        options.action = PlanningAction::Due;
+        options.within_days = parser.value(o.within);
+        return run_planning(options);
+    }
+    if (command == QLatin1String("instrument") && action == QLatin1String("add") &&
+        words.size() == 3) {
+        if (!parser.isSet(o.calibrated) || !parser.isSet(o.due))
+            return bad_usage(QStringLiteral("instrument add needs --calibrated and --due"));
+        options.action = PlanningAction::InstrumentAdd;
+        options.serial = words.value(2);
+        options.calibrated = parser.value(o.calibrated);
+        options.due = parser.value(o.due);
+        options.certificate = parser.value(o.certificate);
+        options.model = parser.value(o.model);
+        return run_planning(options);
+    }
+    if (command == QLatin1String("instrument") && action == QLatin1String("list") &&
+        words.size() == 2) {
+        options.action = PlanningAction::InstrumentList;
+        return run_planning(options);
+    }
+    return bad_usage(command == QLatin1String("instrument")
+                         ? QStringLiteral("say instrument add SERIAL or instrument list")
+                         : kSayArchive);
+}
+
 int archive(const Options& o, const QStringList& words) {
     const QCommandLineParser& parser = o.parser;
     ArchiveOptions options;
@@ -234,16 +346,21 @@ int archive(const Options& o, const QStringList& words) {
     options.txt_path = parser.value(o.txt);
     options.csv_path = parser.value(o.csv);
     options.pdf_path = parser.value(o.pdf);
-    if (parser.isSet(o.limit)) {
+    const QString action = words.value(1);
+    if (action == QLatin1String("interval") || action == QLatin1String("due"))
+        return planning(o, words);
+    // For one group's test point, --limit is the point's own limit.
+    const bool one_point = action == QLatin1String("label") && parser.isSet(o.group);
+    if (parser.isSet(o.limit) && !one_point) {
         options.limit = eqbond::typed_bonding_limit(parser.value(o.limit));
         if (!options.limit) return bad_usage(QStringLiteral("--limit takes ohm from 0 to 1000"));
     }
+    if (one_point && !label_one_point(o, &options)) return kBadUsage;
     if (parser.isSet(o.lang)) {
         options.language = eqbond::language_named(parser.value(o.lang));
         if (!options.language) return bad_usage(QStringLiteral("--lang takes zh or en"));
     }
     if (!inspection_options(o, o.from, &options.inspection)) return kBadUsage;
-    const QString action = words.value(1);
     if (action == QLatin1String("list") && words.size() == 2) {
         options.action = ArchiveAction::List;
         return run_archive(options);
@@ -275,7 +392,8 @@ int archive(const Options& o, const QStringList& words) {
         return run_archive(options);
     }
     if (action == QLatin1String("label")) {
-        if (!parser.isSet(o.plan)) return bad_usage(QStringLiteral("archive label needs --plan"));
+        if (!parser.isSet(o.plan) && !options.group)
+            return bad_usage(QStringLiteral("archive label needs --plan, or --group and --point"));
         if (options.inspection.any_detail())
             return bad_usage(QStringLiteral("details are given with archive describe"));
         options.action = ArchiveAction::Label;
@@ -313,8 +431,14 @@ int team(const Options& o, const QStringList& words) {
     }
     const QString action = words.value(1);
     const QString kSay = QStringLiteral(
-        "say team setup, status, push, list, export UUID, delete UUID or history "
+        "say team setup, status, push, list, due, export UUID, delete UUID or history "
         "UUID");
+    if (parser.isSet(o.within) && (!positive_number(parser.value(o.within), &options.within_days) ||
+                                   options.within_days > eqbond::kMostDueDays)) {
+        print_error(QStringLiteral("--within takes a whole number of days from 0 to %1")
+                        .arg(eqbond::kMostDueDays));
+        return kBadUsage;
+    }
     if (words.size() == 2) {
         if (action == QLatin1String("setup"))
             options.action = TeamAction::SetUp;
@@ -324,6 +448,8 @@ int team(const Options& o, const QStringList& words) {
             options.action = TeamAction::Push;
         else if (action == QLatin1String("list"))
             options.action = TeamAction::List;
+        else if (action == QLatin1String("due"))
+            options.action = TeamAction::Due;
         else
             return bad_usage(kSay);
         return run_team(options);
@@ -406,6 +532,7 @@ int main(int argc, char** argv) {
 
     if (command == QLatin1String("archive")) return archive(o, words);
     if (command == QLatin1String("team")) return team(o, words);
+    if (command == QLatin1String("instrument")) return planning(o, words);
     if (words.size() != 1) return bad_usage(QStringLiteral("say download, archive, team or live"));
     if (command == QLatin1String("download")) return download(o, ports, timeout_seconds);
     if (command == QLatin1String("live")) {

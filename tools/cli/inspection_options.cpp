@@ -17,6 +17,16 @@ QString problem_text(LabelProblem problem) {
                : QStringLiteral("contains a control character");
 }
 
+}  // namespace
+
+QString limit_problem_text(LimitProblem problem) {
+    return problem == LimitProblem::NotNumber
+               ? QStringLiteral("the limit is not a number of ohm with at most three decimals")
+               : QStringLiteral("the limit is not from 0.001 to 1000 ohm");
+}
+
+namespace {
+
 bool acceptable(const char* option, const std::optional<QString>& value) {
     if (!value) return true;
     const std::optional<LabelProblem> problem = label_problem(*value);
@@ -33,16 +43,18 @@ bool read_plan_file(const QString& path, QStringList* labels) {
     }
     const ReadPlan plan = read_plan(file.readAll());
     if (plan.error) {
-        print_error(QStringLiteral("plan %1, line %2: the test point %3")
+        print_error(QStringLiteral("plan %1, line %2: %3")
                         .arg(path)
                         .arg(plan.error->line)
-                        .arg(problem_text(plan.error->problem)));
+                        .arg(plan.error->label ? QStringLiteral("the test point ") +
+                                                     problem_text(*plan.error->label)
+                                               : limit_problem_text(*plan.error->limit)));
         return false;
     }
     QTextStream(stderr) << "eqbond-cli: plan read as "
                         << (plan.encoding == PlanEncoding::Utf8 ? "UTF-8" : "GBK") << ", "
-                        << plan.labels.size() << " test points\n";
-    *labels = plan.labels;
+                        << plan.lines.size() << " test points\n";
+    *labels = plan.lines;
     return true;
 }
 
@@ -89,9 +101,9 @@ bool describe_download(QtSqliteInspections& archive, int64_t id, const Inspectio
     if (o.notes) details.notes = *o.notes;
     if (o.any_detail() && !archive.describe(id, site, details)) return false;
     if (o.plan_path.isEmpty()) return true;
-    const PointLabels labels = plan_labels(plan, download->groups, o.plan_from);
-    if (!archive.label_from_plan(id, labels, plan)) return false;
-    QTextStream(stderr) << "eqbond-cli: " << labels.size() << " groups labelled from group "
+    const PlannedPoints points = planned_points(plan, download->groups, o.plan_from);
+    if (!archive.label_from_plan(id, points, plan)) return false;
+    QTextStream(stderr) << "eqbond-cli: " << points.labels.size() << " groups labelled from group "
                         << o.plan_from << "\n";
     return true;
 }

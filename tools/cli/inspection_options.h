@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "inspection/qt_sqlite_inspections.h"
+#include "inspection/test_plan.h"
 
 namespace eqbond::cli {
 
@@ -16,6 +17,9 @@ struct InspectionOptions {
 
     bool any_detail() const { return site || location || inspector || instrument || notes; }
 };
+
+// Why a limit given in ohm is refused, as a message says it.
+QString limit_problem_text(LimitProblem problem);
 
 // Every name acceptable and the plan readable: true with its labels in `plan`; false after a
 // message saying what is wrong.

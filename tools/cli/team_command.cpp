@@ -6,7 +6,9 @@
 #include "base/value_format.h"
 #include "base/visible_text.h"
 #include "cli/exit_codes.h"
+#include "cli/planning_command.h"
 #include "cli/session_setup.h"
+#include "cli/team_due.h"
 #include "cli/team_push_command.h"
 #include "team/qt_team_setup.h"
 #include "team/qt_team_store.h"
@@ -52,8 +54,8 @@ void print_list(const std::vector<TeamDownloadSummary>& downloads) {
                                  s.download.end == DownloadEnd::Complete
                                      ? QStringLiteral("complete")
                                      : QStringLiteral("abandoned"),
-                                 format_resistance(s.lowest_milliohm).trimmed(),
-                                 format_resistance(s.highest_milliohm).trimmed()};
+                                 measured_resistance(s.lowest_milliohm).trimmed(),
+                                 measured_resistance(s.highest_milliohm).trimmed()};
         print_fields(out, fields);
     }
 }
@@ -102,6 +104,13 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
         case TeamAction::List:
             if (const auto downloads = store.list({options.site, options.inspector}))
                 print_list(*downloads);
+            break;
+        case TeamAction::Due:
+            if (const auto locations = team_locations(store, options.site, options.archive_file)) {
+                for (const DueLine& line :
+                     due_lines(*locations, QDate::currentDate(), options.within_days))
+                    out << due_line_text(line) << '\n';
+            }
             break;
         case TeamAction::Export: {
             const std::optional<StoredTeamDownload> stored = store.load(options.uuid);

@@ -4,11 +4,12 @@
 
 #include "archive/bonding_limit.h"
 #include "cli/exported_files.h"
+#include "inspection/retest.h"
 #include "team/team_download.h"
 
 namespace eqbond::cli {
 
-enum class TeamAction { SetUp, Status, Push, List, Export, Delete, History, Describe, Label };
+enum class TeamAction { SetUp, Status, Push, List, Export, Delete, History, Describe, Label, Due };
 
 struct TeamOptions {
     TeamAction action = TeamAction::Status;
@@ -21,9 +22,10 @@ struct TeamOptions {
     int group = 0;              // label: the group and its test point
     QString point;
     std::optional<BondingLimit> limit;
+    int within_days = kDefaultDueWithinDays;  // due
 };
 
-// eqbond-cli team setup | status | push | list | export UUID | delete UUID | history UUID.
+// eqbond-cli team setup | status | push | list | due | export UUID | delete UUID | history UUID.
 // Returns the exit code.
 int run_team(const TeamOptions& options);
 

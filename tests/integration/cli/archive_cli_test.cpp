@@ -49,7 +49,8 @@ TEST_F(ArchiveCli, DownloadListExportDelete) {
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     const QStringList fields = lines[1].split(QLatin1Char('\t'));
-    ASSERT_EQ(fields.size(), 11) << lines[1].toStdString();  // site and location last
+    // Site, location and the calibration mark last.
+    ASSERT_EQ(fields.size(), 12) << lines[1].toStdString();
     EXPECT_EQ(fields[0], QStringLiteral("1"));
     EXPECT_EQ(fields[3], QStringLiteral("90"));
     EXPECT_EQ(fields[4], QStringLiteral("complete"));

@@ -62,7 +62,7 @@ TEST_F(InspectionCli, FromPlanToReport) {
         {{"archive", "describe", "2", "--site", "北区医院", "--location", "3F", "--notes", "x"},
          ""},
         {{"archive", "label", "2", "--plan", plan, "--from", "5"}, "2 groups labelled"},
-        {{"archive", "list", "--site", "北区医院"}, "\t北区医院\t3F\n1\t"},
+        {{"archive", "list", "--site", "北区医院"}, "\t北区医院\t3F\t\n1\t"},
         {{"archive", "sites"}, "1\t北区医院\t\t\n"},
         {{"archive", "report", "2", "--pdf", report, "--limit", "0.2", "--lang", "en"}, ""},
         {{"archive", "export", "2", "--csv", path("2.csv")}, ""},

@@ -104,5 +104,51 @@ TEST_F(TeamCli, AFailedLoginEndsWithCodeSixAndNoPassword) {
     EXPECT_FALSE(r.out.contains(QStringLiteral("s3cret")));
 }
 
+// Every inspector's locations, with the team's plan; the intervals are this computer's.
+TEST_F(TeamCli, DueListsEveryInspectorsLocations) {
+    QtTeamStore anna, ben;
+    ASSERT_TRUE(anna.connect(as("anna")) && ben.connect(as("ben")));
+    ASSERT_TRUE(anna.push(test::team_download(3, QStringLiteral("Depot"))));  // last 2025-04-04
+    ASSERT_TRUE(ben.push(test::team_download(1, QStringLiteral("Yard"))));    // last 2025-02-02
+    ASSERT_TRUE(anna.keep_plan(
+        {QStringLiteral("Depot"),
+         QStringLiteral("Platform 2"),
+         {QStringLiteral("TP-1"), QStringLiteral("TP-2 | 0.100"), QStringLiteral("TP-3")}}));
+    QTemporaryDir folder;
+    const QString local = folder.filePath(QStringLiteral("archive.sqlite"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+    const auto due = [&] {
+        return test::run_cli({"team", "due", "--server", uri("ben"), "--archive", local}, env);
+    };
+    const struct {
+        int depot_months;  // 0: none kept here
+        const char* lines;
+    } cases[] = {
+        {0,
+         "overdue\t2026-02-02\t2025-02-02\tYard\tPlatform 2\t0\n"
+         "overdue\t2026-04-04\t2025-04-04\tDepot\tPlatform 2\t1\n"},
+        {120,
+         "overdue\t2026-02-02\t2025-02-02\tYard\tPlatform 2\t0\n"
+         "ok\t2035-04-04\t2025-04-04\tDepot\tPlatform 2\t1\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.depot_months);
+        if (c.depot_months) {
+            QtSqliteFile file;
+            ASSERT_TRUE(file.open(local));
+            ASSERT_TRUE(QtSqliteInspections(file).site_named(QStringLiteral("Depot")));
+            ASSERT_EQ(test::run_cli({"archive", "interval", "--site", "Depot", "--months",
+                                     QString::number(c.depot_months), "--archive", local},
+                                    env)
+                          .exit_code,
+                      0);
+        }
+        const CliResult r = due();
+        ASSERT_EQ(r.exit_code, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString::fromUtf8(c.lines));
+    }
+}
+
 }  // namespace
 }  // namespace eqbond

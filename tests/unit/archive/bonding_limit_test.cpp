@@ -45,16 +45,17 @@ TEST(BondingLimit, TypedLimits) {
     }
 }
 
-TEST(BondingLimit, AGroupPassesAtOrBelowTheLimitAsShown) {
+// The instrument measures whole milliohms: 200 shows as 0.2004 Ω, yet it measured 0.200 Ω and
+// passes 0.2 Ω. A limit between two milliohms judges as the milliohm below it.
+TEST(BondingLimit, AGroupPassesAtOrBelowTheLimitAsMeasured) {
     const struct {
         int milliohm;
         const char* limit;
         bool passes;
     } judged[] = {
-        // 99 shows 0.0991; 100 shows 0.1001, and the shown fourth decimal counts.
-        {99, "0.1", true},   {100, "0.1", false},    {100, "0.1001", true},
-        {190, "0.2", true},  {200, "0.2", false},    {550, "0.55", true},
-        {40000, "40", true}, {40001, "1000", false}, {65535, "1000", false},
+        {100, "0.1", true},     {101, "0.1", false},    {200, "0.2", true}, {201, "0.2", false},
+        {200, "0.2009", true},  {201, "0.2009", false}, {0, "0", true},     {40000, "40", true},
+        {40001, "1000", false}, {65535, "1000", false},
     };
     for (const auto& c : judged) {
         EXPECT_EQ(passes(Group{1, c.milliohm}, *typed_bonding_limit(QString::fromLatin1(c.limit))),
@@ -113,10 +114,13 @@ TEST(JudgedReport, EachEntryCarriesItsVerdictAndEveryPageTheCounts) {
     int pass = 0, fail = 0;
     for (const QStringList& page : pages) {
         EXPECT_TRUE(page[1].contains(QStringLiteral("COM3 /dev/ttyUSB0")));
-        EXPECT_TRUE(page[1].contains(QStringLiteral("0.1000Ω")));
+        EXPECT_TRUE(page[1].contains(QStringLiteral("0.100Ω")));
         EXPECT_TRUE(page[1].contains(QStringLiteral("合格: 180组")));
         EXPECT_TRUE(page[1].contains(QStringLiteral("不合格: 20组")));
         for (int row = 3; row < page.size(); ++row) {
+            // The measured value, not the display's made-up fourth decimal.
+            EXPECT_FALSE(page[row].contains(QStringLiteral("0.1506Ω")));
+            EXPECT_EQ(page[row].contains(QStringLiteral(" 0.150 Ω")), page[row].contains("不合格"));
             pass += page[row].count(QStringLiteral("  合格"));
             fail += page[row].count(QStringLiteral("不合格"));
             // The right entry keeps the printed report's column, 63 cells in.

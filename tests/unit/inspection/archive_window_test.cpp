@@ -27,7 +27,8 @@ class FakeInspections : public InspectionBrowsing, public InspectionEditing {
             l.download = i.download;
             l.groups_held = int32_t(i.groups.size());
             l.site_name = i.details.location;
-            if (limit) l.failing = count_verdicts(i.groups, *limit).failing;
+            if (limit)
+                l.failing = count_verdicts(i.groups, GroupLimits(i.own_limits, limit)).failing;
             out.push_back(l);
         }
         return out;
@@ -48,6 +49,9 @@ class FakeInspections : public InspectionBrowsing, public InspectionEditing {
     }
     PreviousValues previous_values(int64_t) override { return {}; }
     QStringList plan(int64_t, const QString&) override { return {}; }
+    std::vector<InspectedLocation> inspected_locations(int) override { return {}; }
+    std::vector<Instrument> instruments() override { return {}; }
+    std::optional<Instrument> instrument(const QString&) override { return std::nullopt; }
     bool describe(int64_t, const SiteChoice&, const InspectionDetails&) override { return false; }
     bool set_label(int64_t id, int32_t number, const std::optional<QString>& label) override {
         if (refuse_writes) return false;
@@ -58,7 +62,18 @@ class FakeInspections : public InspectionBrowsing, public InspectionEditing {
         }
         return true;
     }
-    bool label_from_plan(int64_t, const PointLabels&, const QStringList&) override { return false; }
+    bool label_from_plan(int64_t, const PlannedPoints&, const QStringList&) override {
+        return false;
+    }
+    bool set_limit(int64_t id, int32_t number, std::optional<JudgedLimit> limit) override {
+        if (refuse_writes) return false;
+        for (Inspection& i : held) {
+            if (i.id != id) continue;
+            i.own_limits.erase(number);
+            if (limit) i.own_limits[number] = *limit;
+        }
+        return true;
+    }
     bool delete_download(int64_t id) override {
         const auto gone = std::remove_if(held.begin(), held.end(),
                                          [&](const Inspection& i) { return i.id == id; });
@@ -174,6 +189,37 @@ TEST_F(ArchiveWindowCore, ATypedTestPointIsKeptOrTheLineSaysWhyNot) {
         const auto label = state.open->labels.find(2);
         EXPECT_EQ(label == state.open->labels.end() ? std::nullopt : std::optional(label->second),
                   c.label);
+        EXPECT_EQ(state.plan_message.note, c.note);
+    }
+}
+
+TEST_F(ArchiveWindowCore, ATypedLimitJudgesItsPointOrTheLineSaysWhyNot) {
+    const struct Case {
+        int32_t group;
+        const char* typed;
+        bool taken;
+        std::optional<int32_t> milliohm;  // the group's own limit afterwards
+        PlanNote note;
+    } cases[] = {
+        {2, " 0.2 ", true, 200, PlanNote::None},
+        {2, "", true, {}, PlanNote::None},  // empty: none of its own
+        {2, "0.0001", false, {}, PlanNote::LimitTyped},
+        {2, "1001", false, {}, PlanNote::LimitTyped},
+        {1, "0.2", false, {}, PlanNote::LimitNoPoint},  // group 1 has no test point
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        SetUp();
+        state = {};
+        archive.held[0].labels[2] = QStringLiteral("PE");
+        archive.held[0].own_limits[2] = JudgedLimit{50};
+        refresh_archive_window(state, ports);
+        EXPECT_EQ(type_point_limit(state, ports, c.group, QString::fromUtf8(c.typed)), c.taken);
+        const auto own = state.open->own_limits.find(2);
+        // A refused limit leaves the one before.
+        EXPECT_EQ(own == state.open->own_limits.end() ? std::nullopt
+                                                      : std::optional(own->second.milliohm),
+                  c.taken ? c.milliohm : std::optional<int32_t>(50));
         EXPECT_EQ(state.plan_message.note, c.note);
     }
 }

@@ -37,5 +37,34 @@ TEST(InspectionCsv, LabelsAddThreeLastColumnsAndLeaveTheOthersAsTheyWere) {
     }
 }
 
+// Each group is judged by its test point's own limit, else the bonding limit; the limit it was
+// judged by is the last column, and the columns before 判定 stay as without limits.
+TEST(InspectionCsv, OwnLimitsJudgeTheirGroupsAndGoInTheLastColumn) {
+    Inspection plain;
+    plain.groups = {Group{1, 200, 0, 25, 6, 1, 9, 5}, Group{2, 200, 0, 25, 6, 1, 9, 6},
+                    Group{3, 201, 0, 25, 6, 2, 10, 7}};
+    Inspection limited = plain;
+    limited.labels = {{1, "A"}, {2, "B"}, {3, "C"}};
+    limited.own_limits = {{1, {200}}, {3, {200}}};
+    const struct {
+        std::optional<BondingLimit> bonding;
+        QByteArray added[4];
+    } cases[] = {
+        {{},
+         {",判定,测试点,上次电阻(mΩ),变化(%),限值(Ω)", ",合格,A,,,0.200", ",,B,,,",
+          ",不合格,C,,,0.200"}},
+        {BondingLimit{1000},
+         {",判定,测试点,上次电阻(mΩ),变化(%),限值(Ω)", ",合格,A,,,0.200", ",不合格,B,,,0.100",
+          ",不合格,C,,,0.200"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bonding.has_value());
+        const QList<QByteArray> before = rows_of(archived_csv(plain, std::nullopt));
+        const QList<QByteArray> after = rows_of(inspection_csv(limited, c.bonding, {}));
+        ASSERT_EQ(after.size(), before.size());
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(after[i], before[i].chopped(1) + c.added[i] + "\r");
+    }
+}
+
 }  // namespace
 }  // namespace eqbond

@@ -52,7 +52,7 @@ TEST(Deterioration, RiseAndLimitAtTheirEdges) {
     }
 }
 
-TEST(Deterioration, ChangeIsBetweenShownValuesAndAbsentWithoutAPreviousOne) {
+TEST(Deterioration, ChangeIsBetweenMeasuredValuesAndAbsentWithoutAPreviousOne) {
     Inspection now;
     now.groups = {measured(1, 3000), measured(2, 1550), measured(3, 45000)};
     now.labels = {{1, "A"}, {2, "B"}, {3, "C"}};
@@ -70,14 +70,57 @@ TEST(Deterioration, ChangeIsBetweenShownValuesAndAbsentWithoutAPreviousOne) {
     EXPECT_FALSE(points[2].change_milliohm);  // no number to an overload
 }
 
+// The instrument measures whole milliohms: 31 -> 200 is +545.2 %, whatever fourth decimal the
+// display makes up (0.0316 -> 0.2004 would be +534.2 %); the point's own limit judges it.
+TEST(Deterioration, MeasuredChangeAndTheOwnLimit) {
+    struct Case {
+        int32_t before, now;
+        std::optional<JudgedLimit> own;
+        double change_percent;
+        bool deteriorated;
+    } cases[] = {
+        {31, 200, std::nullopt, 545.16, false},     // the rule asks for 1000 mΩ
+        {190, 200, JudgedLimit{200}, 5.26, false},  // at its own limit: passes
+        {190, 201, JudgedLimit{200}, 5.79, true},   // passed it before, fails it now
+        {190, 201, std::nullopt, 5.79, false},      // the bonding limit of 0.3 ohm passes it
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.before << " -> " << c.now);
+        Inspection now;
+        now.groups = {measured(1, c.now)};
+        now.labels = {{1, "A"}};
+        if (c.own) now.own_limits[1] = *c.own;
+        const PreviousValues previous{{"A", {7, {}, measured(9, c.before)}}};
+        const std::vector<PointComparison> points =
+            compare_with_previous(now, previous, BondingLimit{3000}, {1000, 1000});
+        ASSERT_EQ(points.size(), 1u);
+        EXPECT_NEAR(*points[0].change_percent, c.change_percent, 0.005);
+        EXPECT_EQ(points[0].deteriorated, c.deteriorated);
+    }
+}
+
 TEST(TestPlanFile, EncodingLinesAndBadLabels) {
     const QString long_label(201, QLatin1Char('x'));
     struct Case {
         QByteArray bytes;
-        QStringList labels;
+        QStringList lines;
         PlanEncoding encoding;
         std::optional<PlanError> error;
     } cases[] = {
+        {"手术室3 吊塔 PE | 0.2\nMRI 参考母排 |.1\nB2-12 cold water pipe\nJ |１０００\n",
+         {"手术室3 吊塔 PE | 0.200", "MRI 参考母排 | 0.100", "B2-12 cold water pipe",
+          "J | 1000.000"},
+         PlanEncoding::Utf8,
+         {}},
+        {"A | 0,2", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::NotNumber}},
+        {"A\nB | 0.0005", {}, PlanEncoding::Utf8, PlanError{2, {}, LimitProblem::NotNumber}},
+        {"A | 0.2 Ω", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::NotNumber}},
+        {"A |", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::NotNumber}},
+        {"| 0.2", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::NotNumber}},
+        {"A | B | 0.2", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::NotNumber}},
+        {"A | 0", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::OutOfRange}},
+        {"A | 1000.001", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::OutOfRange}},
+        {"A | 99999999999", {}, PlanEncoding::Utf8, PlanError{1, {}, LimitProblem::OutOfRange}},
         {"\xEF\xBB\xBF# room 3\r\n手术室3 无影灯\r\n\r\n  B2-12 pipe  \r\n#\n",
          {"手术室3 无影灯", "B2-12 pipe"},
          PlanEncoding::Utf8,
@@ -91,18 +134,19 @@ TEST(TestPlanFile, EncodingLinesAndBadLabels) {
         {"A\n# x\n" + long_label.toUtf8(),
          {},
          PlanEncoding::Utf8,
-         PlanError{3, LabelProblem::TooLong}},
-        {"A\nB\x07 C\n", {}, PlanEncoding::Utf8, PlanError{2, LabelProblem::ControlCharacter}},
+         PlanError{3, LabelProblem::TooLong, {}}},
+        {"A\nB\x07 C\n", {}, PlanEncoding::Utf8, PlanError{2, LabelProblem::ControlCharacter, {}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes.left(40).toStdString());
         const ReadPlan plan = read_plan(c.bytes);
-        EXPECT_EQ(plan.labels, c.labels);
+        EXPECT_EQ(plan.lines, c.lines);
         EXPECT_EQ(plan.encoding, c.encoding);
         ASSERT_EQ(bool(plan.error), bool(c.error));
         if (c.error) {
             EXPECT_EQ(plan.error->line, c.error->line);
-            EXPECT_EQ(plan.error->problem, c.error->problem);
+            EXPECT_EQ(plan.error->label, c.error->label);
+            EXPECT_EQ(plan.error->limit, c.error->limit);
         }
     }
 }
@@ -111,22 +155,25 @@ TEST(TestPlanApplied, FromTheChosenGroupAsFarAsBothGo) {
     // Group 4 is missing from the download.
     const std::vector<Group> groups = {measured(1, 1), measured(2, 1), measured(3, 1),
                                        measured(5, 1), measured(6, 1)};
-    const QStringList abc{"A", "B", "C"};
+    const QStringList abc{"A", "B | 0.250", "C"};
     const QStringList six{"A", "B", "C", "D", "E", "F"};
     struct Case {
         QStringList plan;
         int32_t first;
         PointLabels labels;
+        OwnLimits limits;
     } cases[] = {
-        {abc, 2, {{2, "A"}, {3, "B"}, {5, "C"}}},  // shorter than the groups left
-        {six, 3, {{3, "A"}, {5, "B"}, {6, "C"}}},  // longer
-        {abc, 4, {{5, "A"}, {6, "B"}}},            // from a group not held: the next one
-        {abc, 7, {}},
-        {{}, 1, {}},
+        {abc, 2, {{2, "A"}, {3, "B"}, {5, "C"}}, {{3, {250}}}},  // shorter than the groups left
+        {six, 3, {{3, "A"}, {5, "B"}, {6, "C"}}, {}},            // longer
+        {abc, 4, {{5, "A"}, {6, "B"}}, {{6, {250}}}},  // from a group not held: the next one
+        {abc, 7, {}, {}},
+        {{}, 1, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first);
-        EXPECT_EQ(plan_labels(c.plan, groups, c.first), c.labels);
+        const PlannedPoints points = planned_points(c.plan, groups, c.first);
+        EXPECT_EQ(points.labels, c.labels);
+        EXPECT_EQ(points.limits, c.limits);
     }
 }
 

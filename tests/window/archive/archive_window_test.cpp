@@ -118,7 +118,8 @@ TEST_F(ArchiveWindowFixture, ListsOpensPlotsAndExportsTheNewestDownload) {
     auto* limit = window->findChild<QLineEdit*>(QStringLiteral("BondingLimit"));
     limit->setText(QStringLiteral("5"));
     emit limit->editingFinished();
-    const Verdicts v = count_verdicts(newest_groups, *typed_bonding_limit(QStringLiteral("5")));
+    const Verdicts v =
+        count_verdicts(newest_groups, GroupLimits({}, typed_bonding_limit(QStringLiteral("5"))));
     ASSERT_GT(v.failing, 0);
     EXPECT_EQ(cell(list, 0, 7), QString::number(v.failing));
     EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("VerdictCounts"))

@@ -226,7 +226,7 @@ TEST_F(InspectionWindowFixture, RecordsAnInspectionFromDetailsToReport) {
         bool deteriorated;
     } points[] = {{1, 100, false}, {2, 150, true}, {3, 120, false}, {4, 100, true}, {5, 50, false}};
     for (const auto& p : points) {
-        EXPECT_EQ(cell(w, p.number, Column::Previous), format_resistance(p.previous)) << p.number;
+        EXPECT_EQ(cell(w, p.number, Column::Previous), measured_resistance(p.previous)) << p.number;
         EXPECT_EQ(cell(w, p.number, Column::Deteriorated), p.deteriorated ? mark : QString())
             << p.number;
     }

@@ -28,6 +28,12 @@ InspectionReportInput small_inspection() {
     in.limit = BondingLimit{2000};  // 0.2 ohm
     in.standard = QStringLiteral("GB 16895.24");
     in.previous = {{QStringLiteral("B2-12 cold water pipe"), {9, {}, Group{5, 1000, 0}}}};
+    in.download.own_limits = {{1, {100}}};
+    in.instrument = Instrument{QStringLiteral("SN-4711"),
+                               QDate(2024, 6, 1),
+                               QDate(2025, 6, 2),
+                               QStringLiteral("K-77"),
+                               {}};
     return in;
 }
 
@@ -51,17 +57,19 @@ TEST(InspectionReport, ReadsBackInEitherLanguage) {
     } cases[] = {
         {false,
          {"等电位联结检测报告", "现场: 北区医院", "地址: 中山路 8 号", "客户: 卫生局",
-          "位置: 3F 手术室", "检测人员: 王工", "仪器编号: SN-4711",
-          "测量日期: 2025-06-02 – 2025-06-03", "限值: 0.2000Ω", "依据标准: GB 16895.24",
-          "1 手术室3 无影灯接地端子 0.0804Ω 合格",
-          "2 B2-12 cold water pipe 3.0000Ω 不合格 1.0000Ω +2000.0 mΩ +200.0% 劣化",
-          "3 O L Ω 不合格", "测试点数: 3 合格: 1 不合格: 2 劣化: 1 超量程: 1",
+          "位置: 3F 手术室", "检测人员: 王工",
+          "仪器编号: SN-4711 校准证书 K-77, 校准有效期至 2025-06-02 校准已过期",
+          "测量日期: 2025-06-02 – 2025-06-03", "限值: 0.200Ω", "依据标准: GB 16895.24",
+          "1 手术室3 无影灯接地端子 0.080 Ω 0.100 Ω 合格",
+          "2 B2-12 cold water pipe 3.000 Ω 0.200 Ω 不合格 1.000 Ω +2000 mΩ +200.0% 劣化",
+          "3 O L Ω 0.200 Ω 不合格", "测试点数: 3 合格: 1 不合格: 2 劣化: 1 超量程: 1",
           "姓名:", "签名:", "日期:", "第 1 页 共 1 页"}},
         {true,
          {"Equipotential bonding inspection report", "Site: 北区医院", "Inspector: 王工",
-          "Bonding limit: 0.2000Ω", "Standard: GB 16895.24",
-          "1 手术室3 无影灯接地端子 0.0804Ω Pass",
-          "2 B2-12 cold water pipe 3.0000Ω Fail 1.0000Ω +2000.0 mΩ +200.0% deteriorated",
+          "calibration certificate K-77, calibration due 2025-06-02 calibration expired",
+          "Bonding limit: 0.200Ω", "Standard: GB 16895.24",
+          "1 手术室3 无影灯接地端子 0.080 Ω 0.100 Ω Pass",
+          "2 B2-12 cold water pipe 3.000 Ω 0.200 Ω Fail 1.000 Ω +2000 mΩ +200.0% deteriorated",
           "Points tested: 3 Passed: 1 Failed: 2 Deteriorated: 1 Overloads: 1",
           "Signature:", "Page 1 of 1"}},
     };

@@ -85,11 +85,11 @@ TEST_F(EnglishProgram, TheArchiveWindowAndTheMessageBoxesReadInEnglish) {
     }
     EXPECT_EQ(faults, QStringList());
     EXPECT_EQ(headers,
-              (QStringList{"Read at",    "Port",       "Groups",      "Status",     "Lowest",
-                           "Highest",    "Pass",       "Fail",        "Site",       "Location",
-                           "Pushed by",  "Group",      "Resistance",  "Result",     "Deteriorated",
-                           "Test point", "Previous",   "Change (mΩ)", "Change (%)", "Date",
-                           "Time",       "Low battery"}));
+              (QStringList{"Read at",    "Port",  "Groups",     "Status",      "Lowest",
+                           "Highest",    "Pass",  "Fail",       "Site",        "Location",
+                           "Pushed by",  "Group", "Resistance", "Result",      "Deteriorated",
+                           "Test point", "Limit", "Previous",   "Change (mΩ)", "Change (%)",
+                           "Date",       "Time",  "Low battery"}));
     EXPECT_EQ(archive->download_list()->model()->index(0, 3).data().toString(),
               QStringLiteral("Complete"));
 
