@@ -30,6 +30,8 @@ class QtTeamStore : public TeamCopying {
     const std::optional<TeamFault>& fault() const override { return connection_.fault(); }
     // The database role the store works as.
     const QString& role() const { return role_; }
+    // Whether that role may change every inspector's downloads (an admin).
+    bool changes_any() const { return changes_any_; }
 
     // Writes the download, its site and its groups as one transaction; a download of the same
     // UUID, which this role may change, is replaced whole.
@@ -45,6 +47,8 @@ class QtTeamStore : public TeamCopying {
     std::optional<PreviousValues> previous_values(const QString& uuid);
     // False on a fault (RefusedByRules for another's download) or an unknown UUID (no fault).
     bool remove(const QString& uuid);
+    // Whether the server still answers; false with the fault.
+    bool answers();
     bool keep_plan(const TeamPlan& plan) override;
     std::optional<std::vector<TeamPlan>> plans() override;
 
@@ -59,6 +63,7 @@ class QtTeamStore : public TeamCopying {
     QtTeamConnection connection_;  // first in, last out: the statements go before it
     std::unique_ptr<PushStatements> statements_;
     QString role_;
+    bool changes_any_ = false;
     bool connected_ = false;
 };
 

@@ -194,7 +194,10 @@ const QString kSelectPrevious = QStringLiteral(
 
 const QString kDeleteDownload = QStringLiteral("DELETE FROM eqbond.downloads WHERE uuid = ?::uuid");
 
-const QString kIdentity = QStringLiteral("SELECT current_user::text");
+// The admins' role is looked up by name: a database that is no team archive has none.
+const QString kIdentity = QStringLiteral(
+    "SELECT current_user::text, EXISTS (SELECT 1 FROM pg_roles r WHERE r.rolname = "
+    "'eqbond_admin' AND pg_has_role(current_user, r.oid, 'MEMBER'))");
 
 const QString kKeepPlan = QStringLiteral(
     "INSERT INTO eqbond.plans (site_id, location, labels) VALUES (?::uuid, ?, ?::text[]) "

@@ -13,6 +13,7 @@ ViewTableModel::ViewTableModel(int editable_column, QObject* parent)
     : QAbstractTableModel(parent), editable_column_(editable_column) {}
 
 void ViewTableModel::set_table(const TableView& table) {
+    editable_ = table.editable;
     if (table.headings == headings_ && table.rows == rows_) return;
     beginResetModel();
     headings_ = table.headings;
@@ -40,6 +41,8 @@ QVariant ViewTableModel::data(const QModelIndex& index, int role) const {
             return cell.text;
         case kSortRole:
             return cell.sort;
+        case Qt::ToolTipRole:
+            return cell.tip.isEmpty() ? QVariant() : QVariant(cell.tip);
         case Qt::ForegroundRole:
             return cell.failing ? QVariant(QBrush(kFailColour)) : QVariant();
         default:
@@ -48,7 +51,7 @@ QVariant ViewTableModel::data(const QModelIndex& index, int role) const {
 }
 
 bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || index.column() != editable_column_ ||
+    if (role != Qt::EditRole || !editable_ || index.column() != editable_column_ ||
         index.row() >= int(rows_.size()) || !on_edit)
         return false;
     return on_edit(rows_[size_t(index.row())].key, value.toString());
@@ -56,7 +59,7 @@ bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, in
 
 Qt::ItemFlags ViewTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() == editable_column_) f |= Qt::ItemIsEditable;
+    if (editable_ && index.column() == editable_column_) f |= Qt::ItemIsEditable;
     return f;
 }
 

@@ -32,6 +32,7 @@ class ViewTableModel : public QAbstractTableModel {
 
   private:
     int editable_column_;
+    bool editable_ = false;
     QStringList headings_;
     std::vector<TableRow> rows_;
 };

@@ -4,6 +4,7 @@
 // is brought up to date on a thread of its own, so the window never waits for the network, and
 // stays readable when the server cannot be reached. Changes made here go to the server, whose
 // rules decide; a refused one is replaced by the server's own.
+#include <QTime>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -41,9 +42,13 @@ class TeamArchiveView : public QWidget {
     QLabel* state() const { return state_; }
     // True while a round runs or waits.
     bool updating() const;
+    // The last round could not use the server: the view shows what was read before.
+    bool stale() const { return stale_; }
 
   signals:
     void round_finished();
+    // A round found the server out of use: whoever watches it says when it answers again.
+    void server_lost();
 
   private:
     void remove(const QString& uuid);
@@ -55,7 +60,9 @@ class TeamArchiveView : public QWidget {
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;
-    bool again_ = false;               // asked for while a round ran
+    bool again_ = false;  // asked for while a round ran
+    bool stale_ = false;
+    std::optional<QTime> updated_;     // when a round last read the server
     std::optional<QString> removing_;  // the UUID the next round deletes on the server first
     QLabel* state_ = nullptr;
     QPushButton* refresh_ = nullptr;
