@@ -389,8 +389,42 @@ Reason: %2</translation>
         <translation>A new site needs a name; nothing saved</translation>
     </message>
     <message>
-        <source>检测信息未能保存</source>
-        <translation>The details could not be saved</translation>
+        <source>检测信息未能保存: 本机档案无法写入</source>
+        <translation>The details were not saved: this computer&apos;s archive cannot be written</translation>
+    </message>
+    <message>
+        <source>%1 于 %2 测量 (下载于 %3)</source>
+        <extracomment>Tooltip of an earlier value: %1 who measured it, %2 the day the instrument measured it, %3 when its download was read.</extracomment>
+        <translation>Measured by %1 on %2 (download read %3)</translation>
+    </message>
+    <message>
+        <source>未填写检测人员</source>
+        <extracomment>In place of an inspector no one named.</extracomment>
+        <translation>inspector not given</translation>
+    </message>
+    <message>
+        <source>已存入本机副本, 正在提交团队服务器…</source>
+        <extracomment>The team view: a change kept in this computer&apos;s copy, on its way to the team server.</extracomment>
+        <translation>Kept in this computer&apos;s copy, sending to the team server…</translation>
+    </message>
+    <message>
+        <source>已保存到团队服务器</source>
+        <translation>Saved on the team server</translation>
+    </message>
+    <message>
+        <source>未保存: 团队服务器拒绝了此修改, 只有上传者和管理员可以修改</source>
+        <extracomment>The team server&apos;s rules did not take a change made in the team view.</extracomment>
+        <translation>Not saved: the team server refused the change; only the inspector who pushed it, or an admin, may change it</translation>
+    </message>
+    <message>
+        <source>尚未保存到团队服务器 (%1): 修改留在本机副本, 服务器可用时提交</source>
+        <extracomment>%1 why the team server cannot be used; the change goes once it can.</extracomment>
+        <translation>Not yet on the team server (%1): the change stays in this computer&apos;s copy and goes once the server answers</translation>
+    </message>
+    <message>
+        <source>只读: 只有上传者 %1 和管理员可以修改</source>
+        <extracomment>The team view&apos;s details of a download this role may not change; %1 the role that pushed it.</extracomment>
+        <translation>Read-only: only %1, who pushed it, or an admin may change it</translation>
     </message>
     <message>
         <source>显示:</source>
@@ -912,6 +946,11 @@ Reason: %2</translation>
         <translation>Team archive cannot be used: %1 (%2 waiting)</translation>
     </message>
     <message>
+        <source>团队档案无法使用: %1 (%2 个待上传), 自 %3 起</source>
+        <extracomment>%1 why the team server cannot be used, %2 downloads waiting for it, %3 the time it first failed.</extracomment>
+        <translation>Team archive cannot be used: %1 (%2 waiting), since %3</translation>
+    </message>
+    <message>
         <source>未安装 PostgreSQL 驱动</source>
         <translation>Qt&apos;s PostgreSQL driver is not installed</translation>
     </message>
@@ -952,10 +991,9 @@ Reason: %2</translation>
         <translation>the server&apos;s rules refuse this change</translation>
     </message>
     <message>
-        <source>团队档案</source>
-        <comment>button</comment>
+        <source>团队服务器…</source>
         <extracomment>The button that opens the team server&apos;s dialog.</extracomment>
-        <translation>Team</translation>
+        <translation>Team server…</translation>
     </message>
     <message>
         <source>团队档案服务器</source>
@@ -1020,6 +1058,11 @@ Reason: %2</translation>
         <source>显示上次读取的内容; 团队服务器无法使用: %1</source>
         <extracomment>%1 why the server could not be read: the team view shows the copy read before.</extracomment>
         <translation>Showing what was read last; the team server cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>团队服务器无法使用: %1; 显示 %2 更新的内容</source>
+        <extracomment>%1 why the server could not be read, %2 the time the team view was last brought up to date.</extracomment>
+        <translation>The team server cannot be used: %1; showing what was read at %2</translation>
     </message>
     <message>
         <source>尚未设置团队服务器</source>

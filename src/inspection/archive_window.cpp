@@ -28,6 +28,13 @@ DetailsMessage said(DetailsNote note, DetailsField field = DetailsField::SiteNam
     return message;
 }
 
+// In the team view a change kept in the copy waits for the server's answer.
+ServerMessage sent_to_server(const ArchiveWindowState& s, bool kept) {
+    ServerMessage message;
+    if (kept && s.side == ArchiveSide::TeamCopy) message.answer = ServerAnswer::Waiting;
+    return message;
+}
+
 void note_fault(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
     s.file = ports.browsing.file();
     s.fault = ports.browsing.fault();
@@ -84,6 +91,8 @@ void open_download(ArchiveWindowState& s, ArchiveWindowPorts& ports, std::option
         // The messages spoke of another download.
         s.plan_message = {};
         s.details_message = {};
+        s.details_sent = {};
+        s.labels_sent = {};
         s.chosen_group.reset();
     }
     s.open = id ? ports.browsing.load(*id) : std::nullopt;
@@ -117,6 +126,7 @@ void apply_plan(ArchiveWindowState& s, ArchiveWindowPorts& ports, const QStringL
     const bool stored = ports.editing.label_from_plan(id, points, plan);
     refresh_archive_window(s, ports);
     s.plan_message = said(stored ? PlanNote::Applied : PlanNote::NotStored);
+    s.labels_sent = sent_to_server(s, stored);
     if (!stored) return;
     s.plan_message.labelled = int(points.labels.size());
     s.plan_message.read_as = read_as;
@@ -184,7 +194,7 @@ void choose_group(ArchiveWindowState& s, ArchiveWindowPorts& ports, std::optiona
 
 bool type_label(ArchiveWindowState& s, ArchiveWindowPorts& ports, int32_t number,
                 const QString& typed) {
-    if (!s.open) return false;
+    if (!s.open || !may_change_open(s)) return false;
     const QString label = typed.trimmed();
     if (const std::optional<LabelProblem> problem = label_problem(label)) {
         s.plan_message = said(problem == LabelProblem::TooLong ? PlanNote::LabelTooLong
@@ -195,12 +205,13 @@ bool type_label(ArchiveWindowState& s, ArchiveWindowPorts& ports, int32_t number
     const bool stored = ports.editing.set_label(s.open->id, number, kept);
     refresh_archive_window(s, ports);
     if (!stored) s.plan_message = said(PlanNote::NotStored);
+    s.labels_sent = sent_to_server(s, stored);
     return true;
 }
 
 bool type_point_limit(ArchiveWindowState& s, ArchiveWindowPorts& ports, int32_t number,
                       const QString& typed) {
-    if (!s.open) return false;
+    if (!s.open || !may_change_open(s)) return false;
     std::optional<JudgedLimit> limit;
     if (!typed.trimmed().isEmpty()) {
         LimitProblem problem;
@@ -217,11 +228,12 @@ bool type_point_limit(ArchiveWindowState& s, ArchiveWindowPorts& ports, int32_t 
     const bool stored = ports.editing.set_limit(s.open->id, number, limit);
     refresh_archive_window(s, ports);
     if (!stored) s.plan_message = said(PlanNote::NotStored);
+    s.labels_sent = sent_to_server(s, stored);
     return true;
 }
 
 void apply_plan_file(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
-    if (!s.open || !ports.file_dialogs) return;
+    if (!s.open || !ports.file_dialogs || !may_change_open(s)) return;
     const std::optional<QString> path = ports.file_dialogs->choose_open_file(
         OpenRequest{text::kPlanFilter, suggested_save_folder()});
     if (!path) return;
@@ -242,7 +254,7 @@ void apply_plan_file(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
 }
 
 void apply_kept_plan(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
-    if (!s.open) return;
+    if (!s.open || !may_change_open(s)) return;
     if (!s.open->details.site_id) {
         s.plan_message = said(PlanNote::NeedsSite);
         return;
@@ -265,7 +277,7 @@ void choose_details_site(ArchiveWindowState& s, int64_t site_id) {
 }
 
 bool save_details(ArchiveWindowState& s, ArchiveWindowPorts& ports, const DetailsForm& typed) {
-    if (!s.open) return false;
+    if (!s.open || !may_change_open(s)) return false;
     const std::pair<DetailsField, QString> fields[] = {
         {DetailsField::SiteName, typed.site_name.trimmed()},
         {DetailsField::SiteAddress, typed.site_address.trimmed()},
@@ -298,6 +310,7 @@ bool save_details(ArchiveWindowState& s, ArchiveWindowPorts& ports, const Detail
     if (!site.name.isEmpty()) chosen = {site.id, site.name, site.address, site.customer};
     const bool saved = ports.editing.describe(s.open->id, chosen, details);
     refresh_archive_window(s, ports);
+    s.details_sent = sent_to_server(s, saved);
     if (!saved) {
         s.details_message = said(DetailsNote::Failed);
         return false;
@@ -347,6 +360,32 @@ std::optional<InspectionReportInput> report_input(const ArchiveWindowState& s,
     input.rule = saved_deterioration_rule();
     input.instrument = ports.browsing.instrument(s.open->details.instrument_serial);
     return input;
+}
+
+void note_team_rights(ArchiveWindowState& s, const QString& role, bool changes_any) {
+    s.team_role = role;
+    s.team_changes_any = changes_any;
+}
+
+void note_server_answer(ArchiveWindowState& s, ServerAnswer answer, const QString& why) {
+    for (ServerMessage* sent : {&s.details_sent, &s.labels_sent}) {
+        if (sent->answer != ServerAnswer::Waiting) continue;
+        sent->answer = answer;
+        sent->why = why;
+    }
+}
+
+QString open_owner(const ArchiveWindowState& s) {
+    if (!s.open || s.side != ArchiveSide::TeamCopy) return QString();
+    for (const ListedInspection& d : s.downloads)
+        if (d.id == s.open->id) return d.owner;
+    return QString();
+}
+
+bool may_change_open(const ArchiveWindowState& s) {
+    // Until the server answered, it decides alone.
+    if (s.side != ArchiveSide::TeamCopy || s.team_role.isEmpty() || s.team_changes_any) return true;
+    return open_owner(s) == s.team_role;
 }
 
 bool group_shown(const ArchiveWindowState& s, const Group& group) {

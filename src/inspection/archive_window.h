@@ -66,6 +66,16 @@ std::optional<QString> delete_open_download(ArchiveWindowState& state, ArchiveWi
 std::optional<InspectionReportInput> report_input(const ArchiveWindowState& state,
                                                   ArchiveWindowPorts& ports);
 
+// The team view: who the server knows this program as, and whether it may change every download.
+void note_team_rights(ArchiveWindowState& state, const QString& role, bool changes_any);
+// The team server's answer to the changes sent since the last one.
+void note_server_answer(ArchiveWindowState& state, ServerAnswer answer, const QString& why);
+// Whether the open download's details and test points may be changed here: always in this
+// computer's archive; in the team view by the role that pushed it and by an admin.
+bool may_change_open(const ArchiveWindowState& state);
+// Who pushed the open download to the team server; empty in this computer's archive.
+QString open_owner(const ArchiveWindowState& state);
+
 // The open download's groups the group filter lets through.
 bool group_shown(const ArchiveWindowState& state, const Group& group);
 

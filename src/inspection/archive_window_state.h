@@ -69,6 +69,15 @@ struct DetailsForm {
 
 enum class DetailsNote { None, Saved, TooLong, ControlCharacter, SiteNameMissing, Failed };
 
+// What the team server answered to a change made in the team view: its copy took the change at
+// once, the server decides in the round that follows.
+enum class ServerAnswer { None, Waiting, Taken, Refused, NotReached };
+
+struct ServerMessage {
+    ServerAnswer answer = ServerAnswer::None;
+    QString why;  // why the server could not be reached, as the team's layer words it
+};
+
 struct DetailsMessage {
     DetailsNote note = DetailsNote::None;
     DetailsField field = DetailsField::SiteName;  // the field too long or holding a control
@@ -121,6 +130,14 @@ struct ArchiveWindowState {
     PlanMessage plan_message;
     DetailsForm details;
     DetailsMessage details_message;
+
+    // The team view only: the role the server knows this program as (empty until it first
+    // answered), whether that role may change every inspector's downloads, and what the server
+    // answered to the details and the test points changed here.
+    QString team_role;
+    bool team_changes_any = false;
+    ServerMessage details_sent;
+    ServerMessage labels_sent;
 };
 
 }  // namespace eqbond

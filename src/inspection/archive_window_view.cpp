@@ -1,5 +1,6 @@
 #include "inspection/archive_window_view.h"
 
+#include <QDate>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -16,10 +17,23 @@ namespace eqbond {
 namespace {
 
 TableCell cell(const QString& text, const QVariant& sort) {
-    return {text, sort, false};
+    return {text, sort, false, {}};
 }
 TableCell cell(const QString& text) {
-    return {text, text, false};
+    return {text, text, false, {}};
+}
+
+// The day the instrument measured a group, as the plots' axes name days.
+QString measured_day(const Group& g) {
+    const QDate day(2000 + g.year, g.month, g.day);
+    return day.isValid() ? day.toString(QStringLiteral("yyyy-MM-dd")) : group_date_text(g);
+}
+
+// Whose an earlier value is: who measured it, the day the instrument measured it, the download.
+QString measured_by(const PointValue& v) {
+    const QString who = v.inspector.isEmpty() ? text::kNoInspector.shown() : v.inspector;
+    return text::kMeasuredBy.arg(who, measured_day(v.group),
+                                 v.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 TableCell measured_value(int32_t milliohm) {
@@ -82,7 +96,10 @@ TableView download_table(const ArchiveWindowState& s) {
 // The comparison's cells of a labelled group.
 void compared_cells(const PointComparison& p, std::vector<TableCell>& cells) {
     using namespace group_column;
-    if (p.previous) cells[Previous] = measured_value(p.previous->group.milliohm);
+    if (p.previous) {
+        cells[Previous] = measured_value(p.previous->group.milliohm);
+        cells[Previous].tip = measured_by(*p.previous);
+    }
     if (p.change_milliohm)
         cells[ChangeMilliohm] = cell(signed_text(*p.change_milliohm, 0), *p.change_milliohm);
     if (p.change_percent)
@@ -107,6 +124,7 @@ TableView group_table(const ArchiveWindowState& s) {
     for (int column : {Limit, Previous, ChangeMilliohm, ChangePercent, Deteriorated})
         table.hidden[size_t(column)] = !labelled;
     table.current = s.chosen_group;
+    table.editable = may_change_open(s);
     if (!s.open) return table;
     std::map<int32_t, const PointComparison*> points;
     for (const PointComparison& p : s.points) points[p.number] = &p;
@@ -196,6 +214,27 @@ const text::ScreenText& field_caption(DetailsField field) {
     return text::kDetailsNotes;
 }
 
+// What the team server made of a change sent to it; empty when none was sent.
+QString server_message(const ServerMessage& m) {
+    switch (m.answer) {
+        case ServerAnswer::Waiting:
+            return text::kSentToServer;
+        case ServerAnswer::Taken:
+            return text::kSavedOnServer;
+        case ServerAnswer::Refused:
+            return text::kRefusedByServer;
+        case ServerAnswer::NotReached:
+            return text::kNotSentToServer.arg(m.why);
+        case ServerAnswer::None:
+            break;
+    }
+    return QString();
+}
+
+bool server_problem(const ServerMessage& m) {
+    return m.answer == ServerAnswer::Refused || m.answer == ServerAnswer::NotReached;
+}
+
 QString details_message(const DetailsMessage& m) {
     QString caption = field_caption(m.field).shown();
     caption.remove(QLatin1Char(':'));
@@ -224,9 +263,18 @@ DetailsPanelView details_panel(const ArchiveWindowState& s) {
     for (const Site& site : s.sites) view.sites.emplace_back(site.id, site.name);
     view.form = s.details;
     view.site_name_editable = s.details.site_id == 0;
+    view.read_only = s.open && !may_change_open(s);
     view.message = details_message(s.details_message);
     view.problem =
         s.details_message.note != DetailsNote::Saved && s.details_message.note != DetailsNote::None;
+    // Kept in the team view's copy: what counts is what the server made of it.
+    if (s.details_message.note == DetailsNote::Saved &&
+        s.details_sent.answer != ServerAnswer::None) {
+        view.message = server_message(s.details_sent);
+        view.problem = server_problem(s.details_sent);
+    }
+    if (view.read_only && view.message.isEmpty())
+        view.message = text::kReadOnlyDownload.arg(open_owner(s));
     return view;
 }
 
@@ -282,6 +330,10 @@ ArchiveWindowView archive_window_view(const ArchiveWindowState& s) {
     view.full_range = s.full_range;
     view.plan_first_group = s.plan_first_group;
     view.plan_message = plan_message(s.plan_message);
+    if (const QString answer = server_message(s.labels_sent); !answer.isEmpty())
+        view.plan_message +=
+            (view.plan_message.isEmpty() ? QString() : QStringLiteral("; ")) + answer;
+    view.labels_editable = s.open && may_change_open(s);
     view.details = details_panel(s);
     view.tree = site_tree(s);
     if (s.open) {
@@ -315,7 +367,8 @@ ArchiveWindowView archive_window_view(const ArchiveWindowState& s) {
             g.number = int32_t(view.history.size()) + 1;
             view.history.push_back(g);
             if (own != s.open->own_limits.end()) view.history_limits[g.number] = own->second;
-            view.history_days << v.started.toString(QStringLiteral("yyyy-MM-dd"));
+            view.history_days << measured_day(v.group);
+            view.history_tips << measured_by(v);
         }
     }
     return view;

@@ -57,8 +57,10 @@ struct TableCell {
     QVariant sort;
     bool failing = false;
     CellTone tone = CellTone::Plain;
+    QString tip;  // shown when the pointer rests on it
     friend bool operator==(const TableCell& a, const TableCell& b) {
-        return a.text == b.text && a.sort == b.sort && a.failing == b.failing && a.tone == b.tone;
+        return a.text == b.text && a.sort == b.sort && a.failing == b.failing && a.tone == b.tone &&
+               a.tip == b.tip;
     }
 };
 
@@ -75,6 +77,7 @@ struct TableView {
     std::vector<bool> hidden;  // by column
     std::vector<TableRow> rows;
     std::optional<int64_t> current;  // the key of the row chosen
+    bool editable = false;           // its editable column can be typed into
 };
 
 struct SiteTreeView {
@@ -104,6 +107,7 @@ struct DetailsPanelView {
     std::vector<std::pair<int64_t, QString>> sites;  // the new-site entry (0) first
     DetailsForm form;
     bool site_name_editable = false;  // only for a new site
+    bool read_only = false;           // the team view's download of another inspector
     QString message;
     bool problem = false;
 };
@@ -116,8 +120,9 @@ struct ArchiveWindowView {
     TableView downloads;
     TableView groups;
     QString verdict_counts;
-    bool download_open = false;  // the actions on a download can be used
-    QString confirm_delete;      // the question before deleting the open download
+    bool download_open = false;    // the actions on a download can be used
+    bool labels_editable = false;  // the open download's test points can be changed here
+    QString confirm_delete;        // the question before deleting the open download
     int plan_first_group = 1;
     int plan_last_group = 1;  // the highest first group a plan can take
     QString plan_message;
@@ -128,8 +133,9 @@ struct ArchiveWindowView {
     bool full_range = false;
     QString history_title;
     std::vector<Group> history;  // numbered in the order they were made
-    QStringList history_days;
-    OwnLimits history_limits;  // the point's own limit, at every inspection shown
+    QStringList history_days;    // the days the instrument measured them
+    QStringList history_tips;    // by point: who measured it, and when
+    OwnLimits history_limits;    // the point's own limit, at every inspection shown
     DetailsPanelView details;
     SiteTreeView tree;
 };

@@ -44,6 +44,7 @@ struct PointValue {
     int64_t download_id = 0;
     QDateTime started;  // when that download was read
     Group group;
+    QString inspector{};  // who measured it, as its details say
 };
 
 // For each label of a download, the value of the same test point in the latest earlier download.

@@ -68,7 +68,7 @@ inline const QString kSelectLocations = QStringLiteral(
     " GROUP BY location ORDER BY latest DESC");
 inline const QString kSelectPointHistory = QStringLiteral(
     "SELECT g.group_no, g.raw_value, g.battery, g.year, g.month, g.day, g.hour, g.minute,"
-    " d.id, d.started_ms"
+    " d.id, d.started_ms, d.inspector"
     " FROM downloads d JOIN download_groups g ON g.download_id = d.id"
     " WHERE d.site_id = ? AND d.location = ? AND g.label = ?"
     " ORDER BY d.started_ms, d.id, g.group_no");
@@ -79,7 +79,7 @@ inline const QString kSelectPrevious = QStringLiteral(
     " wanted AS (SELECT DISTINCT label FROM download_groups"
     "  WHERE download_id = ? AND label IS NOT NULL),"
     " earlier AS (SELECT g.group_no, g.raw_value, g.battery, g.year, g.month, g.day, g.hour,"
-    "  g.minute, d.id, d.started_ms, g.label,"
+    "  g.minute, d.id, d.started_ms, g.label, d.inspector,"
     "  ROW_NUMBER() OVER (PARTITION BY g.label"
     "   ORDER BY d.started_ms DESC, d.id DESC, g.group_no DESC) AS newest"
     "  FROM this JOIN downloads d ON d.site_id = this.site_id AND d.location = this.location"
@@ -87,7 +87,7 @@ inline const QString kSelectPrevious = QStringLiteral(
     "    OR (d.started_ms = this.started_ms AND d.id < this.id))"
     "  JOIN download_groups g ON g.download_id = d.id"
     "  WHERE g.label IN (SELECT label FROM wanted))"
-    " SELECT group_no, raw_value, battery, year, month, day, hour, minute, id, started_ms, label"
-    " FROM earlier WHERE newest = 1");
+    " SELECT group_no, raw_value, battery, year, month, day, hour, minute, id, started_ms, label,"
+    " inspector FROM earlier WHERE newest = 1");
 
 }  // namespace eqbond::inspection_schema

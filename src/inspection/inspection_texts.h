@@ -169,8 +169,32 @@ inline constexpr ScreenText kDetailsControl{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "%1 含有控制字符, 未保存")};
 inline constexpr ScreenText kSiteNameMissing{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "新现场需要名称, 未保存")};
-inline constexpr ScreenText kDetailsFailed{"Inspection",
-                                           QT_TRANSLATE_NOOP("Inspection", "检测信息未能保存")};
+inline constexpr ScreenText kDetailsFailed{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "检测信息未能保存: 本机档案无法写入")};
+//: Tooltip of an earlier value: %1 who measured it, %2 the day the instrument measured it, %3 when
+//: its download was read.
+inline constexpr ScreenText kMeasuredBy{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "%1 于 %2 测量 (下载于 %3)")};
+//: In place of an inspector no one named.
+inline constexpr ScreenText kNoInspector{"Inspection",
+                                         QT_TRANSLATE_NOOP("Inspection", "未填写检测人员")};
+//: The team view: a change kept in this computer's copy, on its way to the team server.
+inline constexpr ScreenText kSentToServer{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "已存入本机副本, 正在提交团队服务器…")};
+inline constexpr ScreenText kSavedOnServer{"Inspection",
+                                           QT_TRANSLATE_NOOP("Inspection", "已保存到团队服务器")};
+//: The team server's rules did not take a change made in the team view.
+inline constexpr ScreenText kRefusedByServer{
+    "Inspection",
+    QT_TRANSLATE_NOOP("Inspection", "未保存: 团队服务器拒绝了此修改, 只有上传者和管理员可以修改")};
+//: %1 why the team server cannot be used; the change goes once it can.
+inline constexpr ScreenText kNotSentToServer{
+    "Inspection",
+    QT_TRANSLATE_NOOP("Inspection",
+                      "尚未保存到团队服务器 (%1): 修改留在本机副本, 服务器可用时提交")};
+//: The team view's details of a download this role may not change; %1 the role that pushed it.
+inline constexpr ScreenText kReadOnlyDownload{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "只读: 只有上传者 %1 和管理员可以修改")};
 //: Before the list that chooses which groups the table shows.
 inline constexpr ScreenText kGroupFilterLabel{"Inspection",
                                               QT_TRANSLATE_NOOP("Inspection", "显示:")};

@@ -394,7 +394,8 @@ std::vector<PointValue> QtSqliteInspections::point_history(int64_t site_id, cons
                         {qlonglong(site_id), rows::text_value(location), label}))
         return out;
     while (q.next())
-        out.push_back({q.value(8).toLongLong(), rows::time_of(q.value(9)), rows::group_of(q)});
+        out.push_back({q.value(8).toLongLong(), rows::time_of(q.value(9)), rows::group_of(q),
+                       q.value(10).toString()});
     if (!file_.read_through(q)) out.clear();
     return out;
 }
@@ -408,7 +409,7 @@ PreviousValues QtSqliteInspections::previous_values(int64_t download_id) {
         return out;
     while (q.next())
         out[q.value(10).toString()] = {q.value(8).toLongLong(), rows::time_of(q.value(9)),
-                                       rows::group_of(q)};
+                                       rows::group_of(q), q.value(11).toString()};
     if (!file_.read_through(q)) out.clear();
     return out;
 }

@@ -39,8 +39,12 @@ TeamStatusView team_status_view(bool configured, const std::optional<TeamPushSta
     if (!configured || !status) return view;
     if (status->fault) {
         view.fault = true;
-        view.text =
-            text::kTeamUnusable.arg(team_fault_text(status->fault->kind)).arg(status->waiting);
+        const QString why = team_fault_text(status->fault->kind);
+        view.text = status->fault_since
+                        ? text::kTeamUnusableSince.arg(why)
+                              .arg(status->waiting)
+                              .arg(status->fault_since->toString(QStringLiteral("HH:mm")))
+                        : text::kTeamUnusable.arg(why).arg(status->waiting);
     } else if (status->waiting > 0) {
         view.text = text::kTeamWaiting.arg(status->waiting);
     } else {

@@ -72,9 +72,15 @@ void TeamPushWorker::round() {
         failed(*pushed.fault, !refused);
         return;
     }
+    // Nothing went: "all pushed" only while the server still answers.
+    if (pushed.pushed == 0 && !store_->answers()) {
+        failed(*store_->fault(), true);
+        return;
+    }
     failures_ = 0;
     reported_.reset();
     status_.fault.reset();
+    status_.fault_since.reset();
     status_.retry_in = std::chrono::milliseconds(0);
     emit status_changed(status_);
 }
@@ -82,6 +88,7 @@ void TeamPushWorker::round() {
 void TeamPushWorker::failed(const TeamFault& fault, bool retry) {
     if (queue_)
         if (const auto waiting = queue_->waiting()) status_.waiting = int(waiting->size());
+    if (!status_.fault) status_.fault_since = QDateTime::currentDateTime();
     status_.fault = fault;
     status_.retry_in = std::chrono::milliseconds(0);
     if (retry) {

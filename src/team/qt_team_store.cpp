@@ -128,6 +128,7 @@ bool QtTeamStore::check_layout() {
     QSqlQuery q(connection_.database());
     if (!connection_.run(q, kIdentity, TeamFaultKind::NoPermission) || !q.next()) return false;
     role_ = q.value(0).toString();
+    changes_any_ = q.value(1).toBool();
     int version = 0;
     if (!connection_.layout_version(q, &version)) return false;
     if (version == 0) return connection_.fail(TeamFaultKind::NotTeamArchive, QString());
@@ -152,6 +153,12 @@ bool QtTeamStore::ready() {
     }
     connection_.clear_fault();
     return lost ? connect(connection_.address()) : true;
+}
+
+bool QtTeamStore::answers() {
+    if (!ready()) return false;
+    QSqlQuery q(connection_.database());
+    return connection_.run(q, QStringLiteral("SELECT 1"), TeamFaultKind::NoPermission);
 }
 
 bool QtTeamStore::push(const TeamDownload& d) {

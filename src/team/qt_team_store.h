@@ -34,6 +34,8 @@ class QtTeamStore : public TeamCopying {
     const std::optional<TeamFault>& fault() const override { return connection_.fault(); }
     // The database role the store works as.
     const QString& role() const { return role_; }
+    // Whether that role may change every inspector's downloads (an admin).
+    bool changes_any() const { return changes_any_; }
 
     // Writes the download, its site and its groups as one transaction; a download of the same
     // UUID, which this role may change, takes its details and test points, never other readings.
@@ -60,6 +62,8 @@ class QtTeamStore : public TeamCopying {
     bool label(const QString& uuid, int group, const QString& point);
     // The download's history, oldest first; nothing on a fault.
     std::optional<std::vector<TeamHistoryEntry>> history(const QString& uuid);
+    // Whether the server still answers; false with the fault.
+    bool answers();
     bool keep_plan(const TeamPlan& plan) override;
     std::optional<std::vector<TeamPlan>> plans() override;
 
@@ -85,6 +89,7 @@ class QtTeamStore : public TeamCopying {
     QtTeamConnection connection_;  // first in, last out: the statements go before it
     std::unique_ptr<PushStatements> statements_;
     QString role_;
+    bool changes_any_ = false;
     bool connected_ = false;
     int64_t revision_ = 0;            // of the last download pushed
     std::optional<TeamMerge> merge_;  // of the last push, when it was merged

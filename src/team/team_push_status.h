@@ -15,6 +15,8 @@ struct TeamPushStatus {
     std::optional<QDateTime> last_push;
     // Why the last attempt failed; none after one that worked.
     std::optional<TeamFault> fault;
+    // When the server first failed in the run of faults that still lasts.
+    std::optional<QDateTime> fault_since;
     // How long until the next attempt after a fault; zero when none is planned.
     std::chrono::milliseconds retry_in{0};
     int attempts = 0;  // rounds tried since the start, for the curious and the tests

@@ -242,7 +242,10 @@ const QString kHistory = QStringLiteral(
     "SELECT (extract(epoch FROM at) * 1000)::bigint, role, action, field, coalesce(old, ''), "
     "coalesce(new, '') FROM eqbond.history WHERE download_uuid = ?::uuid ORDER BY id");
 
-const QString kIdentity = QStringLiteral("SELECT session_user::text");
+// The admins' role is looked up by name: a database that is no team archive has none.
+const QString kIdentity = QStringLiteral(
+    "SELECT session_user::text, EXISTS (SELECT 1 FROM pg_roles r WHERE r.rolname = "
+    "'eqbond_admin' AND pg_has_role(session_user, r.oid, 'MEMBER'))");
 
 const QString kKeepPlan = QStringLiteral(
     "INSERT INTO eqbond.plans (site_id, location, labels) VALUES (?::uuid, ?, ?::text[]) "

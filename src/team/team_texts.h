@@ -15,6 +15,9 @@ inline constexpr ScreenText kTeamWaiting{"Team",
 //: %1 why the team server cannot be used, %2 downloads waiting for it.
 inline constexpr ScreenText kTeamUnusable{
     "Team", QT_TRANSLATE_NOOP("Team", "团队档案无法使用: %1 (%2 个待上传)")};
+//: %1 why the team server cannot be used, %2 downloads waiting for it, %3 the time it first failed.
+inline constexpr ScreenText kTeamUnusableSince{
+    "Team", QT_TRANSLATE_NOOP("Team", "团队档案无法使用: %1 (%2 个待上传), 自 %3 起")};
 inline constexpr ScreenText kTeamNoDriver{"Team",
                                           QT_TRANSLATE_NOOP("Team", "未安装 PostgreSQL 驱动")};
 inline constexpr ScreenText kTeamBadAddress{"Team",
@@ -34,7 +37,7 @@ inline constexpr ScreenText kTeamBusy{"Team", QT_TRANSLATE_NOOP("Team", "服务�
 inline constexpr ScreenText kTeamDeletedThere{"Team",
                                               QT_TRANSLATE_NOOP("Team", "该下载已在服务器上删除")};
 //: The button that opens the team server's dialog.
-inline constexpr ScreenText kTeamButton{"Team", QT_TRANSLATE_NOOP3("Team", "团队档案", "button")};
+inline constexpr ScreenText kTeamButton{"Team", QT_TRANSLATE_NOOP("Team", "团队服务器…")};
 inline constexpr ScreenText kTeamDialogTitle{"Team", QT_TRANSLATE_NOOP("Team", "团队档案服务器")};
 //: Before the field of the server's connection URI.
 inline constexpr ScreenText kTeamServerLabel{"Team", QT_TRANSLATE_NOOP("Team", "服务器:")};
@@ -66,6 +69,9 @@ inline constexpr ScreenText kTeamCopyUpdated{"Team",
 inline constexpr ScreenText kTeamCopyStale{
     "Team", QT_TRANSLATE_NOOP("Team", "显示上次读取的内容; 团队服务器无法使用: %1")};
 //: The team view without a team server set up.
+//: %1 why the server could not be read, %2 the time the team view was last brought up to date.
+inline constexpr ScreenText kTeamCopyStaleSince{
+    "Team", QT_TRANSLATE_NOOP("Team", "团队服务器无法使用: %1; 显示 %2 更新的内容")};
 inline constexpr ScreenText kTeamCopyNoServer{"Team",
                                               QT_TRANSLATE_NOOP("Team", "尚未设置团队服务器")};
 //: A change or deletion made in the team view was not taken: the server's version is shown again.

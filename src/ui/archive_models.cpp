@@ -29,11 +29,12 @@ ViewTableModel::ViewTableModel(std::vector<int> editable_columns, QObject* paren
     : QAbstractTableModel(parent), editable_columns_(std::move(editable_columns)) {}
 
 bool ViewTableModel::editable(int column) const {
-    return std::find(editable_columns_.begin(), editable_columns_.end(), column) !=
+    return editable_ && std::find(editable_columns_.begin(), editable_columns_.end(), column) !=
            editable_columns_.end();
 }
 
 void ViewTableModel::set_table(const TableView& table) {
+    editable_ = table.editable;
     if (table.headings == headings_ && table.rows == rows_) return;
     beginResetModel();
     headings_ = table.headings;
@@ -61,6 +62,8 @@ QVariant ViewTableModel::data(const QModelIndex& index, int role) const {
             return cell.text;
         case kSortRole:
             return cell.sort;
+        case Qt::ToolTipRole:
+            return cell.tip.isEmpty() ? QVariant() : QVariant(cell.tip);
         case Qt::ForegroundRole:
             return foreground(cell);
         default:

@@ -33,6 +33,7 @@ class ViewTableModel : public QAbstractTableModel {
   private:
     std::vector<int> editable_columns_;
     bool editable(int column) const;
+    bool editable_ = false;  // the table as a whole takes edits
     QStringList headings_;
     std::vector<TableRow> rows_;
 };

@@ -1,7 +1,9 @@
 #include "ui/archive_plot.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -32,6 +34,30 @@ void ArchivePlot::set_groups(const std::vector<Group>& groups, std::optional<Bon
     last_group_ = 1;
     for (const Group& g : groups_) last_group_ = std::max(last_group_, g.number);
     rescale();
+}
+
+void ArchivePlot::set_point_tips(const QStringList& tips) {
+    tips_ = tips;
+}
+
+QString ArchivePlot::tip_at(const QPointF& at) const {
+    constexpr qreal kReach = 8;  // pixels around a point
+    for (size_t i = 0; i < groups_.size() && int(i) < tips_.size(); ++i) {
+        const QPointF d = position_of(groups_[i]) - at;
+        if (std::abs(d.x()) <= kReach && std::abs(d.y()) <= kReach) return tips_[int(i)];
+    }
+    return QString();
+}
+
+bool ArchivePlot::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = tip_at(help->pos());
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
 }
 
 void ArchivePlot::set_x_labels(const QStringList& labels) {

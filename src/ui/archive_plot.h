@@ -30,9 +30,15 @@ class ArchivePlot : public QWidget {
     // What the x axis says under its first and last point instead of their group numbers (a
     // test point's history names the inspections' days); empty: the group numbers.
     void set_x_labels(const QStringList& labels);
+    // What the pointer resting on a point tells, by point; empty: nothing.
+    void set_point_tips(const QStringList& tips);
+    // The tip of the point drawn at `at`, or none.
+    QString tip_at(const QPointF& at) const;
     // Scales to the highest value instead of to the limit and the values near it.
     void set_full_range(bool full_range);
     const PlotScale& scale() const { return scale_; }
+    const std::vector<Group>& groups() const { return groups_; }
+    const QStringList& x_labels() const { return x_labels_; }
     // True when the group's point sits on the top edge because its value lies above the scale.
     bool above_scale(const Group& group) const;
 
@@ -42,6 +48,7 @@ class ArchivePlot : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     QRectF plot_area() const;
@@ -55,6 +62,7 @@ class ArchivePlot : public QWidget {
     int last_group_ = 1;
     bool full_range_ = false;
     QStringList x_labels_;
+    QStringList tips_;
     PlotScale scale_;
 };
 

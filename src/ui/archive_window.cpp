@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
@@ -75,7 +78,9 @@ ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRe
         if (!handling_) refresh();
         if (planning_ && planning_->isVisible()) planning_->refresh();
     });
-    resize(1280, 800);
+    // Within a laptop's 1366x768 screen, its task bar and the window's frame.
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
+    resize(std::min(1280, room.width()), std::min(680, room.height() - 40));
     handle([this] { load_archive_window(state_, ports_); });
 }
 
@@ -96,6 +101,12 @@ void ArchiveWindow::build() {
     fault_label_->setStyleSheet(QStringLiteral("color: #c00000"));
     downloads_view_ = table_view(this, "DownloadList", downloads_proxy_);
     downloads_view_->sortByColumn(download_column::Started, Qt::DescendingOrder);
+    // Where and by whom right after when: the counts may scroll out of sight, these may not.
+    QHeaderView* listed = downloads_view_->horizontalHeader();
+    int place = 1;
+    for (int column :
+         {download_column::SiteName, download_column::Location, download_column::Owner})
+        listed->moveSection(listed->visualIndex(column), place++);
     groups_view_ = table_view(this, "GroupTable", groups_proxy_);
     groups_view_->sortByColumn(group_column::Number, Qt::AscendingOrder);
     // The test point is typed in place; a long one is cut, not allowed to widen the table.
@@ -103,9 +114,10 @@ void ArchiveWindow::build() {
                                   QAbstractItemView::EditKeyPressed);
     groups_view_->horizontalHeader()->setSectionResizeMode(group_column::Point,
                                                            QHeaderView::Interactive);
-    groups_view_->setColumnWidth(group_column::Point, 150);
+    groups_view_->setColumnWidth(group_column::Point, 130);
     plot_ = new ArchivePlot(this);
     plot_->setObjectName(QStringLiteral("ArchivePlot"));
+    plot_->setMinimumSize(140, 100);  // the plots yield their room to the group table
     verdict_label_ = new QLabel(this);
     verdict_label_->setObjectName(QStringLiteral("VerdictCounts"));
     site_tree_ = new SiteTree(this);
@@ -115,6 +127,8 @@ void ArchiveWindow::build() {
     detail->addWidget(groups_view_);
     detail->addWidget(build_plots());
     detail->setSizes({640, 260});  // the table with its comparison, the plots beside it
+    detail->setStretchFactor(0, 1);
+    detail_split_ = detail;
     auto* groups = new QWidget(this);
     auto* groups_layout = new QVBoxLayout(groups);
     groups_layout->setContentsMargins(0, 0, 0, 0);
@@ -129,7 +143,7 @@ void ArchiveWindow::build() {
     split->addWidget(middle);
     split->addWidget(details_);
     split->setStretchFactor(1, 1);
-    split->setSizes({250, 800, 250});
+    split->setSizes({180, 920, 200});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(build_tools());
@@ -260,6 +274,14 @@ void ArchiveWindow::refresh() {
     handle([this] { refresh_archive_window(state_, ports_); });
 }
 
+void ArchiveWindow::note_team_rights(const QString& role, bool changes_any) {
+    handle([&] { eqbond::note_team_rights(state_, role, changes_any); });
+}
+
+void ArchiveWindow::note_server_answer(ServerAnswer answer, const QString& why) {
+    handle([&] { eqbond::note_server_answer(state_, answer, why); });
+}
+
 void ArchiveWindow::show_view() {
     const ArchiveWindowView view = archive_window_view(state_);
     copying_ = true;
@@ -275,6 +297,7 @@ void ArchiveWindow::show_view() {
     copy_table(view.groups, groups_, groups_proxy_, groups_view_);
     verdict_label_->setText(view.verdict_counts);
     for (QPushButton* button : download_buttons_) button->setEnabled(view.download_open);
+    for (QPushButton* button : label_buttons_) button->setEnabled(view.labels_editable);
     plan_first_->setRange(1, view.plan_last_group);
     plan_first_->setValue(view.plan_first_group);
     plan_message_->setText(view.plan_message);
@@ -284,10 +307,36 @@ void ArchiveWindow::show_view() {
     history_title_->setText(view.history_title);
     history_->set_groups(view.history, view.limit, view.history_limits);
     history_->set_x_labels(view.history_days);
+    history_->set_point_tips(view.history_tips);
     site_tree_->show_view(view.tree);
     details_->show_view(view.details);
+    fit_group_columns();
     copying_ = false;
     if (recorder_) recorder_->report_fault(program_);
+}
+
+void ArchiveWindow::fit_group_columns() {
+    const QList<int> sizes = detail_split_->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (total <= 0) return;
+    int need =
+        2 * groups_view_->frameWidth() + groups_view_->verticalScrollBar()->sizeHint().width();
+    QHeaderView* header = groups_view_->horizontalHeader();
+    // The table's own hint is the base class's public one.
+    const QAbstractItemView* cells = groups_view_;
+    for (int c = 0; c <= group_column::ChangePercent; ++c) {
+        if (groups_view_->isColumnHidden(c)) continue;
+        need += header->sectionResizeMode(c) == QHeaderView::ResizeToContents
+                    ? std::max(cells->sizeHintForColumn(c), header->sectionSizeHint(c))
+                    : header->sectionSize(c);
+    }
+    const int plots = std::max(total - need, detail_split_->widget(1)->minimumSizeHint().width());
+    if (sizes.value(1) != plots) detail_split_->setSizes({total - plots, plots});
+}
+
+void ArchiveWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fit_group_columns();
 }
 
 void ArchiveWindow::delete_download() {

@@ -19,6 +19,7 @@ class QSpinBox;
 class QLineEdit;
 class QPushButton;
 class QSortFilterProxyModel;
+class QSplitter;
 class QTableView;
 
 namespace eqbond {
@@ -47,6 +48,10 @@ class ArchiveWindow : public QWidget {
 
     // Reads the list again and opens the newest download shown.
     void refresh();
+    // The team view: the server's rules for this program's role, and its answer to the changes
+    // sent to it.
+    void note_team_rights(const QString& role, bool changes_any);
+    void note_server_answer(ServerAnswer answer, const QString& why);
     // The download whose groups are shown, if any.
     const std::optional<Inspection>& open_download() const { return state_.open; }
     // The comparison of the open download's test points with the previous inspection.
@@ -77,6 +82,9 @@ class ArchiveWindow : public QWidget {
     template <typename Event>
     void handle(Event&& event, bool copy_later = false);
     void show_view();
+    // The group table as wide as its columns up to the change need: the plots yield the room.
+    void fit_group_columns();
+    void resizeEvent(QResizeEvent* event) override;
     void delete_download();
     // The files: archive_window_files.cpp.
     std::optional<QString> choose_file(const QString& extension, const QString& filter);
@@ -110,6 +118,7 @@ class ArchiveWindow : public QWidget {
     ViewTableModel* groups_ = nullptr;
     QSortFilterProxyModel* groups_proxy_ = nullptr;
     QTableView* groups_view_ = nullptr;
+    QSplitter* detail_split_ = nullptr;  // the group table, the plots beside it
     ArchivePlot* plot_ = nullptr;
     SiteTree* site_tree_ = nullptr;
     InspectionDetailsPanel* details_ = nullptr;
@@ -119,6 +128,7 @@ class ArchiveWindow : public QWidget {
     QLabel* history_title_ = nullptr;
     ArchivePlot* history_ = nullptr;
     std::vector<QPushButton*> download_buttons_;
+    std::vector<QPushButton*> label_buttons_;  // those that change the test points
 };
 
 template <typename Event>

@@ -22,7 +22,7 @@ QWidget* ArchiveWindow::build_plots() {
     history_title_->setObjectName(QStringLiteral("PointHistoryTitle"));
     history_ = new ArchivePlot(plots);
     history_->setObjectName(QStringLiteral("PointHistory"));
-    history_->setMinimumSize(240, 120);
+    history_->setMinimumSize(140, 100);
     column->addWidget(plot_, 3);
     column->addWidget(history_title_);
     column->addWidget(history_, 2);
@@ -57,8 +57,8 @@ QWidget* ArchiveWindow::build_group_tools() {
     row->addWidget(apply);
     row->addWidget(kept);
     row->addWidget(plan_message_, 1);
-    download_buttons_.push_back(apply);
-    download_buttons_.push_back(kept);
+    label_buttons_.push_back(apply);
+    label_buttons_.push_back(kept);
     connect(group_filter_, &QComboBox::currentIndexChanged, this, [this] {
         const auto filter = GroupFilter(group_filter_->currentData().toInt());
         handle([&] { state_.group_filter = filter; });

@@ -104,7 +104,12 @@ void InspectionDetailsPanel::show_view(const DetailsPanelView& view) {
     copy(inspector_, now.inspector, before.inspector, first);
     copy(instrument_, now.instrument_serial, before.instrument_serial, first);
     copy(notes_, now.notes, before.notes, first);
-    site_name_->setEnabled(view.site_name_editable);
+    site_name_->setEnabled(view.site_name_editable && !view.read_only);
+    // Readable and copyable, not changeable.
+    for (QLineEdit* edit : {address_, customer_, location_, inspector_, instrument_, notes_})
+        edit->setReadOnly(view.read_only);
+    site_list_->setEnabled(!view.read_only);
+    save_->setEnabled(!view.read_only);
     message_->setText(view.message);
     message_->setStyleSheet(view.problem ? QStringLiteral("color: #c00000") : QString());
     shown_ = view;

@@ -27,15 +27,36 @@ struct RoundOutcome {
     TeamCopyRound round;
     std::optional<TeamFault> removal_fault;
     std::vector<TeamPlan> plans;  // those it took, gone; those left, to go in the next round
+    QString role;                 // as the server knows this program; empty when not reached
+    bool changes_any = false;
 };
 
-QString state_text(const RoundOutcome& outcome) {
+// What the server made of the changes the round took to it.
+std::pair<ServerAnswer, QString> server_answer(const RoundOutcome& outcome) {
+    const std::optional<TeamFault>& fault = outcome.round.fault;
+    if (outcome.round.local_fault) return {ServerAnswer::NotReached, text::kTeamCopyUnwritable};
+    if (fault && fault->kind == TeamFaultKind::RefusedByRules) return {ServerAnswer::Refused, {}};
+    if (fault) return {ServerAnswer::NotReached, team_fault_text(fault->kind)};
+    return {ServerAnswer::Taken, {}};
+}
+
+// `updated`: when the view was last brought up to date, this round included.
+QString state_text(const RoundOutcome& outcome, const std::optional<QTime>& updated) {
     const std::optional<TeamFault>& fault =
         outcome.removal_fault ? outcome.removal_fault : outcome.round.fault;
     if (outcome.round.local_fault) return text::kTeamCopyUnwritable;
     if (fault && fault->kind == TeamFaultKind::RefusedByRules) return text::kTeamCopyRefused;
+    if (fault && updated)
+        return text::kTeamCopyStaleSince.arg(team_fault_text(fault->kind),
+                                             updated->toString(QStringLiteral("HH:mm")));
     if (fault) return text::kTeamCopyStale.arg(team_fault_text(fault->kind));
-    return text::kTeamCopyUpdated.arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    return text::kTeamCopyUpdated.arg(updated->toString(QStringLiteral("HH:mm:ss")));
+}
+
+// The server could not be used: neither read nor asked.
+bool server_out_of_use(const RoundOutcome& outcome) {
+    return !outcome.round.local_fault && outcome.round.fault &&
+           outcome.round.fault->kind != TeamFaultKind::RefusedByRules;
 }
 }  // namespace
 
@@ -122,6 +143,8 @@ void TeamArchiveView::bring_up_to_date() {
             outcome->round.fault = store.fault();
             return;
         }
+        outcome->role = store.role();
+        outcome->changes_any = store.changes_any();
         if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
         QtSqliteTeamCopy copy(copy_file);
         outcome->round = bring_team_copy_up_to_date(copy, store, outcome->plans);
@@ -129,11 +152,21 @@ void TeamArchiveView::bring_up_to_date() {
     connect(round_.get(), &QThread::finished, this, [this, outcome] {
         // Those the round did not take go first in the next, before any kept since.
         plans_.insert(plans_.begin(), outcome->plans.begin(), outcome->plans.end());
-        state_->setText(state_text(*outcome));
+        stale_ = server_out_of_use(*outcome);
+        if (!stale_ && !outcome->round.local_fault) updated_ = QTime::currentTime();
+        state_->setText(state_text(*outcome, updated_));
+        if (!outcome->role.isEmpty())
+            window_->note_team_rights(outcome->role, outcome->changes_any);
         window_->refresh();
+        // A change made while this round ran goes in the next: its answer waits for that one.
+        if (!again_) {
+            const auto [answer, why] = server_answer(*outcome);
+            window_->note_server_answer(answer, why);
+        }
         in_round_ = false;
         if (again_) bring_up_to_date();
         emit round_finished();
+        if (stale_) emit server_lost();
     });
     state_->setText(text::kTeamCopyUpdating);
     in_round_ = true;

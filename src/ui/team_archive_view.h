@@ -4,6 +4,7 @@
 // is brought up to date on a thread of its own, so the window never waits for the network, and
 // stays readable when the server cannot be reached. Changes made here go to the server, whose
 // rules decide; a refused one is replaced by the server's own.
+#include <QTime>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -43,9 +44,13 @@ class TeamArchiveView : public QWidget {
     bool updating() const;
     // How long closing waits for a round on the network.
     static constexpr int kCloseWait = 2000;
+    // The last round could not use the server: the view shows what was read before.
+    bool stale() const { return stale_; }
 
   signals:
     void round_finished();
+    // A round found the server out of use: whoever watches it says when it answers again.
+    void server_lost();
 
   private:
     void remove(const QString& uuid);
@@ -59,6 +64,8 @@ class TeamArchiveView : public QWidget {
     std::unique_ptr<QThread> round_;
     bool in_round_ = false;            // from a round's start until its result is handled
     bool again_ = false;               // asked for while a round ran
+    bool stale_ = false;
+    std::optional<QTime> updated_;     // when a round last read the server
     std::optional<QString> removing_;  // the UUID the next round deletes on the server first
     QLabel* state_ = nullptr;
     QPushButton* refresh_ = nullptr;

@@ -45,9 +45,14 @@ void TeamHookup::restart() {
                         // What was just pushed shows in an open team view too.
                         const bool pushed = status.last_push &&
                                             (!status_ || status_->last_push != status.last_push);
+                        // The server answers again, found on the pusher's pauses: the team view
+                        // catches up without a storm of its own.
+                        const bool back =
+                            status_ && status_->fault && !status.fault && view_ && view_->stale();
                         status_ = status;
                         show_status();
-                        if (pushed && view_ && view_->isVisible()) view_->bring_up_to_date();
+                        if ((pushed || back) && view_ && view_->isVisible())
+                            view_->bring_up_to_date();
                     });
             connect(&archive_, &QtSqliteFile::changed, pusher_.get(), &QtTeamPusher::push_soon);
             pusher_->start();
@@ -86,6 +91,10 @@ void TeamHookup::show_view(bool team) {
         QWidget* archive_window = line_->parentWidget();
         view_ = new TeamArchiveView(program_, team_copy_file(archive_.file()), archive_window);
         view_->set_server(address_);
+        // The pusher's next round finds out when the server answers again.
+        connect(view_, &TeamArchiveView::server_lost, this, [this] {
+            if (pusher_) pusher_->push_soon();
+        });
         if (auto* column = qobject_cast<QBoxLayout*>(archive_window->layout()))
             column->insertWidget(column->indexOf(line_), view_, 1);
     }

@@ -224,5 +224,42 @@ TEST_F(ArchiveWindowCore, ATypedLimitJudgesItsPointOrTheLineSaysWhyNot) {
     }
 }
 
+TEST_F(ArchiveWindowCore, ATeamChangeSaysWhatTheServerMadeOfItAndAnothersDownloadIsReadOnly) {
+    const struct Case {
+        const char* role;
+        bool changes_any;
+        bool read_only;
+        ServerAnswer answer;
+        bool problem;
+    } cases[] = {
+        {"", false, false, ServerAnswer::Taken, false},  // the server not yet asked
+        {"anna", false, false, ServerAnswer::Taken, false},
+        {"ben", false, true, ServerAnswer::Refused, true},
+        {"boss", true, false, ServerAnswer::NotReached, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.role);
+        state = {};
+        state.side = ArchiveSide::TeamCopy;
+        refresh_archive_window(state, ports);
+        for (ListedInspection& d : state.downloads) d.owner = QStringLiteral("anna");
+        note_team_rights(state, QString::fromUtf8(c.role), c.changes_any);
+        state.details_message.note = DetailsNote::Saved;
+        state.details_sent.answer = ServerAnswer::Waiting;
+        const QString waiting = archive_window_view(state).details.message;
+        note_server_answer(state, c.answer, QStringLiteral("no route"));
+        const ArchiveWindowView view = archive_window_view(state);
+        EXPECT_EQ(view.details.read_only, c.read_only);
+        EXPECT_EQ(view.groups.editable, !c.read_only);
+        EXPECT_EQ(view.labels_editable, !c.read_only);
+        EXPECT_EQ(type_label(state, ports, 2, QStringLiteral("B2")), !c.read_only);
+        // The line no longer says it waits, and a fault is never said as saved.
+        EXPECT_NE(view.details.message, waiting);
+        EXPECT_EQ(view.details.problem, c.problem);
+        EXPECT_EQ(view.details.message.contains(QStringLiteral("no route")),
+                  c.answer == ServerAnswer::NotReached);
+    }
+}
+
 }  // namespace
 }  // namespace eqbond

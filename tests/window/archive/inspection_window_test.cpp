@@ -14,6 +14,7 @@
 #include <QStringEncoder>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "archive/archive_location.h"
 #include "archive/archive_texts.h"
@@ -27,6 +28,7 @@
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
 #include "ui/archive_models.h"
+#include "ui/archive_plot.h"
 #include "ui/archive_window.h"
 #include "ui/inspection_details_panel.h"
 #include "ui/main_window.h"
@@ -135,6 +137,26 @@ struct InspectionWindowFixture : ::testing::Test {
     }
     QString cell(ui::ArchiveWindow* w, int number, int column) {
         return w->group_table()->model()->index(row_of(w, number), column).data().toString();
+    }
+    // The newer inspection, by 李工, opened from the site tree with test point A2 chosen; A2 was
+    // measured before by 王工, and by 张工 on a day the download was read long after.
+    ui::ArchiveWindow* open_newer_with_point_a2_chosen() {
+        auto early = inspection(1, {110, 140});
+        for (Group& g : early.second) g.month = 2, g.day = 20;
+        const std::optional<int64_t> early_id = archive().save_download(early.first, early.second);
+        if (!early_id ||
+            !archive().set_details(*early_id, at(site_id, kRoom, QStringLiteral("张工"))) ||
+            !archive().set_labels(*early_id, {{2, QStringLiteral("A2")}}) ||
+            !archive().set_details(newer_id, at(site_id, kRoom, QStringLiteral("李工"))) ||
+            !archive().set_labels(newer_id, {{2, QStringLiteral("A2")}}))
+            return nullptr;
+        ui::ArchiveWindow* w = open_window();
+        ui::SiteTree* tree = w->site_tree();
+        tree->setCurrentItem(tree->topLevelItem(0));
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+        if (!w->open_download() || w->open_download()->id != newer_id) return nullptr;
+        w->group_table()->setCurrentIndex(w->group_table()->model()->index(row_of(w, 2), 0));
+        return w;
     }
     QString plan_file(const char* name, const QByteArray& bytes) {
         QFile f(dir.filePath(QString::fromLatin1(name)));
@@ -291,6 +313,50 @@ TEST_F(InspectionWindowFixture, TheSiteTreeListsLocationsAndInspectionsNewestFir
     EXPECT_EQ(w->download_list()->model()->rowCount(), 4);
     child<QCheckBox>(w, "OnlyChosenSite")->setChecked(true);
     EXPECT_EQ(w->download_list()->model()->rowCount(), 3);
+}
+
+TEST_F(InspectionWindowFixture, ThePreviousValueAndTheHistorySayWhoMeasuredThemAndWhen) {
+    ui::ArchiveWindow* w = open_newer_with_point_a2_chosen();
+    ASSERT_NE(w, nullptr);
+    const QString previous = w->group_table()
+                                 ->model()
+                                 ->index(row_of(w, 2), Column::Previous)
+                                 .data(Qt::ToolTipRole)
+                                 .toString();
+    for (const char* said : {"王工", "2026-03-02", "09:02"})
+        EXPECT_TRUE(previous.contains(QString::fromUtf8(said))) << previous.toStdString();
+    // The axis names the days the instrument measured, not the days the downloads were read.
+    ui::ArchivePlot* history = w->point_history();
+    ASSERT_EQ(history->groups().size(), 3u);
+    EXPECT_EQ(history->x_labels().front(), QStringLiteral("2026-02-20"));
+    EXPECT_TRUE(history->tip_at(history->position_of(history->groups()[0]))
+                    .contains(QStringLiteral("张工")));
+}
+
+TEST_F(InspectionWindowFixture, ALimitTypedOrTheListReadAgainKeepsWhatWasChosen) {
+    ui::ArchiveWindow* w = open_newer_with_point_a2_chosen();
+    ASSERT_NE(w, nullptr);
+    ui::SiteTree* tree = w->site_tree();
+    const QString chosen_inspection = tree->currentItem()->text(0);
+    auto* limit = child<QLineEdit>(w, "BondingLimit");
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"a limit typed",
+         [&] {
+             limit->setText(QStringLiteral("0.3"));
+             emit limit->editingFinished();
+         }},
+        {"the list read again", [&] { w->refresh(); }},
+    };
+    for (const auto& [step, act] : steps) {
+        SCOPED_TRACE(step);
+        act();
+        QApplication::processEvents();
+        EXPECT_EQ(w->group_table()->currentIndex().data(ui::kKeyRole).toInt(), 2);
+        EXPECT_EQ(w->point_history()->groups().size(), 3u);
+        ASSERT_NE(tree->currentItem(), nullptr);
+        EXPECT_EQ(tree->currentItem()->text(0), chosen_inspection);
+        EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -30,6 +31,8 @@ TEST(TeamStatusView, SaysAllPushedWaitingOrWhy) {
     waiting.waiting = 3;
     TeamPushStatus unreachable = waiting;
     unreachable.fault = TeamFault{TeamFaultKind::Unreachable, QStringLiteral("refused")};
+    TeamPushStatus since = unreachable;
+    since.fault_since = QDateTime(QDate(2026, 3, 2), QTime(9, 41));
     struct Row {
         bool configured;
         std::optional<TeamPushStatus> status;
@@ -43,6 +46,8 @@ TEST(TeamStatusView, SaysAllPushedWaitingOrWhy) {
         {true, waiting, true, false, text::kTeamWaiting.arg(3)},
         {true, unreachable, true, true,
          text::kTeamUnusable.arg(text::kTeamUnreachable.shown()).arg(3)},
+        {true, since, true, true,
+         text::kTeamUnusableSince.arg(text::kTeamUnreachable.shown()).arg(3).arg("09:41")},
     };
     for (const Row& row : rows) {
         const TeamStatusView view = team_status_view(row.configured, row.status);
@@ -67,9 +72,16 @@ TEST(TeamStatusLine, ShowsThatTheConfiguredServerCannotBeReached) {
     Program program;
     ui::TeamHookup team(program, archive_file, true);
     team.attach(window);
-    const QString expected = text::kTeamUnusable.arg(text::kTeamUnreachable.shown()).arg(1);
-    EXPECT_TRUE(
-        test::wait_until([&] { return team.status_line()->label()->text() == expected; }, 30000))
+    // Why, how many wait, and since when.
+    const QString expected =
+        text::kTeamUnusableSince.arg(text::kTeamUnreachable.shown()).arg(1).arg(QString());
+    EXPECT_TRUE(test::wait_until(
+        [&] {
+            const QString shown = team.status_line()->label()->text();
+            return shown.startsWith(expected.left(expected.size() - 3)) &&
+                   shown.contains(QRegularExpression(QStringLiteral("\\d\\d:\\d\\d")));
+        },
+        30000))
         << team.status_line()->label()->text().toStdString();
     EXPECT_FALSE(team.status_line()->label()->isHidden());
     ProgramSettings().remove(kTeamServerSetting);

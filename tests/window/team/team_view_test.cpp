@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,6 +17,7 @@
 #include "archive/archive_location.h"
 #include "archive/qt_sqlite_file.h"
 #include "base/program_settings.h"
+#include "inspection/inspection_texts.h"
 #include "inspection/qt_sqlite_inspections.h"
 #include "integration/support/cli_run.h"
 #include "integration/support/wait.h"
@@ -26,6 +29,7 @@
 #include "ui/archive_hookup.h"
 #include "ui/archive_models.h"
 #include "ui/archive_window.h"
+#include "ui/inspection_details_panel.h"
 #include "ui/team_archive_view.h"
 #include "ui/team_hookup.h"
 #include "ui/team_status.h"
@@ -154,13 +158,26 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     ASSERT_EQ(anna.plans()->size(), 1u);
     EXPECT_EQ(anna.plans()->front().labels, QStringList({"A1", "A2", "A3"}));
 
-    // Anna's download: Ben's change and deletion are refused and the server's version stays.
+    // Ben's own details: the line under the button says what the server made of them.
+    ui::InspectionDetailsPanel* panel = w->details_panel();
+    panel->findChild<QLineEdit*>(QStringLiteral("DetailsNotes"))->setText(QStringLiteral("ok"));
+    panel->findChild<QPushButton*>(QStringLiteral("SaveDetails"))->click();
+    EXPECT_EQ(panel->message()->text(), text::kSentToServer.shown());
+    ASSERT_TRUE(brought_up_to_date());
+    EXPECT_EQ(panel->message()->text(), text::kSavedOnServer.shown());
+
+    // Anna's download: read-only for Ben, saying why; its deletion is refused and the server's
+    // version stays.
     w->download_list()->setCurrentIndex(
         w->download_list()->model()->index(row_of_owner("anna"), 0));
     QAbstractItemModel* groups = w->group_table()->model();
-    ASSERT_TRUE(groups->setData(groups->index(0, Column::Point), QStringLiteral("mine now")));
-    ASSERT_TRUE(brought_up_to_date());
-    EXPECT_EQ(team_view()->state()->text(), text::kTeamCopyRefused.shown());
+    EXPECT_FALSE(groups->flags(groups->index(0, Column::Point)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(groups->setData(groups->index(0, Column::Point), QStringLiteral("mine now")));
+    EXPECT_TRUE(panel->findChild<QLineEdit*>(QStringLiteral("DetailsNotes"))->isReadOnly());
+    EXPECT_FALSE(panel->findChild<QPushButton*>(QStringLiteral("SaveDetails"))->isEnabled());
+    EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("ApplyPlan"))->isEnabled());
+    EXPECT_TRUE(panel->message()->text().contains(QStringLiteral("anna")))
+        << panel->message()->text().toStdString();
     ASSERT_TRUE(w->open_download());
     EXPECT_EQ(w->open_download()->labels.at(1), QStringLiteral("A1"));
     w->download_list()->setCurrentIndex(
@@ -182,6 +199,37 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     team.status_line()->local_switch()->click();
     EXPECT_TRUE(own->download_list()->isVisible());
     EXPECT_TRUE(team_view()->isHidden());
+}
+
+TEST_F(TeamView, SaysSinceWhenTheServerIsOutOfUseAndCatchesUpWhenItAnswersAgain) {
+    push_inspection("anna", 9, {100});
+    open_third_machine();
+    controller->archive()->show_window();
+    ui::TeamHookup& team = controller->archive()->team();
+    QLabel* push_line = team.status_line()->label();
+    team.status_line()->team_switch()->click();
+    ASSERT_TRUE(brought_up_to_date());
+    ASSERT_TRUE(test::wait_until([&] { return !push_line->text().isEmpty(); }, 30000));
+    const QString all_pushed = push_line->text();
+    const QRegularExpression clock(QStringLiteral("\\d\\d:\\d\\d"));
+
+    test::server().stop();
+    team_view()->findChild<QPushButton*>(QStringLiteral("TeamCopyRefresh"))->click();
+    ASSERT_TRUE(brought_up_to_date());
+    team.status_line()->findChild<QPushButton*>(QStringLiteral("TeamPushButton"))->click();
+    // Both lines follow the last attempt, and say since when and what is shown.
+    EXPECT_TRUE(test::wait_until([&] { return push_line->text() != all_pushed; }, 30000));
+    EXPECT_TRUE(push_line->text().contains(clock)) << push_line->text().toStdString();
+    EXPECT_TRUE(team_view()->stale());
+    EXPECT_TRUE(team_view()->state()->text().contains(clock))
+        << team_view()->state()->text().toStdString();
+
+    ASSERT_TRUE(test::server().restart());
+    // No button pressed: the pusher's next try finds the server, and the view follows.
+    EXPECT_TRUE(
+        test::wait_until([&] { return !team_view()->stale() && !team_view()->updating(); }, 60000))
+        << team_view()->state()->text().toStdString();
+    EXPECT_EQ(push_line->text(), all_pushed);
 }
 
 }  // namespace

@@ -14,8 +14,11 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "archive/archive_location.h"
 #include "archive/qt_sqlite_file.h"
 #include "base/texts.h"
+#include "inspection/archive_window_view.h"
+#include "inspection/inspection_settings.h"
 #include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "support/fake_ports.h"
@@ -25,6 +28,7 @@
 #include "ui/archive_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
+#include "ui/team_status.h"
 #include "window/translated/interface_language.h"
 
 namespace eqbond {
@@ -151,6 +155,85 @@ TEST_F(EnglishProgram, TheLanguageButtonKeepsTheChoiceForTheNextStart) {
     }
     // Nothing on screen changed language.
     EXPECT_EQ(test::english_caption_faults(*controller->main_window()), QStringList());
+}
+
+// The switch between the archives and the button to the server's dialog never share a name.
+TEST(TeamStatusLineCaptions, NameEachButtonForWhatItDoesInEitherLanguage) {
+    for (const Language language : {Language::Chinese, Language::English}) {
+        test::InterfaceLanguage installed(language);
+        ui::TeamStatusLine line;
+        QStringList captions;
+        for (const char* name : {"LocalArchiveSwitch", "TeamArchiveSwitch", "TeamButton"})
+            captions << line.findChild<QPushButton*>(QString::fromLatin1(name))->text();
+        EXPECT_EQ(captions.removeDuplicates(), 0) << captions.join(QLatin1Char('|')).toStdString();
+        // The server's button opens a dialog.
+        EXPECT_TRUE(captions.back().endsWith(QChar(0x2026))) << captions.back().toStdString();
+    }
+}
+
+// At a laptop's screen and a desktop's, in either language, the columns that say what a group
+// is and how it compares are in sight, as are where the downloads were measured.
+TEST(ArchiveWindowColumns, FitWithoutScrollingAtCommonScreenSizes) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
+    {
+        QtSqliteFile archive_file;
+        QtSqliteInspections archive(archive_file);
+        ASSERT_TRUE(archive_file.open(file));
+        for (int seed : {1, 2}) {
+            const auto made = test::made_download(40, seed);
+            const std::optional<int64_t> id = archive.save_download(made.first, made.second);
+            ASSERT_TRUE(id);
+            const std::optional<Site> site = archive.site_named(QStringLiteral("市第一医院急诊楼"));
+            ASSERT_TRUE(site);
+            InspectionDetails details;
+            details.site_id = site->id;
+            details.location = QStringLiteral("手术室3 地下一层配电间");
+            ASSERT_TRUE(archive.set_details(*id, details));
+            ASSERT_TRUE(archive.set_labels(*id, {{1, QStringLiteral("A1 接地端子")}}));
+        }
+    }
+    save_bonding_limit(QStringLiteral("0.1"));
+    for (const Language language : {Language::Chinese, Language::English}) {
+        test::InterfaceLanguage installed(language);
+        test::FakeMessageBox messages;
+        ui::LaunchOptions options;
+        options.ports = {QStringLiteral("/nonexistent/eqbond-test-port")};
+        options.splash = false;
+        options.archive_file = file;
+        options.language = language;
+        ui::AppController controller(options);
+        QString error;
+        ASSERT_TRUE(controller.start(&error)) << error.toStdString();
+        controller.program().ports.message_box = &messages;
+        ui::ArchiveWindow* w = controller.archive()->show_window();
+        // The window fits a 1366x768 screen with its task bar and frame.
+        EXPECT_LE(w->minimumSizeHint().width(), 1366);
+        EXPECT_LE(w->minimumSizeHint().height(), 768 - 70);
+        for (const QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
+            SCOPED_TRACE(testing::Message() << int(language) << " " << screen.width());
+            w->resize(screen - QSize(0, 70));
+            QApplication::processEvents();
+            const auto in_sight = [](QTableView* table, std::initializer_list<int> columns) {
+                QStringList out;
+                for (int c : columns)
+                    if (table->isColumnHidden(c) || table->columnViewportPosition(c) < 0 ||
+                        table->columnViewportPosition(c) + table->columnWidth(c) >
+                            table->viewport()->width())
+                        out << table->model()->headerData(c, Qt::Horizontal).toString();
+                return out;
+            };
+            using namespace group_column;
+            EXPECT_EQ(in_sight(w->group_table(), {Number, Value, Verdict, Deteriorated, Point,
+                                                  Previous, ChangeMilliohm, ChangePercent}),
+                      QStringList());
+            EXPECT_EQ(in_sight(w->download_list(),
+                               {download_column::SiteName, download_column::Location}),
+                      QStringList());
+        }
+        w->hide();
+    }
+    save_bonding_limit(QString());
 }
 
 }  // namespace
