@@ -30,7 +30,7 @@ ViewTableModel::ViewTableModel(std::vector<int> editable_columns, QObject* paren
 
 bool ViewTableModel::editable(int column) const {
     return editable_ && std::find(editable_columns_.begin(), editable_columns_.end(), column) !=
-           editable_columns_.end();
+                            editable_columns_.end();
 }
 
 void ViewTableModel::set_table(const TableView& table) {

@@ -62,8 +62,8 @@ class TeamArchiveView : public QWidget {
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;
-    bool in_round_ = false;            // from a round's start until its result is handled
-    bool again_ = false;               // asked for while a round ran
+    bool in_round_ = false;  // from a round's start until its result is handled
+    bool again_ = false;     // asked for while a round ran
     bool stale_ = false;
     std::optional<QTime> updated_;     // when a round last read the server
     std::optional<QString> removing_;  // the UUID the next round deletes on the server first
