@@ -17,10 +17,10 @@ namespace eqbond {
 namespace {
 
 TableCell cell(const QString& text, const QVariant& sort) {
-    return {text, sort, false, {}};
+    return {text, sort, false, CellTone::Plain, {}};
 }
 TableCell cell(const QString& text) {
-    return {text, text, false, {}};
+    return {text, text, false, CellTone::Plain, {}};
 }
 
 // The day the instrument measured a group, as the plots' axes name days.

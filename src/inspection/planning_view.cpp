@@ -9,7 +9,7 @@ namespace eqbond {
 namespace {
 
 TableCell cell(const QString& text, const QVariant& sort) {
-    return {text, sort, false, CellTone::Plain};
+    return {text, sort, false, CellTone::Plain, {}};
 }
 
 QString day_text(QDate day) {
