@@ -2,6 +2,7 @@
 
 #include <QThread>
 
+#include "team/qt_team_register_round.h"
 #include "team/team_push_round.h"
 
 namespace eqbond {
@@ -70,6 +71,14 @@ void TeamPushWorker::round() {
         // A refusal by the server's rules is no reason to try again soon: nothing would change.
         const bool refused = refuses_one_download(pushed.fault->kind);
         failed(*pushed.fault, !refused);
+        return;
+    }
+    // The instrument register goes with every round, as with `team push`; a local fault leaves
+    // it for the next round.
+    QtSqlitePlanning planning(*archive_);
+    const RegisterRound instruments = exchange_register(*store_, planning);
+    if (instruments.fault) {
+        failed(*instruments.fault, !refuses_one_download(instruments.fault->kind));
         return;
     }
     failures_ = 0;
