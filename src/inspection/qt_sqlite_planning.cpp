@@ -111,9 +111,10 @@ std::optional<int> QtSqlitePlanning::interval(const QString& site, const QString
 bool QtSqlitePlanning::keep_instrument(const Instrument& i) {
     if (!file_.usable()) return false;
     const bool done = file_.in_transaction([&](QSqlQuery& q) {
-        return file_.run_with(q, planning_schema::kUpsertInstrument,
-                              {i.serial, i.calibrated.toString(Qt::ISODate),
-                               i.due.toString(Qt::ISODate), i.certificate, i.model});
+        return file_.run_with(
+            q, planning_schema::kUpsertInstrument,
+            {i.serial, i.calibrated.toString(Qt::ISODate), i.due.toString(Qt::ISODate),
+             rows::text_value(i.certificate), rows::text_value(i.model)});
     });
     if (done) file_.tell_changed();
     return done;

@@ -53,7 +53,9 @@ bool QtSqlitePushQueue::keep_server_side(int64_t download_id, int64_t revision,
         for (const Group& g : taken->groups)
             labels[g.number] =
                 server.labels.count(g.number) ? server.labels.at(g.number) : QString();
-        if (!write_labels(file_, q, download_id, labels)) return false;
+        if (!write_labels(file_, q, download_id, labels) ||
+            !write_limits(file_, q, download_id, labels, server.own_limits))
+            return false;
         QVariant site = QVariant(QMetaType::fromType<qlonglong>());
         if (!taken->site.name.isEmpty()) {
             if (!file_.run_with(q, push_queue_schema::kKeepCopySite,

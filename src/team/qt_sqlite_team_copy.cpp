@@ -38,7 +38,9 @@ bool QtSqliteTeamCopy::keep_team_copy(const StoredTeamDownload& stored) {
         if (!file_.run_with(q, push_queue_schema::kDeleteByUuid, {d.uuid})) return false;
         const std::optional<int64_t> kept =
             insert_download(file_, q, d.download, d.groups, id, d.uuid);
-        if (!kept || !write_labels(file_, q, *kept, d.labels)) return false;
+        if (!kept || !write_labels(file_, q, *kept, d.labels) ||
+            !write_limits(file_, q, *kept, d.labels, d.own_limits))
+            return false;
         QVariant site = QVariant(QMetaType::fromType<qlonglong>());
         if (!team_site.name.isEmpty()) {
             if (!file_.run_with(q, push_queue_schema::kKeepCopySite,

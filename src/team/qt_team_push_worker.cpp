@@ -2,6 +2,7 @@
 
 #include <QThread>
 
+#include "team/qt_team_register_round.h"
 #include "team/team_push_round.h"
 
 namespace eqbond {
@@ -75,6 +76,14 @@ void TeamPushWorker::round() {
     // Nothing went: "all pushed" only while the server still answers.
     if (pushed.pushed == 0 && !store_->answers()) {
         failed(*store_->fault(), true);
+        return;
+    }
+    // The instrument register goes with every round, as with `team push`; a local fault leaves
+    // it for the next round.
+    QtSqlitePlanning planning(*archive_);
+    const RegisterRound instruments = exchange_register(*store_, planning);
+    if (instruments.fault) {
+        failed(*instruments.fault, !refuses_one_download(instruments.fault->kind));
         return;
     }
     failures_ = 0;

@@ -75,6 +75,14 @@ std::vector<QString> group_columns(const TeamDownload& d) {
     };
     std::vector<std::optional<QString>> labels = d.labels;
     labels.resize(d.groups.size());
+    std::vector<std::optional<QString>> limits;
+    limits.reserve(d.groups.size());
+    for (const Group& g : d.groups) {
+        const auto limit = d.limits.find(g.number);
+        limits.push_back(limit == d.limits.end()
+                             ? std::nullopt
+                             : std::optional(QString::number(limit->second.milliohm)));
+    }
     return {column([](const Group& g) { return g.number; }),
             column([](const Group& g) { return g.milliohm; }),
             column([](const Group& g) { return int(g.battery); }),
@@ -83,7 +91,8 @@ std::vector<QString> group_columns(const TeamDownload& d) {
             column([](const Group& g) { return g.day; }),
             column([](const Group& g) { return g.hour; }),
             column([](const Group& g) { return g.minute; }),
-            text_array_literal(labels)};
+            text_array_literal(labels),
+            text_array_literal(limits)};
 }
 
 }  // namespace
@@ -296,11 +305,15 @@ bool QtTeamStore::describe(const QString& uuid, const TeamDetailsChange& change)
     return done && changed;
 }
 
-bool QtTeamStore::label(const QString& uuid, int group, const QString& point) {
+bool QtTeamStore::label(const QString& uuid, int group, const QString& point,
+                        std::optional<JudgedLimit> limit) {
     if (!ready() || !is_uuid(uuid)) return false;
     QSqlQuery q(connection_.database());
     q.prepare(team_schema::kLabel);
-    for (const QVariant& value : {text(point), QVariant(uuid), QVariant(group)})
+    // A group without a test point has no limit of its own.
+    const QVariant kept_limit = limit && !point.isEmpty() ? QVariant(limit->milliohm)
+                                                          : QVariant(QMetaType::fromType<int>());
+    for (const QVariant& value : {text(point), kept_limit, QVariant(uuid), QVariant(group)})
         q.addBindValue(value);
     if (!connection_.run(q)) return false;
     return q.numRowsAffected() > 0 || refused_if_held(q, team_schema::kGroupHeld, {uuid, group});
@@ -380,6 +393,7 @@ std::optional<StoredTeamDownload> QtTeamStore::read(QSqlQuery& q, const QString&
         d.labels.push_back(q.value(8).isNull() ? std::nullopt
                                                : std::optional<QString>(q.value(8).toString()));
         labelled |= d.labels.back().has_value();
+        if (!q.value(9).isNull()) d.limits[d.groups.back().number] = {q.value(9).toInt()};
     }
     if (!connection_.read_through(q)) return std::nullopt;
     if (!labelled) d.labels.clear();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "inspection/inspection.h"
+#include "inspection/instrument_register.h"
 #include "team/qt_team_connection.h"
 #include "team/team_download.h"
 #include "team/team_ports.h"
@@ -57,15 +58,23 @@ class QtTeamStore : public TeamCopying {
     // The details given, on the server under its rules; false on a fault (RefusedByRules for
     // another's download) or an unknown UUID (no fault).
     bool describe(const QString& uuid, const TeamDetailsChange& change);
-    // Group `group`'s test point (empty: none); false on a fault or an unknown download or group
-    // (no fault).
-    bool label(const QString& uuid, int group, const QString& point);
+    // Group `group`'s test point (empty: none) and its own limit (none: judged by the bonding
+    // limit); false on a fault or an unknown download or group (no fault).
+    bool label(const QString& uuid, int group, const QString& point,
+               std::optional<JudgedLimit> limit = std::nullopt);
     // The download's history, oldest first; nothing on a fault.
     std::optional<std::vector<TeamHistoryEntry>> history(const QString& uuid);
     // Whether the server still answers; false with the fault.
     bool answers();
     bool keep_plan(const TeamPlan& plan) override;
     std::optional<std::vector<TeamPlan>> plans() override;
+    // Whether the login is one of the team's admins; nothing on a fault.
+    std::optional<bool> is_admin();
+    // The team's instrument register by serial; nothing on a fault.
+    std::optional<std::vector<Instrument>> instruments();
+    // Adds each instrument, or replaces the team's entry of its serial, in one transaction; the
+    // server refuses it (RefusedByRules) unless the login is an admin.
+    bool keep_instruments(const std::vector<Instrument>& instruments);
 
   private:
     // Clears the last fault, connecting again when the server was out of reach.

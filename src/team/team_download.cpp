@@ -14,6 +14,7 @@ TeamDownload team_download_of(const Inspection& local, const std::optional<Site>
     out.instrument_serial = local.details.instrument_serial;
     out.notes = local.details.notes;
     out.groups = local.groups;
+    out.limits = local.own_limits;
     // One label per group, in group order, or none at all.
     if (!local.labels.empty()) {
         out.labels.reserve(local.groups.size());
@@ -31,6 +32,7 @@ Inspection inspection_of(const TeamDownload& team) {
     out.uuid = team.uuid;
     out.download = team.download;
     out.groups = team.groups;
+    out.own_limits = team.limits;
     out.details.location = team.location;
     out.details.inspector = team.inspector;
     out.details.instrument_serial = team.instrument_serial;

@@ -29,6 +29,8 @@ struct TeamDownload {
     std::vector<Group> groups;
     // Empty, or one per group in the same order: the group's test-point label, if it has one.
     std::vector<std::optional<QString>> labels;
+    // The limits of the test points that have one of their own, by group number.
+    OwnLimits limits;
     // The server's revision this computer last had; changes made there since are merged.
     std::optional<int64_t> base_revision;
 };

@@ -10,6 +10,12 @@ QString label_text(const std::vector<std::optional<QString>>& labels, size_t i) 
     return i < labels.size() && labels[i] ? *labels[i] : QString();
 }
 
+// As the server's history writes a limit: ohm with three decimals, empty for none.
+QString limit_text(const OwnLimits& limits, int32_t number) {
+    const auto limit = limits.find(number);
+    return limit == limits.end() ? QString() : limit_number(limit->second);
+}
+
 }  // namespace
 
 TeamMerge merge_download(const TeamDownload& here, const TeamDownload& server,
@@ -41,6 +47,15 @@ TeamMerge merge_download(const TeamDownload& here, const TeamDownload& server,
         const QString field = QStringLiteral("group %1 test point").arg(here.groups[i].number);
         merge(field, label_text(here.labels, i), label_text(server.labels, i),
               [&] { m.labels[i] = i < server.labels.size() ? server.labels[i] : std::nullopt; });
+        const int32_t number = here.groups[i].number;
+        merge(QStringLiteral("group %1 limit").arg(number), limit_text(here.limits, number),
+              limit_text(server.limits, number), [&] {
+                  const auto there = server.limits.find(number);
+                  if (there == server.limits.end())
+                      m.limits.erase(number);
+                  else
+                      m.limits[number] = there->second;
+              });
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "team/team_schema.h"
 
+#include "team/team_planning_schema.h"
 #include "team/team_rules_schema.h"
 
 namespace eqbond::team_schema {
@@ -108,11 +109,12 @@ QStringList steps_from(int version, int up_to) {
     if (version < 2 && up_to >= 2)
         for (const char* sql : kVersion2) out << QString::fromUtf8(sql);
     if (version < 3 && up_to >= 3) out << rules_steps();
+    if (version < 4 && up_to >= 4) out << planning_steps();
     return out;
 }
 
 QStringList grants() {
-    return rules_grants();
+    return rules_grants() + planning_grants();
 }
 
 const QString kSetVersion = QStringLiteral("UPDATE eqbond.layout SET version = %1").arg(kVersion);
@@ -159,15 +161,17 @@ const QString kUpsertDownload = QStringLiteral(
 // again, only the groups that differ are written.
 const QString kInsertGroups = QStringLiteral(
     "INSERT INTO eqbond.groups AS g (download_uuid, number, milliohm, battery, year, month, day, "
-    "hour, minute, label) "
+    "hour, minute, label, limit_milliohm) "
     "SELECT ?::uuid, * FROM unnest(?::integer[], ?::integer[], ?::smallint[], ?::smallint[], "
-    "?::smallint[], ?::smallint[], ?::smallint[], ?::smallint[], ?::text[]) "
+    "?::smallint[], ?::smallint[], ?::smallint[], ?::smallint[], ?::text[], ?::integer[]) "
     "ON CONFLICT (download_uuid, number) DO UPDATE SET milliohm = EXCLUDED.milliohm, "
     "battery = EXCLUDED.battery, year = EXCLUDED.year, month = EXCLUDED.month, "
-    "day = EXCLUDED.day, hour = EXCLUDED.hour, minute = EXCLUDED.minute, label = EXCLUDED.label "
-    "WHERE (g.milliohm, g.battery, g.year, g.month, g.day, g.hour, g.minute, g.label) "
-    "IS DISTINCT FROM (EXCLUDED.milliohm, EXCLUDED.battery, EXCLUDED.year, EXCLUDED.month, "
-    "EXCLUDED.day, EXCLUDED.hour, EXCLUDED.minute, EXCLUDED.label)");
+    "day = EXCLUDED.day, hour = EXCLUDED.hour, minute = EXCLUDED.minute, label = EXCLUDED.label, "
+    "limit_milliohm = EXCLUDED.limit_milliohm "
+    "WHERE (g.milliohm, g.battery, g.year, g.month, g.day, g.hour, g.minute, g.label, "
+    "g.limit_milliohm) IS DISTINCT FROM (EXCLUDED.milliohm, EXCLUDED.battery, EXCLUDED.year, "
+    "EXCLUDED.month, EXCLUDED.day, EXCLUDED.hour, EXCLUDED.minute, EXCLUDED.label, "
+    "EXCLUDED.limit_milliohm)");
 
 namespace {
 const char kSummaryColumns[] =
@@ -197,7 +201,7 @@ const QString kSelectDownload =
         .arg(QLatin1String(kSummaryColumns));
 
 const QString kSelectGroups = QStringLiteral(
-    "SELECT number, milliohm, battery, year, month, day, hour, minute, label "
+    "SELECT number, milliohm, battery, year, month, day, hour, minute, label, limit_milliohm "
     "FROM eqbond.groups WHERE download_uuid = ?::uuid ORDER BY number");
 
 // Parameters: the download's UUID, twice. For each of its labels, the same test point in the latest
@@ -226,7 +230,8 @@ const QString kDescribe = QStringLiteral(
     "WHERE uuid = ?::uuid");
 const QString kDownloadHeld = QStringLiteral("SELECT 1 FROM eqbond.downloads WHERE uuid = ?::uuid");
 const QString kLabel = QStringLiteral(
-    "UPDATE eqbond.groups SET label = nullif(?, '') WHERE download_uuid = ?::uuid AND number = ?");
+    "UPDATE eqbond.groups SET label = nullif(?, ''), limit_milliohm = ?::integer "
+    "WHERE download_uuid = ?::uuid AND number = ?");
 const QString kGroupHeld =
     QStringLiteral("SELECT 1 FROM eqbond.groups WHERE download_uuid = ?::uuid AND number = ?");
 

@@ -57,7 +57,7 @@ const char kUsage[] =
     "       eqbond-cli team history UUID [--server URI]\n"
     "       eqbond-cli team describe UUID [--site NAME] [--location TEXT] [--inspector NAME]\n"
     "                                     [--instrument SERIAL] [--notes TEXT] [--server URI]\n"
-    "       eqbond-cli team label UUID --group N --point TEXT [--server URI]\n"
+    "       eqbond-cli team label UUID --group N --point TEXT [--limit OHM] [--server URI]\n"
     "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N] [--trace FILE]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
@@ -179,11 +179,11 @@ struct Options {
     QCommandLineOption model{QStringLiteral("model"), QString(), QStringLiteral("TEXT")};
     QCommandLineParser parser;
     Options() {
-        parser.addOptions(
-            {help,      version,    port,    timeout,    txt,        csv,   pdf,         first,
-             last,      count,      archive, no_archive, limit,      trace, site,        location,
-             inspector, instrument, notes,   plan,       plan_from,  from,  lang,        server,
-             print_sql, group,      point,      months,  within,     calibrated, due,   certificate, model});
+        parser.addOptions({help,   version,    port,      timeout,     txt,        csv,   pdf,
+                           first,  last,       count,     archive,     no_archive, limit, trace,
+                           site,   location,   inspector, instrument,  notes,      plan,  plan_from,
+                           from,   lang,       server,    print_sql,   group,      point, months,
+                           within, calibrated, due,       certificate, model});
         parser.addPositionalArgument(QStringLiteral("command"), QString());
     }
     QString archive_file() const {
@@ -493,6 +493,17 @@ int team(const Options& o, const QStringList& words) {
             return bad_usage(
                 QStringLiteral("--point takes at most %1 characters and no control character")
                     .arg(eqbond::kLongestLabel));
+        if (options.point.contains(QLatin1Char('|')))
+            return bad_usage(
+                QStringLiteral("--point cannot hold '|', which starts a limit in a plan"));
+        if (parser.isSet(o.limit)) {
+            eqbond::LimitProblem problem;
+            options.point_limit = eqbond::typed_point_limit(parser.value(o.limit), &problem);
+            if (!options.point_limit)
+                return bad_usage(QStringLiteral("--limit: ") + limit_problem_text(problem));
+            if (options.point.isEmpty())
+                return bad_usage(QStringLiteral("a limit needs a test point: say --point TEXT"));
+        }
         options.action = TeamAction::Label;
         return run_team(options);
     }

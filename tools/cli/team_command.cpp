@@ -135,7 +135,8 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
             }
             break;
         case TeamAction::Label:
-            if (!store.label(options.uuid, options.group, options.point) && !store.fault()) {
+            if (!store.label(options.uuid, options.group, options.point, options.point_limit) &&
+                !store.fault()) {
                 print_error(QStringLiteral("the team archive holds no group %1 of download %2")
                                 .arg(options.group)
                                 .arg(options.uuid));

@@ -21,6 +21,7 @@ struct TeamOptions {
     TeamDetailsChange details;  // describe: the details given
     int group = 0;              // label: the group and its test point
     QString point;
+    std::optional<JudgedLimit> point_limit;  // label: the test point's own limit
     std::optional<BondingLimit> limit;
     int within_days = kDefaultDueWithinDays;  // due
 };

@@ -9,6 +9,7 @@
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
 #include "team/qt_sqlite_push_queue.h"
+#include "team/qt_team_register_round.h"
 #include "team/team_push_round.h"
 
 namespace eqbond::cli {
@@ -35,6 +36,17 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
     if (round.fault && !refuses_one_download(round.fault->kind)) {
         print_error(QStringLiteral("team archive %1 unusable: %2")
                         .arg(address.shown(), visible_text(team_fault_reason(*round.fault))));
+        return kTeamUnusable;
+    }
+    QtSqlitePlanning planning(archive);
+    const RegisterRound instruments = exchange_register(store, planning);
+    if (instruments.local_fault) {
+        print_archive_fault(archive);
+        return kArchiveUnusable;
+    }
+    if (instruments.fault) {
+        print_error(QStringLiteral("team archive %1 unusable: %2")
+                        .arg(address.shown(), visible_text(team_fault_reason(*instruments.fault))));
         return kTeamUnusable;
     }
     // One a line, as they are, for a script to read.

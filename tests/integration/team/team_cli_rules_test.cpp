@@ -70,6 +70,9 @@ TEST_F(TeamCliRules, TheOfficeDescribesAndLabelsUnderTheServersRules) {
           "b"},
          1},
         {"anna", {"describe", unknown, "--location", "Hall"}, 1},
+        {"anna", {"label", d.uuid, "--group", "1", "--point", "PE", "--limit", "0"}, 1},
+        {"anna", {"label", d.uuid, "--group", "1", "--point", "", "--limit", "0.2"}, 1},
+        {"anna", {"label", d.uuid, "--group", "1", "--point", "PE | 0.2"}, 1},
     };
     for (const Case& c : cases) {
         const CliResult r =

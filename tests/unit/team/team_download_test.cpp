@@ -19,6 +19,8 @@ TEST(TeamDownload, GoesToTheTeamAndComesBackAsItWas) {
                      QStringLiteral("dry")};
     for (const PointLabels& labels : {PointLabels{}, PointLabels{{3, QStringLiteral("PE bar")}}}) {
         local.labels = labels;
+        local.own_limits.clear();
+        if (!labels.empty()) local.own_limits[3] = JudgedLimit{200};
         const Site site{7, QStringLiteral("北区医院"), QStringLiteral("1 Road"),
                         QStringLiteral("City")};
         const TeamDownload team = team_download_of(local, site);
@@ -31,6 +33,7 @@ TEST(TeamDownload, GoesToTheTeamAndComesBackAsItWas) {
         EXPECT_EQ(back.download.end, local.download.end);
         EXPECT_EQ(back.groups, local.groups);
         EXPECT_EQ(back.labels, local.labels);
+        EXPECT_EQ(back.own_limits, local.own_limits);
         EXPECT_FALSE(back.details.site_id);  // each archive knows the site by its own id
         EXPECT_EQ(back.details.location, local.details.location);
         EXPECT_EQ(back.details.inspector, local.details.inspector);

@@ -10,8 +10,10 @@
 namespace eqbond {
 namespace {
 
-TeamDownload download(const QString& notes, const QString& location, const QString& point) {
+TeamDownload download(const QString& notes, const QString& location, const QString& point,
+                      std::optional<int32_t> limit = std::nullopt) {
     TeamDownload d;
+    if (limit) d.limits[2] = JudgedLimit{*limit};
     d.uuid = QStringLiteral("u1");
     d.notes = notes;
     d.location = location;
@@ -32,6 +34,7 @@ TEST(TeamMerge, WritesOnlyHereTakesOnlyThereAndReportsBoth) {
         QString notes, location, point;            // merged
         bool taken;
         std::vector<QString> conflicts;
+        std::optional<int32_t> limit{};  // group 2's, merged
     } cases[] = {
         {"changed only here",
          download("wet", "Hall", "PE"),
@@ -87,6 +90,25 @@ TEST(TeamMerge, WritesOnlyHereTakesOnlyThereAndReportsBoth) {
          "PE bar",
          false,
          {"conflict: u1 group 2 test point: server \"PE bar\" here \"Pipe\\n2\""}},
+        {"a limit taken away there",
+         download("dry", "Hall", "PE", 200),
+         download("dry", "Hall", "PE"),
+         {{"group 2 limit", "0.200"}},
+         "dry",
+         "Hall",
+         "PE",
+         true,
+         {}},
+        {"a limit, changed there and here",
+         download("dry", "Hall", "PE", 300),
+         download("dry", "Hall", "PE", 50),
+         {{"group 2 limit", "0.200"}},
+         "dry",
+         "Hall",
+         "PE",
+         false,
+         {"conflict: u1 group 2 limit: server \"0.050\" here \"0.300\""},
+         50},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,6 +117,9 @@ TEST(TeamMerge, WritesOnlyHereTakesOnlyThereAndReportsBoth) {
         EXPECT_EQ(m.merged.location, c.location);
         EXPECT_EQ(m.merged.labels.at(1), c.point);
         EXPECT_EQ(m.taken_from_server, c.taken);
+        const auto limit = m.merged.limits.find(2);
+        EXPECT_EQ(limit == m.merged.limits.end() ? std::nullopt : std::optional(limit->second),
+                  c.limit ? std::optional(JudgedLimit{*c.limit}) : std::nullopt);
         std::vector<QString> lines;
         for (const TeamConflict& conflict : m.conflicts) lines.push_back(conflict_line(conflict));
         EXPECT_EQ(lines, c.conflicts);
