@@ -223,9 +223,10 @@ TEST(ArchiveWindowColumns, FitWithoutScrollingAtCommonScreenSizes) {
                         out << table->model()->headerData(c, Qt::Horizontal).toString();
                 return out;
             };
-            using namespace group_column;
-            EXPECT_EQ(in_sight(w->group_table(), {Number, Value, Verdict, Deteriorated, Point,
-                                                  Previous, ChangeMilliohm, ChangePercent}),
+            namespace g = group_column;
+            EXPECT_EQ(in_sight(w->group_table(),
+                               {g::Number, g::Value, g::Verdict, g::Deteriorated, g::Point,
+                                g::Limit, g::Previous, g::ChangeMilliohm, g::ChangePercent}),
                       QStringList());
             EXPECT_EQ(in_sight(w->download_list(),
                                {download_column::SiteName, download_column::Location}),
