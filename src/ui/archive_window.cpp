@@ -114,7 +114,7 @@ void ArchiveWindow::build() {
                                   QAbstractItemView::EditKeyPressed);
     groups_view_->horizontalHeader()->setSectionResizeMode(group_column::Point,
                                                            QHeaderView::Interactive);
-    groups_view_->setColumnWidth(group_column::Point, 130);
+    groups_view_->setColumnWidth(group_column::Point, 96);
     plot_ = new ArchivePlot(this);
     plot_->setObjectName(QStringLiteral("ArchivePlot"));
     plot_->setMinimumSize(140, 100);  // the plots yield their room to the group table
