@@ -20,6 +20,11 @@ inline const QString kKeepRevision =
 inline const QString kTakeDetails = QStringLiteral(
     "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
     " notes = ?, server_revision = ?, changed_since_push = ? WHERE id = ?");
+// Those the server has had: pushed, or copied from it. One pushed before revisions were kept was
+// last had as the server first took it.
+inline const QString kSelectHad = QStringLiteral(
+    "SELECT id, uuid, coalesce(server_revision, 1) FROM downloads"
+    " WHERE server_revision IS NOT NULL OR pushed_ms IS NOT NULL ORDER BY started_ms, id");
 inline const QString kSelectLastPush = QStringLiteral("SELECT MAX(pushed_ms) FROM downloads");
 
 inline const QString kCopyIdByUuid = QStringLiteral("SELECT id FROM downloads WHERE uuid = ?");

@@ -19,6 +19,17 @@ std::optional<std::vector<WaitingDownload>> QtSqlitePushQueue::waiting() {
     return out;
 }
 
+std::optional<std::vector<HadDownload>> QtSqlitePushQueue::had_by_server() {
+    if (!file_.usable()) return std::nullopt;
+    QSqlQuery q = file_.query();
+    if (!file_.run_with(q, push_queue_schema::kSelectHad, {})) return std::nullopt;
+    std::vector<HadDownload> out;
+    while (q.next())
+        out.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong()});
+    if (!file_.read_through(q)) return std::nullopt;
+    return out;
+}
+
 std::optional<TeamDownload> QtSqlitePushQueue::team_download(int64_t download_id) {
     const std::optional<Inspection> local = inspections_.load(download_id);
     if (!local) return std::nullopt;

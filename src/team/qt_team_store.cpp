@@ -330,10 +330,18 @@ std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilt
 }
 
 std::optional<std::map<QString, int64_t>> QtTeamStore::versions() {
+    return numbers_by_uuid(team_schema::kVersions);
+}
+
+std::optional<std::map<QString, int64_t>> QtTeamStore::revisions() {
+    return numbers_by_uuid(team_schema::kRevisions);
+}
+
+std::optional<std::map<QString, int64_t>> QtTeamStore::numbers_by_uuid(const QString& sql) {
     if (!ready()) return std::nullopt;
     QSqlQuery q(connection_.database());
     q.setForwardOnly(true);
-    if (!connection_.run(q, team_schema::kVersions)) return std::nullopt;
+    if (!connection_.run(q, sql)) return std::nullopt;
     std::map<QString, int64_t> out;
     while (q.next()) out[q.value(0).toString()] = q.value(1).toLongLong();
     if (!connection_.read_through(q)) return std::nullopt;

@@ -24,6 +24,14 @@ struct WaitingDownload {
     int64_t changes = 0;
 };
 
+// A download the server has had from this computer, with the server's revision this computer last
+// had of it.
+struct HadDownload {
+    int64_t id = 0;
+    QString uuid;
+    int64_t revision = 0;
+};
+
 // What marking a download pushed came to.
 enum class Marking {
     Marked,
@@ -51,6 +59,11 @@ class PushQueue {
     }
     // When a download was last pushed; nothing before the first push or on a fault.
     virtual std::optional<QDateTime> last_push() = 0;
+    // The downloads the server has had from here, for a pull; nothing on a fault. A queue that
+    // merges nothing has none.
+    virtual std::optional<std::vector<HadDownload>> had_by_server() {
+        return std::vector<HadDownload>{};
+    }
 };
 
 // A copy of a team download: the server's time of its push, and whether it was changed here
@@ -84,6 +97,22 @@ class TeamPushing {
     // the changes made there since its base revision (nothing when there were none).
     virtual int64_t pushed_revision() const { return 0; }
     virtual const TeamMerge* pushed_merge() const { return nullptr; }
+};
+
+// The server as a pull sees it: which revision of each download it holds, one download, and
+// what changed in it since a revision.
+class TeamPulling {
+  public:
+    virtual ~TeamPulling() = default;
+    // The last operation's fault, or nothing after it succeeded.
+    virtual const std::optional<TeamFault>& fault() const = 0;
+    // Every download's UUID with its revision; nothing on a fault.
+    virtual std::optional<std::map<QString, int64_t>> revisions() = 0;
+    // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
+    virtual std::optional<StoredTeamDownload> load(const QString& uuid) = 0;
+    // Each field changed since `revision`, with its value then; nothing on a fault.
+    virtual std::optional<std::map<QString, QString>> changes_since(const QString& uuid,
+                                                                    int64_t revision) = 0;
 };
 
 // The server as the copy's round sees it: what it holds, and one download of it.

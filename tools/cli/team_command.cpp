@@ -99,6 +99,8 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
         case TeamAction::Push:
             // Says itself what the server refused and why.
             return push_archive(store, address, options.archive_file);
+        case TeamAction::Pull:
+            return pull_archive(store, address, options.archive_file);
         case TeamAction::List:
             if (const auto downloads = store.list({options.site, options.inspector}))
                 print_list(*downloads);

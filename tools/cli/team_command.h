@@ -8,12 +8,12 @@
 
 namespace eqbond::cli {
 
-enum class TeamAction { SetUp, Status, Push, List, Export, Delete, History, Describe, Label };
+enum class TeamAction { SetUp, Status, Push, Pull, List, Export, Delete, History, Describe, Label };
 
 struct TeamOptions {
     TeamAction action = TeamAction::Status;
     QString server;           // the address as given: a URI or key=value words
-    QString archive_file;     // the local archive of push and status
+    QString archive_file;     // the local archive of push, pull and status
     QString uuid;             // the download to export, delete or show the history of
     QString site, inspector;  // the listing's filter; empty: any
     ExportPaths paths;
@@ -23,7 +23,7 @@ struct TeamOptions {
     std::optional<BondingLimit> limit;
 };
 
-// eqbond-cli team setup | status | push | list | export UUID | delete UUID | history UUID.
+// eqbond-cli team setup | status | push | pull | list | export UUID | delete UUID | history UUID.
 // Returns the exit code.
 int run_team(const TeamOptions& options);
 
