@@ -48,6 +48,9 @@ void TeamHookup::restart() {
                         status_ = status;
                         show_status();
                         if (pushed && view_ && view_->isVisible()) view_->bring_up_to_date();
+                        // Written by the pusher's own connection: the window is told here. The
+                        // round this starts pulls nothing again.
+                        if (status.pulled > 0) archive_.tell_changed();
                     });
             connect(&archive_, &QtSqliteFile::changed, pusher_.get(), &QtTeamPusher::push_soon);
             pusher_->start();
