@@ -68,6 +68,7 @@ void TeamPushWorker::round() {
     status_.waiting = pushed.waiting;
     status_.last_push = queue_->last_push();
     status_.pulled = 0;
+    status_.conflicts = 0;
     if (pushed.fault && !refuses_one_download(pushed.fault->kind)) {
         failed(*pushed.fault, true);
         return;
@@ -75,6 +76,7 @@ void TeamPushWorker::round() {
     // What the office changed comes here after each push, as `team pull` brings it.
     const PullRound pulled = pull_changed(*queue_, *store_);
     status_.pulled = pulled.pulled;
+    status_.conflicts = int(pushed.conflicts.size() + pulled.conflicts.size());
     if (pulled.local_fault) {
         if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
         emit status_changed(status_);

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct TeamDownload {
     std::vector<std::optional<QString>> labels;
     // The server's revision this computer last had; changes made there since are merged.
     std::optional<int64_t> base_revision;
+    // Fields in conflict whose server value this computer's user chose to write over: by the
+    // field's name, the server's value then. Merged as if the server had never changed them.
+    std::map<QString, QString> overruled;
 };
 
 // A download of an archive as the team archive takes it, with its site's name and words.

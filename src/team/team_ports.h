@@ -51,10 +51,16 @@ class PushQueue {
     // Marks it pushed at `when` unless it changed after `download` was read.
     virtual Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) = 0;
     // The server's revision this computer now has of the download, with the fields the server
-    // changed meanwhile (`taken`, when any) taken here too, without marking it changed. A queue
-    // that merges nothing keeps nothing.
+    // changed meanwhile (`taken`, when any) taken here too, without marking it changed; its
+    // conflicts are settled. A queue that merges nothing keeps nothing.
     virtual bool keep_server_side(int64_t /*download_id*/, int64_t /*revision*/,
                                   const TeamDownload* /*taken*/) {
+        return true;
+    }
+    // Marks the download's fields in conflict, in place of its earlier marks (kept server-side
+    // above clears them). A queue that merges nothing keeps nothing.
+    virtual bool keep_conflicts(int64_t /*download_id*/,
+                                const std::vector<TeamConflict>& /*conflicts*/) {
         return true;
     }
     // When a download was last pushed; nothing before the first push or on a fault.

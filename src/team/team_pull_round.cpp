@@ -21,16 +21,17 @@ PullStep pull_one(PushQueue& queue, TeamPulling& server, const HadDownload& had,
     const std::optional<TeamDownload> here = queue.team_download(had.id);
     if (!here) return PullStep::LocalFault;
     TeamMerge merge = merge_download(*here, there->download, *changed_there);
-    if (!merge.conflicts.empty()) {
-        round.conflicts.insert(round.conflicts.end(), merge.conflicts.begin(),
-                               merge.conflicts.end());
+    const std::vector<TeamConflict> conflicts = merge.conflicts;
+    if (!conflicts.empty()) {
+        round.conflicts.insert(round.conflicts.end(), conflicts.begin(), conflicts.end());
         // The rest is taken; the revision stays, so the conflicts are merged (and named) again.
-        for (const TeamConflict& conflict : merge.conflicts) changed_there->erase(conflict.field);
+        for (const TeamConflict& conflict : conflicts) changed_there->erase(conflict.field);
         merge = merge_download(*here, there->download, *changed_there);
         revision = had.revision;
     }
     if (!queue.keep_server_side(had.id, revision,
-                                merge.taken_from_server ? &merge.merged : nullptr))
+                                merge.taken_from_server ? &merge.merged : nullptr) ||
+        (!conflicts.empty() && !queue.keep_conflicts(had.id, conflicts)))
         return PullStep::LocalFault;
     if (merge.taken_from_server) ++round.pulled;
     return PullStep::Done;

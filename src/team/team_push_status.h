@@ -21,6 +21,7 @@ struct TeamPushStatus {
     // Downloads the last round's pull changed in the local archive, through its own connection:
     // the window shows them anew.
     int pulled = 0;
+    int conflicts = 0;  // fields the last round found in conflict, marked in the local archive
 };
 
 // The pause after `failures` failed rounds in a row: base, twice that, four times ... at most

@@ -23,6 +23,7 @@
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
 #include "ui/caption_room.h"
+#include "ui/conflict_list.h"
 #include "ui/inspection_details_panel.h"
 #include "ui/site_tree.h"
 
@@ -88,7 +89,9 @@ ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRe
       recorder_(recorder),
       file_(archive),
       archive_(archive),
-      ports_{archive_, editing ? *editing : archive_, program.ports.file_dialogs} {
+      conflict_marks_(archive, archive_),
+      ports_{archive_, editing ? *editing : archive_, program.ports.file_dialogs,
+             editing ? nullptr : &conflict_marks_} {
     const ArchiveSide side = editing ? ArchiveSide::TeamCopy : ArchiveSide::ThisComputer;
     setObjectName(side == ArchiveSide::ThisComputer ? QStringLiteral("ArchiveWindow")
                                                     : QStringLiteral("TeamArchiveWindow"));
@@ -134,6 +137,7 @@ void ArchiveWindow::build() {
     verdict_label_->setObjectName(QStringLiteral("VerdictCounts"));
     site_tree_ = new SiteTree(this);
     details_ = new InspectionDetailsPanel(this);
+    conflicts_ = new ConflictList(this);
 
     auto* detail = new QSplitter(Qt::Horizontal, this);
     detail->addWidget(groups_view_);
@@ -159,6 +163,7 @@ void ArchiveWindow::build() {
     layout->addWidget(build_tools());
     layout->addWidget(fault_label_);
     layout->addWidget(split, 1);
+    layout->addWidget(conflicts_);
     layout->addWidget(verdict_label_);
     layout->addWidget(build_buttons());
 
@@ -190,6 +195,9 @@ void ArchiveWindow::build() {
     };
     details_->on_site_chosen = [this](int64_t site) {
         handle([&] { choose_details_site(state_, site); });
+    };
+    conflicts_->on_settle = [this](size_t index, ConflictChoice choice) {
+        handle([&] { settle_conflict(state_, ports_, index, choice); });
     };
     details_->on_save = [this] {
         const DetailsForm typed = details_->typed();
@@ -292,6 +300,7 @@ void ArchiveWindow::show_view() {
     history_->set_x_labels(view.history_days);
     site_tree_->show_view(view.tree);
     details_->show_view(view.details);
+    conflicts_->show_view(view.conflicts, view.conflicts_shown);
     copying_ = false;
     if (recorder_) recorder_->report_fault(program_);
 }

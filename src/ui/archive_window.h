@@ -10,6 +10,7 @@
 
 #include "inspection/archive_window.h"
 #include "inspection/archive_window_state.h"
+#include "inspection/qt_sqlite_conflicts.h"
 #include "inspection/qt_sqlite_inspections.h"
 
 class QCheckBox;
@@ -30,6 +31,7 @@ struct Program;
 namespace eqbond::ui {
 
 class ArchivePlot;
+class ConflictList;
 class InspectionDetailsPanel;
 class SiteTree;
 class ViewTableModel;
@@ -57,6 +59,7 @@ class ArchiveWindow : public QWidget {
     SiteTree* site_tree() const { return site_tree_; }
     InspectionDetailsPanel* details_panel() const { return details_; }
     ArchivePlot* point_history() const { return history_; }
+    ConflictList* conflict_list() const { return conflicts_; }
 
   signals:
     // In the team view: the user confirmed deleting the download of this UUID from the server.
@@ -89,6 +92,7 @@ class ArchiveWindow : public QWidget {
     DownloadRecorder* recorder_;  // none in the team view
     QtSqliteFile& file_;
     QtSqliteInspections archive_;
+    QtSqliteConflicts conflict_marks_;  // this computer's archive only
     ArchiveWindowPorts ports_;
     ArchiveWindowState state_;
     bool handling_ = false;  // an event is running: the archive's change signal waits for it
@@ -116,6 +120,7 @@ class ArchiveWindow : public QWidget {
     QLabel* history_title_ = nullptr;
     ArchivePlot* history_ = nullptr;
     std::vector<QPushButton*> download_buttons_;
+    ConflictList* conflicts_ = nullptr;
 };
 
 template <typename Event>

@@ -7,6 +7,7 @@
 #include "base/program_settings.h"
 #include "team/qt_sqlite_team_copy.h"
 #include "team/qt_team_pusher.h"
+#include "ui/archive_window.h"
 #include "ui/team_archive_view.h"
 #include "ui/team_dialog.h"
 #include "ui/team_status.h"
@@ -48,9 +49,12 @@ void TeamHookup::restart() {
                         status_ = status;
                         show_status();
                         if (pushed && view_ && view_->isVisible()) view_->bring_up_to_date();
-                        // Written by the pusher's own connection: the window is told here. The
-                        // round this starts pulls nothing again.
-                        if (status.pulled > 0) archive_.tell_changed();
+                        // Written by the pusher's own connection, which tells no window: the
+                        // archive window reads what was pulled and the conflicts found.
+                        if (status.pulled > 0 || status.conflicts > 0)
+                            if (auto* window = qobject_cast<ArchiveWindow*>(
+                                    line_ ? line_->parentWidget() : nullptr))
+                                window->refresh();
                     });
             connect(&archive_, &QtSqliteFile::changed, pusher_.get(), &QtTeamPusher::push_soon);
             pusher_->start();
