@@ -843,6 +843,16 @@ Reason: %2</translation>
 <context>
     <name>Team</name>
     <message>
+        <source>服务器记录的修改历史</source>
+        <extracomment>Heading of the team view&apos;s history of the chosen download, as the server recorded it.</extracomment>
+        <translation>History recorded by the server</translation>
+    </message>
+    <message>
+        <source>无法读取修改历史: %1</source>
+        <extracomment>The history of the chosen download could not be read: %1 why.</extracomment>
+        <translation>The history cannot be read: %1</translation>
+    </message>
+    <message>
         <source>团队档案: 已全部上传</source>
         <extracomment>The archive window&apos;s status line of the team archive: every download is on the server.</extracomment>
         <translation>Team archive: all pushed</translation>

@@ -86,6 +86,11 @@ struct TeamHistoryEntry {
     QString new_value;
 };
 
+// One entry as one tab-separated line (ISO time, role, action, field, old value, new value), each
+// field with its control characters escaped: a text from the server can add neither a line nor a
+// field.
+QString team_history_line(const TeamHistoryEntry& entry);
+
 // Details given for a download on the server; those not given stay as they are. An empty site
 // takes the download off its site.
 struct TeamDetailsChange {

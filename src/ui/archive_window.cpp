@@ -302,6 +302,12 @@ void ArchiveWindow::show_view() {
     details_->show_view(view.details);
     conflicts_->show_view(view.conflicts, view.conflicts_shown);
     copying_ = false;
+    const std::optional<int64_t> open =
+        state_.open ? std::optional<int64_t>(state_.open->id) : std::nullopt;
+    if (open != shown_open_) {
+        shown_open_ = open;
+        emit download_opened();
+    }
     if (recorder_) recorder_->report_fault(program_);
 }
 

@@ -64,6 +64,8 @@ class ArchiveWindow : public QWidget {
   signals:
     // In the team view: the user confirmed deleting the download of this UUID from the server.
     void removal_asked(const QString& uuid);
+    // Another download opened, or none.
+    void download_opened();
 
   private:
     ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
@@ -98,6 +100,7 @@ class ArchiveWindow : public QWidget {
     bool handling_ = false;  // an event is running: the archive's change signal waits for it
     bool copying_ = false;   // the view is being copied: the widgets' signals are not events
     QString shown_limit_;    // the limit in force as the field last showed it
+    std::optional<int64_t> shown_open_;  // the open download as last shown
 
     QLabel* fault_label_ = nullptr;
     QLabel* verdict_label_ = nullptr;

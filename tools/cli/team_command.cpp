@@ -30,12 +30,9 @@ void print_fields(QTextStream& out, const QStringList& fields) {
     out << shown.join(QLatin1Char('\t')) << '\n';
 }
 
-// ISO time, role, action, field, old value, new value.
 void print_history(const std::vector<TeamHistoryEntry>& entries) {
     QTextStream out(stdout);
-    for (const TeamHistoryEntry& e : entries)
-        print_fields(out, {e.at.toUTC().toString(Qt::ISODateWithMs), e.role, e.action, e.field,
-                           e.old_value, e.new_value});
+    for (const TeamHistoryEntry& e : entries) out << team_history_line(e) << '\n';
 }
 
 // uuid, owner, started, site, location, inspector, groups held, how it ended, lowest, highest.

@@ -1,6 +1,8 @@
 // The archive window lists the fields a pull found changed here and in the office to different
 // values, and settles each as the user chooses: the server's value taken here, or this computer's
 // kept, which the next push writes over the server's.
+#include "ui/conflict_list.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,7 +21,6 @@
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
 #include "ui/archive_window.h"
-#include "ui/conflict_list.h"
 
 namespace eqbond {
 namespace {
@@ -82,8 +83,7 @@ TEST_F(ConflictWindow, ListsConflictsAndTakesEitherValue) {
         const char* here;
         QString (*value)(const Inspection&);
     } cases[] = {
-        {"PE bar", "TakeServerValue", "PE bar",
-         [](const Inspection& d) { return d.labels.at(2); }},
+        {"PE bar", "TakeServerValue", "PE bar", [](const Inspection& d) { return d.labels.at(2); }},
         {"office", "KeepHereValue", "wet", [](const Inspection& d) { return d.details.notes; }},
     };
     for (const auto& c : cases) {
