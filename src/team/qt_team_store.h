@@ -45,7 +45,7 @@ class QtTeamStore : public TeamCopying, public TeamPulling {
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
     // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
     std::optional<std::map<QString, int64_t>> versions() override;
-    std::optional<std::map<QString, int64_t>> revisions() override;
+    std::optional<std::map<QString, int64_t>> revisions(const std::vector<QString>& uuids) override;
     std::optional<std::map<QString, QString>> changes_since(const QString& uuid,
                                                             int64_t revision) override;
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
@@ -82,8 +82,9 @@ class QtTeamStore : public TeamCopying, public TeamPulling {
     // The first change of each field since `revision`, which holds its value then.
     std::optional<std::map<QString, QString>> read_changes(QSqlQuery& q, const QString& uuid,
                                                            int64_t revision);
-    // Every row of `sql` as a UUID and a number.
-    std::optional<std::map<QString, int64_t>> numbers_by_uuid(const QString& sql);
+    // Every row of `sql` as a UUID and a number; `bound`, when given, bound to it.
+    std::optional<std::map<QString, int64_t>> numbers_by_uuid(
+        const QString& sql, const std::optional<QString>& bound = std::nullopt);
     // After an UPDATE that changed nothing: false, with a refusal when the row is there.
     bool refused_if_held(QSqlQuery& q, const QString& held_sql, const QVariantList& key);
 

@@ -112,8 +112,9 @@ class TeamPulling {
     virtual ~TeamPulling() = default;
     // The last operation's fault, or nothing after it succeeded.
     virtual const std::optional<TeamFault>& fault() const = 0;
-    // Every download's UUID with its revision; nothing on a fault.
-    virtual std::optional<std::map<QString, int64_t>> revisions() = 0;
+    // The revision of each of these downloads the server holds, by UUID; nothing on a fault.
+    virtual std::optional<std::map<QString, int64_t>> revisions(
+        const std::vector<QString>& uuids) = 0;
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
     virtual std::optional<StoredTeamDownload> load(const QString& uuid) = 0;
     // Each field changed since `revision`, with its value then; nothing on a fault.

@@ -47,7 +47,9 @@ PullRound pull_changed(PushQueue& queue, TeamPulling& server) {
         return round;
     }
     if (had->empty()) return round;
-    const std::optional<std::map<QString, int64_t>> revisions = server.revisions();
+    std::vector<QString> uuids;
+    for (const HadDownload& one : *had) uuids.push_back(one.uuid);
+    const std::optional<std::map<QString, int64_t>> revisions = server.revisions(uuids);
     if (!revisions) {
         round.fault = server.fault();
         return round;

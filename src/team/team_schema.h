@@ -37,7 +37,7 @@ extern const QString kInsertGroups;
 extern const QString kList;
 // Every download's UUID and the time of its last push, in milliseconds as kList gives it.
 extern const QString kVersions;
-// Every download's UUID and its revision.
+// The UUID and revision of each download of an array of UUIDs.
 extern const QString kRevisions;
 extern const QString kSelectDownload;
 extern const QString kSelectPrevious;
