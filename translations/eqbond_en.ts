@@ -627,6 +627,59 @@ Reason: %2</translation>
         <source>打印复检计划</source>
         <translation>Print re-tests</translation>
     </message>
+    <message>
+        <source>与团队档案冲突的字段</source>
+        <extracomment>Heading of the list of fields changed here and on the team&apos;s server to different values.</extracomment>
+        <translation>Fields in conflict with the team archive</translation>
+    </message>
+    <message>
+        <source>字段</source>
+        <extracomment>Column of the conflict list: which field of the download.</extracomment>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>服务器上的值</source>
+        <extracomment>Column of the conflict list: the value the team&apos;s server holds.</extracomment>
+        <translation>Server&apos;s value</translation>
+    </message>
+    <message>
+        <source>本机的值</source>
+        <extracomment>Column of the conflict list: the value this computer holds.</extracomment>
+        <translation>This computer&apos;s value</translation>
+    </message>
+    <message>
+        <source>采用服务器的值</source>
+        <extracomment>Button: the server&apos;s value is written on this computer.</extracomment>
+        <translation>Take the server&apos;s value</translation>
+    </message>
+    <message>
+        <source>保留本机的值</source>
+        <extracomment>Button: this computer&apos;s value stays and goes to the server with the next push.</extracomment>
+        <translation>Keep this computer&apos;s value</translation>
+    </message>
+    <message>
+        <source>检测人员</source>
+        <comment>field</comment>
+        <extracomment>Field of the conflict list.</extracomment>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>仪器编号</source>
+        <comment>field</comment>
+        <extracomment>Field of the conflict list: the instrument&apos;s serial number.</extracomment>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <comment>field</comment>
+        <extracomment>Field of the conflict list.</extracomment>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>第 %1 组测试点</source>
+        <extracomment>Field of the conflict list: %1 the group&apos;s number.</extracomment>
+        <translation>Group %1 test point</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -930,6 +983,16 @@ Reason: %2</translation>
 </context>
 <context>
     <name>Team</name>
+    <message>
+        <source>服务器记录的修改历史</source>
+        <extracomment>Heading of the team view&apos;s history of the chosen download, as the server recorded it.</extracomment>
+        <translation>History recorded by the server</translation>
+    </message>
+    <message>
+        <source>无法读取修改历史: %1</source>
+        <extracomment>The history of the chosen download could not be read: %1 why.</extracomment>
+        <translation>The history cannot be read: %1</translation>
+    </message>
     <message>
         <source>团队档案: 已全部上传</source>
         <extracomment>The archive window&apos;s status line of the team archive: every download is on the server.</extracomment>

@@ -112,6 +112,20 @@ QStringList steps_from(int version) {
                                " due TEXT NOT NULL,"
                                " certificate TEXT NOT NULL DEFAULT '')"),
             };
+        case 7:
+            // The fields a push or pull found changed here and on the team's server: the server's
+            // value and this computer's, until the user takes one. One kept here is overruled:
+            // the next push writes this computer's value over it.
+            return {
+                QStringLiteral("CREATE TABLE team_conflicts ("
+                               " download_id INTEGER NOT NULL"
+                               "  REFERENCES downloads (id) ON DELETE CASCADE,"
+                               " field TEXT NOT NULL,"
+                               " server TEXT NOT NULL,"
+                               " here TEXT NOT NULL,"
+                               " overruled INTEGER NOT NULL DEFAULT 0 CHECK (overruled IN (0, 1)),"
+                               " PRIMARY KEY (download_id, field)) WITHOUT ROWID"),
+            };
         default:
             return {};
     }

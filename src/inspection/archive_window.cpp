@@ -158,6 +158,21 @@ void refresh_archive_window(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
         if (s.open && d.id == s.open->id) id = d.id;
     }
     open_download(s, ports, id);
+    s.conflicts.clear();
+    if (ports.conflicts) s.conflicts = ports.conflicts->conflicts();
+}
+
+void settle_conflict(ArchiveWindowState& s, ArchiveWindowPorts& ports, size_t index,
+                     ConflictChoice choice) {
+    if (!ports.conflicts || index >= s.conflicts.size()) return;
+    const FieldConflict conflict = s.conflicts[index];
+    if (choice == ConflictChoice::Server)
+        ports.conflicts->take_server_value(conflict);
+    else
+        ports.conflicts->keep_here_value(conflict);
+    // A fault shows as the archive's; the mark stays listed.
+    s.fault = ports.browsing.fault();
+    refresh_archive_window(s, ports);
 }
 
 void choose_download(ArchiveWindowState& s, ArchiveWindowPorts& ports, std::optional<int64_t> id) {

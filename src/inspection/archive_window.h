@@ -17,7 +17,11 @@ struct ArchiveWindowPorts {
     InspectionBrowsing& browsing;
     InspectionEditing& editing;
     FileDialogs* file_dialogs = nullptr;
+    ConflictResolving* conflicts = nullptr;  // this computer's archive with a team server only
 };
+
+// Which value of a field in conflict the user takes.
+enum class ConflictChoice { Server, Here };
 
 // The limit kept in the settings, as the window starts with it.
 void load_archive_window(ArchiveWindowState& state, ArchiveWindowPorts& ports);
@@ -61,6 +65,11 @@ void choose_in_tree(ArchiveWindowState& state, ArchiveWindowPorts& ports, const 
 // Deletes the open download from this computer's archive. In the team copy the server decides:
 // the UUID it is asked to delete.
 std::optional<QString> delete_open_download(ArchiveWindowState& state, ArchiveWindowPorts& ports);
+
+// The conflict at `index` of the list settled as chosen; the list and the open download read
+// again.
+void settle_conflict(ArchiveWindowState& state, ArchiveWindowPorts& ports, size_t index,
+                     ConflictChoice choice);
 
 // The open download's inspection report, as the settings and the window say.
 std::optional<InspectionReportInput> report_input(const ArchiveWindowState& state,

@@ -11,6 +11,7 @@
 
 #include "archive/archive_port.h"
 #include "archive/bonding_limit.h"
+#include "inspection/field_conflict.h"
 #include "inspection/inspection.h"
 #include "inspection/inspection_comparison.h"
 #include "inspection/test_plan.h"
@@ -126,6 +127,7 @@ struct ArchiveWindowState {
     std::vector<PointValue> point_history;  // of the chosen group's test point
     std::vector<Site> sites;
     std::map<int64_t, SiteBranch> open_sites;  // by site id
+    std::vector<FieldConflict> conflicts;      // with the team's server, still to be settled
 
     PlanMessage plan_message;
     DetailsForm details;

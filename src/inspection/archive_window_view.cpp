@@ -9,6 +9,7 @@
 #include "archive/archive_fault.h"
 #include "archive/archive_texts.h"
 #include "base/value_format.h"
+#include "base/visible_text.h"
 #include "inspection/archive_window.h"
 #include "inspection/inspection_texts.h"
 
@@ -316,6 +317,49 @@ bool download_listed(const ArchiveWindowState& s, const ListedInspection& downlo
     });
 }
 
+namespace {
+
+QString field_caption(const QString& name) {
+    const std::optional<ConflictField> field = conflict_field(name);
+    if (!field) return visible_text(name);
+    switch (field->subject) {
+        case ConflictSubject::Site:
+            return text::kColumnSite.shown();
+        case ConflictSubject::Location:
+            return text::kColumnLocation.shown();
+        case ConflictSubject::Inspector:
+            return text::kFieldInspector.shown();
+        case ConflictSubject::Instrument:
+            return text::kFieldInstrument.shown();
+        case ConflictSubject::Notes:
+            return text::kFieldNotes.shown();
+        case ConflictSubject::TestPoint:
+            break;
+    }
+    return text::kFieldTestPoint.arg(field->group);
+}
+
+TableView conflict_table(const ArchiveWindowState& s) {
+    TableView out;
+    out.headings = headings({&text::kColumnStarted, &text::kColumnConflictField,
+                             &text::kColumnServerValue, &text::kColumnHereValue});
+    out.hidden.assign(size_t(out.headings.size()), false);
+    for (size_t i = 0; i < s.conflicts.size(); ++i) {
+        const FieldConflict& c = s.conflicts[i];
+        // Named by when it was read, as the download list names it.
+        QString download = QString::number(c.download_id);
+        for (const ListedInspection& d : s.downloads)
+            if (d.id == c.download_id) download = started_text(d.download);
+        // The server's texts may hold anything: shown escaped, like this computer's.
+        out.rows.push_back({int64_t(i),
+                            {cell(download), cell(field_caption(c.field)),
+                             cell(visible_text(c.server)), cell(visible_text(c.here))}});
+    }
+    return out;
+}
+
+}  // namespace
+
 ArchiveWindowView archive_window_view(const ArchiveWindowState& s) {
     ArchiveWindowView view;
     view.title = text::kArchiveTitle;
@@ -325,6 +369,8 @@ ArchiveWindowView archive_window_view(const ArchiveWindowState& s) {
     view.limit_field = s.limit_text;
     view.downloads = download_table(s);
     view.groups = group_table(s);
+    view.conflicts = conflict_table(s);
+    view.conflicts_shown = !s.conflicts.empty();
     view.download_open = s.open.has_value();
     view.limit = s.limit;
     view.full_range = s.full_range;

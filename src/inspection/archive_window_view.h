@@ -138,6 +138,10 @@ struct ArchiveWindowView {
     OwnLimits history_limits;    // the point's own limit, at every inspection shown
     DetailsPanelView details;
     SiteTreeView tree;
+    // The fields in conflict with the team's server: read at, field, server's value, this
+    // computer's; keyed by their place in the list. Shown only when there are any.
+    TableView conflicts;
+    bool conflicts_shown = false;
 };
 
 ArchiveWindowView archive_window_view(const ArchiveWindowState& state);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/archive_port.h"
+#include "inspection/field_conflict.h"
 #include "inspection/inspection.h"
 #include "inspection/instrument_register.h"
 #include "inspection/retest.h"
@@ -97,6 +98,18 @@ class InspectionEditing : public virtual ArchiveFile {
                                  const QStringList& plan) = 0;
     // False on a fault or an unknown id. The download's site stays.
     virtual bool delete_download(int64_t id) = 0;
+};
+
+// The fields in conflict with the team's server, and the user's choice of value.
+class ConflictResolving : public virtual ArchiveFile {
+  public:
+    // Those still to be settled, oldest download first; empty on a fault.
+    virtual std::vector<FieldConflict> conflicts() = 0;
+    // The server's value is written here and the mark cleared; false on a fault.
+    virtual bool take_server_value(const FieldConflict& conflict) = 0;
+    // This computer's value stays and the next push writes it over the server's (the server's
+    // value becomes the one it changed from); false on a fault.
+    virtual bool keep_here_value(const FieldConflict& conflict) = 0;
 };
 
 }  // namespace eqbond

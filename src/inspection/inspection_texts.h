@@ -250,4 +250,35 @@ inline constexpr ScreenText kColumnLocation{"Inspection",
 //: Column of the download list in the team view: the database role that pushed the download.
 inline constexpr ScreenText kColumnOwner{"Inspection", QT_TRANSLATE_NOOP("Inspection", "上传者")};
 
+//: Heading of the list of fields changed here and on the team's server to different values.
+inline constexpr ScreenText kConflictsHeading{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "与团队档案冲突的字段")};
+//: Column of the conflict list: which field of the download.
+inline constexpr ScreenText kColumnConflictField{"Inspection",
+                                                 QT_TRANSLATE_NOOP("Inspection", "字段")};
+//: Column of the conflict list: the value the team's server holds.
+inline constexpr ScreenText kColumnServerValue{"Inspection",
+                                               QT_TRANSLATE_NOOP("Inspection", "服务器上的值")};
+//: Column of the conflict list: the value this computer holds.
+inline constexpr ScreenText kColumnHereValue{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "本机的值")};
+//: Button: the server's value is written on this computer.
+inline constexpr ScreenText kTakeServerValue{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "采用服务器的值")};
+//: Button: this computer's value stays and goes to the server with the next push.
+inline constexpr ScreenText kKeepHereValue{"Inspection",
+                                           QT_TRANSLATE_NOOP("Inspection", "保留本机的值")};
+//: Field of the conflict list.
+inline constexpr ScreenText kFieldInspector{"Inspection",
+                                            QT_TRANSLATE_NOOP3("Inspection", "检测人员", "field")};
+//: Field of the conflict list: the instrument's serial number.
+inline constexpr ScreenText kFieldInstrument{"Inspection",
+                                             QT_TRANSLATE_NOOP3("Inspection", "仪器编号", "field")};
+//: Field of the conflict list.
+inline constexpr ScreenText kFieldNotes{"Inspection",
+                                        QT_TRANSLATE_NOOP3("Inspection", "备注", "field")};
+//: Field of the conflict list: %1 the group's number.
+inline constexpr ScreenText kFieldTestPoint{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "第 %1 组测试点")};
+
 }  // namespace eqbond::text

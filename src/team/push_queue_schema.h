@@ -20,6 +20,21 @@ inline const QString kKeepRevision =
 inline const QString kTakeDetails = QStringLiteral(
     "UPDATE downloads SET site_id = ?, location = ?, inspector = ?, instrument_serial = ?,"
     " notes = ?, server_revision = ?, changed_since_push = ? WHERE id = ?");
+// Those the server has had: pushed, or copied from it. One pushed before revisions were kept was
+// last had as the server first took it.
+inline const QString kSelectHad = QStringLiteral(
+    "SELECT id, uuid, coalesce(server_revision, 1) FROM downloads"
+    " WHERE server_revision IS NOT NULL OR pushed_ms IS NOT NULL ORDER BY started_ms, id");
+// A download's fields in conflict: its marks settled, its new ones kept (one the user overruled
+// stays until the server took it), and those overruled, with the server's value then.
+inline const QString kSettleConflicts =
+    QStringLiteral("DELETE FROM team_conflicts WHERE download_id = ?");
+inline const QString kDropOpenConflicts =
+    QStringLiteral("DELETE FROM team_conflicts WHERE download_id = ? AND overruled = 0");
+inline const QString kKeepConflict = QStringLiteral(
+    "INSERT OR REPLACE INTO team_conflicts (download_id, field, server, here) VALUES (?, ?, ?, ?)");
+inline const QString kSelectOverruled = QStringLiteral(
+    "SELECT field, server FROM team_conflicts WHERE download_id = ? AND overruled = 1");
 inline const QString kSelectLastPush = QStringLiteral("SELECT MAX(pushed_ms) FROM downloads");
 
 inline const QString kCopyIdByUuid = QStringLiteral("SELECT id FROM downloads WHERE uuid = ?");

@@ -19,6 +19,17 @@ std::optional<std::vector<WaitingDownload>> QtSqlitePushQueue::waiting() {
     return out;
 }
 
+std::optional<std::vector<HadDownload>> QtSqlitePushQueue::had_by_server() {
+    if (!file_.usable()) return std::nullopt;
+    QSqlQuery q = file_.query();
+    if (!file_.run_with(q, push_queue_schema::kSelectHad, {})) return std::nullopt;
+    std::vector<HadDownload> out;
+    while (q.next())
+        out.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong()});
+    if (!file_.read_through(q)) return std::nullopt;
+    return out;
+}
+
 std::optional<TeamDownload> QtSqlitePushQueue::team_download(int64_t download_id) {
     const std::optional<Inspection> local = inspections_.load(download_id);
     if (!local) return std::nullopt;
@@ -34,6 +45,10 @@ std::optional<TeamDownload> QtSqlitePushQueue::team_download(int64_t download_id
         return std::nullopt;
     // One pushed before revisions were kept was last had as the server first took it.
     out.base_revision = q.value(0).isNull() ? 1 : q.value(0).toLongLong();
+    if (!file_.run_with(q, push_queue_schema::kSelectOverruled, {qlonglong(download_id)}))
+        return std::nullopt;
+    while (q.next()) out.overruled[q.value(0).toString()] = q.value(1).toString();
+    if (!file_.read_through(q)) return std::nullopt;
     return out;
 }
 
@@ -41,11 +56,10 @@ bool QtSqlitePushQueue::keep_server_side(int64_t download_id, int64_t revision,
                                          const TeamDownload* taken) {
     if (!file_.usable()) return false;
     const qlonglong id = download_id;
-    if (!taken) {
-        QSqlQuery q = file_.query();
-        return file_.run_with(q, push_queue_schema::kKeepRevision, {qlonglong(revision), id});
-    }
     return file_.in_transaction([&](QSqlQuery& q) {
+        if (!file_.run_with(q, push_queue_schema::kSettleConflicts, {id})) return false;
+        if (!taken)
+            return file_.run_with(q, push_queue_schema::kKeepRevision, {qlonglong(revision), id});
         if (!file_.run_with(q, push_queue_schema::kServerRevision, {id}) || !q.next()) return false;
         const QVariant changes = q.value(1);
         const Inspection server = inspection_of(*taken);
@@ -71,6 +85,21 @@ bool QtSqlitePushQueue::keep_server_side(int64_t download_id, int64_t revision,
             {site, rows::text_value(details.location), rows::text_value(details.inspector),
              rows::text_value(details.instrument_serial), rows::text_value(details.notes),
              qlonglong(revision), changes, id});
+    });
+}
+
+bool QtSqlitePushQueue::keep_conflicts(int64_t download_id,
+                                       const std::vector<TeamConflict>& conflicts) {
+    if (!file_.usable()) return false;
+    const qlonglong id = download_id;
+    return file_.in_transaction([&](QSqlQuery& q) {
+        if (!file_.run_with(q, push_queue_schema::kDropOpenConflicts, {id})) return false;
+        for (const TeamConflict& c : conflicts)
+            if (!file_.run_with(
+                    q, push_queue_schema::kKeepConflict,
+                    {id, c.field, rows::text_value(c.server), rows::text_value(c.here)}))
+                return false;
+        return true;
     });
 }
 

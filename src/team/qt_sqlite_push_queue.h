@@ -17,7 +17,9 @@ class QtSqlitePushQueue : public PushQueue {
     Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) override;
     bool keep_server_side(int64_t download_id, int64_t revision,
                           const TeamDownload* taken) override;
+    bool keep_conflicts(int64_t download_id, const std::vector<TeamConflict>& conflicts) override;
     std::optional<QDateTime> last_push() override;
+    std::optional<std::vector<HadDownload>> had_by_server() override;
 
   private:
     QtSqliteFile& file_;

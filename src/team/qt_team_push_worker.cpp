@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include "team/qt_team_register_round.h"
+#include "team/team_pull_round.h"
 #include "team/team_push_round.h"
 
 namespace eqbond {
@@ -67,10 +68,28 @@ void TeamPushWorker::round() {
     }
     status_.waiting = pushed.waiting;
     status_.last_push = queue_->last_push();
+    status_.pulled = 0;
+    status_.conflicts = 0;
+    if (pushed.fault && !refuses_one_download(pushed.fault->kind)) {
+        failed(*pushed.fault, true);
+        return;
+    }
+    // What the office changed comes here after each push, as `team pull` brings it.
+    const PullRound pulled = pull_changed(*queue_, *store_);
+    status_.pulled = pulled.pulled;
+    status_.conflicts = int(pushed.conflicts.size() + pulled.conflicts.size());
+    if (pulled.local_fault) {
+        if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
+        emit status_changed(status_);
+        return;
+    }
+    if (pulled.fault) {
+        failed(*pulled.fault, true);
+        return;
+    }
     if (pushed.fault) {
         // A refusal by the server's rules is no reason to try again soon: nothing would change.
-        const bool refused = refuses_one_download(pushed.fault->kind);
-        failed(*pushed.fault, !refused);
+        failed(*pushed.fault, false);
         return;
     }
     // Nothing went: "all pushed" only while the server still answers.

@@ -350,10 +350,30 @@ std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilt
 }
 
 std::optional<std::map<QString, int64_t>> QtTeamStore::versions() {
+    return numbers_by_uuid(team_schema::kVersions);
+}
+
+std::optional<std::map<QString, int64_t>> QtTeamStore::revisions(
+    const std::vector<QString>& uuids) {
+    // Only those asked for: the team archive may hold many more than this computer had.
+    std::vector<std::optional<QString>> listed;
+    for (const QString& uuid : uuids)
+        if (is_uuid(uuid)) listed.emplace_back(uuid);
+    return numbers_by_uuid(team_schema::kRevisions, text_array_literal(listed));
+}
+
+std::optional<std::map<QString, int64_t>> QtTeamStore::numbers_by_uuid(
+    const QString& sql, const std::optional<QString>& bound) {
     if (!ready()) return std::nullopt;
     QSqlQuery q(connection_.database());
     q.setForwardOnly(true);
-    if (!connection_.run(q, team_schema::kVersions)) return std::nullopt;
+    if (bound) {
+        q.prepare(sql);
+        q.addBindValue(*bound);
+        if (!connection_.run(q)) return std::nullopt;
+    } else if (!connection_.run(q, sql)) {
+        return std::nullopt;
+    }
     std::map<QString, int64_t> out;
     while (q.next()) out[q.value(0).toString()] = q.value(1).toLongLong();
     if (!connection_.read_through(q)) return std::nullopt;

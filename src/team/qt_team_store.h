@@ -21,7 +21,7 @@ class QSqlQuery;
 
 namespace eqbond {
 
-class QtTeamStore : public TeamCopying {
+class QtTeamStore : public TeamCopying, public TeamPulling {
   public:
     QtTeamStore();
     ~QtTeamStore() override;
@@ -48,6 +48,9 @@ class QtTeamStore : public TeamCopying {
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
     // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
     std::optional<std::map<QString, int64_t>> versions() override;
+    std::optional<std::map<QString, int64_t>> revisions(const std::vector<QString>& uuids) override;
+    std::optional<std::map<QString, QString>> changes_since(const QString& uuid,
+                                                            int64_t revision) override;
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
     std::optional<StoredTeamDownload> load(const QString& uuid) override;
     // For each label of the download, the same test point in the latest earlier download of its
@@ -89,6 +92,12 @@ class QtTeamStore : public TeamCopying {
     // When the server changed the download since `here`'s base revision: merge_ says how the two
     // meet. False on a fault.
     bool merge_with_server(QSqlQuery& q, const TeamDownload& here);
+    // The first change of each field since `revision`, which holds its value then.
+    std::optional<std::map<QString, QString>> read_changes(QSqlQuery& q, const QString& uuid,
+                                                           int64_t revision);
+    // Every row of `sql` as a UUID and a number; `bound`, when given, bound to it.
+    std::optional<std::map<QString, int64_t>> numbers_by_uuid(
+        const QString& sql, const std::optional<QString>& bound = std::nullopt);
     // After an UPDATE that changed nothing: false, with a refusal when the row is there.
     bool refused_if_held(QSqlQuery& q, const QString& held_sql, const QVariantList& key);
 

@@ -53,4 +53,12 @@ StoredTeamDownload visible_copy(StoredTeamDownload stored) {
     return stored;
 }
 
+QString team_history_line(const TeamHistoryEntry& e) {
+    QStringList shown;
+    for (const QString& field : {e.at.toUTC().toString(Qt::ISODateWithMs), e.role, e.action,
+                                 e.field, e.old_value, e.new_value})
+        shown << visible_text(field);
+    return shown.join(QLatin1Char('\t'));
+}
+
 }  // namespace eqbond

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct TeamDownload {
     OwnLimits limits;
     // The server's revision this computer last had; changes made there since are merged.
     std::optional<int64_t> base_revision;
+    // Fields in conflict whose server value this computer's user chose to write over: by the
+    // field's name, the server's value then. Merged as if the server had never changed them.
+    std::map<QString, QString> overruled;
 };
 
 // A download of an archive as the team archive takes it, with its site's name and words.
@@ -83,6 +87,11 @@ struct TeamHistoryEntry {
     QString old_value;
     QString new_value;
 };
+
+// One entry as one tab-separated line (ISO time, role, action, field, old value, new value), each
+// field with its control characters escaped: a text from the server can add neither a line nor a
+// field.
+QString team_history_line(const TeamHistoryEntry& entry);
 
 // Details given for a download on the server; those not given stay as they are. An empty site
 // takes the download off its site.

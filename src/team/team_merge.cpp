@@ -1,6 +1,7 @@
 #include "team/team_merge.h"
 
 #include "base/visible_text.h"
+#include "inspection/field_conflict.h"
 
 namespace eqbond {
 
@@ -27,6 +28,9 @@ TeamMerge merge_download(const TeamDownload& here, const TeamDownload& server,
                            const auto& take_theirs) {
         const auto there = changed_there.find(field);
         if (there == changed_there.end() || mine == theirs) return;
+        // Overruled here and not changed there since: this computer's value goes.
+        const auto overruled = here.overruled.find(field);
+        if (overruled != here.overruled.end() && overruled->second == theirs) return;
         take_theirs();
         if (mine == there->second)
             out.taken_from_server = true;
@@ -34,17 +38,21 @@ TeamMerge merge_download(const TeamDownload& here, const TeamDownload& server,
             out.conflicts.push_back({here.uuid, field, theirs, mine});
     };
     TeamDownload& m = out.merged;
-    merge(QStringLiteral("site"), here.site.name, server.site.name, [&] { m.site = server.site; });
-    merge(QStringLiteral("location"), here.location, server.location,
+    const auto detail = [](ConflictSubject subject) { return conflict_field_name({subject, 0}); };
+    merge(detail(ConflictSubject::Site), here.site.name, server.site.name,
+          [&] { m.site = server.site; });
+    merge(detail(ConflictSubject::Location), here.location, server.location,
           [&] { m.location = server.location; });
-    merge(QStringLiteral("inspector"), here.inspector, server.inspector,
+    merge(detail(ConflictSubject::Inspector), here.inspector, server.inspector,
           [&] { m.inspector = server.inspector; });
-    merge(QStringLiteral("instrument"), here.instrument_serial, server.instrument_serial,
+    merge(detail(ConflictSubject::Instrument), here.instrument_serial, server.instrument_serial,
           [&] { m.instrument_serial = server.instrument_serial; });
-    merge(QStringLiteral("notes"), here.notes, server.notes, [&] { m.notes = server.notes; });
+    merge(detail(ConflictSubject::Notes), here.notes, server.notes,
+          [&] { m.notes = server.notes; });
     if (m.labels.empty() && !server.labels.empty()) m.labels.resize(here.groups.size());
     for (size_t i = 0; i < here.groups.size(); ++i) {
-        const QString field = QStringLiteral("group %1 test point").arg(here.groups[i].number);
+        const QString field =
+            conflict_field_name({ConflictSubject::TestPoint, here.groups[i].number});
         merge(field, label_text(here.labels, i), label_text(server.labels, i),
               [&] { m.labels[i] = i < server.labels.size() ? server.labels[i] : std::nullopt; });
         const int32_t number = here.groups[i].number;

@@ -24,6 +24,14 @@ struct WaitingDownload {
     int64_t changes = 0;
 };
 
+// A download the server has had from this computer, with the server's revision this computer last
+// had of it.
+struct HadDownload {
+    int64_t id = 0;
+    QString uuid;
+    int64_t revision = 0;
+};
+
 // What marking a download pushed came to.
 enum class Marking {
     Marked,
@@ -43,14 +51,25 @@ class PushQueue {
     // Marks it pushed at `when` unless it changed after `download` was read.
     virtual Marking mark_pushed(const WaitingDownload& download, const QDateTime& when) = 0;
     // The server's revision this computer now has of the download, with the fields the server
-    // changed meanwhile (`taken`, when any) taken here too, without marking it changed. A queue
-    // that merges nothing keeps nothing.
+    // changed meanwhile (`taken`, when any) taken here too, without marking it changed; its
+    // conflicts are settled. A queue that merges nothing keeps nothing.
     virtual bool keep_server_side(int64_t /*download_id*/, int64_t /*revision*/,
                                   const TeamDownload* /*taken*/) {
         return true;
     }
+    // Marks the download's fields in conflict, in place of its earlier marks (kept server-side
+    // above clears them). A queue that merges nothing keeps nothing.
+    virtual bool keep_conflicts(int64_t /*download_id*/,
+                                const std::vector<TeamConflict>& /*conflicts*/) {
+        return true;
+    }
     // When a download was last pushed; nothing before the first push or on a fault.
     virtual std::optional<QDateTime> last_push() = 0;
+    // The downloads the server has had from here, for a pull; nothing on a fault. A queue that
+    // merges nothing has none.
+    virtual std::optional<std::vector<HadDownload>> had_by_server() {
+        return std::vector<HadDownload>{};
+    }
 };
 
 // A copy of a team download: the server's time of its push, and whether it was changed here
@@ -84,6 +103,23 @@ class TeamPushing {
     // the changes made there since its base revision (nothing when there were none).
     virtual int64_t pushed_revision() const { return 0; }
     virtual const TeamMerge* pushed_merge() const { return nullptr; }
+};
+
+// The server as a pull sees it: which revision of each download it holds, one download, and
+// what changed in it since a revision.
+class TeamPulling {
+  public:
+    virtual ~TeamPulling() = default;
+    // The last operation's fault, or nothing after it succeeded.
+    virtual const std::optional<TeamFault>& fault() const = 0;
+    // The revision of each of these downloads the server holds, by UUID; nothing on a fault.
+    virtual std::optional<std::map<QString, int64_t>> revisions(
+        const std::vector<QString>& uuids) = 0;
+    // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
+    virtual std::optional<StoredTeamDownload> load(const QString& uuid) = 0;
+    // Each field changed since `revision`, with its value then; nothing on a fault.
+    virtual std::optional<std::map<QString, QString>> changes_since(const QString& uuid,
+                                                                    int64_t revision) = 0;
 };
 
 // The server as the copy's round sees it: what it holds, and one download of it.

@@ -36,6 +36,10 @@ PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
             // named again until one side gives way.
             round.conflicts.insert(round.conflicts.end(), merge->conflicts.begin(),
                                    merge->conflicts.end());
+            if (!queue.keep_conflicts(one.id, merge->conflicts)) {
+                round.local_fault = true;
+                break;
+            }
             continue;
         }
         // Not marked when it changed during the push: it goes again in the next round. Not marked

@@ -20,6 +20,10 @@ struct TeamPushStatus {
     // How long until the next attempt after a fault; zero when none is planned.
     std::chrono::milliseconds retry_in{0};
     int attempts = 0;  // rounds tried since the start, for the curious and the tests
+    // Downloads the last round's pull changed in the local archive, through its own connection:
+    // the window shows them anew.
+    int pulled = 0;
+    int conflicts = 0;  // fields the last round found in conflict, marked in the local archive
 };
 
 // The pause after `failures` failed rounds in a row: base, twice that, four times ... at most

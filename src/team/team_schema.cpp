@@ -193,6 +193,9 @@ const QString kList = QStringLiteral(
 const QString kVersions = QStringLiteral(
     "SELECT uuid::text, (extract(epoch FROM pushed) * 1000)::bigint FROM eqbond.downloads");
 
+const QString kRevisions = QStringLiteral(
+    "SELECT uuid::text, revision FROM eqbond.downloads WHERE uuid = ANY (?::uuid[])");
+
 const QString kSelectDownload =
     QStringLiteral(
         "SELECT %1, coalesce(s.address, ''), coalesce(s.customer, ''), d.instrument_serial, "

@@ -37,6 +37,8 @@ extern const QString kInsertGroups;
 extern const QString kList;
 // Every download's UUID and the time of its last push, in milliseconds as kList gives it.
 extern const QString kVersions;
+// The UUID and revision of each download of an array of UUIDs.
+extern const QString kRevisions;
 extern const QString kSelectDownload;
 extern const QString kSelectPrevious;
 extern const QString kSelectGroups;

@@ -81,5 +81,11 @@ inline constexpr ScreenText kTeamCopyRefused{
 inline constexpr ScreenText kTeamCopyUnwritable{
     "Team", QT_TRANSLATE_NOOP("Team", "无法写入团队档案在本机的副本")};
 inline constexpr ScreenText kTeamCopyRefresh{"Team", QT_TRANSLATE_NOOP("Team", "刷新")};
+//: Heading of the team view's history of the chosen download, as the server recorded it.
+inline constexpr ScreenText kTeamHistoryHeading{"Team",
+                                                QT_TRANSLATE_NOOP("Team", "服务器记录的修改历史")};
+//: The history of the chosen download could not be read: %1 why.
+inline constexpr ScreenText kTeamHistoryUnreadable{
+    "Team", QT_TRANSLATE_NOOP("Team", "无法读取修改历史: %1")};
 
 }  // namespace eqbond::text

@@ -26,6 +26,7 @@
 #include "ui/archive_models.h"
 #include "ui/archive_plot.h"
 #include "ui/caption_room.h"
+#include "ui/conflict_list.h"
 #include "ui/inspection_details_panel.h"
 #include "ui/planning_window.h"
 #include "ui/site_tree.h"
@@ -66,7 +67,9 @@ ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRe
       recorder_(recorder),
       file_(archive),
       archive_(archive),
-      ports_{archive_, editing ? *editing : archive_, program.ports.file_dialogs} {
+      conflict_marks_(archive, archive_),
+      ports_{archive_, editing ? *editing : archive_, program.ports.file_dialogs,
+             editing ? nullptr : &conflict_marks_} {
     const ArchiveSide side = editing ? ArchiveSide::TeamCopy : ArchiveSide::ThisComputer;
     setObjectName(side == ArchiveSide::ThisComputer ? QStringLiteral("ArchiveWindow")
                                                     : QStringLiteral("TeamArchiveWindow"));
@@ -122,6 +125,7 @@ void ArchiveWindow::build() {
     verdict_label_->setObjectName(QStringLiteral("VerdictCounts"));
     site_tree_ = new SiteTree(this);
     details_ = new InspectionDetailsPanel(this);
+    conflicts_ = new ConflictList(this);
 
     auto* detail = new QSplitter(Qt::Horizontal, this);
     detail->addWidget(groups_view_);
@@ -149,6 +153,7 @@ void ArchiveWindow::build() {
     layout->addWidget(build_tools());
     layout->addWidget(fault_label_);
     layout->addWidget(split, 1);
+    layout->addWidget(conflicts_);
     layout->addWidget(verdict_label_);
     layout->addWidget(build_buttons());
 
@@ -186,6 +191,9 @@ void ArchiveWindow::build() {
     };
     details_->on_site_chosen = [this](int64_t site) {
         handle([&] { choose_details_site(state_, site); });
+    };
+    conflicts_->on_settle = [this](size_t index, ConflictChoice choice) {
+        handle([&] { settle_conflict(state_, ports_, index, choice); });
     };
     details_->on_save = [this] {
         const DetailsForm typed = details_->typed();
@@ -310,8 +318,15 @@ void ArchiveWindow::show_view() {
     history_->set_point_tips(view.history_tips);
     site_tree_->show_view(view.tree);
     details_->show_view(view.details);
+    conflicts_->show_view(view.conflicts, view.conflicts_shown);
     fit_group_columns();
     copying_ = false;
+    const std::optional<int64_t> open =
+        state_.open ? std::optional<int64_t>(state_.open->id) : std::nullopt;
+    if (open != shown_open_) {
+        shown_open_ = open;
+        emit download_opened();
+    }
     if (recorder_) recorder_->report_fault(program_);
 }
 

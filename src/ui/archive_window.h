@@ -10,6 +10,7 @@
 
 #include "inspection/archive_window.h"
 #include "inspection/archive_window_state.h"
+#include "inspection/qt_sqlite_conflicts.h"
 #include "inspection/qt_sqlite_inspections.h"
 
 class QCheckBox;
@@ -31,6 +32,7 @@ struct Program;
 namespace eqbond::ui {
 
 class ArchivePlot;
+class ConflictList;
 class PlanningWindow;
 class InspectionDetailsPanel;
 class SiteTree;
@@ -63,10 +65,13 @@ class ArchiveWindow : public QWidget {
     SiteTree* site_tree() const { return site_tree_; }
     InspectionDetailsPanel* details_panel() const { return details_; }
     ArchivePlot* point_history() const { return history_; }
+    ConflictList* conflict_list() const { return conflicts_; }
 
   signals:
     // In the team view: the user confirmed deleting the download of this UUID from the server.
     void removal_asked(const QString& uuid);
+    // Another download opened, or none.
+    void download_opened();
 
   private:
     ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
@@ -99,11 +104,13 @@ class ArchiveWindow : public QWidget {
     DownloadRecorder* recorder_;  // none in the team view
     QtSqliteFile& file_;
     QtSqliteInspections archive_;
+    QtSqliteConflicts conflict_marks_;  // this computer's archive only
     ArchiveWindowPorts ports_;
     ArchiveWindowState state_;
     bool handling_ = false;  // an event is running: the archive's change signal waits for it
     bool copying_ = false;   // the view is being copied: the widgets' signals are not events
     QString shown_limit_;    // the limit in force as the field last showed it
+    std::optional<int64_t> shown_open_;  // the open download as last shown
 
     QLabel* fault_label_ = nullptr;
     QLabel* verdict_label_ = nullptr;
@@ -129,6 +136,7 @@ class ArchiveWindow : public QWidget {
     ArchivePlot* history_ = nullptr;
     std::vector<QPushButton*> download_buttons_;
     std::vector<QPushButton*> label_buttons_;  // those that change the test points
+    ConflictList* conflicts_ = nullptr;
 };
 
 template <typename Event>

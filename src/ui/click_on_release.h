@@ -9,17 +9,17 @@ namespace eqbond::ui {
 
 template <typename Base>
 class ClickOnRelease : public Base {
-public:
+  public:
     ClickOnRelease(std::function<void()> on_click, QWidget* parent)
         : Base(parent), on_click_(std::move(on_click)) {}
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (this->rect().contains(event->position().toPoint())) on_click_();
     }
 
-private:
+  private:
     std::function<void()> on_click_;
 };
 

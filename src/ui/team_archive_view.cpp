@@ -18,6 +18,7 @@
 #include "team/team_push_status.h"
 #include "team/team_texts.h"
 #include "ui/archive_window.h"
+#include "ui/team_history_panel.h"
 
 namespace eqbond::ui {
 
@@ -77,6 +78,7 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     refresh_ = new QPushButton(text::kTeamCopyRefresh, this);
     refresh_->setObjectName(QStringLiteral("TeamCopyRefresh"));
     window_ = new ArchiveWindow(program, *copy_, *editing_, this);
+    history_ = new TeamHistoryPanel(this);
     auto* top = new QHBoxLayout;
     top->addWidget(state_, 1);
     top->addWidget(refresh_);
@@ -84,17 +86,28 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(top);
     column->addWidget(window_, 1);
+    column->addWidget(history_);
     connect(refresh_, &QPushButton::clicked, this, &TeamArchiveView::bring_up_to_date);
     // A label, details or a plan changed here: the server takes it or refuses it.
     connect(copy_.get(), &QtSqliteFile::changed, this, &TeamArchiveView::bring_up_to_date);
     connect(window_, &ArchiveWindow::removal_asked, this, &TeamArchiveView::remove);
+    // Read when a download opens, and again after each round: a change made here is in it then.
+    connect(window_, &ArchiveWindow::download_opened, this, &TeamArchiveView::show_history);
+    connect(this, &TeamArchiveView::round_finished, this, &TeamArchiveView::show_history);
+}
+
+void TeamArchiveView::show_history() {
+    const std::optional<Inspection>& open = window_->open_download();
+    history_->show_download(open ? std::optional<QString>(open->uuid) : std::nullopt);
 }
 
 TeamArchiveView::~TeamArchiveView() {
-    // The window refers to the copy: it goes first.
+    // The window refers to the copy: it goes first. The network gets one wait for both reads.
     delete window_;
     window_ = nullptr;
-    if (!round_ || round_->wait(QDeadlineTimer(kCloseWait))) return;
+    const QDeadlineTimer deadline(kCloseWait);
+    history_->stop(deadline);
+    if (!round_ || round_->wait(deadline)) return;
     // A round still on the network holds nothing of this view: it ends by the connection's own
     // time limits and takes its thread along.
     round_->disconnect(this);
@@ -104,6 +117,7 @@ TeamArchiveView::~TeamArchiveView() {
 
 void TeamArchiveView::set_server(const std::optional<TeamServerAddress>& address) {
     address_ = address;
+    history_->set_server(address);
     if (!address_) state_->setText(text::kTeamCopyNoServer);
 }
 

@@ -26,6 +26,7 @@ struct Program;
 namespace eqbond::ui {
 
 class ArchiveWindow;
+class TeamHistoryPanel;
 
 class TeamArchiveView : public QWidget {
     Q_OBJECT
@@ -39,6 +40,7 @@ class TeamArchiveView : public QWidget {
     void bring_up_to_date();
 
     ArchiveWindow* window() const { return window_; }
+    TeamHistoryPanel* history() const { return history_; }
     QLabel* state() const { return state_; }
     // True while a round runs or waits, until its result is shown.
     bool updating() const;
@@ -54,6 +56,8 @@ class TeamArchiveView : public QWidget {
 
   private:
     void remove(const QString& uuid);
+    // The open download's history, read again.
+    void show_history();
 
     std::unique_ptr<QtSqliteFile> copy_;
     std::unique_ptr<QtSqliteInspections> copy_records_;
@@ -70,6 +74,7 @@ class TeamArchiveView : public QWidget {
     QLabel* state_ = nullptr;
     QPushButton* refresh_ = nullptr;
     ArchiveWindow* window_ = nullptr;
+    TeamHistoryPanel* history_ = nullptr;
 };
 
 }  // namespace eqbond::ui

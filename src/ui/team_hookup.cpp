@@ -7,6 +7,7 @@
 #include "base/program_settings.h"
 #include "team/qt_sqlite_team_copy.h"
 #include "team/qt_team_pusher.h"
+#include "ui/archive_window.h"
 #include "ui/team_archive_view.h"
 #include "ui/team_dialog.h"
 #include "ui/team_status.h"
@@ -53,6 +54,12 @@ void TeamHookup::restart() {
                         show_status();
                         if ((pushed || back) && view_ && view_->isVisible())
                             view_->bring_up_to_date();
+                        // Written by the pusher's own connection, which tells no window: the
+                        // archive window reads what was pulled and the conflicts found.
+                        if (status.pulled > 0 || status.conflicts > 0)
+                            if (auto* window = qobject_cast<ArchiveWindow*>(
+                                    line_ ? line_->parentWidget() : nullptr))
+                                window->refresh();
                     });
             connect(&archive_, &QtSqliteFile::changed, pusher_.get(), &QtTeamPusher::push_soon);
             pusher_->start();

@@ -48,7 +48,7 @@ const char kUsage[] =
     "                                 [--certificate TEXT] [--model TEXT] [--archive FILE]\n"
     "       eqbond-cli instrument list [--archive FILE]\n"
     "       eqbond-cli team setup [--server URI] | --print-sql\n"
-    "       eqbond-cli team status|push [--server URI] [--archive FILE]\n"
+    "       eqbond-cli team status|push|pull [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
     "       eqbond-cli team due [--within DAYS] [--site NAME] [--server URI] [--archive FILE]\n"
     "       eqbond-cli team export UUID [--txt FILE] [--csv FILE] [--pdf FILE] [--limit OHM]\n"
@@ -98,8 +98,11 @@ const char kUsage[] =
     "          the server, the role, how many downloads it holds, whether it can be reached (or\n"
     "          why not), how many local downloads wait and the last push. push: sends every\n"
     "          local download new or changed since its last push, one transaction each, and\n"
-    "          prints how many went and how many still wait. list: one line per download,\n"
-    "          UUID first, newest first; --site and --inspector (name or role) narrow it.\n"
+    "          prints how many went and how many still wait. pull: takes into the local\n"
+    "          archive what changed on the server in the downloads it had from here, field\n"
+    "          by field as a push merges, and prints how many changed (conflicts and\n"
+    "          downloads deleted there as for push). list: one line per download, UUID\n"
+    "          first, newest first; --site and --inspector (name or role) narrow it.\n"
     "          due: archive due over every inspector's downloads (this computer's intervals).\n"
     "          export UUID and delete UUID as for the archive. history UUID: every change the\n"
     "          server recorded, one a line (ISO time, role, action, field, old, new).\n"
@@ -125,7 +128,7 @@ const char kUsage[] =
     "written; 5 the archive cannot be used (the message names the file and the reason; a download\n"
     "still writes its files); 6 the team archive cannot be used (the message names the server,\n"
     "without its password, and the reason: unreachable, server busy, refused ...); 7 a push\n"
-    "found a conflict (a field changed here and on the server: one line each on standard\n"
+    "or pull found a conflict (a field changed here and on the server: one line each on standard\n"
     "error) or a download deleted on the server (not brought back).\n";
 
 const QString kSayArchive = QStringLiteral(
@@ -431,7 +434,7 @@ int team(const Options& o, const QStringList& words) {
     }
     const QString action = words.value(1);
     const QString kSay = QStringLiteral(
-        "say team setup, status, push, list, due, export UUID, delete UUID or history "
+        "say team setup, status, push, pull, list, due, export UUID, delete UUID or history "
         "UUID");
     if (parser.isSet(o.within) && (!positive_number(parser.value(o.within), &options.within_days) ||
                                    options.within_days > eqbond::kMostDueDays)) {
@@ -446,6 +449,8 @@ int team(const Options& o, const QStringList& words) {
             options.action = TeamAction::Status;
         else if (action == QLatin1String("push"))
             options.action = TeamAction::Push;
+        else if (action == QLatin1String("pull"))
+            options.action = TeamAction::Pull;
         else if (action == QLatin1String("list"))
             options.action = TeamAction::List;
         else if (action == QLatin1String("due"))

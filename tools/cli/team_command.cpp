@@ -32,12 +32,9 @@ void print_fields(QTextStream& out, const QStringList& fields) {
     out << shown.join(QLatin1Char('\t')) << '\n';
 }
 
-// ISO time, role, action, field, old value, new value.
 void print_history(const std::vector<TeamHistoryEntry>& entries) {
     QTextStream out(stdout);
-    for (const TeamHistoryEntry& e : entries)
-        print_fields(out, {e.at.toUTC().toString(Qt::ISODateWithMs), e.role, e.action, e.field,
-                           e.old_value, e.new_value});
+    for (const TeamHistoryEntry& e : entries) out << team_history_line(e) << '\n';
 }
 
 // uuid, owner, started, site, location, inspector, groups held, how it ended, lowest, highest.
@@ -101,6 +98,8 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
         case TeamAction::Push:
             // Says itself what the server refused and why.
             return push_archive(store, address, options.archive_file);
+        case TeamAction::Pull:
+            return pull_archive(store, address, options.archive_file);
         case TeamAction::List:
             if (const auto downloads = store.list({options.site, options.inspector}))
                 print_list(*downloads);

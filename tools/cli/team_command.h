@@ -9,12 +9,24 @@
 
 namespace eqbond::cli {
 
-enum class TeamAction { SetUp, Status, Push, List, Export, Delete, History, Describe, Label, Due };
+enum class TeamAction {
+    SetUp,
+    Status,
+    Push,
+    Pull,
+    List,
+    Export,
+    Delete,
+    History,
+    Describe,
+    Label,
+    Due
+};
 
 struct TeamOptions {
     TeamAction action = TeamAction::Status;
     QString server;           // the address as given: a URI or key=value words
-    QString archive_file;     // the local archive of push and status
+    QString archive_file;     // the local archive of push, pull and status
     QString uuid;             // the download to export, delete or show the history of
     QString site, inspector;  // the listing's filter; empty: any
     ExportPaths paths;
@@ -26,7 +38,8 @@ struct TeamOptions {
     int within_days = kDefaultDueWithinDays;  // due
 };
 
-// eqbond-cli team setup | status | push | list | due | export UUID | delete UUID | history UUID.
+// eqbond-cli team setup | status | push | pull | list | due | export UUID | delete UUID |
+// history UUID.
 // Returns the exit code.
 int run_team(const TeamOptions& options);
 

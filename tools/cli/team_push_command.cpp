@@ -10,9 +10,32 @@
 #include "cli/session_setup.h"
 #include "team/qt_sqlite_push_queue.h"
 #include "team/qt_team_register_round.h"
+#include "team/team_pull_round.h"
 #include "team/team_push_round.h"
 
 namespace eqbond::cli {
+
+namespace {
+
+void print_deleted_there(const QString& uuid, const TeamFault& fault) {
+    print_error(
+        QStringLiteral("refused: %1: %2").arg(uuid, visible_text(team_fault_reason(fault))));
+}
+
+// One a line, as they are, for a script to read.
+void print_conflicts(const std::vector<TeamConflict>& conflicts) {
+    QTextStream errors(stderr);
+    for (const TeamConflict& conflict : conflicts) errors << conflict_line(conflict) << '\n';
+    errors.flush();
+}
+
+int server_unusable(const TeamServerAddress& address, const TeamFault& fault) {
+    print_error(QStringLiteral("team archive %1 unusable: %2")
+                    .arg(address.shown(), visible_text(team_fault_reason(fault))));
+    return kTeamUnusable;
+}
+
+}  // namespace
 
 int push_archive(QtTeamStore& store, const TeamServerAddress& address,
                  const QString& archive_file) {
@@ -29,32 +52,39 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
     // Each download the server refused, by name; the others went.
     bool deleted_there = false;
     for (const RefusedDownload& one : round.refused) {
-        print_error(QStringLiteral("refused: %1: %2")
-                        .arg(one.uuid, visible_text(team_fault_reason(one.fault))));
+        print_deleted_there(one.uuid, one.fault);
         deleted_there |= one.fault.kind == TeamFaultKind::DeletedThere;
     }
-    if (round.fault && !refuses_one_download(round.fault->kind)) {
-        print_error(QStringLiteral("team archive %1 unusable: %2")
-                        .arg(address.shown(), visible_text(team_fault_reason(*round.fault))));
-        return kTeamUnusable;
-    }
+    if (round.fault && !refuses_one_download(round.fault->kind))
+        return server_unusable(address, *round.fault);
+    print_conflicts(round.conflicts);
     QtSqlitePlanning planning(archive);
     const RegisterRound instruments = exchange_register(store, planning);
     if (instruments.local_fault) {
         print_archive_fault(archive);
         return kArchiveUnusable;
     }
-    if (instruments.fault) {
-        print_error(QStringLiteral("team archive %1 unusable: %2")
-                        .arg(address.shown(), visible_text(team_fault_reason(*instruments.fault))));
-        return kTeamUnusable;
-    }
-    // One a line, as they are, for a script to read.
-    QTextStream errors(stderr);
-    for (const TeamConflict& conflict : round.conflicts) errors << conflict_line(conflict) << '\n';
-    errors.flush();
+    if (instruments.fault) return server_unusable(address, *instruments.fault);
     if (deleted_there || !round.conflicts.empty()) return kConflict;
     return round.refused.empty() ? kDone : kTeamUnusable;
+}
+
+int pull_archive(QtTeamStore& store, const TeamServerAddress& address,
+                 const QString& archive_file) {
+    QtSqliteFile archive;
+    if (!open_archive(archive, archive_file)) return kArchiveUnusable;
+    QtSqlitePushQueue queue(archive);
+    const PullRound round = pull_changed(queue, store);
+    QTextStream(stdout) << "pulled: " << round.pulled << '\n';
+    if (round.local_fault) {
+        print_archive_fault(archive);
+        return kArchiveUnusable;
+    }
+    for (const QString& uuid : round.deleted_there)
+        print_deleted_there(uuid, {TeamFaultKind::DeletedThere, {}});
+    print_conflicts(round.conflicts);
+    if (round.fault) return server_unusable(address, *round.fault);
+    return round.deleted_there.empty() && round.conflicts.empty() ? kDone : kConflict;
 }
 
 int print_waiting(const QString& archive_file) {

@@ -107,6 +107,23 @@ TEST_F(Pusher, EveryDownloadLandsOnceWithAllItsGroups) {
     EXPECT_EQ(store.load(waiting.front().uuid)->download.labels[1], QStringLiteral("TP-2"));
 }
 
+TEST_F(Pusher, AnOfficeEditReachesThisComputerAfterTheNextRound) {
+    archive_downloads(1);
+    const WaitingDownload one = queue.waiting()->front();
+    const auto p = pusher(as("anna"), QtTeamPusher::kRetryBase);
+    ASSERT_TRUE(attempts_seen(1));
+    QtTeamStore office;
+    ASSERT_TRUE(office.connect(as("boss")));
+    TeamDetailsChange change;
+    change.location = QStringLiteral("Hall 2");
+    ASSERT_TRUE(office.describe(one.uuid, change));
+    p->push_now();
+    ASSERT_TRUE(attempts_seen(2));
+    EXPECT_EQ(statuses.back().pulled, 1);
+    EXPECT_EQ(archive.load(one.id)->details.location, QStringLiteral("Hall 2"));
+    EXPECT_TRUE(queue.waiting()->empty());  // taken from there, nothing to push back
+}
+
 TEST_F(Pusher, AMomentWhenAnotherProgramHoldsTheFilePassesAndThePushEndsByItself) {
     archive_downloads(1);
     QtTeamStore store;

@@ -26,6 +26,12 @@ TeamDownload download(const QString& notes, const QString& location, const QStri
     return d;
 }
 
+// The user kept this computer's value of `field` over the server's value then.
+TeamDownload overruling(TeamDownload d, const QString& field, const QString& server_then) {
+    d.overruled[field] = server_then;
+    return d;
+}
+
 TEST(TeamMerge, WritesOnlyHereTakesOnlyThereAndReportsBoth) {
     const struct Case {
         const char* name;
@@ -109,6 +115,24 @@ TEST(TeamMerge, WritesOnlyHereTakesOnlyThereAndReportsBoth) {
          false,
          {"conflict: u1 group 2 limit: server \"0.050\" here \"0.300\""},
          50},
+        {"overruled here, the server's value unchanged since",
+         overruling(download("wet", "Hall", "PE"), "notes", "icy"),
+         download("icy", "Hall", "PE"),
+         {{"notes", "dry"}},
+         "wet",
+         "Hall",
+         "PE",
+         false,
+         {}},
+        {"overruled here, changed there again",
+         overruling(download("wet", "Hall", "PE"), "notes", "icy"),
+         download("hail", "Hall", "PE"),
+         {{"notes", "dry"}},
+         "hail",
+         "Hall",
+         "PE",
+         false,
+         {"conflict: u1 notes: server \"hail\" here \"wet\""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

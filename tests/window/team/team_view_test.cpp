@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -31,6 +32,7 @@
 #include "ui/archive_window.h"
 #include "ui/inspection_details_panel.h"
 #include "ui/team_archive_view.h"
+#include "ui/team_history_panel.h"
 #include "ui/team_hookup.h"
 #include "ui/team_status.h"
 
@@ -230,6 +232,31 @@ TEST_F(TeamView, SaysSinceWhenTheServerIsOutOfUseAndCatchesUpWhenItAnswersAgain)
         test::wait_until([&] { return !team_view()->stale() && !team_view()->updating(); }, 60000))
         << team_view()->state()->text().toStdString();
     EXPECT_EQ(push_line->text(), all_pushed);
+}
+
+TEST_F(TeamView, TheChosenDownloadsHistoryShowsAsTheCommandLinePrintsIt) {
+    push_inspection("anna", 9, {100, 150, 120});
+    open_third_machine();
+    controller->archive()->show_window();
+    controller->archive()->team().status_line()->team_switch()->click();
+    ASSERT_TRUE(brought_up_to_date());
+    ASSERT_TRUE(team_view()->window()->open_download());
+    const QString uuid = team_view()->window()->open_download()->uuid;
+    // A note with a line break of its own: escaped, it cannot forge a line.
+    QtTeamStore office;
+    ASSERT_TRUE(office.connect(as("boss")));
+    TeamDetailsChange notes;
+    notes.notes = QStringLiteral("wet\nfloor");
+    ASSERT_TRUE(office.describe(uuid, notes));
+    team_view()->bring_up_to_date();
+    ASSERT_TRUE(brought_up_to_date());
+    ui::TeamHistoryPanel* history = team_view()->history();
+    ASSERT_TRUE(test::wait_until([&] { return !history->reading(); }, 30000));
+    const test::CliResult printed =
+        test::run_cli({"team", "history", uuid, "--server", uri("ben")});
+    ASSERT_EQ(printed.exit_code, 0);
+    EXPECT_EQ(history->lines()->toPlainText() + QLatin1Char('\n'), printed.out);
+    EXPECT_EQ(history->lines()->toPlainText().count(QLatin1Char('\n')), 1);  // push, change
 }
 
 }  // namespace
