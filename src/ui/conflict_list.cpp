@@ -15,7 +15,7 @@ namespace eqbond::ui {
 
 ConflictList::ConflictList(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ConflictList"));
-    model_ = new ViewTableModel(-1, this);
+    model_ = new ViewTableModel({}, this);  // nothing typed into
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("ConflictTable"));
     table_->setModel(model_);
