@@ -92,13 +92,9 @@ void TeamPushWorker::round() {
         failed(*pushed.fault, false);
         return;
     }
-    // Nothing went: "all pushed" only while the server still answers.
-    if (pushed.pushed == 0 && !store_->answers()) {
-        failed(*store_->fault(), true);
-        return;
-    }
     // The instrument register goes with every round, as with `team push`; a local fault leaves
-    // it for the next round.
+    // it for the next round. Reading it also tells that the server still answers, so "all
+    // pushed" is never said when nothing went to a server that is gone.
     QtSqlitePlanning planning(*archive_);
     const RegisterRound instruments = exchange_register(*store_, planning);
     if (instruments.fault) {

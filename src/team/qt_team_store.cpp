@@ -164,12 +164,6 @@ bool QtTeamStore::ready() {
     return lost ? connect(connection_.address()) : true;
 }
 
-bool QtTeamStore::answers() {
-    if (!ready()) return false;
-    QSqlQuery q(connection_.database());
-    return connection_.run(q, QStringLiteral("SELECT 1"), TeamFaultKind::NoPermission);
-}
-
 bool QtTeamStore::push(const TeamDownload& d) {
     if (!ready()) return false;
     if (!is_uuid(d.uuid))

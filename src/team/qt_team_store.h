@@ -67,12 +67,8 @@ class QtTeamStore : public TeamCopying, public TeamPulling {
                std::optional<JudgedLimit> limit = std::nullopt);
     // The download's history, oldest first; nothing on a fault.
     std::optional<std::vector<TeamHistoryEntry>> history(const QString& uuid);
-    // Whether the server still answers; false with the fault.
-    bool answers();
     bool keep_plan(const TeamPlan& plan) override;
     std::optional<std::vector<TeamPlan>> plans() override;
-    // Whether the login is one of the team's admins; nothing on a fault.
-    std::optional<bool> is_admin();
     // The team's instrument register by serial; nothing on a fault.
     std::optional<std::vector<Instrument>> instruments();
     // Adds each instrument, or replaces the team's entry of its serial, in one transaction; the

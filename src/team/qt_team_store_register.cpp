@@ -8,13 +8,6 @@
 
 namespace eqbond {
 
-std::optional<bool> QtTeamStore::is_admin() {
-    if (!ready()) return std::nullopt;
-    QSqlQuery q(connection_.database());
-    if (!connection_.run(q, team_schema::kIsAdmin) || !q.next()) return std::nullopt;
-    return q.value(0).toBool();
-}
-
 std::optional<std::vector<Instrument>> QtTeamStore::instruments() {
     if (!ready()) return std::nullopt;
     QSqlQuery q(connection_.database());

@@ -71,9 +71,6 @@ QStringList planning_grants() {
     };
 }
 
-const QString kIsAdmin =
-    QStringLiteral("SELECT pg_has_role(session_user, 'eqbond_admin', 'MEMBER')");
-
 const QString kInstruments = QStringLiteral(
     "SELECT serial, model, calibrated::text, due::text, certificate FROM eqbond.instruments "
     "ORDER BY serial");

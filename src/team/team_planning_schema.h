@@ -11,8 +11,6 @@ QStringList planning_steps();
 // The privileges on them, given after rules_grants().
 QStringList planning_grants();
 
-// Whether the login is an admin of the team archive.
-extern const QString kIsAdmin;
 // The register by serial: serial, model, calibrated, due (YYYY-MM-DD), certificate.
 extern const QString kInstruments;
 // One instrument added, or its entry replaced when it differs.
