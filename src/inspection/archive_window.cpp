@@ -377,9 +377,11 @@ std::optional<InspectionReportInput> report_input(const ArchiveWindowState& s,
     return input;
 }
 
-void note_team_rights(ArchiveWindowState& s, const QString& role, bool changes_any) {
+void note_team_rights(ArchiveWindowState& s, const QString& role, bool changes_any,
+                      const std::map<QString, QString>& people) {
     s.team_role = role;
     s.team_changes_any = changes_any;
+    s.team_people = people;
 }
 
 void note_server_answer(ArchiveWindowState& s, ServerAnswer answer, const QString& why) {
@@ -395,6 +397,12 @@ QString open_owner(const ArchiveWindowState& s) {
     for (const ListedInspection& d : s.downloads)
         if (d.id == s.open->id) return d.owner;
     return QString();
+}
+
+QString pushed_by(const ArchiveWindowState& s, const QString& role) {
+    const auto named = s.team_people.find(role);
+    if (named == s.team_people.end()) return role;
+    return QStringLiteral("%1 (%2)").arg(named->second, role);
 }
 
 bool may_change_open(const ArchiveWindowState& s) {

@@ -3,6 +3,7 @@
 // filter or limit typed, a plan applied, details saved) to its end over the window's state and
 // the archive's ports. The Qt window forwards its events here and copies the view afterwards.
 #include <QString>
+#include <map>
 #include <optional>
 
 #include "inspection/archive_window_state.h"
@@ -76,7 +77,8 @@ std::optional<InspectionReportInput> report_input(const ArchiveWindowState& stat
                                                   ArchiveWindowPorts& ports);
 
 // The team view: who the server knows this program as, and whether it may change every download.
-void note_team_rights(ArchiveWindowState& state, const QString& role, bool changes_any);
+void note_team_rights(ArchiveWindowState& state, const QString& role, bool changes_any,
+                      const std::map<QString, QString>& people = {});
 // The team server's answer to the changes sent since the last one.
 void note_server_answer(ArchiveWindowState& state, ServerAnswer answer, const QString& why);
 // Whether the open download's details and test points may be changed here: always in this
@@ -84,6 +86,9 @@ void note_server_answer(ArchiveWindowState& state, ServerAnswer answer, const QS
 bool may_change_open(const ArchiveWindowState& state);
 // Who pushed the open download to the team server; empty in this computer's archive.
 QString open_owner(const ArchiveWindowState& state);
+// Who pushed a download as the team view shows it: the name the role goes by with the role
+// (`安娜 (anna)`), or the role alone when the lab has not named it.
+QString pushed_by(const ArchiveWindowState& state, const QString& role);
 
 // The open download's groups the group filter lets through.
 bool group_shown(const ArchiveWindowState& state, const Group& group);

@@ -134,10 +134,12 @@ struct ArchiveWindowState {
     DetailsMessage details_message;
 
     // The team view only: the role the server knows this program as (empty until it first
-    // answered), whether that role may change every inspector's downloads, and what the server
+    // answered), whether that role may change every inspector's downloads, the lab's people,
+    // and what the server
     // answered to the details and the test points changed here.
     QString team_role;
     bool team_changes_any = false;
+    std::map<QString, QString> team_people;  // the name each login role goes by, by role
     ServerMessage details_sent;
     ServerMessage labels_sent;
 };

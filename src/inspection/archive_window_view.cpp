@@ -52,7 +52,7 @@ QStringList headings(std::initializer_list<const text::ScreenText*> texts) {
     return out;
 }
 
-TableRow download_row(const ListedInspection& s) {
+TableRow download_row(const ArchiveWindowState& state, const ListedInspection& s) {
     using namespace download_column;
     std::vector<TableCell> cells(Count);
     cells[Started] = cell(started_text(s.download), s.download.started.toMSecsSinceEpoch());
@@ -74,7 +74,7 @@ TableRow download_row(const ListedInspection& s) {
     }
     cells[SiteName] = cell(s.site_name);
     cells[Location] = cell(s.location);
-    cells[Owner] = cell(s.owner);
+    cells[Owner] = cell(pushed_by(state, s.owner));
     return {s.id, cells};
 }
 
@@ -89,7 +89,7 @@ TableView download_table(const ArchiveWindowState& s) {
     table.hidden[Pass] = table.hidden[Fail] = !s.limit;
     table.hidden[Owner] = s.side != ArchiveSide::TeamCopy;
     for (const ListedInspection& d : s.downloads)
-        if (download_listed(s, d)) table.rows.push_back(download_row(d));
+        if (download_listed(s, d)) table.rows.push_back(download_row(s, d));
     if (s.open) table.current = s.open->id;
     return table;
 }
@@ -275,7 +275,7 @@ DetailsPanelView details_panel(const ArchiveWindowState& s) {
         view.problem = server_problem(s.details_sent);
     }
     if (view.read_only && view.message.isEmpty())
-        view.message = text::kReadOnlyDownload.arg(open_owner(s));
+        view.message = text::kReadOnlyDownload.arg(pushed_by(s, open_owner(s)));
     return view;
 }
 
@@ -311,7 +311,7 @@ SiteTreeView site_tree(const ArchiveWindowState& s) {
 bool download_listed(const ArchiveWindowState& s, const ListedInspection& download) {
     if (s.filter.isEmpty()) return true;
     // Filtering happens on the texts shown: what is typed never reaches the database.
-    const TableRow row = download_row(download);
+    const TableRow row = download_row(s, download);
     return std::any_of(row.cells.begin(), row.cells.end(), [&](const TableCell& c) {
         return c.text.contains(s.filter, Qt::CaseInsensitive);
     });

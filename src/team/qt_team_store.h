@@ -74,6 +74,11 @@ class QtTeamStore : public TeamCopying, public TeamPulling {
     // Adds each instrument, or replaces the team's entry of its serial, in one transaction; the
     // server refuses it (RefusedByRules) unless the login is an admin.
     bool keep_instruments(const std::vector<Instrument>& instruments);
+    // The name each login role goes by, by role; nothing on a fault.
+    std::optional<TeamPeople> people();
+    // Role `role` goes by `name` (empty: off the list); the server refuses it (RefusedByRules)
+    // unless the login is an admin, the role a login of the server and the name fits.
+    bool keep_person(const QString& role, const QString& name);
 
   private:
     // Clears the last fault, connecting again when the server was out of reach.

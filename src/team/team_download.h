@@ -99,6 +99,9 @@ struct TeamDetailsChange {
     std::optional<QString> site, location, inspector, instrument_serial, notes;
 };
 
+// The name each login role of the team goes by, by role, as an admin keeps it on the server.
+using TeamPeople = std::map<QString, QString>;
+
 // Which downloads a listing shows; an empty text matches every download.
 struct TeamFilter {
     QString site_name;

@@ -282,8 +282,9 @@ void ArchiveWindow::refresh() {
     handle([this] { refresh_archive_window(state_, ports_); });
 }
 
-void ArchiveWindow::note_team_rights(const QString& role, bool changes_any) {
-    handle([&] { eqbond::note_team_rights(state_, role, changes_any); });
+void ArchiveWindow::note_team_rights(const QString& role, bool changes_any,
+                                     const std::map<QString, QString>& people) {
+    handle([&] { eqbond::note_team_rights(state_, role, changes_any, people); });
 }
 
 void ArchiveWindow::note_server_answer(ServerAnswer answer, const QString& why) {

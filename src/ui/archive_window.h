@@ -6,6 +6,7 @@
 // shows are the core's (inspection/archive_window*.h): this window forwards its events there,
 // copies the view onto its widgets and writes the files asked for.
 #include <QWidget>
+#include <map>
 #include <optional>
 
 #include "inspection/archive_window.h"
@@ -52,7 +53,8 @@ class ArchiveWindow : public QWidget {
     void refresh();
     // The team view: the server's rules for this program's role, and its answer to the changes
     // sent to it.
-    void note_team_rights(const QString& role, bool changes_any);
+    void note_team_rights(const QString& role, bool changes_any,
+                          const std::map<QString, QString>& people);
     void note_server_answer(ServerAnswer answer, const QString& why);
     // The download whose groups are shown, if any.
     const std::optional<Inspection>& open_download() const { return state_.open; }

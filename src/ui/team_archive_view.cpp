@@ -30,6 +30,7 @@ struct RoundOutcome {
     std::vector<TeamPlan> plans;  // those it took, gone; those left, to go in the next round
     QString role;                 // as the server knows this program; empty when not reached
     bool changes_any = false;
+    std::optional<TeamPeople> people;  // nothing when the server did not say
 };
 
 // What the server made of the changes the round took to it.
@@ -162,6 +163,9 @@ void TeamArchiveView::bring_up_to_date() {
         if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
         QtSqliteTeamCopy copy(copy_file);
         outcome->round = bring_team_copy_up_to_date(copy, store, outcome->plans);
+        if (outcome->round.fault) return;
+        outcome->people = store.people();
+        if (!outcome->people) outcome->round.fault = store.fault();
     }));
     connect(round_.get(), &QThread::finished, this, [this, outcome] {
         // Those the round did not take go first in the next, before any kept since.
@@ -169,8 +173,10 @@ void TeamArchiveView::bring_up_to_date() {
         stale_ = server_out_of_use(*outcome);
         if (!stale_ && !outcome->round.local_fault) updated_ = QTime::currentTime();
         state_->setText(state_text(*outcome, updated_));
+        // Those last read stay until the server says otherwise.
+        if (outcome->people) people_ = *outcome->people;
         if (!outcome->role.isEmpty())
-            window_->note_team_rights(outcome->role, outcome->changes_any);
+            window_->note_team_rights(outcome->role, outcome->changes_any, people_);
         window_->refresh();
         // A change made while this round ran goes in the next: its answer waits for that one.
         if (!again_) {

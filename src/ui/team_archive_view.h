@@ -63,6 +63,7 @@ class TeamArchiveView : public QWidget {
     std::unique_ptr<QtSqliteInspections> copy_records_;
     std::unique_ptr<TeamCopyEditing> editing_;
     std::vector<TeamPlan> plans_;  // kept in this view, for the next round to take to the server
+    TeamPeople people_;            // the lab's people as the server last gave them
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;

@@ -58,6 +58,7 @@ const char kUsage[] =
     "       eqbond-cli team describe UUID [--site NAME] [--location TEXT] [--inspector NAME]\n"
     "                                     [--instrument SERIAL] [--notes TEXT] [--server URI]\n"
     "       eqbond-cli team label UUID --group N --point TEXT [--limit OHM] [--server URI]\n"
+    "       eqbond-cli team people [ROLE NAME] [--server URI]\n"
     "       eqbond-cli live [--port DEVICE]... [--timeout SECONDS] [--count N] [--trace FILE]\n"
     "       eqbond-cli --help | --version\n"
     "\n"
@@ -107,7 +108,9 @@ const char kUsage[] =
     "          export UUID and delete UUID as for the archive. history UUID: every change the\n"
     "          server recorded, one a line (ISO time, role, action, field, old, new).\n"
     "          describe UUID and label UUID change a download's details or one group's test\n"
-    "          point on the server, under its rules.\n"
+    "          point on the server, under its rules. people: one line per login role the\n"
+    "          lab named (role, name); people ROLE NAME (an admin's): the name the role goes by\n"
+    "          in the windows, an empty NAME takes it off the list.\n"
     "live      Prints live readings as CSV lines (time, milliohm, text, kind) until --count\n"
     "          lines or Ctrl-C.\n"
     "\n"
@@ -434,13 +437,28 @@ int team(const Options& o, const QStringList& words) {
     }
     const QString action = words.value(1);
     const QString kSay = QStringLiteral(
-        "say team setup, status, push, pull, list, due, export UUID, delete UUID or history "
-        "UUID");
+        "say team setup, status, push, pull, list, due, people, export UUID, delete UUID or "
+        "history UUID");
     if (parser.isSet(o.within) && (!positive_number(parser.value(o.within), &options.within_days) ||
                                    options.within_days > eqbond::kMostDueDays)) {
         print_error(QStringLiteral("--within takes a whole number of days from 0 to %1")
                         .arg(eqbond::kMostDueDays));
         return kBadUsage;
+    }
+    if (action == QLatin1String("people")) {
+        if (words.size() != 2 && words.size() != 4)
+            return bad_usage(QStringLiteral("say team people, or team people ROLE NAME"));
+        options.action = TeamAction::People;
+        if (words.size() == 4) {
+            options.person = {{words.value(2), words.value(3)}};
+            if (options.person->first.isEmpty())
+                return bad_usage(QStringLiteral("team people needs a role"));
+            if (eqbond::label_problem(options.person->second))
+                return bad_usage(
+                    QStringLiteral("a name takes at most %1 characters and no control character")
+                        .arg(eqbond::kLongestLabel));
+        }
+        return run_team(options);
     }
     if (words.size() == 2) {
         if (action == QLatin1String("setup"))

@@ -142,6 +142,13 @@ int with_store(const TeamOptions& options, const TeamServerAddress& address) {
                 return kBadUsage;
             }
             break;
+        case TeamAction::People:
+            if (options.person) {
+                store.keep_person(options.person->first, options.person->second);
+            } else if (const auto people = store.people()) {
+                for (const auto& [role, name] : *people) print_fields(out, {role, name});
+            }
+            break;
         case TeamAction::History:
             if (const auto entries = store.history(options.uuid)) print_history(*entries);
             break;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <optional>
+#include <utility>
 
 #include "archive/bonding_limit.h"
 #include "cli/exported_files.h"
@@ -20,7 +21,8 @@ enum class TeamAction {
     History,
     Describe,
     Label,
-    Due
+    Due,
+    People
 };
 
 struct TeamOptions {
@@ -35,7 +37,8 @@ struct TeamOptions {
     QString point;
     std::optional<JudgedLimit> point_limit;  // label: the test point's own limit
     std::optional<BondingLimit> limit;
-    int within_days = kDefaultDueWithinDays;  // due
+    int within_days = kDefaultDueWithinDays;            // due
+    std::optional<std::pair<QString, QString>> person;  // people: a role and the name it goes by
 };
 
 // eqbond-cli team setup | status | push | pull | list | due | export UUID | delete UUID |

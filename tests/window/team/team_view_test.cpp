@@ -106,7 +106,7 @@ struct TeamView : test::TeamArchiveTest {
     int row_of_owner(const char* owner) {
         QTableView* list = team_view()->window()->download_list();
         for (int r = 0; r < list->model()->rowCount(); ++r)
-            if (cell(list, r, download_column::Owner) == QLatin1String(owner)) return r;
+            if (cell(list, r, download_column::Owner) == QString::fromUtf8(owner)) return r;
         return -1;
     }
     void delete_open(QMessageBox::StandardButton answer) {
@@ -122,6 +122,12 @@ struct TeamView : test::TeamArchiveTest {
 TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     push_inspection("anna", 9, {100, 150, 120});
     push_inspection("ben", 10, {105, 300, 130});
+    {
+        // The lab named anna, not ben.
+        QtTeamStore boss;
+        ASSERT_TRUE(boss.connect(as("boss")));
+        ASSERT_TRUE(boss.keep_person(QStringLiteral("anna"), QStringLiteral("安娜")));
+    }
     open_third_machine();
     ui::ArchiveWindow* own = controller->archive()->show_window();
     ui::TeamHookup& team = controller->archive()->team();
@@ -131,7 +137,7 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     EXPECT_FALSE(own->download_list()->isVisible());
     ASSERT_EQ(w->download_list()->model()->rowCount(), 2)
         << team_view()->state()->text().toStdString();
-    ASSERT_GE(row_of_owner("anna"), 0);
+    ASSERT_GE(row_of_owner("安娜 (anna)"), 0);
 
     // Ben's is the newest and opens first: its points against Anna's earlier ones.
     w->download_list()->setCurrentIndex(w->download_list()->model()->index(row_of_owner("ben"), 0));
@@ -171,19 +177,19 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     // Anna's download: read-only for Ben, saying why; its deletion is refused and the server's
     // version stays.
     w->download_list()->setCurrentIndex(
-        w->download_list()->model()->index(row_of_owner("anna"), 0));
+        w->download_list()->model()->index(row_of_owner("安娜 (anna)"), 0));
     QAbstractItemModel* groups = w->group_table()->model();
     EXPECT_FALSE(groups->flags(groups->index(0, Column::Point)) & Qt::ItemIsEditable);
     EXPECT_FALSE(groups->setData(groups->index(0, Column::Point), QStringLiteral("mine now")));
     EXPECT_TRUE(panel->findChild<QLineEdit*>(QStringLiteral("DetailsNotes"))->isReadOnly());
     EXPECT_FALSE(panel->findChild<QPushButton*>(QStringLiteral("SaveDetails"))->isEnabled());
     EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("ApplyPlan"))->isEnabled());
-    EXPECT_TRUE(panel->message()->text().contains(QStringLiteral("anna")))
+    EXPECT_TRUE(panel->message()->text().contains(QStringLiteral("安娜 (anna)")))
         << panel->message()->text().toStdString();
     ASSERT_TRUE(w->open_download());
     EXPECT_EQ(w->open_download()->labels.at(1), QStringLiteral("A1"));
     w->download_list()->setCurrentIndex(
-        w->download_list()->model()->index(row_of_owner("anna"), 0));
+        w->download_list()->model()->index(row_of_owner("安娜 (anna)"), 0));
     delete_open(QMessageBox::Yes);
     ASSERT_TRUE(brought_up_to_date());
     EXPECT_EQ(team_view()->state()->text(), text::kTeamCopyRefused.shown());
