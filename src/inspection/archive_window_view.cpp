@@ -52,7 +52,7 @@ QStringList headings(std::initializer_list<const text::ScreenText*> texts) {
     return out;
 }
 
-TableRow download_row(const ArchiveWindowState& state, const ListedInspection& s) {
+TableRow download_row(const ArchiveWindowState& window, const ListedInspection& s) {
     using namespace download_column;
     std::vector<TableCell> cells(Count);
     cells[Started] = cell(started_text(s.download), s.download.started.toMSecsSinceEpoch());
@@ -74,7 +74,7 @@ TableRow download_row(const ArchiveWindowState& state, const ListedInspection& s
     }
     cells[SiteName] = cell(s.site_name);
     cells[Location] = cell(s.location);
-    cells[Owner] = cell(pushed_by(state, s.owner));
+    cells[Owner] = cell(pushed_by(window, s.owner));
     return {s.id, cells};
 }
 

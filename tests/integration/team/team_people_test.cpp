@@ -41,15 +41,16 @@ TEST_F(TeamPeopleTest, OnlyAnAdminNamesALoginRoleAndEveryChangeIsRecorded) {
         const QString what = QString::fromUtf8(s.sql ? s.sql : s.name);
         if (s.sql) {
             EXPECT_EQ(sql_as(s.role, what).exit_code == 0, s.exit_code == 0)
-                << s.role << " " << what;
+                << s.role << " " << what.toStdString();
         } else {
             const CliResult r = run_cli(
                 {"team", "people", "anna", QString::fromUtf8(s.name), "--server", uri(s.role)});
-            EXPECT_EQ(r.exit_code, s.exit_code) << s.role << " " << what << r.err.toStdString();
+            EXPECT_EQ(r.exit_code, s.exit_code)
+                << s.role << " " << what.toStdString() << r.err.toStdString();
         }
         const CliResult listed = run_cli({"team", "people", "--server", uri("ben")});
         EXPECT_EQ(listed.exit_code, 0) << listed.err.toStdString();
-        EXPECT_EQ(listed.out, QString::fromUtf8(s.people)) << s.role << " " << what;
+        EXPECT_EQ(listed.out, QString::fromUtf8(s.people)) << s.role << " " << what.toStdString();
     }
     EXPECT_EQ(
         server()
