@@ -551,6 +551,11 @@ Reason: %2</translation>
         <translation>calibration expired</translation>
     </message>
     <message>
+        <source>已在团队服务器上删除</source>
+        <extracomment>Download status: the team&apos;s server deleted it; this computer keeps its copy.</extracomment>
+        <translation>deleted on the team server</translation>
+    </message>
+    <message>
         <source>逾期</source>
         <extracomment>Re-test status: the next date has passed.</extracomment>
         <translation>overdue</translation>

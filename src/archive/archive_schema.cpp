@@ -126,6 +126,12 @@ QStringList steps_from(int version) {
                                " overruled INTEGER NOT NULL DEFAULT 0 CHECK (overruled IN (0, 1)),"
                                " PRIMARY KEY (download_id, field)) WITHOUT ROWID"),
             };
+        case 8:
+            // A download the team's server deleted: kept here, but no longer offered to it.
+            return {
+                QStringLiteral("ALTER TABLE downloads ADD COLUMN deleted_on_server INTEGER"
+                               " NOT NULL DEFAULT 0 CHECK (deleted_on_server IN (0, 1))"),
+            };
         default:
             return {};
     }

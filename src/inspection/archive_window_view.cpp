@@ -61,6 +61,7 @@ TableRow download_row(const ArchiveWindowState& window, const ListedInspection& 
     QString state =
         (s.download.end == DownloadEnd::Complete ? text::kComplete : text::kAbandoned).shown();
     if (s.calibration_expired) state += QStringLiteral("  ") + text::kCalibrationExpired.shown();
+    if (s.deleted_on_server) state += QStringLiteral("  ") + text::kDeletedOnTeamServer.shown();
     cells[State] = cell(state);
     cells[State].failing = s.calibration_expired;
     if (s.groups_held > 0) {

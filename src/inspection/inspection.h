@@ -63,6 +63,7 @@ struct ListedInspection : DownloadSummary {
     QString location;
     QString inspector;
     bool calibration_expired = false;  // measured after its instrument's calibration due date
+    bool deleted_on_server = false;    // the team's server deleted it; it stays here
 };
 
 // What deleting a site came to: a site that still has inspections stays.

@@ -14,7 +14,7 @@ inline const QString kListColumns = QStringLiteral(
     "  CAST(REPLACE(r.due, '-', '') AS INTEGER) < 20000000 +"
     "  (SELECT MAX(g.year * 10000 + g.month * 100 + g.day) FROM download_groups g"
     "   WHERE g.download_id = d.id AND g.month BETWEEN 1 AND 12 AND g.day BETWEEN 1 AND 31)"
-    " END");
+    " END, d.deleted_on_server");
 inline const QString kListFrom = QStringLiteral(
     " FROM downloads d LEFT JOIN sites s ON s.id = d.site_id"
     " LEFT JOIN instruments r ON r.serial = d.instrument_serial AND d.instrument_serial <> ''");

@@ -42,6 +42,9 @@ inline constexpr ScreenText kReportCalibration{
 //: The groups were measured after the instrument's calibration due date.
 inline constexpr ScreenText kCalibrationExpired{"Inspection",
                                                 QT_TRANSLATE_NOOP("Inspection", "校准已过期")};
+//: Download status: the team's server deleted it; this computer keeps its copy.
+inline constexpr ScreenText kDeletedOnTeamServer{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "已在团队服务器上删除")};
 //: Re-test status: the next date has passed.
 inline constexpr ScreenText kDueOverdue{"Inspection", QT_TRANSLATE_NOOP("Inspection", "逾期")};
 //: Re-test status: the next date comes within the days asked for.

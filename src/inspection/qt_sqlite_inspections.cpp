@@ -81,6 +81,7 @@ std::vector<ListedInspection> QtSqliteInspections::list_where(std::optional<int6
         row.location = q.value(first + 2).toString();
         row.inspector = q.value(first + 3).toString();
         row.calibration_expired = q.value(first + 4).toBool();
+        row.deleted_on_server = q.value(first + 5).toBool();
         out.push_back(std::move(row));
     };
     const bool done = site_id ? list_downloads(file_, limit, kListColumns, kListFrom + kOfSite,

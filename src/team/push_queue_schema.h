@@ -7,7 +7,10 @@ namespace eqbond::push_queue_schema {
 
 inline const QString kSelectWaiting = QStringLiteral(
     "SELECT id, uuid, changed_since_push FROM downloads WHERE changed_since_push > 0"
-    " ORDER BY started_ms, id");
+    " AND deleted_on_server = 0 ORDER BY started_ms, id");
+// Deleted on the server: it stays here, and neither a push nor a pull asks for it again.
+inline const QString kMarkDeletedThere =
+    QStringLiteral("UPDATE downloads SET deleted_on_server = 1 WHERE id = ?");
 inline const QString kMarkPushed = QStringLiteral(
     "UPDATE downloads SET changed_since_push = 0, pushed_ms = ?"
     " WHERE id = ? AND changed_since_push = ?");
@@ -24,7 +27,8 @@ inline const QString kTakeDetails = QStringLiteral(
 // last had as the server first took it.
 inline const QString kSelectHad = QStringLiteral(
     "SELECT id, uuid, coalesce(server_revision, 1) FROM downloads"
-    " WHERE server_revision IS NOT NULL OR pushed_ms IS NOT NULL ORDER BY started_ms, id");
+    " WHERE (server_revision IS NOT NULL OR pushed_ms IS NOT NULL) AND deleted_on_server = 0"
+    " ORDER BY started_ms, id");
 // A download's fields in conflict: its marks settled, its new ones kept (one the user overruled
 // stays until the server took it), and those overruled, with the server's value then.
 inline const QString kSettleConflicts =

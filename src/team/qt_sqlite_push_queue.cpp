@@ -103,6 +103,13 @@ bool QtSqlitePushQueue::keep_conflicts(int64_t download_id,
     });
 }
 
+bool QtSqlitePushQueue::mark_deleted_there(int64_t download_id) {
+    if (!file_.usable()) return false;
+    return file_.in_transaction([&](QSqlQuery& q) {
+        return file_.run_with(q, push_queue_schema::kMarkDeletedThere, {qlonglong(download_id)});
+    });
+}
+
 Marking QtSqlitePushQueue::mark_pushed(const WaitingDownload& download, const QDateTime& when) {
     if (!file_.usable()) return Marking::Failed;
     int marked = 0;

@@ -18,6 +18,7 @@ class QtSqlitePushQueue : public PushQueue {
     bool keep_server_side(int64_t download_id, int64_t revision,
                           const TeamDownload* taken) override;
     bool keep_conflicts(int64_t download_id, const std::vector<TeamConflict>& conflicts) override;
+    bool mark_deleted_there(int64_t download_id) override;
     std::optional<QDateTime> last_push() override;
     std::optional<std::vector<HadDownload>> had_by_server() override;
 

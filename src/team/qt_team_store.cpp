@@ -8,6 +8,7 @@
 
 #include "archive/qt_sqlite_rows.h"
 #include "team/postgres_array.h"
+#include "team/team_push_schema.h"
 #include "team/team_schema.h"
 
 namespace eqbond {
@@ -65,7 +66,36 @@ TeamDownloadSummary summary_of(const QSqlQuery& q) {
     return s;
 }
 
-// The group columns as array literals, in the order of team_schema::kInsertGroups.
+// The download's columns after its site, in the order of team_schema::kUpsertDownload (and
+// kPushNew): its details, what was measured, and its lowest and highest group.
+std::vector<QVariant> measured_values(const TeamDownload& d) {
+    int lowest = 0, highest = 0;
+    if (!d.groups.empty()) {
+        const auto [low, high] = std::minmax_element(
+            d.groups.begin(), d.groups.end(),
+            [](const Group& a, const Group& b) { return a.milliohm < b.milliohm; });
+        lowest = low->milliohm;
+        highest = high->milliohm;
+    }
+    return {text(d.location),
+            text(d.inspector),
+            text(d.instrument_serial),
+            text(d.notes),
+            time_text(d.download.started),
+            time_text(d.download.finished),
+            int(d.download.port_number),
+            text(d.download.device),
+            d.download.reported_total,
+            d.download.groups_read,
+            d.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
+                                                    : QStringLiteral("abandoned"),
+            int(d.groups.size()),
+            lowest,
+            highest};
+}
+
+// The group columns as array literals, in the order of team_schema::kInsertGroups (and
+// kPushNew).
 std::vector<QString> group_columns(const TeamDownload& d) {
     const auto column = [&](auto field) {
         std::vector<int> values;
@@ -99,11 +129,12 @@ std::vector<QString> group_columns(const TeamDownload& d) {
 
 struct QtTeamStore::PushStatements {
     explicit PushStatements(const QSqlDatabase& db)
-        : find_site(db), revise_site(db), download(db), insert_groups(db) {}
+        : push_new(db), find_site(db), revise_site(db), download(db), insert_groups(db) {}
     // The first statement's error, or nothing when all are prepared.
     std::optional<QSqlError> prepare() {
         using namespace team_schema;
         const std::pair<QSqlQuery*, const QString*> statements[] = {
+            {&push_new, &kPushNew},
             {&find_site, &kFindSite},
             {&revise_site, &kReviseSite},
             {&download, &kUpsertDownload},
@@ -112,7 +143,7 @@ struct QtTeamStore::PushStatements {
             if (!query->prepare(*sql)) return query->lastError();
         return std::nullopt;
     }
-    QSqlQuery find_site, revise_site, download, insert_groups;
+    QSqlQuery push_new, find_site, revise_site, download, insert_groups;
 };
 
 QtTeamStore::QtTeamStore() = default;
@@ -177,6 +208,14 @@ bool QtTeamStore::push(const TeamDownload& d) {
                                                "cannot store"));
     merge_.reset();
     revision_ = 0;
+    // Most pushes bring a download the server has never seen: one call takes it whole, with
+    // nothing to merge. One the server holds goes through the merge below.
+    const std::optional<int64_t> arrived = push_new(d);
+    if (!arrived) return false;
+    if (*arrived > 0) {
+        revision_ = *arrived;
+        return true;
+    }
     return connection_.in_transaction([&](QSqlQuery& q) {
         if (d.base_revision && !merge_with_server(q, d)) return false;
         if (!write(merge_ ? merge_->merged : d)) return false;
@@ -188,52 +227,51 @@ bool QtTeamStore::push(const TeamDownload& d) {
     });
 }
 
-bool QtTeamStore::write(const TeamDownload& d) {
-    int lowest = 0, highest = 0;
-    if (!d.groups.empty()) {
-        const auto [low, high] = std::minmax_element(
-            d.groups.begin(), d.groups.end(),
-            [](const Group& a, const Group& b) { return a.milliohm < b.milliohm; });
-        lowest = low->milliohm;
-        highest = high->milliohm;
+std::optional<int64_t> QtTeamStore::push_new(const TeamDownload& d) {
+    QSqlQuery& q = statements_->push_new;
+    int column = 0;
+    for (const QVariant& value :
+         {QVariant(d.uuid), text(d.site.name), text(d.site.address), text(d.site.customer)})
+        q.bindValue(column++, value);
+    for (const QVariant& value : measured_values(d)) q.bindValue(column++, value);
+    for (const QString& values : group_columns(d)) q.bindValue(column++, values);
+    if (!connection_.run(q)) return std::nullopt;
+    if (!q.next()) {
+        connection_.fail(TeamFaultKind::Failed,
+                         QStringLiteral("the server did not answer the push"));
+        return std::nullopt;
     }
+    const QVariant revision = q.value(0);
+    q.finish();
+    return revision.isNull() ? 0 : revision.toLongLong();
+}
+
+bool QtTeamStore::write(const TeamDownload& d) {
     PushStatements& p = *statements_;
     QVariant site(QMetaType::fromType<QString>());
     if (!d.site.name.isEmpty()) {
         const std::optional<QVariant> id = site_id(d.site);
         if (!id) return false;
-        p.revise_site.bindValue(0, text(d.site.address));
-        p.revise_site.bindValue(1, text(d.site.customer));
-        p.revise_site.bindValue(2, *id);
-        p.revise_site.bindValue(3, text(d.site.address));
-        p.revise_site.bindValue(4, text(d.site.customer));
-        if (!connection_.run(p.revise_site)) return false;
+        // An empty address or customer keeps the site's: without either, nothing to revise.
+        const bool revises = !d.site.address.isEmpty() || !d.site.customer.isEmpty();
+        if (revises) {
+            p.revise_site.bindValue(0, text(d.site.address));
+            p.revise_site.bindValue(1, text(d.site.customer));
+            p.revise_site.bindValue(2, *id);
+            p.revise_site.bindValue(3, text(d.site.address));
+            p.revise_site.bindValue(4, text(d.site.customer));
+            if (!connection_.run(p.revise_site)) return false;
+        }
         site = *id;
     }
-    const QVariant values[] = {
-        d.uuid,
-        site,
-        text(d.location),
-        text(d.inspector),
-        text(d.instrument_serial),
-        text(d.notes),
-        time_text(d.download.started),
-        time_text(d.download.finished),
-        int(d.download.port_number),
-        text(d.download.device),
-        d.download.reported_total,
-        d.download.groups_read,
-        d.download.end == DownloadEnd::Complete ? QStringLiteral("complete")
-                                                : QStringLiteral("abandoned"),
-        int(d.groups.size()),
-        lowest,
-        highest,
-    };
-    for (int i = 0; i < int(std::size(values)); ++i) p.download.bindValue(i, values[i]);
+    p.download.bindValue(0, d.uuid);
+    p.download.bindValue(1, site);
+    int column = 2;
+    for (const QVariant& value : measured_values(d)) p.download.bindValue(column++, value);
     if (!connection_.run(p.download)) return false;
     if (d.groups.empty()) return true;
     p.insert_groups.bindValue(0, d.uuid);
-    int column = 1;
+    column = 1;
     for (const QString& values : group_columns(d)) p.insert_groups.bindValue(column++, values);
     return connection_.run(p.insert_groups);
 }

@@ -88,6 +88,9 @@ class QtTeamStore : public TeamCopying, public TeamPulling {
     std::optional<QVariant> site_id(const TeamSite& site);
     // The download as the server holds it; nothing on a fault or when it is not there (no fault).
     std::optional<StoredTeamDownload> read(QSqlQuery& q, const QString& uuid);
+    // The download whole in one call when the server does not hold it yet: its revision, 0 when
+    // the server holds it (nothing written), nothing on a fault.
+    std::optional<int64_t> push_new(const TeamDownload& d);
     // Writes the download, its site and its groups, inside the push's transaction.
     bool write(const TeamDownload& d);
     // When the server changed the download since `here`'s base revision: merge_ says how the two

@@ -1,14 +1,14 @@
 #pragma once
-// Layout 5 of the team archive: the lab's people, the name each login role goes by, which every
+// Layout 6 of the team archive: the lab's people, the name each login role goes by, which every
 // inspector reads and only an admin keeps.
 #include <QString>
 #include <QStringList>
 
 namespace eqbond::team_schema {
 
-// From layout 4: the statements, in order.
+// From layout 5: the statements, in order.
 QStringList people_steps();
-// The privileges on them, given after planning_grants().
+// The privileges on them, given after push_grants().
 QStringList people_grants();
 
 // Every person by role: role, name.

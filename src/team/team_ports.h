@@ -63,6 +63,9 @@ class PushQueue {
                                 const std::vector<TeamConflict>& /*conflicts*/) {
         return true;
     }
+    // Marks the download deleted on the server: it stays here, out of every later push and
+    // pull. A queue that merges nothing keeps nothing.
+    virtual bool mark_deleted_there(int64_t /*download_id*/) { return true; }
     // When a download was last pushed; nothing before the first push or on a fault.
     virtual std::optional<QDateTime> last_push() = 0;
     // The downloads the server has had from here, for a pull; nothing on a fault. A queue that

@@ -13,7 +13,7 @@ PullStep pull_one(PushQueue& queue, TeamPulling& server, const HadDownload& had,
     if (!there) {
         if (server.fault()) return PullStep::ServerFault;
         round.deleted_there.push_back(had.uuid);  // deleted since the revisions were read
-        return PullStep::Done;
+        return queue.mark_deleted_there(had.id) ? PullStep::Done : PullStep::LocalFault;
     }
     std::optional<std::map<QString, QString>> changed_there =
         server.changes_since(had.uuid, had.revision);
@@ -58,6 +58,10 @@ PullRound pull_changed(PushQueue& queue, TeamPulling& server) {
         const auto there = revisions->find(one.uuid);
         if (there == revisions->end()) {
             round.deleted_there.push_back(one.uuid);
+            if (!queue.mark_deleted_there(one.id)) {
+                round.local_fault = true;
+                break;
+            }
             continue;
         }
         if (there->second <= one.revision) continue;

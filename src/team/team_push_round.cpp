@@ -25,6 +25,14 @@ PushRound push_waiting(PushQueue& queue, TeamPushing& server) {
             round.fault = server.fault();
             if (round.fault && refuses_one_download(round.fault->kind)) {
                 round.refused.push_back({one.uuid, *round.fault});
+                // Named this once; kept here, it is not offered to the server again.
+                if (round.fault->kind == TeamFaultKind::DeletedThere) {
+                    if (!queue.mark_deleted_there(one.id)) {
+                        round.local_fault = true;
+                        break;
+                    }
+                    --round.waiting;
+                }
                 continue;
             }
             break;

@@ -27,9 +27,10 @@ struct PushRound {
     std::vector<TeamConflict> conflicts;
 };
 
-// A download the server refuses (its rules, deleted there, a text it cannot take) keeps waiting
-// and the round goes on; any other fault ends the round. A download the server changed since this
-// computer last had it is merged: what changed only there is taken here.
+// A download the server refuses (its rules, a text it cannot take) keeps waiting and the round
+// goes on; one deleted there is kept here, marked so, and waits no more; any other fault ends the
+// round. A download the server changed since this computer last had it is merged: what changed only
+// there is taken here.
 PushRound push_waiting(PushQueue& queue, TeamPushing& server);
 
 }  // namespace eqbond

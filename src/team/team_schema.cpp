@@ -2,6 +2,7 @@
 
 #include "team/team_people_schema.h"
 #include "team/team_planning_schema.h"
+#include "team/team_push_schema.h"
 #include "team/team_rules_schema.h"
 
 namespace eqbond::team_schema {
@@ -111,12 +112,13 @@ QStringList steps_from(int version, int up_to) {
         for (const char* sql : kVersion2) out << QString::fromUtf8(sql);
     if (version < 3 && up_to >= 3) out << rules_steps();
     if (version < 4 && up_to >= 4) out << planning_steps();
-    if (version < 5 && up_to >= 5) out << people_steps();
+    if (version < 5 && up_to >= 5) out << push_steps();
+    if (version < 6 && up_to >= 6) out << people_steps();
     return out;
 }
 
 QStringList grants() {
-    return rules_grants() + planning_grants() + people_grants();
+    return rules_grants() + planning_grants() + push_grants() + people_grants();
 }
 
 const QString kSetVersion = QStringLiteral("UPDATE eqbond.layout SET version = %1").arg(kVersion);

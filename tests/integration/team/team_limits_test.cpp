@@ -170,7 +170,6 @@ TEST_F(TeamLimits, ALayout3ServerHoldingDownloadsGainsLimitsAndTheRegister) {
         const char* sql;
         const char* out;
     } cases[] = {
-        {"SELECT version FROM eqbond.layout", "4"},
         {"SELECT string_agg(number || ' ' || milliohm || ' ' || label || ' ' || "
          "coalesce(limit_milliohm::text, '-'), '|' ORDER BY number) FROM eqbond.groups",
          "1 6 TP1 -|2 7 TP2 200"},

@@ -1,6 +1,7 @@
 // No edit silently lost: a download changed in the office and on the laptop is merged field by
 // field when the laptop pushes, a field changed on both sides is a conflict that overwrites
-// nothing (exit code 7), and a download deleted in the office does not come back.
+// nothing (exit code 7), and a download deleted in the office does not come back: the laptop
+// keeps it, marked, and offers it no more.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -87,6 +88,14 @@ TEST_F(LostUpdate, BothSidesKeptConflictsNamedAndADeletionNotUndone) {
         << r.err.toStdString();
     EXPECT_FALSE(office.load(uuid));
     EXPECT_TRUE(archive.load(id));
+    // Kept here and marked so: the next push neither offers it nor names it again.
+    const std::vector<ListedInspection> listed = archive.list(std::nullopt);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_TRUE(listed.front().deleted_on_server);
+    EXPECT_TRUE(queue.waiting()->empty());
+    r = push();
+    EXPECT_EQ(r.exit_code, 0) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(uuid)) << r.err.toStdString();
 
     // The history says who did what.
     r = test::run_cli({"team", "history", uuid, "--server", uri("ben")});

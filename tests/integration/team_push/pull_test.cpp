@@ -1,6 +1,6 @@
 // A pull brings what the office changed into this computer's archive, field by field: a field
 // changed only there is taken, one changed on both sides is named and overwrites nothing, and a
-// download deleted there is named and kept here.
+// download deleted there is named once and kept here, marked so.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -55,6 +55,7 @@ struct PullCase {
     const char* err;  // the line naming the download, %1 its UUID; empty: none
     const char* location_after;
     const char* point_after;
+    bool marked_deleted;  // kept here, marked deleted on the server, named once only
 };
 
 TEST_F(Pull, TakesWhatChangedOnlyThereNamesConflictsAndDeletions) {
@@ -64,11 +65,13 @@ TEST_F(Pull, TakesWhatChangedOnlyThereNamesConflictsAndDeletions) {
         return office.describe(uuid, change) && office.label(uuid, 2, QStringLiteral("PE bar"));
     };
     const PullCase cases[] = {
-        {"taken", relocate_and_label, nullptr, 0, "pulled: 1\n", "", "Hall 2", "PE bar"},
+        {"taken", relocate_and_label, nullptr, 0, "pulled: 1\n", "", "Hall 2", "PE bar", false},
         {"conflict", relocate_and_label, "Pipe", 7, "pulled: 1\n",
-         "conflict: %1 group 2 test point: server \"PE bar\" here \"Pipe\"", "Hall 2", "Pipe"},
+         "conflict: %1 group 2 test point: server \"PE bar\" here \"Pipe\"", "Hall 2", "Pipe",
+         false},
         {"deleted", [](QtTeamStore& office, const QString& uuid) { return office.remove(uuid); },
-         nullptr, 7, "pulled: 0\n", "eqbond-cli: refused: %1: deleted on the server", "Hall", "PE"},
+         nullptr, 7, "pulled: 0\n", "eqbond-cli: refused: %1: deleted on the server", "Hall", "PE",
+         true},
     };
     QtTeamStore office;
     ASSERT_TRUE(office.connect(as("boss")));
@@ -91,8 +94,11 @@ TEST_F(Pull, TakesWhatChangedOnlyThereNamesConflictsAndDeletions) {
         ASSERT_TRUE(here);
         EXPECT_EQ(here->details.location, QString::fromUtf8(c.location_after));
         EXPECT_EQ(here->labels.at(2), QString::fromUtf8(c.point_after));
+        EXPECT_EQ(laptop.archive.list(std::nullopt).front().deleted_on_server, c.marked_deleted);
         // A pull takes nothing twice; what stays in conflict stays named.
-        EXPECT_EQ(cli("pull", laptop).out, QStringLiteral("pulled: 0\n"));
+        const test::CliResult again = cli("pull", laptop);
+        EXPECT_EQ(again.out, QStringLiteral("pulled: 0\n"));
+        EXPECT_EQ(again.err.contains(laptop.uuid), c.exit_code == 7 && !c.marked_deleted);
     }
 }
 

@@ -23,13 +23,14 @@ class FakeQueue : public PushQueue {
     std::set<int64_t> edited_while_pushed;  // changes again while the server takes it
     std::set<int64_t> vanish;               // deleted after the queue was listed
     std::set<int64_t> unmarkable;           // the archive cannot be written when it is marked
+    std::set<int64_t> deleted_there;        // marked deleted on the server
     bool broken = false;
 
     std::optional<std::vector<WaitingDownload>> waiting() override {
         if (broken) return std::nullopt;
         std::vector<WaitingDownload> out;
         for (const auto& [id, l] : local)
-            if (l.changes > 0) out.push_back({id, l.uuid, l.changes});
+            if (l.changes > 0 && !deleted_there.count(id)) out.push_back({id, l.uuid, l.changes});
         return out;
     }
     std::optional<TeamDownload> team_download(int64_t id) override {
@@ -44,6 +45,11 @@ class FakeQueue : public PushQueue {
         if (local.at(w.id).changes != w.changes) return Marking::ChangedMeanwhile;
         local[w.id].changes = 0;
         return Marking::Marked;
+    }
+    bool mark_deleted_there(int64_t id) override {
+        if (unmarkable.count(id)) return false;
+        deleted_there.insert(id);
+        return true;
     }
     std::optional<QDateTime> last_push() override { return std::nullopt; }
 };
@@ -119,16 +125,26 @@ TEST(PushRound, PushesWhatWaitsAndLeavesWaitingWhatDidNotGoOrChangedMeanwhile) {
          TeamFaultKind::RefusedByRules,
          {"u1"},
          false},
-        {"deleted there and a text refused, the others go",
+        {"deleted there (kept, waiting no more) and a text refused, the others go",
          [](FakeQueue&, FakeServer& s) {
              s.refuses["u1"] = TeamFaultKind::DeletedThere;
              s.refuses["u3"] = TeamFaultKind::Failed;
          },
          1,
-         2,
+         1,
          TeamFaultKind::Failed,
          {"u1", "u3"},
          false},
+        {"deleted there but the archive cannot mark it ends the round",
+         [](FakeQueue& q, FakeServer& s) {
+             s.refuses["u1"] = TeamFaultKind::DeletedThere;
+             q.unmarkable = {1};
+         },
+         0,
+         3,
+         TeamFaultKind::DeletedThere,
+         {"u1"},
+         true},
         {"a busy server ends the round",
          [](FakeQueue&, FakeServer& s) { s.refuses["u2"] = TeamFaultKind::Busy; },
          1,
