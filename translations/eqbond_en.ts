@@ -305,6 +305,31 @@ Reason: %2</translation>
         <translation>Date: ______________________</translation>
     </message>
     <message>
+        <source>报告编号: %1   第 %2 版</source>
+        <extracomment>At the head of every page of an issued report: %1 its number, %2 its revision.</extracomment>
+        <translation>Report no. %1   revision %2</translation>
+    </message>
+    <message>
+        <source>替代第 %1 版: %2</source>
+        <extracomment>%1 the earlier revision this one replaces, %2 why.</extracomment>
+        <translation>replaces revision %1: %2</translation>
+    </message>
+    <message>
+        <source>批准人: %1</source>
+        <extracomment>The issued report&apos;s approver.</extracomment>
+        <translation>Approved by: %1</translation>
+    </message>
+    <message>
+        <source>签发日期: %1</source>
+        <extracomment>%1 the day the report was issued (YYYY-MM-DD).</extracomment>
+        <translation>Issued: %1</translation>
+    </message>
+    <message>
+        <source>— 报告结束 —</source>
+        <extracomment>The report&apos;s last line.</extracomment>
+        <translation>— End of report —</translation>
+    </message>
+    <message>
         <source>第 %1 页 共 %2 页</source>
         <extracomment>%1 this page, %2 the pages of the report.</extracomment>
         <translation>Page %1 of %2</translation>

@@ -123,28 +123,50 @@ std::vector<ReportLine> group_lines(const Group& g, const PointComparison* point
     return lines;
 }
 
-std::vector<ReportLine> closing_lines(const InspectionSummary& s) {
-    return {{ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Summary,
-             {text::kReportSummary.arg(QString::number(s.tested), QString::number(s.passed),
-                                       QString::number(s.failed), QString::number(s.deteriorated),
-                                       QString::number(s.overloads))}},
-            {ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Signature, {text::kReportName}},
-            {ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Signature, {text::kReportSignature}},
-            {ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Signature, {text::kReportDate}}};
+std::vector<ReportLine> closing_lines(const InspectionSummary& s,
+                                      const std::optional<ReportIdentity>& identity) {
+    std::vector<ReportLine> lines{
+        {ReportLineKind::Blank, {QString()}},
+        {ReportLineKind::Summary,
+         {text::kReportSummary.arg(QString::number(s.tested), QString::number(s.passed),
+                                   QString::number(s.failed), QString::number(s.deteriorated),
+                                   QString::number(s.overloads))}}};
+    if (identity && identity->replaces) {
+        lines.push_back({ReportLineKind::Blank, {QString()}});
+        lines.push_back(
+            {ReportLineKind::Fact,
+             {text::kReportReplaces.arg(QString::number(*identity->replaces), identity->reason)}});
+    }
+    const std::vector<ReportLine> signature{
+        {ReportLineKind::Blank, {QString()}}, {ReportLineKind::Signature, {text::kReportName}},
+        {ReportLineKind::Blank, {QString()}}, {ReportLineKind::Signature, {text::kReportSignature}},
+        {ReportLineKind::Blank, {QString()}}, {ReportLineKind::Signature, {text::kReportDate}}};
+    lines.insert(lines.end(), signature.begin(), signature.end());
+    if (!identity) return lines;
+    if (!identity->approver.isEmpty()) {
+        lines.push_back({ReportLineKind::Blank, {QString()}});
+        lines.push_back(
+            {ReportLineKind::Signature, {text::kReportApprover.arg(identity->approver)}});
+    }
+    lines.push_back({ReportLineKind::Signature,
+                     {text::kReportIssuedOn.arg(identity->issued.toString(Qt::ISODate))}});
+    lines.push_back({ReportLineKind::Blank, {QString()}});
+    lines.push_back({ReportLineKind::QrCode, {issued_report_code(*identity)}});
+    lines.push_back({ReportLineKind::End, {text::kReportEnd}});
+    return lines;
 }
 
 // Fills pages with blocks that stay together, the table's headings on every page with rows.
 class Pager {
   public:
+    explicit Pager(std::optional<ReportLine> head) : head_(std::move(head)) {}
     void add(const std::vector<ReportLine>& block, bool table) {
-        if (pages_.empty()) pages_.emplace_back();
+        if (pages_.empty()) start_page();
         const int heading = table && !headed_ ? 1 : 0;
-        if (used() > 0 && used() + heading + int(block.size()) > kReportLinesPerPage) {
-            pages_.emplace_back();
+        int taken = 0;
+        for (const ReportLine& line : block) taken += lines_taken(line);
+        if (used() > (head_ ? 1 : 0) && used() + heading + taken > kReportLinesPerPage) {
+            start_page();
             headed_ = false;
         }
         if (table && !headed_) {
@@ -162,12 +184,26 @@ class Pager {
     }
 
   private:
-    int used() const { return int(pages_.back().size()); }
+    void start_page() {
+        pages_.emplace_back();
+        if (head_) pages_.back().push_back(*head_);
+    }
+    int used() const {
+        int taken = 0;
+        for (const ReportLine& line : pages_.back()) taken += lines_taken(line);
+        return taken;
+    }
+    std::optional<ReportLine> head_;
     std::vector<ReportPage> pages_;
     bool headed_ = false;
 };
 
 }  // namespace
+
+QString issued_report_code(const ReportIdentity& identity) {
+    return QStringLiteral("%1 revision %2\nSHA-256 %3")
+        .arg(identity.number, QString::number(identity.revision), identity.content_sha256);
+}
 
 InspectionSummary summarize(const std::vector<Group>& groups,
                             const std::vector<PointComparison>& points, const GroupLimits& limits) {
@@ -190,14 +226,19 @@ std::vector<ReportPage> inspection_report_pages(const InspectionReportInput& in)
     for (const PointComparison& c : points) by_group[c.number] = &c;
 
     const GroupLimits limits(in.download.own_limits, in.limit);
-    Pager pager;
+    std::optional<ReportLine> head;
+    if (in.identity)
+        head = ReportLine{ReportLineKind::Identity,
+                          {text::kReportIdentity.arg(in.identity->number,
+                                                     QString::number(in.identity->revision))}};
+    Pager pager(head);
     pager.add(header_lines(in), false);
     for (const Group& g : in.download.groups) {
         const auto point = by_group.find(g.number);
         pager.add(group_lines(g, point == by_group.end() ? nullptr : point->second, limits), true);
     }
     const std::vector<ReportLine> closing =
-        closing_lines(summarize(in.download.groups, points, limits));
+        closing_lines(summarize(in.download.groups, points, limits), in.identity);
     pager.add(closing, false);
     return pager.numbered();
 }

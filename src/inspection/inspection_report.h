@@ -2,6 +2,7 @@
 // The inspection report a customer is handed: the site and who measured it, one row per group
 // with its verdict and the change since the previous inspection, a summary and lines to sign.
 // Laid out here as pages of lines in the interface's language; qt_inspection_pdf.cpp draws them.
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,6 +15,18 @@
 
 namespace eqbond {
 
+// What an issued report says of itself: its number and revision on every page; at its end who
+// approved it, which revision it replaces and why; in its QR code the SHA-256 of what it says.
+struct ReportIdentity {
+    QString number;
+    int revision = 1;
+    std::optional<int> replaces;
+    QString reason;
+    QString approver;  // empty: none set
+    QDate issued;
+    QString content_sha256;
+};
+
 struct InspectionReportInput {
     Inspection download;
     std::optional<Site> site;
@@ -24,6 +37,7 @@ struct InspectionReportInput {
     // The register's entry of the download's instrument, if it has one: its certificate and
     // calibration due date go beside the serial, and a mark when the groups were measured after it.
     std::optional<Instrument> instrument;
+    std::optional<ReportIdentity> identity;  // none: a report not issued (a draft)
 };
 
 struct InspectionSummary {
@@ -46,6 +60,9 @@ enum class ReportLineKind {
     Summary,
     Signature,
     PageNumber,  // at the foot of every page
+    Identity,    // the issued report's number and revision, at the head of every page
+    End,         // the report's last line
+    QrCode,      // the QR code's text, drawn as its symbol where the device can
 };
 
 struct ReportLine {
@@ -72,7 +89,18 @@ inline constexpr double kReportTitlePoints = 14.0;
 
 // Lines a page holds above its page number, at the report's type size.
 inline constexpr int kReportLinesPerPage = 54;
+// The lines a QR code takes on the page: its symbol square, as tall as these lines.
+inline constexpr int kQrCodeLines = 8;
+
+// The lines of the page `line` takes.
+inline int lines_taken(const ReportLine& line) {
+    return line.kind == ReportLineKind::QrCode ? kQrCodeLines : 1;
+}
 
 std::vector<ReportPage> inspection_report_pages(const InspectionReportInput& input);
+
+// The QR code's text: the number and revision in English words, and the SHA-256 of what the
+// report says, so that a phone shows what to verify.
+QString issued_report_code(const ReportIdentity& identity);
 
 }  // namespace eqbond

@@ -128,6 +128,21 @@ inline constexpr ScreenText kReportSignature{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "签名: ______________________")};
 inline constexpr ScreenText kReportDate{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "日期: ______________________")};
+//: At the head of every page of an issued report: %1 its number, %2 its revision.
+inline constexpr ScreenText kReportIdentity{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "报告编号: %1   第 %2 版")};
+//: %1 the earlier revision this one replaces, %2 why.
+inline constexpr ScreenText kReportReplaces{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "替代第 %1 版: %2")};
+//: The issued report's approver.
+inline constexpr ScreenText kReportApprover{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "批准人: %1")};
+//: %1 the day the report was issued (YYYY-MM-DD).
+inline constexpr ScreenText kReportIssuedOn{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "签发日期: %1")};
+//: The report's last line.
+inline constexpr ScreenText kReportEnd{"Inspection",
+                                       QT_TRANSLATE_NOOP("Inspection", "— 报告结束 —")};
 //: %1 this page, %2 the pages of the report.
 inline constexpr ScreenText kReportPage{"Inspection",
                                         QT_TRANSLATE_NOOP("Inspection", "第 %1 页 共 %2 页")};
