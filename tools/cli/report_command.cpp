@@ -136,8 +136,10 @@ int verify_report(const QString& pdf, const QString& archive_file) {
         out << verified_text(same.front()) << '\n';
         return kDone;
     }
-    // The number as the file's metadata names it, in plain text there.
-    const std::optional<NumberedRevision> named = numbered_revision_in(QString::fromUtf8(bytes));
+    // The number as a PDF's metadata names it, in plain text there; any other file, one holding
+    // issued reports too (the archive itself), names none.
+    const std::optional<NumberedRevision> named =
+        bytes.startsWith("%PDF-") ? numbered_revision_in(QString::fromUtf8(bytes)) : std::nullopt;
     if (named && issued.revision(*named)) {
         out << numbered_revision_text(*named)
             << QStringLiteral(" was issued with other bytes: this copy was altered") << '\n';
