@@ -315,14 +315,34 @@ Reason: %2</translation>
         <translation>replaces revision %1: %2</translation>
     </message>
     <message>
-        <source>批准人: %1</source>
-        <extracomment>The issued report&apos;s approver.</extracomment>
-        <translation>Approved by: %1</translation>
+        <source>检测人员: %1      日期: %2</source>
+        <extracomment>Signature block of an issued report: %1 the inspector, %2 the day or days measured.</extracomment>
+        <translation>Inspector: %1      date: %2</translation>
     </message>
     <message>
-        <source>签发日期: %1</source>
-        <extracomment>%1 the day the report was issued (YYYY-MM-DD).</extracomment>
-        <translation>Issued: %1</translation>
+        <source>批准人: %1      签发日期: %2</source>
+        <extracomment>Signature block of an issued report: %1 the approver, %2 the day it was issued.</extracomment>
+        <translation>Approved by: %1      issued: %2</translation>
+    </message>
+    <message>
+        <source>结论: 全部合格</source>
+        <extracomment>The summary box&apos;s conclusion when every judged point passed and none deteriorated.</extracomment>
+        <translation>Conclusion: all passed</translation>
+    </message>
+    <message>
+        <source>结论: %1 个测试点不合格, %2 个劣化</source>
+        <extracomment>The summary box&apos;s conclusion: %1 points failed, %2 deteriorated.</extracomment>
+        <translation>Conclusion: %1 failed, %2 deteriorated</translation>
+    </message>
+    <message>
+        <source>资质证书编号: %1</source>
+        <extracomment>Letterhead: %1 the lab&apos;s accreditation or licence number.</extracomment>
+        <translation>Accreditation no.: %1</translation>
+    </message>
+    <message>
+        <source>电话: %1</source>
+        <extracomment>Letterhead: %1 the lab&apos;s telephone number.</extracomment>
+        <translation>Tel.: %1</translation>
     </message>
     <message>
         <source>— 报告结束 —</source>

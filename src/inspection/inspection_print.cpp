@@ -46,6 +46,12 @@ void print_page(PrinterSink& printer, const ReportPage& page, const std::vector<
                 printer.print_line(part);
             continue;
         }
+        if (line.kind == ReportLineKind::Letterhead) {
+            // No logo on the printer's lines; the texts one a line, the file's name left out.
+            for (const QString& part : line.cells.mid(0, 4))
+                if (!part.isEmpty()) printer.print_line(part);
+            continue;
+        }
         printer.print_line(in_table(line) ? table_line(line.cells, widths) : line.cells.value(0));
     }
 }

@@ -27,6 +27,22 @@ struct ReportIdentity {
     QString content_sha256;
 };
 
+// The lab's letterhead at the head of the report's first page, and the signature images beside
+// the names, from the settings; any of it may be empty.
+struct Letterhead {
+    QString lab;
+    QString address;
+    QString accreditation;  // accreditation or licence number
+    QString telephone;
+    QString logo_path;  // a PNG or JPEG, scaled to fit
+    QString inspector_signature_path;
+    QString approver_signature_path;
+    bool any() const {
+        return !(lab.isEmpty() && address.isEmpty() && accreditation.isEmpty() &&
+                 telephone.isEmpty() && logo_path.isEmpty());
+    }
+};
+
 struct InspectionReportInput {
     Inspection download;
     std::optional<Site> site;
@@ -38,6 +54,7 @@ struct InspectionReportInput {
     // calibration due date go beside the serial, and a mark when the groups were measured after it.
     std::optional<Instrument> instrument;
     std::optional<ReportIdentity> identity;  // none: a report not issued (a draft)
+    Letterhead letterhead;
 };
 
 struct InspectionSummary {
@@ -63,11 +80,15 @@ enum class ReportLineKind {
     Identity,    // the issued report's number and revision, at the head of every page
     End,         // the report's last line
     QrCode,      // the QR code's text, drawn as its symbol where the device can
+    Letterhead,  // lab, address, accreditation, telephone and the logo's file
+    BoxFact,     // a line of the summary box on the first page
+    SignedBy,    // a name and date, and the file of the signature image drawn beside it
 };
 
 struct ReportLine {
     ReportLineKind kind = ReportLineKind::Blank;
-    QStringList cells;  // one for the lines that are not part of the table
+    QStringList cells;     // one for the lines that are not part of the table
+    bool failing = false;  // a row whose group failed its limit: it stands out
 };
 
 using ReportPage = std::vector<ReportLine>;
@@ -80,7 +101,7 @@ inline bool in_table(const ReportLine& line) {
 // The title, the table's headings and the summary stand out.
 inline bool bold_line(const ReportLine& line) {
     return line.kind == ReportLineKind::Title || line.kind == ReportLineKind::Heading ||
-           line.kind == ReportLineKind::Summary;
+           line.kind == ReportLineKind::Summary || line.failing;
 }
 
 // The report's type sizes in points, printed and in its PDF alike.
@@ -92,9 +113,13 @@ inline constexpr int kReportLinesPerPage = 54;
 // The lines a QR code takes on the page: its symbol square, as tall as these lines.
 inline constexpr int kQrCodeLines = 8;
 
+// The lines a letterhead takes: the logo as tall as these.
+inline constexpr int kLetterheadLines = 5;
+
 // The lines of the page `line` takes.
 inline int lines_taken(const ReportLine& line) {
-    return line.kind == ReportLineKind::QrCode ? kQrCodeLines : 1;
+    if (line.kind == ReportLineKind::QrCode) return kQrCodeLines;
+    return line.kind == ReportLineKind::Letterhead ? kLetterheadLines : 1;
 }
 
 std::vector<ReportPage> inspection_report_pages(const InspectionReportInput& input);

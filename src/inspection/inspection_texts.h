@@ -134,12 +134,24 @@ inline constexpr ScreenText kReportIdentity{
 //: %1 the earlier revision this one replaces, %2 why.
 inline constexpr ScreenText kReportReplaces{"Inspection",
                                             QT_TRANSLATE_NOOP("Inspection", "替代第 %1 版: %2")};
-//: The issued report's approver.
-inline constexpr ScreenText kReportApprover{"Inspection",
-                                            QT_TRANSLATE_NOOP("Inspection", "批准人: %1")};
-//: %1 the day the report was issued (YYYY-MM-DD).
-inline constexpr ScreenText kReportIssuedOn{"Inspection",
-                                            QT_TRANSLATE_NOOP("Inspection", "签发日期: %1")};
+//: Signature block of an issued report: %1 the inspector, %2 the day or days measured.
+inline constexpr ScreenText kReportInspectedBy{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "检测人员: %1      日期: %2")};
+//: Signature block of an issued report: %1 the approver, %2 the day it was issued.
+inline constexpr ScreenText kReportApprovedBy{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "批准人: %1      签发日期: %2")};
+//: The summary box's conclusion when every judged point passed and none deteriorated.
+inline constexpr ScreenText kReportAllPassed{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "结论: 全部合格")};
+//: The summary box's conclusion: %1 points failed, %2 deteriorated.
+inline constexpr ScreenText kReportConclusion{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "结论: %1 个测试点不合格, %2 个劣化")};
+//: Letterhead: %1 the lab's accreditation or licence number.
+inline constexpr ScreenText kLetterheadAccreditation{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "资质证书编号: %1")};
+//: Letterhead: %1 the lab's telephone number.
+inline constexpr ScreenText kLetterheadTelephone{"Inspection",
+                                                 QT_TRANSLATE_NOOP("Inspection", "电话: %1")};
 //: The report's last line.
 inline constexpr ScreenText kReportEnd{"Inspection",
                                        QT_TRANSLATE_NOOP("Inspection", "— 报告结束 —")};

@@ -1,6 +1,7 @@
 #include "issued/qt_report_issuer.h"
 
 #include <QDateTime>
+#include <QImageReader>
 #include <cstdlib>
 
 #include "archive/archive_location.h"
@@ -46,6 +47,13 @@ IssuedReport draft_of(const InspectionReportInput& input, const QByteArray& cont
     return draft;
 }
 
+// A file the report can draw: a PNG or JPEG that reads.
+bool png_or_jpeg(const QString& path) {
+    QImageReader reader(path);
+    const QByteArray format = reader.format();
+    return (format == "png" || format == "jpeg") && !reader.read().isNull();
+}
+
 }  // namespace
 
 std::optional<InspectionReportInput> archived_report_input(QtSqliteInspections& archive,
@@ -61,6 +69,7 @@ std::optional<InspectionReportInput> archived_report_input(QtSqliteInspections& 
     input.previous = archive.previous_values(download_id);
     input.rule = saved_deterioration_rule();
     input.instrument = archive.instrument(download->details.instrument_serial);
+    input.letterhead = saved_letterhead();
     return input;
 }
 
@@ -78,6 +87,15 @@ IssueOutcome issue_report(QtSqliteInspections& archive, QtSqliteIssued& issued,
                 QStringLiteral("the number prefix %1 in the settings takes 1 to 12 letters and "
                                "digits")
                     .arg(prefix)};
+    for (const QString& image :
+         {input->letterhead.logo_path, input->letterhead.inspector_signature_path,
+          input->letterhead.approver_signature_path}) {
+        if (!image.isEmpty() && !png_or_jpeg(image))
+            return {IssueResult::BadSettings,
+                    std::nullopt,
+                    {},
+                    QStringLiteral("%1 in the settings is not a PNG or JPEG image").arg(image)};
+    }
     const QByteArray content = issued_content(*input);
     const std::vector<IssuedReport> revisions = issued.revisions(input->download.uuid);
     if (issued.fault()) return {IssueResult::Failed, std::nullopt, {}, QString()};
