@@ -100,5 +100,31 @@ TEST(ReportIssuing, IssuesGivesAgainOrNeedsAReason) {
     }
 }
 
+TEST(IssuedReportPages, EveryPageSaysWhichReportItIsAndOnlyTheLastEndsIt) {
+    for (const int groups : {1, 200}) {
+        SCOPED_TRACE(groups);
+        InspectionReportInput in = two_groups();
+        in.download.groups.clear();
+        for (int n = 1; n <= groups; ++n)
+            in.download.groups.push_back(Group{n, 80, 0, 26, 12, 1, 9, 0});
+        in.identity = ReportIdentity{"EQ-2026-0007", 2, 1, "new limit", {}, {}, "ab12"};
+        const std::vector<ReportPage> pages = inspection_report_pages(in);
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const ReportPage& page = pages[i];
+            ASSERT_FALSE(page.empty());
+            EXPECT_EQ(page.front().kind, ReportLineKind::Identity);
+            EXPECT_TRUE(page.front().cells.value(0).contains("EQ-2026-0007"));
+            int taken = 0, ends = 0;
+            for (const ReportLine& line : page) {
+                taken += lines_taken(line);
+                ends += line.kind == ReportLineKind::End;
+            }
+            EXPECT_LE(taken, kReportLinesPerPage + 1);  // and the page number
+            EXPECT_EQ(ends, i + 1 == pages.size() ? 1 : 0);
+        }
+        EXPECT_EQ(pages.size() > 1, groups > 1);
+    }
+}
+
 }  // namespace
 }  // namespace eqbond
