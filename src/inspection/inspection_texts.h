@@ -128,6 +128,28 @@ inline constexpr ScreenText kReportSignature{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "签名: ______________________")};
 inline constexpr ScreenText kReportDate{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "日期: ______________________")};
+//: The report button when no report was issued for the download yet.
+inline constexpr ScreenText kIssueReportButton{"Inspection",
+                                               QT_TRANSLATE_NOOP("Inspection", "签发报告PDF")};
+//: The report button when the issued report is unchanged: it writes the same file again.
+inline constexpr ScreenText kIssuedReportButton{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "报告PDF (已签发)")};
+//: The report button when the report would now say something else: it asks for a reason.
+inline constexpr ScreenText kReviseReportButton{"Inspection",
+                                                QT_TRANSLATE_NOOP("Inspection", "签发新版本PDF…")};
+//: The title of the question for a new revision's reason.
+inline constexpr ScreenText kReviseReportTitle{"Inspection",
+                                               QT_TRANSLATE_NOOP("Inspection", "签发新版本")};
+//: %1 the number and revision issued (in English words), %2 what changed (in English words).
+inline constexpr ScreenText kReviseReportReason{
+    "Inspection",
+    QT_TRANSLATE_NOOP("Inspection", "%1 已签发, 现在的报告内容不同: %2\n新版本的原因:")};
+//: An issued revision in the list: %1 number and revision, %2 when issued, %3 the reason.
+inline constexpr ScreenText kIssuedRevisionItem{"Inspection",
+                                                QT_TRANSLATE_NOOP("Inspection", "%1   %2   %3")};
+//: Writes the revision chosen in the list again, byte for byte as issued.
+inline constexpr ScreenText kWriteRevisionButton{"Inspection",
+                                                 QT_TRANSLATE_NOOP("Inspection", "写出所选版本…")};
 //: At the head of every page of an issued report: %1 its number, %2 its revision.
 inline constexpr ScreenText kReportIdentity{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "报告编号: %1   第 %2 版")};
