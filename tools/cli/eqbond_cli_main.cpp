@@ -387,6 +387,9 @@ bool report_options(const Options& o, ArchiveOptions* options) {
 int report(const Options& o, const QStringList& words) {
     if (words.size() != 3 || words.value(1) != QLatin1String("verify"))
         return bad_usage(QStringLiteral("say report verify FILE"));
+    // Only this computer's archive is asked: a server named would go unasked.
+    if (o.parser.isSet(o.server))
+        return bad_usage(QStringLiteral("report verify checks the archive given with --archive"));
     return verify_report(words.value(2), o.archive_file());
 }
 

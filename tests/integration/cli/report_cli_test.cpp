@@ -165,6 +165,7 @@ TEST_F(ReportCli, BadInputChangesNothing) {
         {"archive", "reports", "1"},
         {"report", "verify"},
         {"report", "verify", path("missing.pdf")},
+        {"report", "verify", path("r1.pdf"), "--server", "host=nowhere"},
     };
     for (const QStringList& arguments : bad) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
