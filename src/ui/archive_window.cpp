@@ -274,6 +274,7 @@ QWidget* ArchiveWindow::build_buttons() {
     revisions_->setObjectName(QStringLiteral("IssuedRevisions"));
     write_revision_ = new QPushButton(text::kWriteRevisionButton, buttons);
     write_revision_->setObjectName(QStringLiteral("WriteRevision"));
+    keep_caption_readable(write_revision_);
     connect(write_revision_, &QPushButton::clicked, this, &ArchiveWindow::write_revision);
     row->insertWidget(1, revisions_);
     row->insertWidget(2, write_revision_);

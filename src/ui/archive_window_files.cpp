@@ -16,6 +16,7 @@
 #include "issued/qt_report_issuer.h"
 #include "report/save_button.h"
 #include "ui/archive_window.h"
+#include "ui/caption_room.h"
 #include "ui/view_tables.h"
 
 namespace eqbond::ui {
@@ -126,6 +127,7 @@ void ArchiveWindow::show_issued() {
         report_button_->setText(text::kIssuedReportButton);
     else
         report_button_->setText(text::kReviseReportButton);
+    keep_caption_readable(report_button_);
 }
 
 void ArchiveWindow::print_report() {
