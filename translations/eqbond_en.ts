@@ -305,6 +305,88 @@ Reason: %2</translation>
         <translation>Date: ______________________</translation>
     </message>
     <message>
+        <source>签发报告PDF</source>
+        <extracomment>The report button when no report was issued for the download yet.</extracomment>
+        <translation>Issue report PDF</translation>
+    </message>
+    <message>
+        <source>报告PDF (已签发)</source>
+        <extracomment>The report button when the issued report is unchanged: it writes the same file again.</extracomment>
+        <translation>Report PDF (issued)</translation>
+    </message>
+    <message>
+        <source>签发新版本PDF…</source>
+        <extracomment>The report button when the report would now say something else: it asks for a reason.</extracomment>
+        <translation>Issue new revision PDF…</translation>
+    </message>
+    <message>
+        <source>签发新版本</source>
+        <extracomment>The title of the question for a new revision&apos;s reason.</extracomment>
+        <translation>New revision</translation>
+    </message>
+    <message>
+        <source>%1 已签发, 现在的报告内容不同: %2
+新版本的原因:</source>
+        <extracomment>%1 the number and revision issued (in English words), %2 what changed (in English words).</extracomment>
+        <translation>%1 is issued; the report would now say something else: %2
+Reason for the new revision:</translation>
+    </message>
+    <message>
+        <source>%1   %2   %3</source>
+        <extracomment>An issued revision in the list: %1 number and revision, %2 when issued, %3 the reason.</extracomment>
+        <translation>%1   %2   %3</translation>
+    </message>
+    <message>
+        <source>写出所选版本…</source>
+        <extracomment>Writes the revision chosen in the list again, byte for byte as issued.</extracomment>
+        <translation>Write chosen revision…</translation>
+    </message>
+    <message>
+        <source>报告编号: %1   第 %2 版</source>
+        <extracomment>At the head of every page of an issued report: %1 its number, %2 its revision.</extracomment>
+        <translation>Report no. %1   revision %2</translation>
+    </message>
+    <message>
+        <source>替代第 %1 版: %2</source>
+        <extracomment>%1 the earlier revision this one replaces, %2 why.</extracomment>
+        <translation>replaces revision %1: %2</translation>
+    </message>
+    <message>
+        <source>检测人员: %1      日期: %2</source>
+        <extracomment>Signature block of an issued report: %1 the inspector, %2 the day or days measured.</extracomment>
+        <translation>Inspector: %1      date: %2</translation>
+    </message>
+    <message>
+        <source>批准人: %1      签发日期: %2</source>
+        <extracomment>Signature block of an issued report: %1 the approver, %2 the day it was issued.</extracomment>
+        <translation>Approved by: %1      issued: %2</translation>
+    </message>
+    <message>
+        <source>结论: 全部合格</source>
+        <extracomment>The summary box&apos;s conclusion when every judged point passed and none deteriorated.</extracomment>
+        <translation>Conclusion: all passed</translation>
+    </message>
+    <message>
+        <source>结论: %1 个测试点不合格, %2 个劣化</source>
+        <extracomment>The summary box&apos;s conclusion: %1 points failed, %2 deteriorated.</extracomment>
+        <translation>Conclusion: %1 failed, %2 deteriorated</translation>
+    </message>
+    <message>
+        <source>资质证书编号: %1</source>
+        <extracomment>Letterhead: %1 the lab&apos;s accreditation or licence number.</extracomment>
+        <translation>Accreditation no.: %1</translation>
+    </message>
+    <message>
+        <source>电话: %1</source>
+        <extracomment>Letterhead: %1 the lab&apos;s telephone number.</extracomment>
+        <translation>Tel.: %1</translation>
+    </message>
+    <message>
+        <source>— 报告结束 —</source>
+        <extracomment>The report&apos;s last line.</extracomment>
+        <translation>— End of report —</translation>
+    </message>
+    <message>
         <source>第 %1 页 共 %2 页</source>
         <extracomment>%1 this page, %2 the pages of the report.</extracomment>
         <translation>Page %1 of %2</translation>

@@ -132,6 +132,37 @@ QStringList steps_from(int version) {
                 QStringLiteral("ALTER TABLE downloads ADD COLUMN deleted_on_server INTEGER"
                                " NOT NULL DEFAULT 0 CHECK (deleted_on_server IN (0, 1))"),
             };
+        case 9:
+            // Reports as issued: each revision's PDF bytes kept as handed out with their SHA-256,
+            // and the content it said, so that asking again tells whether it would now say
+            // something else. A report outlives its download: it names it by uuid, no key.
+            return {
+                QStringLiteral("CREATE TABLE issued_reports ("
+                               " number TEXT NOT NULL,"
+                               " revision INTEGER NOT NULL CHECK (revision >= 1),"
+                               " prefix TEXT NOT NULL,"
+                               " year INTEGER NOT NULL,"
+                               " sequence INTEGER NOT NULL,"
+                               " download_uuid TEXT NOT NULL,"
+                               " download_id INTEGER NOT NULL,"
+                               " site TEXT NOT NULL DEFAULT '',"
+                               " location TEXT NOT NULL DEFAULT '',"
+                               " issued TEXT NOT NULL,"
+                               " inspector TEXT NOT NULL DEFAULT '',"
+                               " approver TEXT NOT NULL DEFAULT '',"
+                               " reason TEXT NOT NULL DEFAULT '',"
+                               " replaces INTEGER,"
+                               " content TEXT NOT NULL,"
+                               " pdf BLOB NOT NULL,"
+                               " sha256 TEXT NOT NULL,"
+                               " pushed_ms INTEGER,"
+                               " PRIMARY KEY (number, revision))"),
+                QStringLiteral("CREATE INDEX issued_by_download"
+                               " ON issued_reports (download_uuid, revision)"),
+                QStringLiteral("CREATE INDEX issued_by_sequence"
+                               " ON issued_reports (prefix, year, sequence)"),
+                QStringLiteral("CREATE INDEX issued_by_sha ON issued_reports (sha256)"),
+            };
         default:
             return {};
     }

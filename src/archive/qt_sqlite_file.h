@@ -22,7 +22,7 @@ class QtSqliteFile : public QObject, public virtual ArchiveFile {
     Q_OBJECT
   public:
     // The layout this program writes; older ones are brought forward when opened.
-    static constexpr int kSchemaVersion = 9;
+    static constexpr int kSchemaVersion = 10;
 
     explicit QtSqliteFile(QObject* parent = nullptr);
     ~QtSqliteFile() override;

@@ -18,6 +18,13 @@ class MessageBox {
     virtual void show(const QString& title, const QString& text) = 0;
     // A notice with one button, for failures the user can only acknowledge.
     virtual void notify(const QString& title, const QString& text) { show(title, text); }
+    // A line of text the user types in answer, or nothing when cancelled (or when this box
+    // cannot ask).
+    virtual std::optional<QString> ask_text(const QString& title, const QString& text) {
+        (void)title;
+        (void)text;
+        return std::nullopt;
+    }
 };
 
 struct SaveRequest {

@@ -40,6 +40,18 @@ void print_page(PrinterSink& printer, const ReportPage& page, const std::vector<
         const bool title = line.kind == ReportLineKind::Title;
         printer.set_font(kSongTypeface, title ? kReportTitlePoints : kReportBodyPoints,
                          bold_line(line));
+        if (line.kind == ReportLineKind::QrCode) {
+            // No symbol on the printer's lines: the text a phone would have read from it.
+            for (const QString& part : line.cells.value(0).split(QLatin1Char('\n')))
+                printer.print_line(part);
+            continue;
+        }
+        if (line.kind == ReportLineKind::Letterhead) {
+            // No logo on the printer's lines; the texts one a line, the file's name left out.
+            for (const QString& part : line.cells.mid(0, 4))
+                if (!part.isEmpty()) printer.print_line(part);
+            continue;
+        }
         printer.print_line(in_table(line) ? table_line(line.cells, widths) : line.cells.value(0));
     }
 }

@@ -74,12 +74,30 @@ QString instrument_text(const InspectionReportInput& in) {
     return text;
 }
 
-std::vector<ReportLine> header_lines(const InspectionReportInput& in) {
+// Whether every judged group passed, or how many failed and deteriorated; nothing unjudged.
+std::optional<QString> conclusion(const InspectionSummary& s) {
+    if (s.passed + s.failed == 0) return std::nullopt;
+    if (s.failed == 0 && s.deteriorated == 0) return text::kReportAllPassed.shown();
+    return text::kReportConclusion.arg(QString::number(s.failed), QString::number(s.deteriorated));
+}
+
+std::vector<ReportLine> header_lines(const InspectionReportInput& in, const InspectionSummary& s) {
     const InspectionDetails& d = in.download.details;
-    std::vector<ReportLine> lines{{ReportLineKind::Title, {text::kReportTitle}},
-                                  {ReportLineKind::Blank, {QString()}}};
+    std::vector<ReportLine> lines;
+    const Letterhead& head = in.letterhead;
+    if (head.any()) {
+        lines.push_back(
+            {ReportLineKind::Letterhead,
+             {head.lab, head.address,
+              head.accreditation.isEmpty() ? QString()
+                                           : text::kLetterheadAccreditation.arg(head.accreditation),
+              head.telephone.isEmpty() ? QString() : text::kLetterheadTelephone.arg(head.telephone),
+              head.logo_path}});
+    }
+    lines.push_back({ReportLineKind::Title, {text::kReportTitle}});
+    lines.push_back({ReportLineKind::Blank, {QString()}});
     const auto fact = [&](const text::ScreenText& caption, const QString& value) {
-        lines.push_back({ReportLineKind::Fact, {caption.arg(value)}});
+        lines.push_back({ReportLineKind::BoxFact, {caption.arg(value)}});
     };
     fact(text::kReportSite, in.site ? in.site->name : QString());
     fact(text::kReportAddress, in.site ? in.site->address : QString());
@@ -90,6 +108,8 @@ std::vector<ReportLine> header_lines(const InspectionReportInput& in) {
     fact(text::kReportMeasured, measured_dates(in.download.groups));
     fact(text::kReportLimit, in.limit ? bonding_limit_text(*in.limit) : text::kNoLimit.shown());
     if (!in.standard.isEmpty()) fact(text::kReportStandard, in.standard);
+    if (const std::optional<QString> said = conclusion(s))
+        lines.push_back({ReportLineKind::BoxFact, {*said}});
     lines.push_back({ReportLineKind::Blank, {QString()}});
     return lines;
 }
@@ -117,34 +137,75 @@ std::vector<ReportLine> group_lines(const Group& g, const PointComparison* point
           limit ? limit_number(*limit) + QStringLiteral(" Ω") : QString(), verdict,
           before ? measured_resistance(point->previous->group.milliohm).trimmed() : QString(),
           point ? change_text(*point) : QString(),
-          point && point->deteriorated ? text::kDeterioratedMark.shown() : QString()}}};
+          point && point->deteriorated ? text::kDeterioratedMark.shown() : QString()},
+         judged == Verdict::Fail}};
     for (int i = 1; i < label.size(); ++i)
-        lines.push_back({ReportLineKind::Row, {QString(), label[i], {}, {}, {}, {}, {}, {}}});
+        lines.push_back({ReportLineKind::Row,
+                         {QString(), label[i], {}, {}, {}, {}, {}, {}},
+                         judged == Verdict::Fail});
     return lines;
 }
 
-std::vector<ReportLine> closing_lines(const InspectionSummary& s) {
+// Lines to sign on a draft; on an issued report who measured and approved it, and when.
+std::vector<ReportLine> signature_lines(const InspectionReportInput& in) {
+    if (!in.identity)
+        return {{ReportLineKind::Blank, {QString()}},
+                {ReportLineKind::Signature, {text::kReportName}},
+                {ReportLineKind::Blank, {QString()}},
+                {ReportLineKind::Signature, {text::kReportSignature}},
+                {ReportLineKind::Blank, {QString()}},
+                {ReportLineKind::Signature, {text::kReportDate}}};
+    const ReportIdentity& id = *in.identity;
+    const QString blank = QStringLiteral("____________");
+    const QString approver = id.approver.isEmpty() ? blank : id.approver;
+    const QString inspector =
+        in.download.details.inspector.isEmpty() ? blank : in.download.details.inspector;
     return {{ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Summary,
-             {text::kReportSummary.arg(QString::number(s.tested), QString::number(s.passed),
-                                       QString::number(s.failed), QString::number(s.deteriorated),
-                                       QString::number(s.overloads))}},
             {ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Signature, {text::kReportName}},
+            {ReportLineKind::SignedBy,
+             {text::kReportInspectedBy.arg(inspector, measured_dates(in.download.groups)),
+              in.letterhead.inspector_signature_path}},
             {ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Signature, {text::kReportSignature}},
             {ReportLineKind::Blank, {QString()}},
-            {ReportLineKind::Signature, {text::kReportDate}}};
+            {ReportLineKind::SignedBy,
+             {text::kReportApprovedBy.arg(approver, id.issued.toString(Qt::ISODate)),
+              in.letterhead.approver_signature_path}}};
+}
+
+std::vector<ReportLine> closing_lines(const InspectionSummary& s, const InspectionReportInput& in) {
+    std::vector<ReportLine> lines{
+        {ReportLineKind::Blank, {QString()}},
+        {ReportLineKind::Summary,
+         {text::kReportSummary.arg(QString::number(s.tested), QString::number(s.passed),
+                                   QString::number(s.failed), QString::number(s.deteriorated),
+                                   QString::number(s.overloads))}}};
+    const std::optional<ReportIdentity>& identity = in.identity;
+    if (identity && identity->replaces) {
+        lines.push_back({ReportLineKind::Blank, {QString()}});
+        lines.push_back(
+            {ReportLineKind::Fact,
+             {text::kReportReplaces.arg(QString::number(*identity->replaces), identity->reason)}});
+    }
+    const std::vector<ReportLine> signature = signature_lines(in);
+    lines.insert(lines.end(), signature.begin(), signature.end());
+    if (!identity) return lines;
+    lines.push_back({ReportLineKind::Blank, {QString()}});
+    lines.push_back({ReportLineKind::QrCode, {issued_report_code(*identity)}});
+    lines.push_back({ReportLineKind::End, {text::kReportEnd}});
+    return lines;
 }
 
 // Fills pages with blocks that stay together, the table's headings on every page with rows.
 class Pager {
   public:
+    explicit Pager(std::optional<ReportLine> head) : head_(std::move(head)) {}
     void add(const std::vector<ReportLine>& block, bool table) {
-        if (pages_.empty()) pages_.emplace_back();
+        if (pages_.empty()) start_page();
         const int heading = table && !headed_ ? 1 : 0;
-        if (used() > 0 && used() + heading + int(block.size()) > kReportLinesPerPage) {
-            pages_.emplace_back();
+        int taken = 0;
+        for (const ReportLine& line : block) taken += lines_taken(line);
+        if (used() > (head_ ? 1 : 0) && used() + heading + taken > kReportLinesPerPage) {
+            start_page();
             headed_ = false;
         }
         if (table && !headed_) {
@@ -162,12 +223,26 @@ class Pager {
     }
 
   private:
-    int used() const { return int(pages_.back().size()); }
+    void start_page() {
+        pages_.emplace_back();
+        if (head_) pages_.back().push_back(*head_);
+    }
+    int used() const {
+        int taken = 0;
+        for (const ReportLine& line : pages_.back()) taken += lines_taken(line);
+        return taken;
+    }
+    std::optional<ReportLine> head_;
     std::vector<ReportPage> pages_;
     bool headed_ = false;
 };
 
 }  // namespace
+
+QString issued_report_code(const ReportIdentity& identity) {
+    return QStringLiteral("%1 revision %2\nSHA-256 %3")
+        .arg(identity.number, QString::number(identity.revision), identity.content_sha256);
+}
 
 InspectionSummary summarize(const std::vector<Group>& groups,
                             const std::vector<PointComparison>& points, const GroupLimits& limits) {
@@ -190,14 +265,19 @@ std::vector<ReportPage> inspection_report_pages(const InspectionReportInput& in)
     for (const PointComparison& c : points) by_group[c.number] = &c;
 
     const GroupLimits limits(in.download.own_limits, in.limit);
-    Pager pager;
-    pager.add(header_lines(in), false);
+    std::optional<ReportLine> head;
+    if (in.identity)
+        head = ReportLine{ReportLineKind::Identity,
+                          {text::kReportIdentity.arg(in.identity->number,
+                                                     QString::number(in.identity->revision))}};
+    const InspectionSummary summary = summarize(in.download.groups, points, limits);
+    Pager pager(head);
+    pager.add(header_lines(in, summary), false);
     for (const Group& g : in.download.groups) {
         const auto point = by_group.find(g.number);
         pager.add(group_lines(g, point == by_group.end() ? nullptr : point->second, limits), true);
     }
-    const std::vector<ReportLine> closing =
-        closing_lines(summarize(in.download.groups, points, limits));
+    const std::vector<ReportLine> closing = closing_lines(summary, in);
     pager.add(closing, false);
     return pager.numbered();
 }

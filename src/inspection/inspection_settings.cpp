@@ -53,6 +53,16 @@ void save_report_standard(const QString& standard) {
     ProgramSettings().setValue(kStandardKey, standard);
 }
 
+Letterhead saved_letterhead() {
+    const ProgramSettings settings;
+    const auto text = [&](const char* key) {
+        return settings.value(QStringLiteral("report/") + QLatin1String(key)).toString().trimmed();
+    };
+    return {text("lab_name"),          text("lab_address"), text("accreditation"),
+            text("telephone"),         text("logo"),        text("inspector_signature"),
+            text("approver_signature")};
+}
+
 int saved_retest_months() {
     const int months = saved_figure(ProgramSettings(), kRetestKey, kDefaultRetestMonths);
     return months >= kFewestRetestMonths && months <= kMostRetestMonths ? months

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "inspection/inspection_comparison.h"
+#include "inspection/inspection_report.h"
 
 namespace eqbond {
 
@@ -23,6 +24,11 @@ void save_deterioration_rule(DeteriorationRule rule);
 // The standard the lab tests to, as the inspection report's header names it; empty by default.
 QString saved_report_standard();
 void save_report_standard(const QString& standard);
+
+// The lab's letterhead and the signature images: report/lab_name, report/lab_address,
+// report/accreditation, report/telephone, report/logo, report/inspector_signature and
+// report/approver_signature; empty when not set.
+Letterhead saved_letterhead();
 
 // The re-test interval of a site or location that has none of its own: 12 months until changed;
 // a figure outside 1..120 is not taken.

@@ -131,6 +131,55 @@ inline constexpr ScreenText kReportSignature{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "签名: ______________________")};
 inline constexpr ScreenText kReportDate{
     "Inspection", QT_TRANSLATE_NOOP("Inspection", "日期: ______________________")};
+//: The report button when no report was issued for the download yet.
+inline constexpr ScreenText kIssueReportButton{"Inspection",
+                                               QT_TRANSLATE_NOOP("Inspection", "签发报告PDF")};
+//: The report button when the issued report is unchanged: it writes the same file again.
+inline constexpr ScreenText kIssuedReportButton{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "报告PDF (已签发)")};
+//: The report button when the report would now say something else: it asks for a reason.
+inline constexpr ScreenText kReviseReportButton{"Inspection",
+                                                QT_TRANSLATE_NOOP("Inspection", "签发新版本PDF…")};
+//: The title of the question for a new revision's reason.
+inline constexpr ScreenText kReviseReportTitle{"Inspection",
+                                               QT_TRANSLATE_NOOP("Inspection", "签发新版本")};
+//: %1 the number and revision issued (in English words), %2 what changed (in English words).
+inline constexpr ScreenText kReviseReportReason{
+    "Inspection",
+    QT_TRANSLATE_NOOP("Inspection", "%1 已签发, 现在的报告内容不同: %2\n新版本的原因:")};
+//: An issued revision in the list: %1 number and revision, %2 when issued, %3 the reason.
+inline constexpr ScreenText kIssuedRevisionItem{"Inspection",
+                                                QT_TRANSLATE_NOOP("Inspection", "%1   %2   %3")};
+//: Writes the revision chosen in the list again, byte for byte as issued.
+inline constexpr ScreenText kWriteRevisionButton{"Inspection",
+                                                 QT_TRANSLATE_NOOP("Inspection", "写出所选版本…")};
+//: At the head of every page of an issued report: %1 its number, %2 its revision.
+inline constexpr ScreenText kReportIdentity{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "报告编号: %1   第 %2 版")};
+//: %1 the earlier revision this one replaces, %2 why.
+inline constexpr ScreenText kReportReplaces{"Inspection",
+                                            QT_TRANSLATE_NOOP("Inspection", "替代第 %1 版: %2")};
+//: Signature block of an issued report: %1 the inspector, %2 the day or days measured.
+inline constexpr ScreenText kReportInspectedBy{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "检测人员: %1      日期: %2")};
+//: Signature block of an issued report: %1 the approver, %2 the day it was issued.
+inline constexpr ScreenText kReportApprovedBy{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "批准人: %1      签发日期: %2")};
+//: The summary box's conclusion when every judged point passed and none deteriorated.
+inline constexpr ScreenText kReportAllPassed{"Inspection",
+                                             QT_TRANSLATE_NOOP("Inspection", "结论: 全部合格")};
+//: The summary box's conclusion: %1 points failed, %2 deteriorated.
+inline constexpr ScreenText kReportConclusion{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "结论: %1 个测试点不合格, %2 个劣化")};
+//: Letterhead: %1 the lab's accreditation or licence number.
+inline constexpr ScreenText kLetterheadAccreditation{
+    "Inspection", QT_TRANSLATE_NOOP("Inspection", "资质证书编号: %1")};
+//: Letterhead: %1 the lab's telephone number.
+inline constexpr ScreenText kLetterheadTelephone{"Inspection",
+                                                 QT_TRANSLATE_NOOP("Inspection", "电话: %1")};
+//: The report's last line.
+inline constexpr ScreenText kReportEnd{"Inspection",
+                                       QT_TRANSLATE_NOOP("Inspection", "— 报告结束 —")};
 //: %1 this page, %2 the pages of the report.
 inline constexpr ScreenText kReportPage{"Inspection",
                                         QT_TRANSLATE_NOOP("Inspection", "第 %1 页 共 %2 页")};

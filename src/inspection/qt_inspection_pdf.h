@@ -1,5 +1,7 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "inspection/inspection_report.h"
@@ -17,5 +19,10 @@ bool draw_inspection_report(QPagedPaintDevice& device, const std::vector<ReportP
 // renamed over it only when complete. False with `error` set when it could not be written.
 bool write_inspection_pdf(const QString& path, const std::vector<ReportPage>& pages,
                           QString* error);
+
+// The pages as the bytes of an A4 PDF whose title (in its metadata) is `title`; none when the
+// writer failed.
+std::optional<QByteArray> inspection_pdf_bytes(const QString& title,
+                                               const std::vector<ReportPage>& pages);
 
 }  // namespace eqbond

@@ -267,7 +267,19 @@ QWidget* ArchiveWindow::build_buttons() {
         connect(button, &QPushButton::clicked, this, a.action);
         row->addWidget(button);
         download_buttons_.push_back(button);
+        if (a.action == &ArchiveWindow::export_report) report_button_ = button;
     }
+    // Issued revisions are this computer's: the team view has none to list.
+    revisions_ = new QComboBox(buttons);
+    revisions_->setObjectName(QStringLiteral("IssuedRevisions"));
+    write_revision_ = new QPushButton(text::kWriteRevisionButton, buttons);
+    write_revision_->setObjectName(QStringLiteral("WriteRevision"));
+    keep_caption_readable(write_revision_);
+    connect(write_revision_, &QPushButton::clicked, this, &ArchiveWindow::write_revision);
+    row->insertWidget(1, revisions_);
+    row->insertWidget(2, write_revision_);
+    revisions_->setVisible(state_.side == ArchiveSide::ThisComputer);
+    write_revision_->setVisible(state_.side == ArchiveSide::ThisComputer);
     return buttons;
 }
 
@@ -321,6 +333,7 @@ void ArchiveWindow::show_view() {
     details_->show_view(view.details);
     conflicts_->show_view(view.conflicts, view.conflicts_shown);
     fit_group_columns();
+    show_issued();
     copying_ = false;
     const std::optional<int64_t> open =
         state_.open ? std::optional<int64_t>(state_.open->id) : std::nullopt;

@@ -13,6 +13,7 @@
 #include "inspection/archive_window_state.h"
 #include "inspection/qt_sqlite_conflicts.h"
 #include "inspection/qt_sqlite_inspections.h"
+#include "issued/issued_report.h"
 
 class QCheckBox;
 class QComboBox;
@@ -101,6 +102,9 @@ class ArchiveWindow : public QWidget {
     void print_download();
     void export_report();
     void print_report();
+    // This computer's issued revisions of the open download, and what the report button will do.
+    void show_issued();
+    void write_revision();
 
     Program& program_;
     DownloadRecorder* recorder_;  // none in the team view
@@ -137,6 +141,10 @@ class ArchiveWindow : public QWidget {
     QLabel* history_title_ = nullptr;
     ArchivePlot* history_ = nullptr;
     std::vector<QPushButton*> download_buttons_;
+    QPushButton* report_button_ = nullptr;
+    QComboBox* revisions_ = nullptr;
+    QPushButton* write_revision_ = nullptr;
+    std::vector<IssuedReport> issued_;         // as the list shows them
     std::vector<QPushButton*> label_buttons_;  // those that change the test points
     ConflictList* conflicts_ = nullptr;
 };

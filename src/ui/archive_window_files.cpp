@@ -1,5 +1,6 @@
 // The archive window's files: exports, the printed report and the inspection report, of the open
 // download as the window's state holds it.
+#include <QComboBox>
 #include <QPushButton>
 
 #include "archive/archive_export.h"
@@ -9,9 +10,13 @@
 #include "base/texts.h"
 #include "inspection/inspection_export.h"
 #include "inspection/inspection_print.h"
+#include "inspection/inspection_texts.h"
 #include "inspection/qt_inspection_pdf.h"
+#include "issued/issued_content.h"
+#include "issued/qt_report_issuer.h"
 #include "report/save_button.h"
 #include "ui/archive_window.h"
+#include "ui/caption_room.h"
 #include "ui/view_tables.h"
 
 namespace eqbond::ui {
@@ -61,11 +66,68 @@ void ArchiveWindow::print_download() {
 
 void ArchiveWindow::export_report() {
     const std::optional<QString> path = choose_file(QStringLiteral(".pdf"), text::kPdfFilter);
-    const std::optional<InspectionReportInput> input = report_input(state_, ports_);
-    if (!path || !input) return;
-    QString error;
-    if (!write_inspection_pdf(*path, inspection_report_pages(*input), &error))
+    if (!path || !state_.open) return;
+    MessageBox& messages = *program_.ports.message_box;
+    if (state_.side != ArchiveSide::ThisComputer) {
+        // The team's copy issues nothing: a report is issued on the computer that measured.
+        const std::optional<InspectionReportInput> input = report_input(state_, ports_);
+        QString error;
+        if (input && !write_inspection_pdf(*path, inspection_report_pages(*input), &error))
+            messages.notify(text::kMessageTitle, text::kSaveFailedMessage);
+        return;
+    }
+    QtSqliteIssued issued(file_);
+    IssueRequest request{state_.open->id, state_.limit, {}};
+    IssueOutcome outcome = issue_report(archive_, issued, request);
+    if (outcome.result == IssueResult::NeedsReason) {
+        const std::optional<QString> reason = messages.ask_text(
+            text::kReviseReportTitle,
+            text::kReviseReportReason.arg(numbered_revision_text(outcome.report->id),
+                                          outcome.changes.join(QStringLiteral(", "))));
+        if (!reason || reason->trimmed().isEmpty()) return;
+        request.reason = reason->trimmed();
+        outcome = issue_report(archive_, issued, request);
+    }
+    if (outcome.result == IssueResult::BadSettings) {
+        messages.notify(text::kMessageTitle, outcome.problem);
+        return;
+    }
+    if (!outcome.report ||
+        (outcome.result != IssueResult::Issued && outcome.result != IssueResult::AlreadyIssued) ||
+        !replace_file(*path, outcome.report->pdf))
+        messages.notify(text::kMessageTitle, text::kSaveFailedMessage);
+    show_issued();
+}
+
+void ArchiveWindow::write_revision() {
+    const int chosen = revisions_->currentIndex();
+    if (chosen < 0 || size_t(chosen) >= issued_.size()) return;
+    const std::optional<QString> path = choose_file(QStringLiteral(".pdf"), text::kPdfFilter);
+    if (path && !replace_file(*path, issued_[size_t(chosen)].pdf))
         program_.ports.message_box->notify(text::kMessageTitle, text::kSaveFailedMessage);
+}
+
+void ArchiveWindow::show_issued() {
+    if (state_.side != ArchiveSide::ThisComputer) return;
+    QtSqliteIssued issued(file_);
+    issued_ = state_.open ? issued.revisions(state_.open->uuid) : std::vector<IssuedReport>{};
+    const QSignalBlocker quiet(revisions_);
+    revisions_->clear();
+    for (const IssuedReport& r : issued_)
+        revisions_->addItem(
+            text::kIssuedRevisionItem.arg(numbered_revision_text(r.id), r.issued, r.reason));
+    revisions_->setCurrentIndex(revisions_->count() - 1);
+    revisions_->setEnabled(!issued_.empty());
+    write_revision_->setEnabled(!issued_.empty());
+    // Unchanged, the button writes the issued file again; changed, it asks for a reason.
+    const std::optional<InspectionReportInput> input = report_input(state_, ports_);
+    if (issued_.empty() || !input)
+        report_button_->setText(text::kIssueReportButton);
+    else if (issued_content(*input) == issued_.back().content)
+        report_button_->setText(text::kIssuedReportButton);
+    else
+        report_button_->setText(text::kReviseReportButton);
+    keep_caption_readable(report_button_);
 }
 
 void ArchiveWindow::print_report() {

@@ -2,12 +2,22 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "base/texts.h"
 
 namespace eqbond::ui {
+
+std::optional<QString> QtMessageBox::ask_text(const QString& title, const QString& text) {
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(parent_, title, text, QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return typed;
+}
 
 void QtMessageBox::show(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);

@@ -11,6 +11,7 @@ class QtMessageBox : public MessageBox {
     explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
     void show(const QString& title, const QString& text) override;
     void notify(const QString& title, const QString& text) override;
+    std::optional<QString> ask_text(const QString& title, const QString& text) override;
 
   private:
     QWidget* parent_;

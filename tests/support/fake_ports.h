@@ -68,6 +68,12 @@ class FakeMessageBox : public MessageBox {
     void show(const QString& title, const QString& text) override {
         shown.emplace_back(title, text);
     }
+    std::optional<QString> typed;  // the answer to ask_text; nothing: cancelled
+    std::vector<QString> asked;
+    std::optional<QString> ask_text(const QString&, const QString& text) override {
+        asked.push_back(text);
+        return typed;
+    }
 };
 
 // A program over fakes, with the line opened at `port` by the start-up routine's open_next_port.

@@ -11,6 +11,7 @@
 #include "base/value_format.h"
 #include "cli/exit_codes.h"
 #include "cli/exported_files.h"
+#include "cli/report_command.h"
 #include "cli/session_setup.h"
 #include "inspection/inspection_export.h"
 #include "inspection/inspection_settings.h"
@@ -95,34 +96,6 @@ int label_group(QtSqliteInspections& archive, const ArchiveOptions& options) {
                                                                             : kArchiveUnusable;
 }
 
-int write_report(QtSqliteInspections& archive, const ArchiveOptions& options) {
-    const std::optional<Inspection> download = archive.load(options.id);
-    if (!download) return no_download(archive, options.id);
-    InspectionReportInput input;
-    input.download = *download;
-    if (download->details.site_id) input.site = archive.site(*download->details.site_id);
-    input.limit = options.limit ? options.limit : typed_bonding_limit(saved_bonding_limit());
-    input.standard = saved_report_standard();
-    input.previous = archive.previous_values(options.id);
-    input.rule = saved_deterioration_rule();
-    input.instrument = archive.instrument(download->details.instrument_serial);
-    if (archive.fault()) return kArchiveUnusable;
-    const Language language = interface_language(options.language);
-    // The report is written in the interface's language, Qt's own texts and the program's.
-    QString missing;
-    if (!install_translations(language, &missing) && language == Language::English) {
-        print_error(
-            QStringLiteral("the %1 texts are missing: %2").arg(language_code(language), missing));
-        return kWriteFailed;
-    }
-    QString error;
-    if (!write_inspection_pdf(options.pdf_path, inspection_report_pages(input), &error)) {
-        print_error(QStringLiteral("cannot write %1: %2").arg(options.pdf_path, error));
-        return kWriteFailed;
-    }
-    return kDone;
-}
-
 int export_download(QtSqliteInspections& archive, const ArchiveOptions& options) {
     const std::optional<Inspection> download = archive.load(options.id);
     if (!download) {
@@ -167,7 +140,10 @@ int run_archive(const ArchiveOptions& options) {
             code = options.group ? label_group(archive, options) : describe(archive, options);
             break;
         case ArchiveAction::Report:
-            code = write_report(archive, options);
+            code = issue_archive_report(file, archive, options);
+            break;
+        case ArchiveAction::Reports:
+            code = list_issued_reports(file, options);
             break;
         case ArchiveAction::Export:
             code = export_download(archive, options);

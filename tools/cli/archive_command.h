@@ -13,7 +13,7 @@ class QtSqliteFile;
 
 namespace eqbond::cli {
 
-enum class ArchiveAction { List, Export, Delete, Describe, Label, Report, Sites };
+enum class ArchiveAction { List, Export, Delete, Describe, Label, Report, Reports, Sites };
 
 struct ArchiveOptions {
     ArchiveAction action = ArchiveAction::List;
@@ -27,9 +27,12 @@ struct ArchiveOptions {
     QString point;
     std::optional<JudgedLimit> point_limit;
     std::optional<Language> language;  // the report's; none: the interface's saved language
+    std::optional<QString> reason;     // report: why a changed report is issued again
+    std::optional<int> revision;       // report: an earlier revision's bytes
 };
 
-// eqbond-cli archive list | export ID | delete ID | describe ID | label ID | report ID | sites.
+// eqbond-cli archive list | export ID | delete ID | describe ID | label ID | report ID | reports
+// | sites.
 // Returns the process exit code.
 int run_archive(const ArchiveOptions& options);
 

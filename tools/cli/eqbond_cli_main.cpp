@@ -13,6 +13,7 @@
 #include "cli/inspection_options.h"
 #include "cli/live.h"
 #include "cli/planning_command.h"
+#include "cli/report_command.h"
 #include "cli/session_setup.h"
 #include "cli/team_command.h"
 #include "inspection/retest.h"
@@ -39,7 +40,9 @@ const char kUsage[] =
     "                                      [--instrument SERIAL] [--notes TEXT] [--archive FILE]\n"
     "       eqbond-cli archive label ID --plan FILE [--from GROUP] [--archive FILE]\n"
     "       eqbond-cli archive label ID --group N --point TEXT [--limit OHM] [--archive FILE]\n"
-    "       eqbond-cli archive report ID --pdf FILE [--limit OHM] [--lang zh|en] [--archive FILE]\n"
+    "       eqbond-cli archive report ID --pdf FILE [--limit OHM] [--lang zh|en] [--reason TEXT]\n"
+    "                                   [--revision N] [--archive FILE]\n"
+    "       eqbond-cli archive reports [--site NAME] [--archive FILE]\n"
     "       eqbond-cli archive sites [--archive FILE]\n"
     "       eqbond-cli archive interval --site NAME [--location TEXT] --months N\n"
     "                                   [--archive FILE]\n"
@@ -47,6 +50,7 @@ const char kUsage[] =
     "       eqbond-cli instrument add SERIAL --calibrated YYYY-MM-DD --due YYYY-MM-DD\n"
     "                                 [--certificate TEXT] [--model TEXT] [--archive FILE]\n"
     "       eqbond-cli instrument list [--archive FILE]\n"
+    "       eqbond-cli report verify FILE [--archive FILE]\n"
     "       eqbond-cli team setup [--server URI] | --print-sql\n"
     "       eqbond-cli team status|push|pull [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
@@ -80,15 +84,22 @@ const char kUsage[] =
     "          export ID: the download's text report, CSV and PDF; --limit OHM adds a verdict per\n"
     "          group to the CSV and PDF. delete ID: removes the download.\n"
     "          describe ID: gives the download the details named. label ID: gives its groups\n"
-    "          the plan's test points from group 1 or --from GROUP on. report ID: the\n"
+    "          the plan's test points from group 1 or --from GROUP on. report ID: issues the\n"
     "          inspection report as PDF, in the saved interface language or --lang; the\n"
-    "          limit is --limit or the saved one. sites: one line per site (id, name,\n"
-    "          address, customer). A site named that is not known yet is made.\n"
+    "          limit is --limit or the saved one. The first line says its number and\n"
+    "          revision (PREFIX-YYYY-NNNN revision N; the prefix is report/number_prefix in\n"
+    "          the settings, EQ by default). Asked again unchanged, it writes the same bytes\n"
+    "          (already issued); a report that would now say something else needs --reason\n"
+    "          TEXT and is issued as the next revision. --revision N writes revision N as\n"
+    "          issued. reports: one line per issued revision (number, revision, issued,\n"
+    "          download id, site, location, SHA-256 of the PDF). sites: one line per site\n"
+    "          (id, name, address, customer). A site named that is not known yet is made.\n"
     "          A plan line may end with | OHM, its test point's own limit. label ID --group N\n"
     "          --point TEXT [--limit OHM]: one group's test point and limit. interval: the\n"
     "          re-test interval of a site or one of its locations. due: one line per site and\n"
     "          location (overdue, due within DAYS (30) or ok; next date; last inspection;\n"
     "          site; location; plan points not measured), overdue first.\n"
+    "report    verify FILE: whether FILE is, byte for byte, a report this archive issued.\n"
     "instrument add: registers an instrument's calibration (again for a new one). list: one\n"
     "          line per instrument (serial, calibrated, due, certificate, model).\n"
     "team      The team archive on a PostgreSQL server. setup: makes the database a team\n"
@@ -132,11 +143,12 @@ const char kUsage[] =
     "still writes its files); 6 the team archive cannot be used (the message names the server,\n"
     "without its password, and the reason: unreachable, server busy, refused ...); 7 a push\n"
     "or pull found a conflict (a field changed here and on the server: one line each on standard\n"
-    "error) or a download deleted on the server (not brought back).\n";
+    "error) or a download deleted on the server (not brought back); 8 report verify: the file is\n"
+    "not a report this archive issued, or a copy of one that was altered.\n";
 
 const QString kSayArchive = QStringLiteral(
-    "say archive list, sites, due, interval, export ID, delete ID, describe ID, label ID or "
-    "report ID");
+    "say archive list, sites, due, interval, reports, export ID, delete ID, describe ID, label ID "
+    "or report ID");
 
 int bad_usage(const QString& message) {
     QTextStream(stderr) << "eqbond-cli: " << message << "\n\n" << kUsage;
@@ -183,13 +195,16 @@ struct Options {
     QCommandLineOption due{QStringLiteral("due"), QString(), QStringLiteral("DAY")};
     QCommandLineOption certificate{QStringLiteral("certificate"), QString(), QStringLiteral("T")};
     QCommandLineOption model{QStringLiteral("model"), QString(), QStringLiteral("TEXT")};
+    QCommandLineOption reason{QStringLiteral("reason"), QString(), QStringLiteral("TEXT")};
+    QCommandLineOption revision{QStringLiteral("revision"), QString(), QStringLiteral("N")};
     QCommandLineParser parser;
     Options() {
-        parser.addOptions({help,   version,    port,      timeout,     txt,        csv,   pdf,
-                           first,  last,       count,     archive,     no_archive, limit, trace,
-                           site,   location,   inspector, instrument,  notes,      plan,  plan_from,
-                           from,   lang,       server,    print_sql,   group,      point, months,
-                           within, calibrated, due,       certificate, model});
+        parser.addOptions({help,      version,     port,      timeout,  txt,       csv,
+                           pdf,       first,       last,      count,    archive,   no_archive,
+                           limit,     trace,       site,      location, inspector, instrument,
+                           notes,     plan,        plan_from, from,     lang,      server,
+                           print_sql, group,       point,     months,   within,    calibrated,
+                           due,       certificate, model,     reason,   revision});
         parser.addPositionalArgument(QStringLiteral("command"), QString());
     }
     QString archive_file() const {
@@ -345,6 +360,42 @@ int planning(const Options& o, const QStringList& words) {
                          : kSayArchive);
 }
 
+// archive report's --reason and --revision: checked here, one message when wrong.
+bool report_options(const Options& o, ArchiveOptions* options) {
+    const QCommandLineParser& parser = o.parser;
+    if (parser.isSet(o.reason)) {
+        options->reason = parser.value(o.reason).trimmed();
+        if (options->reason->isEmpty()) {
+            print_error(QStringLiteral("--reason takes a text saying why the report changed"));
+            return false;
+        }
+    }
+    if (!parser.isSet(o.revision)) return true;
+    int revision = 0;
+    if (!positive_number(parser.value(o.revision), &revision) || revision < 1) {
+        print_error(QStringLiteral("--revision takes a revision number from 1"));
+        return false;
+    }
+    if (parser.isSet(o.limit) || parser.isSet(o.reason)) {
+        print_error(
+            QStringLiteral("--revision writes a revision as issued: it takes no --limit "
+                           "and no --reason"));
+        return false;
+    }
+    options->revision = revision;
+    return true;
+}
+
+// report verify FILE.
+int report(const Options& o, const QStringList& words) {
+    if (words.size() != 3 || words.value(1) != QLatin1String("verify"))
+        return bad_usage(QStringLiteral("say report verify FILE"));
+    // Only this computer's archive is asked: a server named would go unasked.
+    if (o.parser.isSet(o.server))
+        return bad_usage(QStringLiteral("report verify checks the archive given with --archive"));
+    return verify_report(words.value(2), o.archive_file());
+}
+
 int archive(const Options& o, const QStringList& words) {
     const QCommandLineParser& parser = o.parser;
     ArchiveOptions options;
@@ -373,6 +424,10 @@ int archive(const Options& o, const QStringList& words) {
     }
     if (action == QLatin1String("sites") && words.size() == 2) {
         options.action = ArchiveAction::Sites;
+        return run_archive(options);
+    }
+    if (action == QLatin1String("reports") && words.size() == 2) {
+        options.action = ArchiveAction::Reports;
         return run_archive(options);
     }
     bool id_ok = false;
@@ -408,6 +463,7 @@ int archive(const Options& o, const QStringList& words) {
     if (action == QLatin1String("report")) {
         if (options.pdf_path.isEmpty())
             return bad_usage(QStringLiteral("archive report needs --pdf"));
+        if (!report_options(o, &options)) return kBadUsage;
         options.action = ArchiveAction::Report;
         return run_archive(options);
     }
@@ -552,7 +608,8 @@ int main(int argc, char** argv) {
     }
     const QStringList words = parser.positionalArguments();
     const QString command = words.value(0);
-    if (words.isEmpty()) return bad_usage(QStringLiteral("say download, archive, team or live"));
+    if (words.isEmpty())
+        return bad_usage(QStringLiteral("say download, archive, report, team or live"));
     const QStringList ports = parser.values(o.port);
     if (ports.size() > 16) return bad_usage(QStringLiteral("at most 16 --port devices"));
     int timeout_seconds = 30;
@@ -567,6 +624,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("archive")) return archive(o, words);
     if (command == QLatin1String("team")) return team(o, words);
     if (command == QLatin1String("instrument")) return planning(o, words);
+    if (command == QLatin1String("report")) return report(o, words);
     if (words.size() != 1) return bad_usage(QStringLiteral("say download, archive, team or live"));
     if (command == QLatin1String("download")) return download(o, ports, timeout_seconds);
     if (command == QLatin1String("live")) {

@@ -3,6 +3,7 @@
 // changes (scripts/screenshots runs it).
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -10,10 +11,12 @@
 
 #include "archive/archive_location.h"
 #include "base/program.h"
+#include "base/program_settings.h"
 #include "inspection/inspection_report.h"
 #include "inspection/inspection_settings.h"
 #include "inspection/qt_inspection_pdf.h"
 #include "inspection/qt_sqlite_inspections.h"
+#include "issued/qt_report_issuer.h"
 #include "language/translations.h"
 #include "link/instrument_buttons.h"
 #include "program/event_wait.h"
@@ -108,19 +111,29 @@ std::optional<int64_t> describe_demo(eqbond::QtSqliteInspections& archive, const
     return read->id;
 }
 
-bool write_report(eqbond::QtSqliteInspections& archive, int64_t id, const QString& file) {
-    eqbond::InspectionReportInput input;
-    const std::optional<eqbond::Inspection> download = archive.load(id);
-    if (!download) return false;
-    input.download = *download;
-    if (download->details.site_id) input.site = archive.site(*download->details.site_id);
-    input.limit = eqbond::typed_bonding_limit(eqbond::saved_bonding_limit());
-    input.previous = archive.previous_values(id);
-    input.rule = eqbond::saved_deterioration_rule();
-    QString error;
-    if (eqbond::write_inspection_pdf(file, eqbond::inspection_report_pages(input), &error))
+// The demo inspection's report issued, under a sample lab's letterhead.
+bool write_report(eqbond::QtSqliteFile& file, eqbond::QtSqliteInspections& archive, int64_t id,
+                  const QString& pdf, bool chinese) {
+    eqbond::ProgramSettings settings;
+    settings.setValue(QStringLiteral("report/lab_name"),
+                      chinese ? QStringLiteral("市电气安全检测中心")
+                              : QStringLiteral("City Electrical Safety Test Centre"));
+    settings.setValue(
+        QStringLiteral("report/lab_address"),
+        chinese ? QStringLiteral("建设路 12 号") : QStringLiteral("12 Bridge Street"));
+    settings.setValue(QStringLiteral("report/accreditation"), QStringLiteral("L-0815"));
+    settings.setValue(QStringLiteral("report/telephone"), QStringLiteral("0571-8800 1234"));
+    settings.setValue(QStringLiteral("report/logo"), QStringLiteral(":/eqbond/logo.png"));
+    settings.setValue(QStringLiteral("report/approver"),
+                      chinese ? QStringLiteral("赵红") : QStringLiteral("H. Zhao"));
+    settings.sync();
+    eqbond::QtSqliteIssued issued(file);
+    const eqbond::IssueOutcome outcome = eqbond::issue_report(archive, issued, {id, {}, {}});
+    QFile out(pdf);
+    if (outcome.report && out.open(QIODevice::WriteOnly) && out.write(outcome.report->pdf) > 0)
         return true;
-    QTextStream(stderr) << "eqbond-screens: cannot write " << file << ": " << error << "\n";
+    QTextStream(stderr) << "eqbond-screens: cannot write " << pdf << ": " << outcome.problem
+                        << "\n";
     return false;
 }
 
@@ -181,5 +194,8 @@ int main(int argc, char** argv) {
     archive->group_table()->setCurrentIndex(archive->group_table()->model()->index(1, 0));
     if (!save(*archive, folder.filePath(QStringLiteral("archive-window") + suffix))) return 1;
     const QString report = QStringLiteral("inspection-report-%1.pdf").arg(arguments[2]);
-    return write_report(store, *inspected, folder.filePath(report)) ? 0 : 1;
+    return write_report(controller.archive()->archive(), store, *inspected, folder.filePath(report),
+                        arguments[2] == QLatin1String("zh"))
+               ? 0
+               : 1;
 }

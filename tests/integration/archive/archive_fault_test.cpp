@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -88,11 +89,15 @@ const FaultCase kCases[] = {
     {"damaged pages",
      [](const QString& dir, auto&) {
          const QString file = dir + QStringLiteral("/archive.sqlite");
+         // The pages of an archive without downloads: its layout, which spans more than one.
+         const QString empty = dir + QStringLiteral("/empty.sqlite");
+         make_archive(empty, 0);
+         const int layout_bytes = int(QFileInfo(empty).size());
          make_archive(file, 3);
          QFile f(file);
          f.open(QIODevice::ReadWrite);
-         f.seek(4096);  // every page after the first, where the tables start
-         f.write(QByteArray(int(f.size()) - 4096, '\x5a'));
+         f.seek(layout_bytes);  // every page after the layout's, where the downloads are
+         f.write(QByteArray(int(f.size()) - layout_bytes, '\x5a'));
          return file;
      },
      ArchiveFaultKind::NotArchive, true},

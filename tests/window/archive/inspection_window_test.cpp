@@ -359,5 +359,53 @@ TEST_F(InspectionWindowFixture, ALimitTypedOrTheListReadAgainKeepsWhatWasChosen)
     }
 }
 
+// The report button issues the report, writes it again unchanged, and for a changed one asks
+// for the reason of a new revision; the list of revisions writes an earlier one as issued.
+TEST_F(InspectionWindowFixture, TheReportButtonIssuesAndRevisesWithAReason) {
+    ui::ArchiveWindow* w = open_window();
+    ASSERT_TRUE(w->open_download());
+    const int64_t id = w->open_download()->id;
+    auto* button = child<QPushButton>(w, "ReportPdf");
+    auto* revisions = child<QComboBox>(w, "IssuedRevisions");
+    const auto bytes = [&](const char* name) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto click = [&](QPushButton* b, const char* name) {
+        dialogs.answer = dir.filePath(QString::fromLatin1(name));
+        b->click();
+    };
+    EXPECT_EQ(button->text(), text::kIssueReportButton.shown());
+    click(button, "r1.pdf");
+    EXPECT_EQ(revisions->count(), 1);
+    EXPECT_EQ(button->text(), text::kIssuedReportButton.shown());
+    click(button, "again.pdf");
+    EXPECT_EQ(bytes("again.pdf"), bytes("r1.pdf"));
+
+    ASSERT_TRUE(archive().set_label(id, 1, QStringLiteral("B1 新点位")));
+    w->refresh();
+    EXPECT_EQ(button->text(), text::kReviseReportButton.shown());
+    for (const std::optional<QString>& reason :
+         {std::optional<QString>(), std::optional<QString>(QStringLiteral("  "))}) {
+        messages.typed = reason;  // cancelled, or no reason given: nothing issued
+        click(button, "r2.pdf");
+        EXPECT_EQ(revisions->count(), 1);
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("r2.pdf"))));
+    }
+    messages.typed = QStringLiteral("测试点改名");
+    click(button, "r2.pdf");
+    ASSERT_EQ(revisions->count(), 2);
+    EXPECT_TRUE(revisions->itemText(1).contains(QStringLiteral("测试点改名")));
+    EXPECT_FALSE(bytes("r2.pdf").isEmpty());
+    EXPECT_NE(bytes("r2.pdf"), bytes("r1.pdf"));
+    EXPECT_EQ(messages.asked.size(), 3u);
+    EXPECT_TRUE(messages.asked.back().contains(QStringLiteral("group 1's test point")));
+
+    revisions->setCurrentIndex(0);
+    click(child<QPushButton>(w, "WriteRevision"), "old.pdf");
+    EXPECT_EQ(bytes("old.pdf"), bytes("r1.pdf"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 }  // namespace
 }  // namespace eqbond
