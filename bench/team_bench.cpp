@@ -24,6 +24,7 @@
 #include "inspection/qt_sqlite_inspections.h"
 #include "integration/support/throwaway_postgres.h"
 #include "median_reporter.h"
+#include "stall_meter.h"
 #include "team/qt_team_pusher.h"
 #include "team/qt_team_setup.h"
 #include "team/qt_team_store.h"
@@ -172,14 +173,8 @@ Responsiveness window_while_pushing(int downloads) {
     view.set_server(anna());
     view.resize(1280, 800);
     view.show();
-    QElapsedTimer clock, gap;
-    qint64 longest_ns = 0;
-    QTimer ticks;
-    ticks.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longest_ns = std::max(longest_ns, gap.nsecsElapsed());
-        gap.restart();
-    });
+    QElapsedTimer clock;
+    StallMeter stalls;
     eqbond::QtTeamPusher pusher(local, anna());
     bool pushed = false;
     QObject::connect(&pusher, &eqbond::QtTeamPusher::status_changed,
@@ -197,13 +192,12 @@ Responsiveness window_while_pushing(int downloads) {
         if (copied) r.copied_in_ms = clock.elapsed() - r.pushed_in_ms;
     });
     clock.start();
-    gap.start();
-    ticks.start(1);
+    stalls.start();
     pusher.start();
     while (!copied && clock.elapsed() < 300000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    ticks.stop();
-    if (copied) r.longest_stall_ms = double(longest_ns) / 1e6;
+    stalls.stop();
+    if (copied) r.longest_stall_ms = stalls.longest_ms();
     return r;
 }
 

@@ -17,6 +17,7 @@
 #include "base/program.h"
 #include "bench_application.h"
 #include "integration/support/throwaway_postgres.h"
+#include "stall_meter.h"
 #include "team/qt_team_setup.h"
 #include "ui/archive_window.h"
 #include "ui/site_tree.h"
@@ -121,14 +122,8 @@ Opening open_team_view(int cap_ms) {
     view.set_server(server().login(QStringLiteral("anna"), kDatabase));
     view.resize(1280, 800);
     view.show();
-    QElapsedTimer clock, gap;
-    qint64 longest_ns = 0;
-    QTimer ticks;
-    ticks.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longest_ns = std::max(longest_ns, gap.nsecsElapsed());
-        gap.restart();
-    });
+    QElapsedTimer clock;
+    StallMeter stalls;
     bool over = false;
     QObject::connect(&view, &eqbond::ui::TeamArchiveView::round_finished, [&] {
         over = true;
@@ -136,8 +131,7 @@ Opening open_team_view(int cap_ms) {
     });
     eqbond::ui::ArchiveWindow& window = *view.window();
     clock.start();
-    gap.start();
-    ticks.start(1);
+    stalls.start();
     view.bring_up_to_date();
     while (!(over && r.groups_ms >= 0) && clock.elapsed() < cap_ms) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
@@ -147,8 +141,8 @@ Opening open_team_view(int cap_ms) {
         if (r.groups_ms < 0 && window.group_table()->model()->rowCount() == 500)
             r.groups_ms = clock.elapsed();
     }
-    ticks.stop();
-    r.longest_stall_ms = double(longest_ns) / 1e6;
+    stalls.stop();
+    r.longest_stall_ms = stalls.longest_ms();
     r.copy_bytes = file_bytes(copy);
     return r;
 }
