@@ -36,8 +36,15 @@ TeamFaultKind kind_of_state(const QString& state, TeamFaultKind refusal) {
     return TeamFaultKind::Failed;
 }
 
+// The server's message with its detail and hint; the query and context lines that follow them
+// quote statements and functions inside the server, which tell a user nothing.
 QString words_of(const QSqlError& error) {
-    return (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
+    QString words = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    for (const QLatin1String inner : {QLatin1String("\nQUERY:"), QLatin1String("\nCONTEXT:")}) {
+        const qsizetype at = words.indexOf(inner);
+        if (at >= 0) words.truncate(at);
+    }
+    return words.trimmed();
 }
 
 }  // namespace

@@ -91,6 +91,7 @@ TEST_F(TeamCli, SetUpListExportDelete) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("postgresql://ben@127.0.0.1")))
         << r.err.toStdString();
     EXPECT_FALSE(r.err.contains(QStringLiteral("ben-pw")));
+    EXPECT_FALSE(r.err.contains(QStringLiteral("CONTEXT"))) << r.err.toStdString();
     r = cli({"team", "delete", d.uuid, "--server", uri("anna")});
     EXPECT_EQ(r.exit_code, 0) << r.err.toStdString();
     EXPECT_TRUE(cli({"team", "list", "--server", uri("anna")}).out.startsWith(later.uuid));
