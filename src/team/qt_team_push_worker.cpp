@@ -2,6 +2,8 @@
 
 #include <QThread>
 
+#include "team/issued_push_round.h"
+#include "team/qt_sqlite_issued_queue.h"
 #include "team/qt_team_register_round.h"
 #include "team/team_pull_round.h"
 #include "team/team_push_round.h"
@@ -74,6 +76,17 @@ void TeamPushWorker::round() {
         failed(*pushed.fault, true);
         return;
     }
+    // The reports issued here go after the downloads they tell of.
+    QtSqliteIssuedQueue issued_queue(*archive_);
+    const IssuedPushRound issued = push_issued_waiting(issued_queue, *store_);
+    if (issued.local_fault) {
+        if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
+        return;
+    }
+    if (issued.fault) {
+        failed(*issued.fault, true);
+        return;
+    }
     // What the office changed comes here after each push, as `team pull` brings it.
     const PullRound pulled = pull_changed(*queue_, *store_);
     status_.pulled = pulled.pulled;
@@ -90,6 +103,11 @@ void TeamPushWorker::round() {
     if (pushed.fault) {
         // A refusal by the server's rules is no reason to try again soon: nothing would change.
         failed(*pushed.fault, false);
+        return;
+    }
+    if (!issued.refused.empty()) {
+        // Nor is a report the server refused, or another laptop's report of the same number.
+        failed(issued_refusal(issued.refused.front()), false);
         return;
     }
     // The instrument register goes with every round, as with `team push`; a local fault leaves
