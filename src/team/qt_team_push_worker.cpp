@@ -68,7 +68,6 @@ void TeamPushWorker::round() {
         if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
         return;
     }
-    status_.waiting = pushed.waiting;
     status_.last_push = queue_->last_push();
     status_.pulled = 0;
     status_.conflicts = 0;
@@ -83,6 +82,8 @@ void TeamPushWorker::round() {
         if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
         return;
     }
+    // What waits is downloads and reports alike: "all pushed" means both.
+    status_.waiting = pushed.waiting + issued.waiting;
     if (issued.fault) {
         failed(*issued.fault, true);
         return;
@@ -129,7 +130,10 @@ void TeamPushWorker::round() {
 
 void TeamPushWorker::failed(const TeamFault& fault, bool retry) {
     if (queue_)
-        if (const auto waiting = queue_->waiting()) status_.waiting = int(waiting->size());
+        if (const auto waiting = queue_->waiting()) {
+            const auto issued = QtSqliteIssuedQueue(*archive_).waiting_issued();
+            status_.waiting = int(waiting->size() + (issued ? issued->size() : 0));
+        }
     if (!status_.fault) status_.fault_since = QDateTime::currentDateTime();
     status_.fault = fault;
     status_.retry_in = std::chrono::milliseconds(0);

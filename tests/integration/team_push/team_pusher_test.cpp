@@ -141,6 +141,8 @@ TEST_F(Pusher, IssuedReportsGoAndAClashKeepsWaiting) {
         QtSqliteIssuedQueue(archive_file).waiting_issued();
     ASSERT_TRUE(waiting);
     EXPECT_EQ(*waiting, std::vector<NumberedRevision>{reports.front().id});
+    ASSERT_FALSE(statuses.empty());
+    EXPECT_EQ(statuses.back().waiting, 1);  // never "all pushed" while a report waits
 }
 
 TEST_F(Pusher, AnOfficeEditReachesThisComputerAfterTheNextRound) {
