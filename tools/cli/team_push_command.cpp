@@ -105,7 +105,7 @@ int print_waiting(const QString& archive_file) {
     QTextStream out(stdout);
     // Asking is no reason to make an archive.
     if (!QFileInfo::exists(archive_file)) {
-        out << "waiting: 0\nlast push: never\n";
+        out << "waiting: 0\nlast push: never\nreports waiting: 0\n";
         return kDone;
     }
     QtSqliteFile archive;
@@ -113,13 +113,15 @@ int print_waiting(const QString& archive_file) {
     QtSqlitePushQueue queue(archive);
     const auto waiting = queue.waiting();
     const std::optional<QDateTime> last = queue.last_push();
-    if (!waiting || archive.fault()) {
+    const auto reports = QtSqliteIssuedQueue(archive).waiting_issued();
+    if (!waiting || !reports || archive.fault()) {
         print_archive_fault(archive);
         return kArchiveUnusable;
     }
     out << "waiting: " << waiting->size() << '\n'
         << "last push: " << (last ? last->toUTC().toString(Qt::ISODate) : QStringLiteral("never"))
-        << '\n';
+        << '\n'
+        << "reports waiting: " << reports->size() << '\n';
     return kDone;
 }
 

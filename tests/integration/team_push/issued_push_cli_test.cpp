@@ -91,6 +91,10 @@ TEST_F(IssuedPushCli, EachRevisionGoesOnceAndAClashIsRefusedByName) {
             << r.out.toStdString() << r.err.toStdString();
         EXPECT_EQ(waiting(step.archive), step.waiting_after);
     }
+    const CliResult status =
+        test::run_cli({"team", "status", "--server", uri("ben"), "--archive", ben});
+    EXPECT_TRUE(status.out.contains(QStringLiteral("reports waiting: 1")))
+        << status.out.toStdString();
     QtTeamStore boss;
     ASSERT_TRUE(boss.connect(as("boss")));
     EXPECT_EQ(boss.holds_issued({QStringLiteral("B-%1-0001").arg(kYear), 1}), true);
