@@ -50,7 +50,7 @@ const char kUsage[] =
     "       eqbond-cli instrument add SERIAL --calibrated YYYY-MM-DD --due YYYY-MM-DD\n"
     "                                 [--certificate TEXT] [--model TEXT] [--archive FILE]\n"
     "       eqbond-cli instrument list [--archive FILE]\n"
-    "       eqbond-cli report verify FILE [--archive FILE] [--server URI]\n"
+    "       eqbond-cli report verify FILE [--archive FILE | --server URI]\n"
     "       eqbond-cli team setup [--server URI] | --print-sql\n"
     "       eqbond-cli team status|push|pull [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
