@@ -41,6 +41,13 @@ inline const QString kSelectOverruled = QStringLiteral(
     "SELECT field, server FROM team_conflicts WHERE download_id = ? AND overruled = 1");
 inline const QString kSelectLastPush = QStringLiteral("SELECT MAX(pushed_ms) FROM downloads");
 
+// Issued revisions the team archive has not taken yet, and the mark that one went.
+inline const QString kSelectIssuedWaiting = QStringLiteral(
+    "SELECT number, revision FROM issued_reports WHERE pushed_ms IS NULL"
+    " ORDER BY prefix, year, sequence, revision");
+inline const QString kMarkIssuedPushed =
+    QStringLiteral("UPDATE issued_reports SET pushed_ms = ? WHERE number = ? AND revision = ?");
+
 inline const QString kCopyIdByUuid = QStringLiteral("SELECT id FROM downloads WHERE uuid = ?");
 inline const QString kDeleteByUuid = QStringLiteral("DELETE FROM downloads WHERE uuid = ?");
 inline const QString kKeepCopySite = QStringLiteral(

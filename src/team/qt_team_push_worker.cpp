@@ -2,6 +2,8 @@
 
 #include <QThread>
 
+#include "team/issued_push_round.h"
+#include "team/qt_sqlite_issued_queue.h"
 #include "team/qt_team_register_round.h"
 #include "team/team_pull_round.h"
 #include "team/team_push_round.h"
@@ -66,12 +68,24 @@ void TeamPushWorker::round() {
         if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
         return;
     }
-    status_.waiting = pushed.waiting;
     status_.last_push = queue_->last_push();
     status_.pulled = 0;
     status_.conflicts = 0;
     if (pushed.fault && !refuses_one_download(pushed.fault->kind)) {
         failed(*pushed.fault, true);
+        return;
+    }
+    // The reports issued here go after the downloads they tell of.
+    QtSqliteIssuedQueue issued_queue(*archive_);
+    const IssuedPushRound issued = push_issued_waiting(issued_queue, *store_);
+    if (issued.local_fault) {
+        if (archive_->usable()) retry_after(team_retry_pause(1, retry_base_));
+        return;
+    }
+    // What waits is downloads and reports alike: "all pushed" means both.
+    status_.waiting = pushed.waiting + issued.waiting;
+    if (issued.fault) {
+        failed(*issued.fault, true);
         return;
     }
     // What the office changed comes here after each push, as `team pull` brings it.
@@ -90,6 +104,11 @@ void TeamPushWorker::round() {
     if (pushed.fault) {
         // A refusal by the server's rules is no reason to try again soon: nothing would change.
         failed(*pushed.fault, false);
+        return;
+    }
+    if (!issued.refused.empty()) {
+        // Nor is a report the server refused, or another laptop's report of the same number.
+        failed(issued_refusal(issued.refused.front()), false);
         return;
     }
     // The instrument register goes with every round, as with `team push`; a local fault leaves
@@ -111,7 +130,10 @@ void TeamPushWorker::round() {
 
 void TeamPushWorker::failed(const TeamFault& fault, bool retry) {
     if (queue_)
-        if (const auto waiting = queue_->waiting()) status_.waiting = int(waiting->size());
+        if (const auto waiting = queue_->waiting()) {
+            const auto issued = QtSqliteIssuedQueue(*archive_).waiting_issued();
+            status_.waiting = int(waiting->size() + (issued ? issued->size() : 0));
+        }
     if (!status_.fault) status_.fault_since = QDateTime::currentDateTime();
     status_.fault = fault;
     status_.retry_in = std::chrono::milliseconds(0);

@@ -13,6 +13,7 @@
 
 #include "inspection/inspection.h"
 #include "inspection/instrument_register.h"
+#include "team/issued_push_round.h"
 #include "team/qt_team_connection.h"
 #include "team/team_download.h"
 #include "team/team_ports.h"
@@ -21,7 +22,7 @@ class QSqlQuery;
 
 namespace eqbond {
 
-class QtTeamStore : public TeamCopying, public TeamPulling {
+class QtTeamStore : public TeamCopying, public TeamPulling, public TeamIssuing {
   public:
     QtTeamStore();
     ~QtTeamStore() override;
@@ -79,6 +80,14 @@ class QtTeamStore : public TeamCopying, public TeamPulling {
     // Role `role` goes by `name` (empty: off the list); the server refuses it (RefusedByRules)
     // unless the login is an admin, the role a login of the server and the name fits.
     bool keep_person(const QString& role, const QString& name);
+
+    // One issued revision, in a transaction of its own; nothing on a fault.
+    std::optional<IssuedArrival> push_issued(const IssuedReport& report) override;
+    // The revisions the team issued with a PDF of this SHA-256 (number, revision, issued, site
+    // and location only); nothing on a fault.
+    std::optional<std::vector<IssuedReport>> issued_with_sha256(const QString& sha256);
+    // Whether the team archive holds this revision; nothing on a fault.
+    std::optional<bool> holds_issued(const NumberedRevision& id);
 
   private:
     // Clears the last fault, connecting again when the server was out of reach.

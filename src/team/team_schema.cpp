@@ -1,5 +1,6 @@
 #include "team/team_schema.h"
 
+#include "team/team_issued_schema.h"
 #include "team/team_people_schema.h"
 #include "team/team_planning_schema.h"
 #include "team/team_push_schema.h"
@@ -114,11 +115,12 @@ QStringList steps_from(int version, int up_to) {
     if (version < 4 && up_to >= 4) out << planning_steps();
     if (version < 5 && up_to >= 5) out << push_steps();
     if (version < 6 && up_to >= 6) out << people_steps();
+    if (version < 7 && up_to >= 7) out << issued_steps();
     return out;
 }
 
 QStringList grants() {
-    return rules_grants() + planning_grants() + push_grants() + people_grants();
+    return rules_grants() + planning_grants() + push_grants() + people_grants() + issued_grants();
 }
 
 const QString kSetVersion = QStringLiteral("UPDATE eqbond.layout SET version = %1").arg(kVersion);

@@ -10,7 +10,7 @@
 namespace eqbond::team_schema {
 
 // The layout this program writes; a server set up by a newer one is not written to.
-constexpr int kVersion = 6;
+constexpr int kVersion = 7;
 
 // Serializes set-ups of the same database: an advisory lock for the set-up's transaction.
 extern const QString kLockSetUp;

@@ -50,7 +50,7 @@ const char kUsage[] =
     "       eqbond-cli instrument add SERIAL --calibrated YYYY-MM-DD --due YYYY-MM-DD\n"
     "                                 [--certificate TEXT] [--model TEXT] [--archive FILE]\n"
     "       eqbond-cli instrument list [--archive FILE]\n"
-    "       eqbond-cli report verify FILE [--archive FILE]\n"
+    "       eqbond-cli report verify FILE [--archive FILE | --server URI]\n"
     "       eqbond-cli team setup [--server URI] | --print-sql\n"
     "       eqbond-cli team status|push|pull [--server URI] [--archive FILE]\n"
     "       eqbond-cli team list [--site NAME] [--inspector NAME] [--server URI]\n"
@@ -99,7 +99,8 @@ const char kUsage[] =
     "          re-test interval of a site or one of its locations. due: one line per site and\n"
     "          location (overdue, due within DAYS (30) or ok; next date; last inspection;\n"
     "          site; location; plan points not measured), overdue first.\n"
-    "report    verify FILE: whether FILE is, byte for byte, a report this archive issued.\n"
+    "report    verify FILE: whether FILE is, byte for byte, a report this archive issued; with\n"
+    "          --server, one the team issued (its reports pushed to the team archive).\n"
     "instrument add: registers an instrument's calibration (again for a new one). list: one\n"
     "          line per instrument (serial, calibrated, due, certificate, model).\n"
     "team      The team archive on a PostgreSQL server. setup: makes the database a team\n"
@@ -109,8 +110,9 @@ const char kUsage[] =
     "          administrator to run once when the owner may not create roles. status:\n"
     "          the server, the role, how many downloads it holds, whether it can be reached (or\n"
     "          why not), how many local downloads wait and the last push. push: sends every\n"
-    "          local download new or changed since its last push, one transaction each, and\n"
-    "          prints how many went and how many still wait. pull: takes into the local\n"
+    "          local download new or changed since its last push, one transaction each, then\n"
+    "          every issued report revision the server lacks, and prints how many went and\n"
+    "          how many still wait of each. pull: takes into the local\n"
     "          archive what changed on the server in the downloads it had from here, field\n"
     "          by field as a push merges, and prints how many changed (conflicts and\n"
     "          downloads deleted there as for push). list: one line per download, UUID\n"
@@ -144,7 +146,7 @@ const char kUsage[] =
     "without its password, and the reason: unreachable, server busy, refused ...); 7 a push\n"
     "or pull found a conflict (a field changed here and on the server: one line each on standard\n"
     "error) or a download deleted on the server (not brought back); 8 report verify: the file is\n"
-    "not a report this archive issued, or a copy of one that was altered.\n";
+    "not a report this archive (or the team) issued, or a copy of one that was altered.\n";
 
 const QString kSayArchive = QStringLiteral(
     "say archive list, sites, due, interval, reports, export ID, delete ID, describe ID, label ID "
@@ -390,10 +392,12 @@ bool report_options(const Options& o, ArchiveOptions* options) {
 int report(const Options& o, const QStringList& words) {
     if (words.size() != 3 || words.value(1) != QLatin1String("verify"))
         return bad_usage(QStringLiteral("say report verify FILE"));
-    // Only this computer's archive is asked: a server named would go unasked.
-    if (o.parser.isSet(o.server))
-        return bad_usage(QStringLiteral("report verify checks the archive given with --archive"));
-    return verify_report(words.value(2), o.archive_file());
+    // With a server named, the team's reports are asked instead of this computer's.
+    if (o.parser.isSet(o.server) && o.parser.isSet(o.archive))
+        return bad_usage(QStringLiteral("report verify checks --archive FILE or --server URI"));
+    return verify_report(
+        words.value(2), o.archive_file(),
+        o.parser.isSet(o.server) ? std::optional(o.parser.value(o.server)) : std::nullopt);
 }
 
 int archive(const Options& o, const QStringList& words) {

@@ -2,15 +2,18 @@
 
 #include <QFile>
 #include <QTextStream>
+#include <functional>
 
 #include "archive/qt_pdf_file.h"
 #include "archive/qt_sqlite_file.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
+#include "cli/team_command.h"
 #include "inspection/qt_sqlite_inspections.h"
 #include "issued/issued_content.h"
 #include "issued/qt_report_issuer.h"
 #include "language/translations.h"
+#include "team/qt_team_store.h"
 
 namespace eqbond::cli {
 
@@ -63,6 +66,40 @@ QString verified_text(const IssuedReport& report) {
     return QStringLiteral("%1: as issued on %2 for %3, %4")
         .arg(numbered_revision_text(report.id), report.issued.left(10), report.site,
              report.location);
+}
+
+// Where a copy is looked for: this computer's archive or the team's. Each answers nothing on a
+// fault.
+struct IssuedLookup {
+    std::function<std::optional<std::vector<IssuedReport>>(const QString& sha256)> with_sha256;
+    std::function<std::optional<bool>(const NumberedRevision& id)> holds;
+    QString not_issued;  // what is said of a file that is none of its reports
+};
+
+// The exit code, with its line said; nothing on a fault of the lookup.
+std::optional<int> verdict(const QByteArray& bytes, const IssuedLookup& lookup) {
+    QTextStream out(stdout);
+    const std::optional<std::vector<IssuedReport>> same = lookup.with_sha256(sha256_hex(bytes));
+    if (!same) return std::nullopt;
+    if (!same->empty()) {
+        out << verified_text(same->front()) << '\n';
+        return kDone;
+    }
+    // The number as a PDF's metadata names it, in plain text there; any other file, one holding
+    // issued reports too (the archive itself), names none.
+    const std::optional<NumberedRevision> named =
+        bytes.startsWith("%PDF-") ? numbered_revision_in(QString::fromUtf8(bytes)) : std::nullopt;
+    if (named) {
+        const std::optional<bool> held = lookup.holds(*named);
+        if (!held) return std::nullopt;
+        if (*held) {
+            out << numbered_revision_text(*named)
+                << QStringLiteral(" was issued with other bytes: this copy was altered") << '\n';
+            return kNotIssued;
+        }
+    }
+    out << lookup.not_issued << '\n';
+    return kNotIssued;
 }
 
 }  // namespace
@@ -120,37 +157,36 @@ int list_issued_reports(QtSqliteFile& file, const ArchiveOptions& options) {
     return file.fault() ? kArchiveUnusable : kDone;
 }
 
-int verify_report(const QString& pdf, const QString& archive_file) {
+int verify_report(const QString& pdf, const QString& archive_file,
+                  const std::optional<QString>& server) {
     QFile copy(pdf);
     if (!copy.open(QIODevice::ReadOnly)) {
         print_error(QStringLiteral("cannot read %1: %2").arg(pdf, copy.errorString()));
         return kBadUsage;
     }
     const QByteArray bytes = copy.readAll();
+    if (server)
+        return with_team_store(*server, [&](QtTeamStore& store) {
+            const IssuedLookup team{
+                [&](const QString& sha256) { return store.issued_with_sha256(sha256); },
+                [&](const NumberedRevision& id) { return store.holds_issued(id); },
+                QStringLiteral("not issued by the team archive")};
+            // A fault is the store's to tell.
+            return verdict(bytes, team).value_or(kTeamUnusable);
+        });
     QtSqliteFile file;
     if (!open_archive(file, archive_file)) return kArchiveUnusable;
     QtSqliteIssued issued(file);
-    QTextStream out(stdout);
-    const std::vector<IssuedReport> same = issued.with_sha256(sha256_hex(bytes));
-    if (!same.empty()) {
-        out << verified_text(same.front()) << '\n';
-        return kDone;
-    }
-    // The number as a PDF's metadata names it, in plain text there; any other file, one holding
-    // issued reports too (the archive itself), names none.
-    const std::optional<NumberedRevision> named =
-        bytes.startsWith("%PDF-") ? numbered_revision_in(QString::fromUtf8(bytes)) : std::nullopt;
-    if (named && issued.revision(*named)) {
-        out << numbered_revision_text(*named)
-            << QStringLiteral(" was issued with other bytes: this copy was altered") << '\n';
-        return kNotIssued;
-    }
-    if (file.fault()) {
-        print_archive_fault(file);
-        return kArchiveUnusable;
-    }
-    out << QStringLiteral("not issued by this archive") << '\n';
-    return kNotIssued;
+    const auto unless_fault = [&](auto found) {
+        return file.fault() ? std::nullopt : std::optional(std::move(found));
+    };
+    const IssuedLookup local{
+        [&](const QString& sha256) { return unless_fault(issued.with_sha256(sha256)); },
+        [&](const NumberedRevision& id) { return unless_fault(issued.revision(id).has_value()); },
+        QStringLiteral("not issued by this archive")};
+    if (const std::optional<int> code = verdict(bytes, local)) return *code;
+    print_archive_fault(file);
+    return kArchiveUnusable;
 }
 
 }  // namespace eqbond::cli

@@ -19,7 +19,9 @@ int issue_archive_report(QtSqliteFile& file, QtSqliteInspections& archive,
 // archive reports [--site NAME]: one line per issued revision.
 int list_issued_reports(QtSqliteFile& file, const ArchiveOptions& options);
 
-// Exit codes of report verify: the file is an issued revision's bytes, or it is not.
-int verify_report(const QString& pdf, const QString& archive_file);
+// Exit codes of report verify: the file is an issued revision's bytes, or it is not. With
+// `server`, the team archive's reports are asked instead of the local archive's.
+int verify_report(const QString& pdf, const QString& archive_file,
+                  const std::optional<QString>& server);
 
 }  // namespace eqbond::cli

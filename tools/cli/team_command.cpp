@@ -171,6 +171,21 @@ int print_roles_sql() {
     return kDone;
 }
 
+int with_team_store(const QString& server, const std::function<int(QtTeamStore& store)>& work) {
+    QString why;
+    const std::optional<TeamServerAddress> address = read_team_server_address(server, &why);
+    if (!address) {
+        print_error(QStringLiteral("team archive unusable: %1")
+                        .arg(team_fault_reason({TeamFaultKind::BadAddress, why})));
+        return kTeamUnusable;
+    }
+    QtTeamStore store;
+    if (!store.connect(*address)) return unusable(*address, *store.fault());
+    const int code = work(store);
+    if (store.fault()) return unusable(*address, *store.fault());
+    return code;
+}
+
 int run_team(const TeamOptions& options) {
     QString why;
     const std::optional<TeamServerAddress> address = read_team_server_address(options.server, &why);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -7,6 +8,10 @@
 #include "cli/exported_files.h"
 #include "inspection/retest.h"
 #include "team/team_download.h"
+
+namespace eqbond {
+class QtTeamStore;
+}
 
 namespace eqbond::cli {
 
@@ -45,6 +50,11 @@ struct TeamOptions {
 // history UUID.
 // Returns the exit code.
 int run_team(const TeamOptions& options);
+
+// `work` on the team archive named by `server` (a URI or key=value words), for a command outside
+// `team`: a server that cannot be read, reached or used, then or during `work`, is said as the
+// team commands say it, with their exit code.
+int with_team_store(const QString& server, const std::function<int(QtTeamStore& store)>& work);
 
 // The SQL the database's administrator runs once to make the group roles.
 int print_roles_sql();

@@ -8,6 +8,8 @@
 #include "cli/archive_command.h"
 #include "cli/exit_codes.h"
 #include "cli/session_setup.h"
+#include "team/issued_push_round.h"
+#include "team/qt_sqlite_issued_queue.h"
 #include "team/qt_sqlite_push_queue.h"
 #include "team/qt_team_register_round.h"
 #include "team/team_pull_round.h"
@@ -58,6 +60,18 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
     if (round.fault && !refuses_one_download(round.fault->kind))
         return server_unusable(address, *round.fault);
     print_conflicts(round.conflicts);
+    // The reports issued here, after the downloads they tell of.
+    QtSqliteIssuedQueue issued_queue(archive);
+    const IssuedPushRound issued = push_issued_waiting(issued_queue, store);
+    QTextStream(stdout) << "reports pushed: " << issued.pushed << '\n'
+                        << "reports waiting: " << issued.waiting << '\n';
+    if (issued.local_fault) {
+        print_archive_fault(archive);
+        return kArchiveUnusable;
+    }
+    for (const RefusedIssued& one : issued.refused)
+        print_error(QStringLiteral("refused: %1").arg(visible_text(refused_issued_text(one))));
+    if (issued.fault) return server_unusable(address, *issued.fault);
     QtSqlitePlanning planning(archive);
     const RegisterRound instruments = exchange_register(store, planning);
     if (instruments.local_fault) {
@@ -66,7 +80,7 @@ int push_archive(QtTeamStore& store, const TeamServerAddress& address,
     }
     if (instruments.fault) return server_unusable(address, *instruments.fault);
     if (deleted_there || !round.conflicts.empty()) return kConflict;
-    return round.refused.empty() ? kDone : kTeamUnusable;
+    return round.refused.empty() && issued.refused.empty() ? kDone : kTeamUnusable;
 }
 
 int pull_archive(QtTeamStore& store, const TeamServerAddress& address,
@@ -91,7 +105,7 @@ int print_waiting(const QString& archive_file) {
     QTextStream out(stdout);
     // Asking is no reason to make an archive.
     if (!QFileInfo::exists(archive_file)) {
-        out << "waiting: 0\nlast push: never\n";
+        out << "waiting: 0\nlast push: never\nreports waiting: 0\n";
         return kDone;
     }
     QtSqliteFile archive;
@@ -99,13 +113,15 @@ int print_waiting(const QString& archive_file) {
     QtSqlitePushQueue queue(archive);
     const auto waiting = queue.waiting();
     const std::optional<QDateTime> last = queue.last_push();
-    if (!waiting || archive.fault()) {
+    const auto reports = QtSqliteIssuedQueue(archive).waiting_issued();
+    if (!waiting || !reports || archive.fault()) {
         print_archive_fault(archive);
         return kArchiveUnusable;
     }
     out << "waiting: " << waiting->size() << '\n'
         << "last push: " << (last ? last->toUTC().toString(Qt::ISODate) : QStringLiteral("never"))
-        << '\n';
+        << '\n'
+        << "reports waiting: " << reports->size() << '\n';
     return kDone;
 }
 

@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QUuid>
 
 #include "archive/qt_sqlite_file.h"
 #include "inspection/qt_sqlite_inspections.h"
 #include "integration/archive/archive_files.h"
 #include "integration/support/wait.h"
 #include "integration/team/team_fixture.h"
+#include "issued/issued_content.h"
+#include "issued/qt_sqlite_issued.h"
+#include "team/qt_sqlite_issued_queue.h"
 #include "team/qt_sqlite_push_queue.h"
 #include "team/qt_team_pusher.h"
 
@@ -105,6 +109,41 @@ TEST_F(Pusher, EveryDownloadLandsOnceWithAllItsGroups) {
         EXPECT_EQ(stored->owner, QStringLiteral("anna"));
     }
     EXPECT_EQ(store.load(waiting.front().uuid)->download.labels[1], QStringLiteral("TP-2"));
+}
+
+// Another laptop of the same prefix pushed its report of the number first: the pusher sends the
+// others, reports the clash once by number and keeps it waiting.
+TEST_F(Pusher, IssuedReportsGoAndAClashKeepsWaiting) {
+    QtSqliteIssued issued(archive_file);
+    IssuedReport draft;
+    draft.download_uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    draft.issued = QStringLiteral("2026-03-04T10:11:12+01:00");
+    draft.content = QByteArrayLiteral("{}");
+    std::vector<IssuedReport> reports;
+    for (int n = 0; n < 2; ++n)
+        reports.push_back(*issued.issue(draft, QStringLiteral("EQ"), 2026, [](const auto& r) {
+            return std::optional(numbered_revision_text(r.id).toUtf8());
+        }));
+    IssuedReport others = reports.front();
+    others.pdf = "another laptop's";
+    others.sha256 = sha256_hex(others.pdf);
+    QtTeamStore ben;
+    ASSERT_TRUE(ben.connect(as("ben")));
+    ASSERT_EQ(ben.push_issued(others), IssuedArrival::Added);
+
+    const auto p = pusher(as("anna"), QtTeamPusher::kRetryBase);
+    // The fault and the status after it come as two queued signals.
+    ASSERT_TRUE(test::wait_until(
+        [&] { return !faults.empty() && !statuses.empty() && statuses.back().fault; }, 30000));
+    EXPECT_EQ(faults.front().kind, TeamFaultKind::RefusedByRules);
+    EXPECT_TRUE(faults.front().detail.startsWith(numbered_revision_text(reports.front().id)))
+        << faults.front().detail.toStdString();
+    EXPECT_EQ(ben.holds_issued(reports.back().id), true);
+    const std::optional<std::vector<NumberedRevision>> waiting =
+        QtSqliteIssuedQueue(archive_file).waiting_issued();
+    ASSERT_TRUE(waiting);
+    EXPECT_EQ(*waiting, std::vector<NumberedRevision>{reports.front().id});
+    EXPECT_EQ(statuses.back().waiting, 1);  // never "all pushed" while a report waits
 }
 
 TEST_F(Pusher, AnOfficeEditReachesThisComputerAfterTheNextRound) {
