@@ -96,6 +96,10 @@ IssueOutcome issue_report(QtSqliteInspections& archive, QtSqliteIssued& issued,
                     {},
                     QStringLiteral("%1 in the settings is not a PNG or JPEG image").arg(image)};
     }
+    if (const std::optional<QString> problem = approver_problem(saved_approver()))
+        return {IssueResult::BadSettings, std::nullopt, {}, *problem};
+    if (const std::optional<QString> problem = reason_problem(request.reason))
+        return {IssueResult::BadReason, std::nullopt, {}, *problem};
     const QByteArray content = issued_content(*input);
     const std::vector<IssuedReport> revisions = issued.revisions(input->download.uuid);
     if (issued.fault()) return {IssueResult::Failed, std::nullopt, {}, QString()};

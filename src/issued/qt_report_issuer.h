@@ -29,6 +29,7 @@ enum class IssueResult {
     NeedsReason,    // it would now say something else: `changes` say what
     NoDownload,
     BadSettings,  // `problem` says which setting
+    BadReason,    // `problem` says why the reason cannot be kept
     Failed,       // the archive or the PDF writer failed
 };
 

@@ -24,6 +24,12 @@ struct IssueDecision {
     QStringList changes;  // what the report would now say otherwise
 };
 
+// Why the team archive would never take a report carrying these texts (a reason of at most 2000
+// characters that may run over lines; an approver's name of at most 200 on one line): checked
+// before issuing, so that no report issued here waits for ever to reach the lab's archive.
+std::optional<QString> reason_problem(const QString& reason);
+std::optional<QString> approver_problem(const QString& approver);
+
 // `revisions` oldest first; `reason` trimmed, empty when none was given.
 IssueDecision decide_issue(const std::vector<IssuedReport>& revisions, const QByteArray& content,
                            const QString& reason);

@@ -88,7 +88,7 @@ void ArchiveWindow::export_report() {
         request.reason = reason->trimmed();
         outcome = issue_report(archive_, issued, request);
     }
-    if (outcome.result == IssueResult::BadSettings) {
+    if (outcome.result == IssueResult::BadSettings || outcome.result == IssueResult::BadReason) {
         messages.notify(text::kMessageTitle, outcome.problem);
         return;
     }

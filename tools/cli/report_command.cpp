@@ -134,6 +134,7 @@ int issue_archive_report(QtSqliteFile& file, QtSqliteInspections& archive,
             print_error(QStringLiteral("the archive holds no download %1").arg(options.id));
             return kBadUsage;
         case IssueResult::BadSettings:
+        case IssueResult::BadReason:
             print_error(outcome.problem);
             return kBadUsage;
         case IssueResult::Failed:
@@ -170,7 +171,7 @@ int verify_report(const QString& pdf, const QString& archive_file,
             const IssuedLookup team{
                 [&](const QString& sha256) { return store.issued_with_sha256(sha256); },
                 [&](const NumberedRevision& id) { return store.holds_issued(id); },
-                QStringLiteral("not issued by the team archive")};
+                QStringLiteral("not issued by this archive")};
             // A fault is the store's to tell.
             return verdict(bytes, team).value_or(kTeamUnusable);
         });

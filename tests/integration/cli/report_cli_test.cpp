@@ -162,6 +162,9 @@ TEST_F(ReportCli, BadInputChangesNothing) {
         {"archive", "report", "1", "--pdf", pdf, "--revision", "1", "--limit", "0.2"},
         {"archive", "report", "1", "--pdf", pdf, "--limit", "0.3", "--reason", "  "},
         {"archive", "report", "9", "--pdf", pdf, "--reason", "x"},
+        // Reasons the team archive would never take.
+        {"archive", "report", "1", "--pdf", pdf, "--limit", "0.3", "--reason", "x\x1b[2J"},
+        {"archive", "report", "1", "--pdf", pdf, "--limit", "0.3", "--reason", QString(2001, 'x')},
         {"archive", "reports", "1"},
         {"report", "verify"},
         {"report", "verify", path("missing.pdf")},

@@ -123,7 +123,7 @@ TEST_F(IssuedPushCli, ACopyIsVerifiedAgainstTheWholeTeam) {
          number + QStringLiteral(": as issued on 2026-03-04 for 北站 Depot, anna")},
         {altered.fileName(), uri("boss"), 8,
          number + QStringLiteral(" was issued with other bytes: this copy was altered")},
-        {anna, uri("ben"), 8, QStringLiteral("not issued by the team archive")},
+        {anna, uri("ben"), 8, QStringLiteral("not issued by this archive")},
         {issued, uri("ben", nullptr, test::free_port()), 6, QStringLiteral("cannot be reached")},
         {issued, uri("ben", "wrong"), 6, QStringLiteral("authentication failed")},
     };
