@@ -136,7 +136,7 @@ Opening open_team_view(int cap_ms) {
     while (!(over && r.groups_ms >= 0) && clock.elapsed() < cap_ms) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
         if (r.shown_ms < 0 && window.download_list()->model()->rowCount() > 0 &&
-            tree_items(*window.site_tree()) > 200)
+            tree_items(*window.site_tree()) >= 200)
             r.shown_ms = clock.elapsed();
         if (r.groups_ms < 0 && window.group_table()->model()->rowCount() == 500)
             r.groups_ms = clock.elapsed();
