@@ -17,7 +17,8 @@ QString team_copy_file(const QString& archive_file);
 
 class QtSqliteTeamCopy : public TeamCopyStore {
   public:
-    explicit QtSqliteTeamCopy(QtSqliteFile& file) : file_(file), queue_(file) {}
+    // Makes the copy's own table in `file` when it lacks it: a fault shows in the first use.
+    explicit QtSqliteTeamCopy(QtSqliteFile& file) : file_(file), queue_(file) { prepare(file); }
 
     // Makes the copy's own table in `file` when it lacks it; false on a fault.
     static bool prepare(QtSqliteFile& file);

@@ -72,7 +72,6 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     setObjectName(QStringLiteral("TeamArchiveView"));
     // Made here, before any round opens it on its thread.
     copy_->open(copy_file_);
-    QtSqliteTeamCopy::prepare(*copy_);
     copy_records_ = std::make_unique<QtSqliteInspections>(*copy_);
     copy_store_ = std::make_unique<QtSqliteTeamCopy>(*copy_);
     browsing_ = std::make_unique<QtTeamCopyBrowsing>(*copy_, *copy_records_);
@@ -225,7 +224,6 @@ void TeamArchiveView::bring_up_to_date() {
         outcome->role = store.role();
         outcome->changes_any = store.changes_any();
         if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
-        QtSqliteTeamCopy::prepare(copy_file);
         QtSqliteTeamCopy copy(copy_file);
         outcome->round = bring_team_copy_up_to_date(copy, store, outcome->plans,
                                                     [&] { outcome->batch_kept = true; });
