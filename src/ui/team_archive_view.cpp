@@ -15,7 +15,7 @@
 #include "program/team_status_view.h"
 #include "team/qt_sqlite_team_copy.h"
 #include "team/qt_team_copy_browsing.h"
-#include "team/qt_team_fetch.h"
+#include "team/qt_team_fetcher.h"
 #include "team/qt_team_store.h"
 #include "team/team_copy_editing.h"
 #include "team/team_copy_round.h"
@@ -118,7 +118,7 @@ void TeamArchiveView::show_history() {
 void TeamArchiveView::fetch_open() {
     const std::optional<Inspection>& open = window_->open_download();
     // One at a time: the one under way looks at the open download again when it ends.
-    if (!open || !address_ || fetching_) return;
+    if (!open || !fetcher_ || fetching_) return;
     const std::optional<bool> summary = copy_store_->summary_only(open->id);
     if (!summary) return;
     if (*summary) {
@@ -130,37 +130,18 @@ void TeamArchiveView::fetch_open() {
 }
 
 void TeamArchiveView::start_fetch(int64_t download_id, const QString& uuid, bool earlier) {
-    if (fetch_) fetch_->wait();
-    const TeamServerAddress address = with_connect_timeout(*address_);
-    const QString file = copy_file_;
-    auto fetched = std::make_shared<TeamFetch>();
-    fetch_.reset(QThread::create([fetched, download_id, uuid, earlier, address, file] {
-        QtSqliteFile copy_file;
-        QtTeamStore store;
-        if (!copy_file.open(file)) {
-            fetched->local_fault = true;
-            return;
-        }
-        if (!store.connect(address)) {
-            fetched->fault = store.fault();
-            return;
-        }
-        QtSqliteTeamCopy copy(copy_file);
-        *fetched = earlier ? fetch_earlier(copy, store, download_id)
-                           : fetch_opened(copy, store, download_id, uuid);
-    }));
-    connect(fetch_.get(), &QThread::finished, this, [this, fetched, download_id, earlier] {
-        fetching_ = false;
-        const std::optional<Inspection>& open = window_->open_download();
-        const bool still_open = open && open->id == download_id;
-        if (still_open && fetched->fetched > 0) window_->reread_open();
-        // Another download opened meanwhile, or this one's earlier ones next; what could not be
-        // read waits until the download is opened again.
-        const bool failed = fetched->fault || fetched->local_fault;
-        if (!still_open || (!earlier && !failed && fetched->fetched > 0)) fetch_open();
-    });
     fetching_ = true;
-    fetch_->start();
+    fetcher_->fetch(download_id, uuid, earlier);
+}
+
+void TeamArchiveView::fetched(qint64 download_id, bool earlier, int fetched, bool failed) {
+    fetching_ = false;
+    const std::optional<Inspection>& open = window_->open_download();
+    const bool still_open = open && open->id == download_id;
+    if (still_open && fetched > 0) window_->reread_open();
+    // Another download opened meanwhile, or this one's earlier ones next; what could not be
+    // read waits until the download is opened again.
+    if (!still_open || (!earlier && !failed && fetched > 0)) fetch_open();
 }
 
 TeamArchiveView::~TeamArchiveView() {
@@ -169,19 +150,25 @@ TeamArchiveView::~TeamArchiveView() {
     window_ = nullptr;
     const QDeadlineTimer deadline(kCloseWait);
     history_->stop(deadline);
-    // A thread still on the network holds nothing of this view: it ends by the connection's own
+    if (fetcher_) fetcher_->stop(deadline);
+    if (!round_ || round_->wait(deadline)) return;
+    // A round still on the network holds nothing of this view: it ends by the connection's own
     // time limits and takes its thread along.
-    for (std::unique_ptr<QThread>* thread : {&round_, &fetch_}) {
-        if (!*thread || (*thread)->wait(deadline)) continue;
-        (*thread)->disconnect(this);
-        QThread* const running = thread->release();
-        connect(running, &QThread::finished, running, &QObject::deleteLater);
-    }
+    round_->disconnect(this);
+    QThread* const thread = round_.release();
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 }
 
 void TeamArchiveView::set_server(const std::optional<TeamServerAddress>& address) {
     address_ = address;
     history_->set_server(address);
+    // A read under way for the server before is dropped with its answer.
+    fetcher_.reset();
+    fetching_ = false;
+    if (address_) {
+        fetcher_ = std::make_unique<QtTeamFetcher>(copy_file_, *address_);
+        connect(fetcher_.get(), &QtTeamFetcher::done, this, &TeamArchiveView::fetched);
+    }
     if (!address_) state_->setText(text::kTeamCopyNoServer);
 }
 

@@ -22,6 +22,7 @@ namespace eqbond {
 class QtSqliteFile;
 class QtSqliteInspections;
 class QtSqliteTeamCopy;
+class QtTeamFetcher;
 class QtTeamCopyBrowsing;
 class TeamCopyEditing;
 struct Program;
@@ -65,8 +66,9 @@ class TeamArchiveView : public QWidget {
     void show_history();
     // The open download's groups from the server, when the copy holds its summary alone.
     void fetch_open();
-    // Reads the download's groups, or those before it when `earlier`, on the fetch's thread.
+    // Reads the download's groups, or those before it when `earlier`, on the fetcher's thread.
     void start_fetch(int64_t download_id, const QString& uuid, bool earlier);
+    void fetched(qint64 download_id, bool earlier, int fetched, bool failed);
 
     std::unique_ptr<QtSqliteFile> copy_;
     std::unique_ptr<QtSqliteInspections> copy_records_;
@@ -78,10 +80,10 @@ class TeamArchiveView : public QWidget {
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;
-    std::unique_ptr<QThread> fetch_;
-    bool fetching_ = false;  // from a fetch's start until what it read is shown
-    bool in_round_ = false;  // from a round's start until its result is handled
-    bool again_ = false;     // asked for while a round ran
+    std::unique_ptr<QtTeamFetcher> fetcher_;  // with a server only
+    bool fetching_ = false;                   // from a fetch's start until what it read is shown
+    bool in_round_ = false;                   // from a round's start until its result is handled
+    bool again_ = false;                      // asked for while a round ran
     bool stale_ = false;
     std::optional<QTime> updated_;     // when a round last read the server
     std::optional<QString> removing_;  // the UUID the next round deletes on the server first
