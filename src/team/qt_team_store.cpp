@@ -381,10 +381,6 @@ std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilt
     return out;
 }
 
-std::optional<std::map<QString, int64_t>> QtTeamStore::versions() {
-    return numbers_by_uuid(team_schema::kVersions);
-}
-
 std::optional<std::map<QString, int64_t>> QtTeamStore::revisions(
     const std::vector<QString>& uuids) {
     // Only those asked for: the team archive may hold many more than this computer had.

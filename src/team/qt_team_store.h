@@ -46,8 +46,6 @@ class QtTeamStore : public TeamCopying, public TeamPulling {
     const TeamMerge* pushed_merge() const override { return merge_ ? &*merge_ : nullptr; }
     // Newest first; nothing on a fault.
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
-    // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
-    std::optional<std::map<QString, int64_t>> versions();
     bool summaries(const std::function<bool(const std::vector<TeamCopySummary>&)>& page) override;
     std::optional<std::map<QString, int64_t>> revisions(const std::vector<QString>& uuids) override;
     std::optional<std::map<QString, QString>> changes_since(const QString& uuid,

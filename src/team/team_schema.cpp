@@ -194,10 +194,7 @@ const QString kList = QStringLiteral(
                           "ORDER BY d.started DESC, d.uuid")
                           .arg(QLatin1String(kSummaryColumns));
 
-const QString kVersions = QStringLiteral(
-    "SELECT uuid::text, (extract(epoch FROM pushed) * 1000)::bigint FROM eqbond.downloads");
-
-// Every download without its groups, newest first: the team view lists them all and reads a
+// Every download without its groups, newest first: the team view's copy holds them all and reads a
 // download's groups only when it is opened.
 const QString kDeclareSummaries =
     QStringLiteral(

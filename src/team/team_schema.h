@@ -36,8 +36,6 @@ extern const QString kSiteByName;
 extern const QString kUpsertDownload;
 extern const QString kInsertGroups;
 extern const QString kList;
-// Every download's UUID and the time of its last push, in milliseconds as kList gives it.
-extern const QString kVersions;
 // Inside a transaction: a cursor over every download without its groups, newest first, and
 // the next page of it.
 extern const QString kDeclareSummaries;
