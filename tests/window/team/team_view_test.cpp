@@ -229,8 +229,9 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
 
 // The copy lists every download by its summary and keeps on disk the groups of those opened, and
 // of the earlier inspections of their rooms that they are compared with; off the network, what
-// was opened is there.
+// was opened is there, and one never opened shows its groups once the server answers again.
 TEST_F(TeamView, ReadsADownloadsGroupsWhenOpenedAndKeepsThemForOffTheNetwork) {
+    push_inspection("anna", 8, {90}, QStringLiteral("手术室7"));
     push_inspection("anna", 9, {100, 150, 120}, QStringLiteral("手术室5"));
     push_inspection("anna", 10, {100, 150});
     push_inspection("ben", 11, {105, 300});
@@ -240,15 +241,15 @@ TEST_F(TeamView, ReadsADownloadsGroupsWhenOpenedAndKeepsThemForOffTheNetwork) {
     ASSERT_TRUE(brought_up_to_date());
     ui::ArchiveWindow* w = team_view()->window();
     QTableView* list = w->download_list();
-    ASSERT_EQ(list->model()->rowCount(), 3);
+    ASSERT_EQ(list->model()->rowCount(), 4);
 
     // Ben's, the newest, opened against Anna's of the same room.
     ASSERT_EQ(w->points().size(), 2u);
     ASSERT_TRUE(w->points()[1].previous);
     EXPECT_EQ(w->points()[1].previous->group.milliohm, 150);
     EXPECT_EQ(groups_kept(), 4);
-    // The other room's, never opened (the oldest, last): its lowest and highest as the server
-    // gave them, as Anna's opened one of the same values shows them.
+    // Room 5's, never opened: its lowest and highest as the server gave them, as Anna's opened
+    // one of the same values shows them.
     const int other = row_of_room(QStringLiteral("手术室5"));
     ASSERT_EQ(other, 2);
     for (const int column : {download_column::Min, download_column::Max})
@@ -263,10 +264,20 @@ TEST_F(TeamView, ReadsADownloadsGroupsWhenOpenedAndKeepsThemForOffTheNetwork) {
     team_view()->findChild<QPushButton*>(QStringLiteral("TeamCopyRefresh"))->click();
     ASSERT_TRUE(brought_up_to_date());
     EXPECT_TRUE(team_view()->stale());
-    list->setCurrentIndex(list->model()->index(row_of_owner("ben"), 0));
-    list->setCurrentIndex(list->model()->index(row_of_room(QStringLiteral("手术室5")), 0));
+    const auto open_room = [&](const char* room) {
+        list->setCurrentIndex(list->model()->index(row_of_room(QString::fromUtf8(room)), 0));
+        return brought_up_to_date();
+    };
+    ASSERT_TRUE(open_room("手术室3"));
+    ASSERT_TRUE(open_room("手术室5"));
     EXPECT_EQ(w->group_table()->model()->rowCount(), 3);
+    ASSERT_TRUE(open_room("手术室7"));
+    EXPECT_EQ(w->group_table()->model()->rowCount(), 0);
+
     ASSERT_TRUE(test::server().restart());
+    ASSERT_TRUE(open_room("手术室5"));
+    ASSERT_TRUE(open_room("手术室7"));
+    EXPECT_EQ(w->group_table()->model()->rowCount(), 1);
 }
 
 TEST_F(TeamView, SaysSinceWhenTheServerIsOutOfUseAndCatchesUpWhenItAnswersAgain) {
