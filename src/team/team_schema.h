@@ -37,10 +37,11 @@ extern const QString kUpsertDownload;
 extern const QString kInsertGroups;
 extern const QString kList;
 // Inside a transaction: a cursor over every download without its groups, newest first, and
-// the next page of it.
+// the next page of it. The copy takes each page in one transaction: small pages keep a download
+// opened meanwhile from waiting long for the copy.
 extern const QString kDeclareSummaries;
 extern const QString kFetchSummaries;
-constexpr size_t kSummaryPage = 2000;
+constexpr size_t kSummaryPage = 500;
 // The UUID and revision of each download of an array of UUIDs.
 extern const QString kRevisions;
 extern const QString kSelectDownload;
