@@ -1,9 +1,10 @@
 // The team view of a large team archive on a loopback PostgreSQL server of the benchmark's own:
 // how long after opening it shows its site tree and first downloads, when the newest download's
-// 500 groups show, how long the window's event loop stalls meanwhile, and what the copy kept on
-// disk, at 10 000 and at 100 000 downloads. The server is filled fast by SQL (generate_series),
-// not by pushes: 200 sites of 5 locations, downloads of 10 groups and a newest one of 500.
-// A measurement that does not finish within the cap (EQBOND_BENCH_CAP_S, 120 s) says so.
+// 500 groups show (and how long after it opened), how long the window's event loop stalls
+// meanwhile, and what the copy kept on disk, at 10 000 and at 100 000 downloads. The server is
+// filled fast by SQL (generate_series), not by pushes: 200 sites of 5 locations, downloads of 10
+// groups and a newest one of 500. A measurement that does not finish within the cap
+// (EQBOND_BENCH_CAP_S, 120 s) says so.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -98,6 +99,7 @@ bool prepare() {
 struct Opening {
     qint64 shown_ms = -1;   // the site tree and the first downloads in sight
     qint64 groups_ms = -1;  // the newest download's 500 groups in sight
+    qint64 opened_ms = -1;  // the newest download opened, its groups asked for
     qint64 round_ms = -1;   // the view's round over
     double longest_stall_ms = 0;
     qint64 copy_bytes = 0;  // the copy's file, its log included
@@ -130,13 +132,16 @@ Opening open_team_view(int cap_ms) {
         r.round_ms = clock.elapsed();
     });
     eqbond::ui::ArchiveWindow& window = *view.window();
+    QObject::connect(&window, &eqbond::ui::ArchiveWindow::download_opened, [&] {
+        if (r.opened_ms < 0) r.opened_ms = clock.elapsed();
+    });
     clock.start();
     stalls.start();
     view.bring_up_to_date();
     while (!(over && r.groups_ms >= 0) && clock.elapsed() < cap_ms) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
         if (r.shown_ms < 0 && window.download_list()->model()->rowCount() > 0 &&
-            tree_items(*window.site_tree()) > 200)
+            tree_items(*window.site_tree()) >= 200)
             r.shown_ms = clock.elapsed();
         if (r.groups_ms < 0 && window.group_table()->model()->rowCount() == 500)
             r.groups_ms = clock.elapsed();
@@ -177,6 +182,8 @@ int main(int argc, char** argv) {
                    .arg(ms_or_cap(r.shown_ms, cap_ms))
             << QStringLiteral("  the newest download's 500 groups shown: %1\n")
                    .arg(ms_or_cap(r.groups_ms, cap_ms))
+            << QStringLiteral("    after it opened: %1 (goal 100 ms)\n")
+                   .arg(ms_or_cap(r.groups_ms >= 0 ? r.groups_ms - r.opened_ms : -1, cap_ms))
             << QStringLiteral("  the view's round over: %1\n").arg(ms_or_cap(r.round_ms, cap_ms))
             << QStringLiteral("  longest event-loop stall: %1 ms (goal 50 ms)\n")
                    .arg(r.longest_stall_ms, 0, 'f', 1)

@@ -180,6 +180,10 @@ void choose_download(ArchiveWindowState& s, ArchiveWindowPorts& ports, std::opti
     open_download(s, ports, id);
 }
 
+void reread_open_download(ArchiveWindowState& s, ArchiveWindowPorts& ports) {
+    if (s.open) open_download(s, ports, s.open->id);
+}
+
 void type_filter(ArchiveWindowState& s, const QString& typed) {
     s.filter = typed;
 }

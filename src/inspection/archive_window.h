@@ -33,6 +33,8 @@ void refresh_archive_window(ArchiveWindowState& state, ArchiveWindowPorts& ports
 // Opens a download, or none.
 void choose_download(ArchiveWindowState& state, ArchiveWindowPorts& ports,
                      std::optional<int64_t> id);
+// Reads the open download again, the list as it was: its groups came into the archive.
+void reread_open_download(ArchiveWindowState& state, ArchiveWindowPorts& ports);
 void type_filter(ArchiveWindowState& state, const QString& typed);
 // A limit typed in ohm: kept in the settings, and the list read again with it. Empty: no limit.
 // Anything else leaves the limit in force.

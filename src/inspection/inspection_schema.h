@@ -19,6 +19,8 @@ inline const QString kListFrom = QStringLiteral(
     " FROM downloads d LEFT JOIN sites s ON s.id = d.site_id"
     " LEFT JOIN instruments r ON r.serial = d.instrument_serial AND d.instrument_serial <> ''");
 inline const QString kOfSite = QStringLiteral(" WHERE d.site_id = ?");
+inline const QString kNewest = QStringLiteral(
+    " WHERE d.id IN (SELECT id FROM downloads ORDER BY started_ms DESC, id DESC LIMIT ?)");
 inline const QString kSelectLabels = QStringLiteral(
     "SELECT group_no, label FROM download_groups WHERE download_id = ? AND label IS NOT NULL");
 

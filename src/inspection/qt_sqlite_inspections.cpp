@@ -60,15 +60,21 @@ bool QtSqliteInspections::delete_download(int64_t id) {
 }
 
 std::vector<ListedInspection> QtSqliteInspections::list(std::optional<BondingLimit> limit) {
-    return list_where(std::nullopt, limit);
+    return list_where(QString(), {}, limit);
 }
 
 std::vector<ListedInspection> QtSqliteInspections::list_site(int64_t site_id,
                                                              std::optional<BondingLimit> limit) {
-    return list_where(site_id, limit);
+    return list_where(inspection_schema::kOfSite, {qlonglong(site_id)}, limit);
 }
 
-std::vector<ListedInspection> QtSqliteInspections::list_where(std::optional<int64_t> site_id,
+std::vector<ListedInspection> QtSqliteInspections::list_newest(std::optional<BondingLimit> limit,
+                                                               int count) {
+    return list_where(inspection_schema::kNewest, {count}, limit);
+}
+
+std::vector<ListedInspection> QtSqliteInspections::list_where(const QString& where,
+                                                              const QVariantList& values,
                                                               std::optional<BondingLimit> limit) {
     using namespace inspection_schema;
     std::vector<ListedInspection> out;
@@ -84,10 +90,7 @@ std::vector<ListedInspection> QtSqliteInspections::list_where(std::optional<int6
         row.deleted_on_server = q.value(first + 5).toBool();
         out.push_back(std::move(row));
     };
-    const bool done = site_id ? list_downloads(file_, limit, kListColumns, kListFrom + kOfSite,
-                                               {qlonglong(*site_id)}, listed)
-                              : list_downloads(file_, limit, kListColumns, kListFrom, {}, listed);
-    if (!done) out.clear();
+    if (!list_downloads(file_, limit, kListColumns, kListFrom + where, values, listed)) out.clear();
     return out;
 }
 

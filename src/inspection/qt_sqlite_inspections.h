@@ -26,6 +26,8 @@ class QtSqliteInspections : public DownloadSaving,
                                             std::optional<BondingLimit> limit) override;
     std::optional<Inspection> load(int64_t id) override;
     bool delete_download(int64_t id) override;
+    // The newest `count` downloads only, as list() lists them.
+    std::vector<ListedInspection> list_newest(std::optional<BondingLimit> limit, int count);
 
     std::vector<Site> sites() override;
     std::optional<Site> site(int64_t site_id) override;
@@ -80,7 +82,7 @@ class QtSqliteInspections : public DownloadSaving,
                             const QStringList& plan);
     bool keep_plan_in(QSqlQuery& query, int64_t site_id, const QString& location,
                       const QStringList& labels);
-    std::vector<ListedInspection> list_where(std::optional<int64_t> site_id,
+    std::vector<ListedInspection> list_where(const QString& where, const QVariantList& values,
                                              std::optional<BondingLimit> limit);
 
     QtSqliteFile& file_;

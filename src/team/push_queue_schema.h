@@ -63,7 +63,40 @@ inline const QString kDropPlans = QStringLiteral("DELETE FROM test_plans");
 inline const QString kPlanSite = QStringLiteral(
     "INSERT INTO sites (name) VALUES (?) ON CONFLICT (name) DO UPDATE"
     " SET name = excluded.name RETURNING id");
-inline const QString kSelectCopies =
-    QStringLiteral("SELECT uuid, pushed_ms, changed_since_push > 0 FROM downloads");
+inline const QString kSelectCopies = QStringLiteral(
+    "SELECT d.uuid, d.pushed_ms, d.changed_since_push > 0, t.download_id IS NULL"
+    " FROM downloads d LEFT JOIN team_summaries t ON t.download_id = d.id");
+
+// The copy's downloads held by their summary alone (no groups yet), with the lowest and highest
+// value the server gave; made in the copy's file only, which is a cache of the server.
+inline const QString kMakeSummaries = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS team_summaries ("
+    " download_id INTEGER PRIMARY KEY REFERENCES downloads (id) ON DELETE CASCADE,"
+    " lowest_milliohm INTEGER NOT NULL,"
+    " highest_milliohm INTEGER NOT NULL)");
+inline const QString kCopyHeld = QStringLiteral(
+    "SELECT d.id, t.download_id IS NOT NULL FROM downloads d"
+    " LEFT JOIN team_summaries t ON t.download_id = d.id WHERE d.uuid = ?");
+inline const QString kInsertSummaryDownload = QStringLiteral(
+    "INSERT INTO downloads (id, started_ms, finished_ms, port_no, device, reported_total,"
+    " groups_read, complete, groups_held, uuid, site_id, location, inspector, instrument_serial,"
+    " notes, owner, pushed_ms, changed_since_push, server_revision)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?)");
+inline const QString kInsertSummary = QStringLiteral(
+    "INSERT INTO team_summaries (download_id, lowest_milliohm, highest_milliohm)"
+    " VALUES (?, ?, ?)");
+inline const QString kIsSummary =
+    QStringLiteral("SELECT EXISTS (SELECT 1 FROM team_summaries WHERE download_id = ?)");
+inline const QString kSelectSummaryValues = QStringLiteral(
+    "SELECT lowest_milliohm, highest_milliohm FROM team_summaries WHERE download_id = ?");
+// The team view lists the newest downloads of a copy that may hold a team's years.
+inline const QString kMakeNewestIndex =
+    QStringLiteral("CREATE INDEX IF NOT EXISTS team_copy_newest ON downloads (started_ms, id)");
+// Those before a download at its site and location held by summary alone, newest first.
+inline const QString kSummariesBefore = QStringLiteral(
+    "SELECT d.uuid FROM downloads o JOIN downloads d ON d.site_id = o.site_id"
+    " AND d.location = o.location AND d.started_ms < o.started_ms"
+    " JOIN team_summaries t ON t.download_id = d.id WHERE o.id = ?"
+    " ORDER BY d.started_ms DESC");
 
 }  // namespace eqbond::push_queue_schema

@@ -22,7 +22,9 @@ std::optional<std::map<QString, TeamCopyState>> QtSqliteTeamCopy::team_copies() 
     QSqlQuery q = file_.query();
     if (!file_.run_with(q, push_queue_schema::kSelectCopies, {})) return std::nullopt;
     std::map<QString, TeamCopyState> out;
-    while (q.next()) out[q.value(0).toString()] = {q.value(1).toLongLong(), q.value(2).toBool()};
+    while (q.next())
+        out[q.value(0).toString()] = {q.value(1).toLongLong(), q.value(2).toBool(),
+                                      q.value(3).toBool()};
     if (!file_.read_through(q)) return std::nullopt;
     return out;
 }

@@ -381,10 +381,6 @@ std::optional<std::vector<TeamDownloadSummary>> QtTeamStore::list(const TeamFilt
     return out;
 }
 
-std::optional<std::map<QString, int64_t>> QtTeamStore::versions() {
-    return numbers_by_uuid(team_schema::kVersions);
-}
-
 std::optional<std::map<QString, int64_t>> QtTeamStore::revisions(
     const std::vector<QString>& uuids) {
     // Only those asked for: the team archive may hold many more than this computer had.
@@ -423,19 +419,8 @@ std::optional<StoredTeamDownload> QtTeamStore::read(QSqlQuery& q, const QString&
     q.prepare(team_schema::kSelectDownload);
     q.addBindValue(uuid);
     if (!connection_.run(q) || !q.next()) return std::nullopt;
-    const TeamDownloadSummary s = summary_of(q);
-    StoredTeamDownload out;
-    out.owner = s.owner;
-    out.pushed = s.pushed;
-    out.revision = q.value(20).toLongLong();
+    StoredTeamDownload out = stored_of(q);
     TeamDownload& d = out.download;
-    d.uuid = s.uuid;
-    d.download = s.download;
-    d.site = {s.site_name, q.value(16).toString(), q.value(17).toString()};
-    d.location = s.location;
-    d.inspector = s.inspector;
-    d.instrument_serial = q.value(18).toString();
-    d.notes = q.value(19).toString();
     q.prepare(team_schema::kSelectGroups);
     q.addBindValue(uuid);
     if (!connection_.run(q)) return std::nullopt;
@@ -450,6 +435,45 @@ std::optional<StoredTeamDownload> QtTeamStore::read(QSqlQuery& q, const QString&
     if (!connection_.read_through(q)) return std::nullopt;
     if (!labelled) d.labels.clear();
     return out;
+}
+
+StoredTeamDownload QtTeamStore::stored_of(const QSqlQuery& q) {
+    const TeamDownloadSummary s = summary_of(q);
+    StoredTeamDownload out;
+    out.owner = s.owner;
+    out.pushed = s.pushed;
+    out.revision = q.value(20).toLongLong();
+    TeamDownload& d = out.download;
+    d.uuid = s.uuid;
+    d.download = s.download;
+    d.site = {s.site_name, q.value(16).toString(), q.value(17).toString()};
+    d.location = s.location;
+    d.inspector = s.inspector;
+    d.instrument_serial = q.value(18).toString();
+    d.notes = q.value(19).toString();
+    return out;
+}
+
+bool QtTeamStore::summaries(const std::function<bool(const std::vector<TeamCopySummary>&)>& page) {
+    if (!ready()) return false;
+    bool handed = true;
+    // Through a cursor: the newest are handed on while the server still holds the rest.
+    const bool done = connection_.in_transaction([&](QSqlQuery& q) {
+        q.setForwardOnly(true);
+        if (!connection_.run(q, team_schema::kDeclareSummaries)) return false;
+        std::vector<TeamCopySummary> rows;
+        do {
+            rows.clear();
+            if (!connection_.run(q, team_schema::kFetchSummaries)) return false;
+            while (q.next())
+                rows.push_back(
+                    {stored_of(q), q.value(12).toInt(), q.value(13).toInt(), q.value(14).toInt()});
+            if (!connection_.read_through(q)) return false;
+            handed = rows.empty() || page(rows);
+        } while (handed && rows.size() == team_schema::kSummaryPage);
+        return handed;
+    });
+    return done && handed;
 }
 
 std::optional<PreviousValues> QtTeamStore::previous_values(const QString& uuid) {

@@ -47,8 +47,7 @@ class QtTeamStore : public TeamCopying, public TeamPulling, public TeamIssuing {
     const TeamMerge* pushed_merge() const override { return merge_ ? &*merge_ : nullptr; }
     // Newest first; nothing on a fault.
     std::optional<std::vector<TeamDownloadSummary>> list(const TeamFilter& filter);
-    // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
-    std::optional<std::map<QString, int64_t>> versions() override;
+    bool summaries(const std::function<bool(const std::vector<TeamCopySummary>&)>& page) override;
     std::optional<std::map<QString, int64_t>> revisions(const std::vector<QString>& uuids) override;
     std::optional<std::map<QString, QString>> changes_since(const QString& uuid,
                                                             int64_t revision) override;
@@ -95,6 +94,8 @@ class QtTeamStore : public TeamCopying, public TeamPulling, public TeamIssuing {
     bool check_layout();
     // The site's id on the server, adding it when new; nothing on a fault.
     std::optional<QVariant> site_id(const TeamSite& site);
+    // The download's row of kSelectDownload or kSummaries, without its groups.
+    static StoredTeamDownload stored_of(const QSqlQuery& q);
     // The download as the server holds it; nothing on a fault or when it is not there (no fault).
     std::optional<StoredTeamDownload> read(QSqlQuery& q, const QString& uuid);
     // The download whole in one call when the server does not hold it yet: its revision, 0 when

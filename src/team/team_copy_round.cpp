@@ -1,6 +1,7 @@
 #include "team/team_copy_round.h"
 
 #include <algorithm>
+#include <set>
 
 #include "team/team_push_round.h"
 
@@ -13,7 +14,8 @@ bool refused_by_rules(const std::optional<TeamFault>& fault) {
 }  // namespace
 
 TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server,
-                                         std::vector<TeamPlan>& plans) {
+                                         std::vector<TeamPlan>& plans,
+                                         const std::function<void()>& batch_kept) {
     TeamCopyRound round;
     while (!plans.empty()) {
         if (!server.keep_plan(plans.front())) {
@@ -28,35 +30,57 @@ TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& serve
     if (changes.fault) round.fault = changes.fault;
     if (round.local_fault || (round.fault && !refused_by_rules(round.fault))) return round;
 
-    const std::optional<std::map<QString, int64_t>> on_server = server.versions();
-    if (!on_server) {
-        round.fault = server.fault();
-        return round;
-    }
     const std::optional<std::map<QString, TeamCopyState>> held = copy.team_copies();
     if (!held) {
         round.local_fault = true;
         return round;
     }
+    const auto refused = [&](const QString& uuid) {
+        return std::any_of(changes.refused.begin(), changes.refused.end(),
+                           [&](const RefusedDownload& one) { return one.uuid == uuid; });
+    };
+    std::set<QString> listed;
+    std::vector<QString> opened_here;  // held whole and pushed again: copied whole after
+    const bool read = server.summaries([&](const std::vector<TeamCopySummary>& page) {
+        std::vector<TeamCopySummary> batch;
+        for (const TeamCopySummary& one : page) {
+            const QString& uuid = one.stored.download.uuid;
+            listed.insert(uuid);
+            const auto here = held->find(uuid);
+            if (here != held->end()) {
+                // A change made here while this round ran goes in the next one; the server's
+                // version replaces only a change it refused.
+                const bool current =
+                    here->second.pushed_ms == one.stored.pushed.toMSecsSinceEpoch() &&
+                    !here->second.changed_here;
+                if (current || (here->second.changed_here && !refused(uuid))) continue;
+                if (here->second.whole) {
+                    opened_here.push_back(uuid);
+                    continue;
+                }
+            }
+            batch.push_back({visible_copy(one.stored), one.groups_held, one.lowest_milliohm,
+                             one.highest_milliohm});
+        }
+        if (batch.empty()) return true;
+        if (!copy.keep_team_summaries(batch)) return false;
+        round.copied += int(batch.size());
+        if (batch_kept) batch_kept();
+        return true;
+    });
+    if (!read) {
+        round.fault = server.fault();
+        round.local_fault = !round.fault;
+        return round;
+    }
     for (const auto& [uuid, state] : *held) {
-        if (on_server->count(uuid)) continue;
+        if (listed.count(uuid)) continue;
         if (!copy.drop_team_copy(uuid)) {
             round.local_fault = true;
             return round;
         }
     }
-    const auto refused = [&](const QString& uuid) {
-        return std::any_of(changes.refused.begin(), changes.refused.end(),
-                           [&](const RefusedDownload& one) { return one.uuid == uuid; });
-    };
-    for (const auto& [uuid, pushed_ms] : *on_server) {
-        const auto here = held->find(uuid);
-        if (here != held->end()) {
-            // A change made here while this round ran goes in the next one; the server's
-            // version replaces only a change it refused.
-            const bool current = here->second.pushed_ms == pushed_ms && !here->second.changed_here;
-            if (current || (here->second.changed_here && !refused(uuid))) continue;
-        }
+    for (const QString& uuid : opened_here) {
         const std::optional<StoredTeamDownload> stored = server.load(uuid);
         if (!stored) {
             if (server.fault()) {

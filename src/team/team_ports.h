@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -80,6 +81,15 @@ class PushQueue {
 struct TeamCopyState {
     int64_t pushed_ms = 0;
     bool changed_here = false;
+    bool whole = true;  // its groups are held too, not its summary alone
+};
+
+// A download as the team view lists it before anyone opens it: everything but its groups.
+struct TeamCopySummary {
+    StoredTeamDownload stored;  // without groups or labels
+    int32_t groups_held = 0;
+    int32_t lowest_milliohm = 0;
+    int32_t highest_milliohm = 0;
 };
 
 // The team view's copy of the team archive: its changes wait to be pushed as this computer's
@@ -90,6 +100,9 @@ class TeamCopyStore : public PushQueue {
     virtual std::optional<std::map<QString, TeamCopyState>> team_copies() = 0;
     // One copied again whole, in one transaction, keeping its id; false on a fault.
     virtual bool keep_team_copy(const StoredTeamDownload& stored) = 0;
+    // Each one's summary in place of the one held, in one transaction; one held whole meanwhile
+    // stays as it is. False on a fault.
+    virtual bool keep_team_summaries(const std::vector<TeamCopySummary>& summaries) = 0;
     virtual bool drop_team_copy(const QString& uuid) = 0;
     // The team's plans, in place of those the copy held; false on a fault.
     virtual bool keep_team_plans(const std::vector<TeamPlan>& plans) = 0;
@@ -128,8 +141,10 @@ class TeamPulling {
 // The server as the copy's round sees it: what it holds, and one download of it.
 class TeamCopying : public TeamPushing {
   public:
-    // Every download's UUID with the time of its last push in milliseconds; nothing on a fault.
-    virtual std::optional<std::map<QString, int64_t>> versions() = 0;
+    // Every download without its groups, newest first, handed to `page` a page at a time. False
+    // on a fault (fault() set), or once `page` returned false (no fault then).
+    virtual bool summaries(
+        const std::function<bool(const std::vector<TeamCopySummary>&)>& page) = 0;
     // Nothing on a fault or for a UUID the archive does not hold (then without a fault).
     virtual std::optional<StoredTeamDownload> load(const QString& uuid) = 0;
     // Keeps a plan for the team, replacing the one of its site and location.

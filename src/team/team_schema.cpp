@@ -196,8 +196,16 @@ const QString kList = QStringLiteral(
                           "ORDER BY d.started DESC, d.uuid")
                           .arg(QLatin1String(kSummaryColumns));
 
-const QString kVersions = QStringLiteral(
-    "SELECT uuid::text, (extract(epoch FROM pushed) * 1000)::bigint FROM eqbond.downloads");
+// Every download without its groups, newest first: the team view's copy holds them all and reads a
+// download's groups only when it is opened.
+const QString kDeclareSummaries =
+    QStringLiteral(
+        "DECLARE summaries NO SCROLL CURSOR FOR SELECT %1, coalesce(s.address, ''), "
+        "coalesce(s.customer, ''), d.instrument_serial, "
+        "d.notes, d.revision FROM eqbond.downloads d LEFT JOIN eqbond.sites s ON s.id = d.site_id "
+        "ORDER BY d.started DESC, d.uuid")
+        .arg(QLatin1String(kSummaryColumns));
+const QString kFetchSummaries = QStringLiteral("FETCH %1 FROM summaries").arg(kSummaryPage);
 
 const QString kRevisions = QStringLiteral(
     "SELECT uuid::text, revision FROM eqbond.downloads WHERE uuid = ANY (?::uuid[])");

@@ -6,6 +6,7 @@
 // and write the history.
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 
 namespace eqbond::team_schema {
 
@@ -35,8 +36,12 @@ extern const QString kSiteByName;
 extern const QString kUpsertDownload;
 extern const QString kInsertGroups;
 extern const QString kList;
-// Every download's UUID and the time of its last push, in milliseconds as kList gives it.
-extern const QString kVersions;
+// Inside a transaction: a cursor over every download without its groups, newest first, and
+// the next page of it. The copy takes each page in one transaction: small pages keep a download
+// opened meanwhile from waiting long for the copy.
+extern const QString kDeclareSummaries;
+extern const QString kFetchSummaries;
+constexpr size_t kSummaryPage = 500;
 // The UUID and revision of each download of an array of UUIDs.
 extern const QString kRevisions;
 extern const QString kSelectDownload;

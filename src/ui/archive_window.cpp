@@ -54,22 +54,24 @@ void copy_table(const TableView& table, ViewTableModel* model, QSortFilterProxyM
 
 ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder& recorder,
                              QWidget* parent)
-    : ArchiveWindow(program, archive, &recorder, nullptr, parent) {}
+    : ArchiveWindow(program, archive, &recorder, nullptr, nullptr, parent) {}
 
-ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& team_copy, InspectionEditing& editing,
+ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& team_copy,
+                             InspectionBrowsing& browsing, InspectionEditing& editing,
                              QWidget* parent)
-    : ArchiveWindow(program, team_copy, nullptr, &editing, parent) {}
+    : ArchiveWindow(program, team_copy, nullptr, &browsing, &editing, parent) {}
 
 ArchiveWindow::ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
-                             InspectionEditing* editing, QWidget* parent)
+                             InspectionBrowsing* browsing, InspectionEditing* editing,
+                             QWidget* parent)
     : QWidget(parent, editing ? Qt::Widget : Qt::Window),
       program_(program),
       recorder_(recorder),
       file_(archive),
       archive_(archive),
       conflict_marks_(archive, archive_),
-      ports_{archive_, editing ? *editing : archive_, program.ports.file_dialogs,
-             editing ? nullptr : &conflict_marks_} {
+      ports_{browsing ? *browsing : archive_, editing ? *editing : archive_,
+             program.ports.file_dialogs, editing ? nullptr : &conflict_marks_} {
     const ArchiveSide side = editing ? ArchiveSide::TeamCopy : ArchiveSide::ThisComputer;
     setObjectName(side == ArchiveSide::ThisComputer ? QStringLiteral("ArchiveWindow")
                                                     : QStringLiteral("TeamArchiveWindow"));
@@ -292,6 +294,10 @@ void ArchiveWindow::open_planning() {
 
 void ArchiveWindow::refresh() {
     handle([this] { refresh_archive_window(state_, ports_); });
+}
+
+void ArchiveWindow::reread_open() {
+    handle([this] { reread_open_download(state_, ports_); });
 }
 
 void ArchiveWindow::note_team_rights(const QString& role, bool changes_any,

@@ -46,12 +46,15 @@ class ArchiveWindow : public QWidget {
     // This computer's archive, in a window of its own; the recorder's faults show in it.
     ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder& recorder,
                   QWidget* parent = nullptr);
-    // The copy of the team archive, inside `parent`, changed through `editing`.
-    ArchiveWindow(Program& program, QtSqliteFile& team_copy, InspectionEditing& editing,
-                  QWidget* parent);
+    // The copy of the team archive, inside `parent`, read through `browsing` and changed through
+    // `editing`.
+    ArchiveWindow(Program& program, QtSqliteFile& team_copy, InspectionBrowsing& browsing,
+                  InspectionEditing& editing, QWidget* parent);
 
     // Reads the list again and opens the newest download shown.
     void refresh();
+    // Reads the open download again: its groups came into the archive.
+    void reread_open();
     // The team view: the server's rules for this program's role, and its answer to the changes
     // sent to it.
     void note_team_rights(const QString& role, bool changes_any,
@@ -78,7 +81,7 @@ class ArchiveWindow : public QWidget {
 
   private:
     ArchiveWindow(Program& program, QtSqliteFile& archive, DownloadRecorder* recorder,
-                  InspectionEditing* editing, QWidget* parent);
+                  InspectionBrowsing* browsing, InspectionEditing* editing, QWidget* parent);
     void build();
     QWidget* build_tools();
     QWidget* build_group_tools();

@@ -5,13 +5,17 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTime>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <atomic>
 #include <utility>
 
 #include "archive/qt_sqlite_file.h"
 #include "inspection/qt_sqlite_inspections.h"
 #include "program/team_status_view.h"
 #include "team/qt_sqlite_team_copy.h"
+#include "team/qt_team_copy_browsing.h"
+#include "team/qt_team_fetcher.h"
 #include "team/qt_team_store.h"
 #include "team/team_copy_editing.h"
 #include "team/team_copy_round.h"
@@ -30,7 +34,8 @@ struct RoundOutcome {
     std::vector<TeamPlan> plans;  // those it took, gone; those left, to go in the next round
     QString role;                 // as the server knows this program; empty when not reached
     bool changes_any = false;
-    std::optional<TeamPeople> people;  // nothing when the server did not say
+    std::optional<TeamPeople> people;     // nothing when the server did not say
+    std::atomic<bool> batch_kept{false};  // the first summaries are in the copy
 };
 
 // What the server made of the changes the round took to it.
@@ -68,17 +73,24 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     // Made here, before any round opens it on its thread.
     copy_->open(copy_file_);
     copy_records_ = std::make_unique<QtSqliteInspections>(*copy_);
-    editing_ = std::make_unique<TeamCopyEditing>(*copy_records_, *copy_records_,
-                                                 [this](const TeamPlan& plan) {
-                                                     plans_.push_back(plan);
-                                                     bring_up_to_date();
-                                                 });
+    copy_store_ = std::make_unique<QtSqliteTeamCopy>(*copy_);
+    browsing_ = std::make_unique<QtTeamCopyBrowsing>(*copy_, *copy_records_);
+    editing_ = std::make_unique<TeamCopyEditing>(
+        *copy_records_, *copy_records_,
+        [this](const TeamPlan& plan) {
+            plans_.push_back(plan);
+            bring_up_to_date();
+        },
+        [this](int64_t id) {
+            const std::optional<bool> summary = copy_store_->summary_only(id);
+            return summary && !*summary;
+        });
     state_ = new QLabel(text::kTeamCopyNoServer, this);
     state_->setObjectName(QStringLiteral("TeamCopyState"));
     state_->setWordWrap(true);
     refresh_ = new QPushButton(text::kTeamCopyRefresh, this);
     refresh_->setObjectName(QStringLiteral("TeamCopyRefresh"));
-    window_ = new ArchiveWindow(program, *copy_, *editing_, this);
+    window_ = new ArchiveWindow(program, *copy_, *browsing_, *editing_, this);
     history_ = new TeamHistoryPanel(this);
     auto* top = new QHBoxLayout;
     top->addWidget(state_, 1);
@@ -94,6 +106,7 @@ TeamArchiveView::TeamArchiveView(Program& program, const QString& copy_file, QWi
     connect(window_, &ArchiveWindow::removal_asked, this, &TeamArchiveView::remove);
     // Read when a download opens, and again after each round: a change made here is in it then.
     connect(window_, &ArchiveWindow::download_opened, this, &TeamArchiveView::show_history);
+    connect(window_, &ArchiveWindow::download_opened, this, &TeamArchiveView::fetch_open);
     connect(this, &TeamArchiveView::round_finished, this, &TeamArchiveView::show_history);
 }
 
@@ -102,12 +115,42 @@ void TeamArchiveView::show_history() {
     history_->show_download(open ? std::optional<QString>(open->uuid) : std::nullopt);
 }
 
+void TeamArchiveView::fetch_open() {
+    const std::optional<Inspection>& open = window_->open_download();
+    // One at a time: the one under way looks at the open download again when it ends.
+    if (!open || !fetcher_ || fetching_) return;
+    const std::optional<bool> summary = copy_store_->summary_only(open->id);
+    if (!summary) return;
+    if (*summary) {
+        start_fetch(open->id, open->uuid, false);
+        return;
+    }
+    const std::optional<std::vector<QString>> earlier = copy_store_->summaries_before(open->id);
+    if (earlier && !earlier->empty()) start_fetch(open->id, open->uuid, true);
+}
+
+void TeamArchiveView::start_fetch(int64_t download_id, const QString& uuid, bool earlier) {
+    fetching_ = true;
+    fetcher_->fetch(download_id, uuid, earlier);
+}
+
+void TeamArchiveView::fetched(qint64 download_id, bool earlier, int fetched, bool failed) {
+    fetching_ = false;
+    const std::optional<Inspection>& open = window_->open_download();
+    const bool still_open = open && open->id == download_id;
+    if (still_open && fetched > 0) window_->reread_open();
+    // Another download opened meanwhile, or this one's earlier ones next; what could not be
+    // read waits until the download is opened again.
+    if (!still_open || (!earlier && !failed && fetched > 0)) fetch_open();
+}
+
 TeamArchiveView::~TeamArchiveView() {
-    // The window refers to the copy: it goes first. The network gets one wait for both reads.
+    // The window refers to the copy: it goes first. The network gets one wait for every read.
     delete window_;
     window_ = nullptr;
     const QDeadlineTimer deadline(kCloseWait);
     history_->stop(deadline);
+    if (fetcher_) fetcher_->stop(deadline);
     if (!round_ || round_->wait(deadline)) return;
     // A round still on the network holds nothing of this view: it ends by the connection's own
     // time limits and takes its thread along.
@@ -119,11 +162,18 @@ TeamArchiveView::~TeamArchiveView() {
 void TeamArchiveView::set_server(const std::optional<TeamServerAddress>& address) {
     address_ = address;
     history_->set_server(address);
+    // A read under way for the server before is dropped with its answer.
+    fetcher_.reset();
+    fetching_ = false;
+    if (address_) {
+        fetcher_ = std::make_unique<QtTeamFetcher>(copy_file_, *address_);
+        connect(fetcher_.get(), &QtTeamFetcher::done, this, &TeamArchiveView::fetched);
+    }
     if (!address_) state_->setText(text::kTeamCopyNoServer);
 }
 
 bool TeamArchiveView::updating() const {
-    return again_ || in_round_;
+    return again_ || in_round_ || fetching_;
 }
 
 void TeamArchiveView::remove(const QString& uuid) {
@@ -162,11 +212,21 @@ void TeamArchiveView::bring_up_to_date() {
         outcome->changes_any = store.changes_any();
         if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
         QtSqliteTeamCopy copy(copy_file);
-        outcome->round = bring_team_copy_up_to_date(copy, store, outcome->plans);
+        outcome->round = bring_team_copy_up_to_date(copy, store, outcome->plans,
+                                                    [&] { outcome->batch_kept = true; });
         if (outcome->round.fault) return;
         outcome->people = store.people();
         if (!outcome->people) outcome->round.fault = store.fault();
     }));
+    // The first summaries show while the round goes on.
+    auto* first_batch = new QTimer(round_.get());
+    first_batch->setInterval(50);
+    connect(first_batch, &QTimer::timeout, this, [this, outcome, first_batch] {
+        if (!outcome->batch_kept) return;
+        first_batch->stop();
+        window_->refresh();
+    });
+    connect(round_.get(), &QThread::finished, first_batch, &QTimer::stop);
     connect(round_.get(), &QThread::finished, this, [this, outcome] {
         // Those the round did not take go first in the next, before any kept since.
         plans_.insert(plans_.begin(), outcome->plans.begin(), outcome->plans.end());
@@ -191,6 +251,7 @@ void TeamArchiveView::bring_up_to_date() {
     state_->setText(text::kTeamCopyUpdating);
     in_round_ = true;
     round_->start();
+    first_batch->start();
 }
 
 }  // namespace eqbond::ui

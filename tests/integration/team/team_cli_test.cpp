@@ -14,6 +14,7 @@
 #include "integration/team/team_fixture.h"
 #include "support/qstring_printer.h"
 #include "team/qt_sqlite_team_copy.h"
+#include "team/qt_team_fetch.h"
 #include "team/qt_team_store.h"
 #include "team/team_copy_round.h"
 #include "team/team_schema.h"
@@ -72,7 +73,11 @@ TEST_F(TeamCli, SetUpListExportDelete) {
     std::vector<TeamPlan> no_plans;
     ASSERT_EQ(bring_team_copy_up_to_date(team_copy, ben, no_plans).copied, 2);
     const std::vector<ListedInspection> copied = copy.list(std::nullopt);
-    const std::optional<Inspection> expected = copy.load(copied.front().id);
+    // Opened in the view: its groups are read, then those of the earlier inspection there.
+    const int64_t newest = copied.front().id;
+    ASSERT_EQ(fetch_opened(team_copy, ben, newest, copy.load(newest)->uuid).fetched, 1);
+    ASSERT_EQ(fetch_earlier(team_copy, ben, newest).fetched, 1);
+    const std::optional<Inspection> expected = copy.load(newest);
     ASSERT_TRUE(expected);
     const PreviousValues previous = copy.previous_values(expected->id);
     EXPECT_EQ(previous.size(), 100u);

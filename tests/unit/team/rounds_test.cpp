@@ -69,9 +69,16 @@ class FakeServer : public TeamCopying {
         held[d.uuid] = ++clock;
         return true;
     }
-    std::optional<std::map<QString, int64_t>> versions() override {
-        if (failed(QString())) return std::nullopt;
-        return held;
+    // One page per download.
+    bool summaries(const std::function<bool(const std::vector<TeamCopySummary>&)>& page) override {
+        if (failed(QString())) return false;
+        for (const auto& [uuid, pushed] : held) {
+            TeamCopySummary one;
+            one.stored.download.uuid = uuid;
+            one.stored.pushed = QDateTime::fromMSecsSinceEpoch(pushed);
+            if (!page({one})) return false;
+        }
+        return true;
     }
     bool keep_plan(const TeamPlan& plan) override {
         if (failed(plan.site_name)) return false;
@@ -225,6 +232,14 @@ class FakeCopy : public TeamCopyStore {
         copies[stored.download.uuid] = {stored.pushed.toMSecsSinceEpoch(), false};
         return true;
     }
+    bool keep_team_summaries(const std::vector<TeamCopySummary>& summaries) override {
+        for (const TeamCopySummary& one : summaries) {
+            kept.push_back(one.stored.download.uuid + QStringLiteral(" (summary)"));
+            copies[one.stored.download.uuid] = {one.stored.pushed.toMSecsSinceEpoch(), false,
+                                                false};
+        }
+        return true;
+    }
     bool keep_team_plans(const std::vector<TeamPlan>& plans) override {
         copied_plans = plans;
         return true;
@@ -243,13 +258,13 @@ TEST(CopyRound, CopiesWhatIsNewOnTheServerKeepsChangesHereAndDropsWhatWent) {
         std::vector<QString> kept, dropped;
         std::optional<TeamFaultKind> fault;
     } cases[] = {
-        {"new, current and gone", [](FakeCopy&, FakeServer&) {}, {"new"}, {"gone"}, {}},
-        {"a change here the server takes is copied back as pushed",
+        {"new, current and gone", [](FakeCopy&, FakeServer&) {}, {"new (summary)"}, {"gone"}, {}},
+        {"a change here the server takes is copied back whole as pushed",
          [](FakeCopy& c, FakeServer&) {
              c.queue.local = {{1, {"same"}}};
              c.copies["same"].changed_here = true;
          },
-         {"new", "same"},
+         {"new (summary)", "same"},
          {"gone"},
          {}},
         {"a change here the server refuses gives way to the server's",
@@ -258,12 +273,19 @@ TEST(CopyRound, CopiesWhatIsNewOnTheServerKeepsChangesHereAndDropsWhatWent) {
              c.copies["same"].changed_here = true;
              s.refuses["same"] = TeamFaultKind::RefusedByRules;
          },
-         {"new", "same"},
+         {"new (summary)", "same"},
          {"gone"},
          TeamFaultKind::RefusedByRules},
         {"a change made here during the round waits for the next",
          [](FakeCopy& c, FakeServer&) { c.copies["same"].changed_here = true; },
-         {"new"},
+         {"new (summary)"},
+         {"gone"},
+         {}},
+        {"one held by its summary, pushed again there, stays a summary",
+         [](FakeCopy& c, FakeServer&) {
+             c.copies["same"] = {5, false, false};
+         },
+         {"new (summary)", "same (summary)"},
          {"gone"},
          {}},
         {"server gone: the copy stays as it was",

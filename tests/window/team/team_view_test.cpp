@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -25,6 +26,7 @@
 #include "integration/team/team_fixture.h"
 #include "support/report_fakes.h"
 #include "support/started_program.h"
+#include "team/qt_sqlite_team_copy.h"
 #include "team/team_texts.h"
 #include "ui/app_controller.h"
 #include "ui/archive_hookup.h"
@@ -48,8 +50,10 @@ struct TeamView : test::TeamArchiveTest {
     test::FakeFileDialogs dialogs;
     test::FakePrinter printer;
 
-    // An inspection of the same site and room by `role`, from its own archive, pushed.
-    void push_inspection(const char* role, int hour, const std::vector<int>& milliohm) {
+    // An inspection of the same site (and room, unless said) by `role`, from its own archive,
+    // pushed.
+    void push_inspection(const char* role, int hour, const std::vector<int>& milliohm,
+                         const QString& room = QStringLiteral("手术室3")) {
         QtSqliteFile laptop_file;
         QtSqliteInspections laptop(laptop_file);
         ASSERT_TRUE(laptop_file.open(folder.filePath(QString::fromLatin1(role) + ".sqlite")));
@@ -73,7 +77,7 @@ struct TeamView : test::TeamArchiveTest {
         ASSERT_TRUE(id && site);
         InspectionDetails details;
         details.site_id = site->id;
-        details.location = QStringLiteral("手术室3");
+        details.location = room;
         details.inspector = QString::fromLatin1(role).toUpper();
         ASSERT_TRUE(laptop.set_details(*id, details));
         ASSERT_TRUE(laptop.set_labels(*id, labels));
@@ -108,6 +112,20 @@ struct TeamView : test::TeamArchiveTest {
         for (int r = 0; r < list->model()->rowCount(); ++r)
             if (cell(list, r, download_column::Owner) == QString::fromUtf8(owner)) return r;
         return -1;
+    }
+    int row_of_room(const QString& room) {
+        QTableView* list = team_view()->window()->download_list();
+        for (int r = 0; r < list->model()->rowCount(); ++r)
+            if (cell(list, r, download_column::Location) == room) return r;
+        return -1;
+    }
+    // The groups the team view's copy keeps on disk.
+    int groups_kept() {
+        QtSqliteFile copy;
+        if (!copy.open(team_copy_file(folder.filePath(QStringLiteral("office.sqlite"))))) return -1;
+        QSqlQuery q = copy.query();
+        if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM download_groups")) || !q.next()) return -1;
+        return q.value(0).toInt();
     }
     void delete_open(QMessageBox::StandardButton answer) {
         QTimer::singleShot(0, [answer] {
@@ -207,6 +225,59 @@ TEST_F(TeamView, TwoInspectorsDownloadsSeenTogetherComparedExportedAndGuarded) {
     team.status_line()->local_switch()->click();
     EXPECT_TRUE(own->download_list()->isVisible());
     EXPECT_TRUE(team_view()->isHidden());
+}
+
+// The copy lists every download by its summary and keeps on disk the groups of those opened, and
+// of the earlier inspections of their rooms that they are compared with; off the network, what
+// was opened is there, and one never opened shows its groups once the server answers again.
+TEST_F(TeamView, ReadsADownloadsGroupsWhenOpenedAndKeepsThemForOffTheNetwork) {
+    push_inspection("anna", 8, {90}, QStringLiteral("手术室7"));
+    push_inspection("anna", 9, {100, 150, 120}, QStringLiteral("手术室5"));
+    push_inspection("anna", 10, {100, 150});
+    push_inspection("ben", 11, {105, 300});
+    open_third_machine();
+    controller->archive()->show_window();
+    controller->archive()->team().status_line()->team_switch()->click();
+    ASSERT_TRUE(brought_up_to_date());
+    ui::ArchiveWindow* w = team_view()->window();
+    QTableView* list = w->download_list();
+    ASSERT_EQ(list->model()->rowCount(), 4);
+
+    // Ben's, the newest, opened against Anna's of the same room.
+    ASSERT_EQ(w->points().size(), 2u);
+    ASSERT_TRUE(w->points()[1].previous);
+    EXPECT_EQ(w->points()[1].previous->group.milliohm, 150);
+    EXPECT_EQ(groups_kept(), 4);
+    // Room 5's, never opened: its lowest and highest as the server gave them, as Anna's opened
+    // one of the same values shows them.
+    const int other = row_of_room(QStringLiteral("手术室5"));
+    ASSERT_EQ(other, 2);
+    for (const int column : {download_column::Min, download_column::Max})
+        EXPECT_EQ(cell(list, other, column), cell(list, 1, column));
+
+    list->setCurrentIndex(list->model()->index(other, 0));
+    ASSERT_TRUE(brought_up_to_date());
+    EXPECT_EQ(w->group_table()->model()->rowCount(), 3);
+    EXPECT_EQ(groups_kept(), 7);
+
+    test::server().stop();
+    team_view()->findChild<QPushButton*>(QStringLiteral("TeamCopyRefresh"))->click();
+    ASSERT_TRUE(brought_up_to_date());
+    EXPECT_TRUE(team_view()->stale());
+    const auto open_room = [&](const char* room) {
+        list->setCurrentIndex(list->model()->index(row_of_room(QString::fromUtf8(room)), 0));
+        return brought_up_to_date();
+    };
+    ASSERT_TRUE(open_room("手术室3"));
+    ASSERT_TRUE(open_room("手术室5"));
+    EXPECT_EQ(w->group_table()->model()->rowCount(), 3);
+    ASSERT_TRUE(open_room("手术室7"));
+    EXPECT_EQ(w->group_table()->model()->rowCount(), 0);
+
+    ASSERT_TRUE(test::server().restart());
+    ASSERT_TRUE(open_room("手术室5"));
+    ASSERT_TRUE(open_room("手术室7"));
+    EXPECT_EQ(w->group_table()->model()->rowCount(), 1);
 }
 
 TEST_F(TeamView, SaysSinceWhenTheServerIsOutOfUseAndCatchesUpWhenItAnswersAgain) {
