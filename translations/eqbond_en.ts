@@ -1233,5 +1233,10 @@ Reason for the new revision:</translation>
         <source>刷新</source>
         <translation>Refresh</translation>
     </message>
+    <message>
+        <source>此记录的测量组尚未从团队服务器读取: 服务器可用时重新打开此记录</source>
+        <extracomment>The team view: a download whose groups were never read from the server (it was not opened while the server answered) is not written, printed or reported without them.</extracomment>
+        <translation>This download&apos;s groups have not been read from the team server yet: open it again when the server answers</translation>
+    </message>
 </context>
 </TS>

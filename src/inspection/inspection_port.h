@@ -73,6 +73,12 @@ class InspectionBrowsing : public virtual ArchiveFile {
     // The instrument register, by serial; one instrument (nothing when it is not registered).
     virtual std::vector<Instrument> instruments() = 0;
     virtual std::optional<Instrument> instrument(const QString& serial) = 0;
+    // Whether the download's groups are here: a copy of the team archive holds a download by its
+    // summary alone until it is opened with the server in reach.
+    virtual bool groups_held(int64_t download_id) {
+        (void)download_id;
+        return true;
+    }
 };
 
 // What the archive window changes.

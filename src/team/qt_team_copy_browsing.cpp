@@ -7,6 +7,13 @@
 
 namespace eqbond {
 
+bool QtTeamCopyBrowsing::groups_held(int64_t download_id) {
+    if (!file_.usable()) return false;
+    QSqlQuery q = file_.query();
+    return file_.run_with(q, push_queue_schema::kIsSummary, {qlonglong(download_id)}) && q.next() &&
+           !q.value(0).toBool();
+}
+
 std::vector<ListedInspection> QtTeamCopyBrowsing::with_summaries(
     std::vector<ListedInspection> listed) {
     if (listed.empty() || !file_.usable()) return listed;

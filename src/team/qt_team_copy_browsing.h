@@ -47,6 +47,8 @@ class QtTeamCopyBrowsing : public InspectionBrowsing {
         return copy_.instrument(serial);
     }
 
+    bool groups_held(int64_t download_id) override;
+
   private:
     std::vector<ListedInspection> with_summaries(std::vector<ListedInspection> listed);
 

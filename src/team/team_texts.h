@@ -81,6 +81,11 @@ inline constexpr ScreenText kTeamCopyRefused{
 inline constexpr ScreenText kTeamCopyUnwritable{
     "Team", QT_TRANSLATE_NOOP("Team", "无法写入团队档案在本机的副本")};
 inline constexpr ScreenText kTeamCopyRefresh{"Team", QT_TRANSLATE_NOOP("Team", "刷新")};
+//: The team view: a download whose groups were never read from the server (it was not opened
+//: while the server answered) is not written, printed or reported without them.
+inline constexpr ScreenText kTeamGroupsNotRead{
+    "Team",
+    QT_TRANSLATE_NOOP("Team", "此记录的测量组尚未从团队服务器读取: 服务器可用时重新打开此记录")};
 //: Heading of the team view's history of the chosen download, as the server recorded it.
 inline constexpr ScreenText kTeamHistoryHeading{"Team",
                                                 QT_TRANSLATE_NOOP("Team", "服务器记录的修改历史")};

@@ -98,6 +98,8 @@ class ArchiveWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     void delete_download();
     // The files: archive_window_files.cpp.
+    // The open download with its groups; otherwise says why nothing is written.
+    bool groups_here();
     std::optional<QString> choose_file(const QString& extension, const QString& filter);
     void export_text();
     void export_csv();

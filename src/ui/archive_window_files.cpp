@@ -15,14 +15,23 @@
 #include "issued/issued_content.h"
 #include "issued/qt_report_issuer.h"
 #include "report/save_button.h"
+#include "team/team_texts.h"
 #include "ui/archive_window.h"
 #include "ui/caption_room.h"
 #include "ui/view_tables.h"
 
 namespace eqbond::ui {
 
+// A download the team view holds by its summary alone would be written without its groups.
+bool ArchiveWindow::groups_here() {
+    if (!state_.open) return false;
+    if (ports_.browsing.groups_held(state_.open->id)) return true;
+    program_.ports.message_box->notify(text::kMessageTitle, text::kTeamGroupsNotRead);
+    return false;
+}
+
 std::optional<QString> ArchiveWindow::choose_file(const QString& extension, const QString& filter) {
-    if (!state_.open || !program_.ports.file_dialogs) return std::nullopt;
+    if (!groups_here() || !program_.ports.file_dialogs) return std::nullopt;
     const QString name =
         QStringLiteral("eqbond-%1%2")
             .arg(state_.open->download.started.toString(QStringLiteral("yyyyMMdd-HHmmss")),
@@ -58,7 +67,7 @@ void ArchiveWindow::export_pdf() {
 }
 
 void ArchiveWindow::print_download() {
-    if (!state_.open) return;
+    if (!groups_here()) return;
     tell_print_outcome(program_, program_.ports.printer ? print_archived(*program_.ports.printer,
                                                                          *state_.open, state_.limit)
                                                         : PrintOutcome::NoPrinter);
@@ -131,6 +140,7 @@ void ArchiveWindow::show_issued() {
 }
 
 void ArchiveWindow::print_report() {
+    if (!groups_here()) return;
     const std::optional<InspectionReportInput> input = report_input(state_, ports_);
     if (!input) return;
     tell_print_outcome(program_, program_.ports.printer

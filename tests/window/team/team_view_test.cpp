@@ -273,6 +273,17 @@ TEST_F(TeamView, ReadsADownloadsGroupsWhenOpenedAndKeepsThemForOffTheNetwork) {
     EXPECT_EQ(w->group_table()->model()->rowCount(), 3);
     ASSERT_TRUE(open_room("手术室7"));
     EXPECT_EQ(w->group_table()->model()->rowCount(), 0);
+    // Without its groups it is neither written nor printed: the user is told why.
+    const QString never = folder.filePath(QStringLiteral("never.csv"));
+    dialogs.answer = never;
+    for (const char* button :
+         {"ExportText", "ExportCsv", "ExportPdf", "PrintDownload", "ReportPdf", "PrintReport"}) {
+        messages.shown.clear();
+        w->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        ASSERT_EQ(messages.shown.size(), 1u) << button;
+        EXPECT_EQ(messages.shown[0].second, text::kTeamGroupsNotRead.shown()) << button;
+    }
+    EXPECT_FALSE(QFile::exists(never));
 
     ASSERT_TRUE(test::server().restart());
     ASSERT_TRUE(open_room("手术室5"));
