@@ -15,7 +15,9 @@ bool refused_by_rules(const std::optional<TeamFault>& fault) {
 
 TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server,
                                          std::vector<TeamPlan>& plans,
-                                         const std::function<void()>& batch_kept) {
+                                         const std::function<void()>& batch_kept,
+                                         const std::atomic<bool>* closing) {
+    const auto closed = [closing] { return closing && closing->load(); };
     TeamCopyRound round;
     while (!plans.empty()) {
         if (!server.keep_plan(plans.front())) {
@@ -42,6 +44,7 @@ TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& serve
     std::set<QString> listed;
     std::vector<QString> opened_here;  // held whole and pushed again: copied whole after
     const bool read = server.summaries([&](const std::vector<TeamCopySummary>& page) {
+        if (closed()) return false;
         std::vector<TeamCopySummary> batch;
         for (const TeamCopySummary& one : page) {
             const QString& uuid = one.stored.download.uuid;
@@ -68,6 +71,7 @@ TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& serve
         if (batch_kept) batch_kept();
         return true;
     });
+    if (closed()) return round;
     if (!read) {
         round.fault = server.fault();
         round.local_fault = !round.fault;
@@ -81,6 +85,7 @@ TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& serve
         }
     }
     for (const QString& uuid : opened_here) {
+        if (closed()) return round;
         const std::optional<StoredTeamDownload> stored = server.load(uuid);
         if (!stored) {
             if (server.fault()) {

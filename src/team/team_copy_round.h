@@ -4,6 +4,7 @@
 // copy lacks or holds in an older push is copied: its summary alone, or whole when the copy held
 // it whole (it was opened here); those the server no longer holds are dropped, and the team's
 // plans replace the copy's. A change the server refused is replaced by the server's own download.
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -22,9 +23,11 @@ struct TeamCopyRound {
 // `plans` are those kept in the team view since the last round: each one the server took, or
 // refused, leaves the list; those left wait for the next round. `batch_kept` is told after each
 // page of summaries the server gave is in the copy, newest first, so that a view can show them
-// meanwhile.
+// meanwhile. Once `closing` is set (the view closes), the round ends after the page it is on:
+// each page is in the copy whole, and the next round takes up what this one left.
 TeamCopyRound bring_team_copy_up_to_date(TeamCopyStore& copy, TeamCopying& server,
                                          std::vector<TeamPlan>& plans,
-                                         const std::function<void()>& batch_kept = {});
+                                         const std::function<void()>& batch_kept = {},
+                                         const std::atomic<bool>* closing = nullptr);
 
 }  // namespace eqbond

@@ -148,6 +148,7 @@ TeamArchiveView::~TeamArchiveView() {
     // The window refers to the copy: it goes first. The network gets one wait for every read.
     delete window_;
     window_ = nullptr;
+    *closing_ = true;
     const QDeadlineTimer deadline(kCloseWait);
     history_->stop(deadline);
     if (fetcher_) fetcher_->stop(deadline);
@@ -197,7 +198,8 @@ void TeamArchiveView::bring_up_to_date() {
     const std::optional<QString> removing = std::exchange(removing_, std::nullopt);
     const TeamServerAddress address = with_connect_timeout(*address_);
     const QString file = copy_file_;
-    round_.reset(QThread::create([outcome, removing, address, file] {
+    const std::shared_ptr<const std::atomic<bool>> closing = closing_;
+    round_.reset(QThread::create([outcome, removing, address, file, closing] {
         QtSqliteFile copy_file;
         if (!copy_file.open(file)) {
             outcome->round.local_fault = true;
@@ -212,8 +214,8 @@ void TeamArchiveView::bring_up_to_date() {
         outcome->changes_any = store.changes_any();
         if (removing && !store.remove(*removing)) outcome->removal_fault = store.fault();
         QtSqliteTeamCopy copy(copy_file);
-        outcome->round = bring_team_copy_up_to_date(copy, store, outcome->plans,
-                                                    [&] { outcome->batch_kept = true; });
+        outcome->round = bring_team_copy_up_to_date(
+            copy, store, outcome->plans, [&] { outcome->batch_kept = true; }, closing.get());
         if (outcome->round.fault) return;
         outcome->people = store.people();
         if (!outcome->people) outcome->round.fault = store.fault();

@@ -8,6 +8,7 @@
 // rules decide; a refused one is replaced by the server's own.
 #include <QTime>
 #include <QWidget>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -80,6 +81,9 @@ class TeamArchiveView : public QWidget {
     QString copy_file_;
     std::optional<TeamServerAddress> address_;
     std::unique_ptr<QThread> round_;
+    // Set on closing: a round copying a large archive ends after its page instead of outliving
+    // the program.
+    std::shared_ptr<std::atomic<bool>> closing_ = std::make_shared<std::atomic<bool>>(false);
     std::unique_ptr<QtTeamFetcher> fetcher_;  // with a server only
     bool fetching_ = false;                   // from a fetch's start until what it read is shown
     bool in_round_ = false;                   // from a round's start until its result is handled

@@ -257,7 +257,14 @@ TEST(CopyRound, CopiesWhatIsNewOnTheServerKeepsChangesHereAndDropsWhatWent) {
         std::function<void(FakeCopy&, FakeServer&)> arrange;
         std::vector<QString> kept, dropped;
         std::optional<TeamFaultKind> fault;
+        bool closing = false;
     } cases[] = {
+        {"the view closing: nothing more copied or dropped, and no fault",
+         [](FakeCopy&, FakeServer&) {},
+         {},
+         {},
+         {},
+         true},
         {"new, current and gone", [](FakeCopy&, FakeServer&) {}, {"new (summary)"}, {"gone"}, {}},
         {"a change here the server takes is copied back whole as pushed",
          [](FakeCopy& c, FakeServer&) {
@@ -302,11 +309,14 @@ TEST(CopyRound, CopiesWhatIsNewOnTheServerKeepsChangesHereAndDropsWhatWent) {
         server.held = {{"same", 7}, {"new", 9}};
         c.arrange(copy, server);
         std::vector<TeamPlan> no_plans;
-        const TeamCopyRound round = bring_team_copy_up_to_date(copy, server, no_plans);
+        const std::atomic<bool> closing{c.closing};
+        const TeamCopyRound round =
+            bring_team_copy_up_to_date(copy, server, no_plans, {}, &closing);
         EXPECT_EQ(copy.kept, c.kept);
         EXPECT_EQ(copy.dropped, c.dropped);
         EXPECT_EQ(round.copied, int(c.kept.size()));
         EXPECT_EQ(round.fault ? std::optional(round.fault->kind) : std::nullopt, c.fault);
+        EXPECT_FALSE(round.local_fault);
     }
 }
 
