@@ -22,12 +22,11 @@
 #include "base/program.h"
 #include "bench_application.h"
 #include "inspection/qt_sqlite_inspections.h"
-#include "integration/support/throwaway_postgres.h"
 #include "median_reporter.h"
 #include "stall_meter.h"
 #include "team/qt_team_pusher.h"
-#include "team/qt_team_setup.h"
 #include "team/qt_team_store.h"
+#include "team_bench_server.h"
 #include "ui/archive_window.h"
 #include "ui/team_archive_view.h"
 
@@ -35,16 +34,9 @@ namespace {
 
 using eqbond::TeamDownload;
 
-eqbond::test::ThrowawayPostgres& server() {
-    static eqbond::test::ThrowawayPostgres instance;
-    return instance;
-}
-
-const QString kDatabase = QStringLiteral("bench");
-
-eqbond::TeamServerAddress anna() {
-    return server().login(QStringLiteral("anna"), kDatabase);
-}
+using eqbond::bench::anna;
+using eqbond::bench::kDatabase;
+using eqbond::bench::server;
 
 TeamDownload download_of(int groups, int seed, const QString& site) {
     TeamDownload d;
@@ -129,13 +121,7 @@ BENCHMARK(BM_History1000Entries)->Unit(benchmark::kMillisecond)->Iterations(5)->
 
 // The server, the team archive, and 5000 downloads of 10 groups on one site.
 bool prepare() {
-    if (!server().start(true) || !server().create_database(kDatabase)) {
-        QTextStream(stderr) << "cannot start PostgreSQL: " << server().why() << "\n";
-        return false;
-    }
-    if (!eqbond::set_up_team_archive(server().superuser(kDatabase)).done ||
-        server().superuser_sql(kDatabase, "GRANT eqbond_inspector TO anna").exit_code != 0)
-        return false;
+    if (!eqbond::bench::start_team_archive()) return false;
     eqbond::QtTeamStore store;
     if (!store.connect(anna())) return false;
     for (int i = 0; i < 5000; ++i)

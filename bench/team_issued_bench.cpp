@@ -10,26 +10,18 @@
 #include <QUuid>
 
 #include "bench_application.h"
-#include "integration/support/throwaway_postgres.h"
 #include "issued/issued_content.h"
 #include "median_reporter.h"
-#include "team/qt_team_setup.h"
 #include "team/qt_team_store.h"
+#include "team_bench_server.h"
 
 namespace {
 
 using eqbond::IssuedReport;
 
-eqbond::test::ThrowawayPostgres& server() {
-    static eqbond::test::ThrowawayPostgres instance;
-    return instance;
-}
-
-const QString kDatabase = QStringLiteral("bench");
-
-eqbond::TeamServerAddress anna() {
-    return server().login(QStringLiteral("anna"), kDatabase);
-}
+using eqbond::bench::anna;
+using eqbond::bench::kDatabase;
+using eqbond::bench::server;
 
 // Revision 1 of PREFIX-2026-NNNN, its PDF `size` bytes that differ from every other's.
 IssuedReport report_of(const QString& prefix, int sequence, int size) {
@@ -80,13 +72,7 @@ BENCHMARK(BM_FindACopyAmong5000)->Unit(benchmark::kMillisecond)->Iterations(20)-
 
 // The server, the team archive, and 5000 revisions of 4 KB.
 bool prepare() {
-    if (!server().start(true) || !server().create_database(kDatabase)) {
-        QTextStream(stderr) << "cannot start PostgreSQL: " << server().why() << "\n";
-        return false;
-    }
-    if (!eqbond::set_up_team_archive(server().superuser(kDatabase)).done ||
-        server().superuser_sql(kDatabase, "GRANT eqbond_inspector TO anna").exit_code != 0)
-        return false;
+    if (!eqbond::bench::start_team_archive()) return false;
     eqbond::QtTeamStore store;
     if (!store.connect(anna())) return false;
     for (int n = 1; n <= 5000; ++n)

@@ -17,21 +17,18 @@
 
 #include "base/program.h"
 #include "bench_application.h"
-#include "integration/support/throwaway_postgres.h"
 #include "stall_meter.h"
-#include "team/qt_team_setup.h"
+#include "team_bench_server.h"
 #include "ui/archive_window.h"
 #include "ui/site_tree.h"
 #include "ui/team_archive_view.h"
 
 namespace {
 
-eqbond::test::ThrowawayPostgres& server() {
-    static eqbond::test::ThrowawayPostgres instance;
-    return instance;
-}
+using eqbond::bench::anna;
+using eqbond::bench::kDatabase;
+using eqbond::bench::server;
 
-const QString kDatabase = QStringLiteral("bench");
 constexpr int kChunk = 10000;  // downloads per statement: each well inside psql's wait
 
 bool sql(const QString& text) {
@@ -84,12 +81,7 @@ bool seed_newest() {
 }
 
 bool prepare() {
-    if (!server().start(true) || !server().create_database(kDatabase)) {
-        QTextStream(stderr) << "cannot start PostgreSQL: " << server().why() << "\n";
-        return false;
-    }
-    return eqbond::set_up_team_archive(server().superuser(kDatabase)).done &&
-           sql(QStringLiteral("GRANT eqbond_inspector TO anna")) &&
+    return eqbond::bench::start_team_archive() &&
            sql(QStringLiteral("SET session_replication_role = replica; "
                               "INSERT INTO eqbond.sites (name, added_by) "
                               "SELECT 'Site ' || s, 'anna' FROM generate_series(0, 199) s")) &&
@@ -121,7 +113,7 @@ Opening open_team_view(int cap_ms) {
     const QString copy = folder.filePath(QStringLiteral("copy.sqlite"));
     eqbond::Program program;
     eqbond::ui::TeamArchiveView view(program, copy, nullptr);
-    view.set_server(server().login(QStringLiteral("anna"), kDatabase));
+    view.set_server(anna());
     view.resize(1280, 800);
     view.show();
     QElapsedTimer clock;
