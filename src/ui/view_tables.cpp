@@ -5,6 +5,7 @@
 #include "base/program.h"
 #include "base/texts.h"
 #include "ui/archive_models.h"
+#include "ui/fitted_table_view.h"
 
 namespace eqbond::ui {
 
@@ -13,7 +14,7 @@ constexpr int kWidthSample = 100;  // rows
 }  // namespace
 
 QTableView* table_view(QWidget* parent, const char* name, QSortFilterProxyModel* proxy) {
-    auto* view = new QTableView(parent);
+    auto* view = new FittedTableView(parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setModel(proxy);
     view->setSortingEnabled(true);
@@ -27,7 +28,7 @@ QTableView* table_view(QWidget* parent, const char* name, QSortFilterProxyModel*
     view->setWordWrap(false);
     // Each column as wide as its heading or its widest text, whichever is wider: the texts in
     // sight and a sample of the others, so that a download of 500 groups or a team's list of a
-    // thousand shows without measuring every row.
+    // thousand shows without measuring every row; measured again only when the rows change.
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->horizontalHeader()->setResizeContentsPrecision(kWidthSample);
     view->horizontalHeader()->setMinimumSectionSize(
