@@ -300,13 +300,14 @@ void ArchiveWindow::reread_open() {
     handle([this] { reread_open_download(state_, ports_); });
 }
 
-void ArchiveWindow::note_team_rights(const QString& role, bool changes_any,
-                                     const std::map<QString, QString>& people) {
-    handle([&] { eqbond::note_team_rights(state_, role, changes_any, people); });
-}
-
-void ArchiveWindow::note_server_answer(ServerAnswer answer, const QString& why) {
-    handle([&] { eqbond::note_server_answer(state_, answer, why); });
+void ArchiveWindow::note_team_round(const std::optional<TeamRights>& rights,
+                                    const std::optional<ServerReply>& reply) {
+    handle([&] {
+        if (rights)
+            eqbond::note_team_rights(state_, rights->role, rights->changes_any, rights->people);
+        refresh_archive_window(state_, ports_);
+        if (reply) eqbond::note_server_answer(state_, reply->answer, reply->why);
+    });
 }
 
 void ArchiveWindow::show_view() {

@@ -55,11 +55,20 @@ class ArchiveWindow : public QWidget {
     void refresh();
     // Reads the open download again: its groups came into the archive.
     void reread_open();
-    // The team view: the server's rules for this program's role, and its answer to the changes
-    // sent to it.
-    void note_team_rights(const QString& role, bool changes_any,
-                          const std::map<QString, QString>& people);
-    void note_server_answer(ServerAnswer answer, const QString& why);
+    // The team view after a round with its server: the server's rules for this program's role
+    // when it was reached, the copy read again, and the server's answer to the changes sent to
+    // it when they are answered now; shown once.
+    struct TeamRights {
+        QString role;
+        bool changes_any = false;
+        std::map<QString, QString> people;
+    };
+    struct ServerReply {
+        ServerAnswer answer = ServerAnswer::Taken;
+        QString why;
+    };
+    void note_team_round(const std::optional<TeamRights>& rights,
+                         const std::optional<ServerReply>& reply);
     // The download whose groups are shown, if any.
     const std::optional<Inspection>& open_download() const { return state_.open; }
     // The comparison of the open download's test points with the previous inspection.

@@ -237,14 +237,16 @@ void TeamArchiveView::bring_up_to_date() {
         state_->setText(state_text(*outcome, updated_));
         // Those last read stay until the server says otherwise.
         if (outcome->people) people_ = *outcome->people;
+        std::optional<ArchiveWindow::TeamRights> rights;
         if (!outcome->role.isEmpty())
-            window_->note_team_rights(outcome->role, outcome->changes_any, people_);
-        window_->refresh();
+            rights = ArchiveWindow::TeamRights{outcome->role, outcome->changes_any, people_};
         // A change made while this round ran goes in the next: its answer waits for that one.
+        std::optional<ArchiveWindow::ServerReply> reply;
         if (!again_) {
             const auto [answer, why] = server_answer(*outcome);
-            window_->note_server_answer(answer, why);
+            reply = ArchiveWindow::ServerReply{answer, why};
         }
+        window_->note_team_round(rights, reply);
         in_round_ = false;
         if (again_) bring_up_to_date();
         emit round_finished();
