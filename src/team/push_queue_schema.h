@@ -87,8 +87,10 @@ inline const QString kInsertSummary = QStringLiteral(
     " VALUES (?, ?, ?)");
 inline const QString kIsSummary =
     QStringLiteral("SELECT EXISTS (SELECT 1 FROM team_summaries WHERE download_id = ?)");
-inline const QString kSelectSummaryValues = QStringLiteral(
-    "SELECT lowest_milliohm, highest_milliohm FROM team_summaries WHERE download_id = ?");
+// %1: as many "?" as downloads asked for, comma-separated.
+inline const QString kSelectSummaryValuesOf = QStringLiteral(
+    "SELECT download_id, lowest_milliohm, highest_milliohm FROM team_summaries"
+    " WHERE download_id IN (%1)");
 // The team view lists the newest downloads of a copy that may hold a team's years.
 inline const QString kMakeNewestIndex =
     QStringLiteral("CREATE INDEX IF NOT EXISTS team_copy_newest ON downloads (started_ms, id)");

@@ -5,6 +5,7 @@
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <set>
 
 #include "inspection/qt_sqlite_inspections.h"
 #include "integration/team/team_fixture.h"
@@ -80,6 +81,37 @@ TEST(TeamCopySummaries, ASummaryHoldsNoGroupsAndCannotChangeUntilCopiedWhole) {
         QSqlQuery q = file.query();
         ASSERT_TRUE(q.exec(QStringLiteral("UPDATE downloads SET changed_since_push = 1")));
         ASSERT_EQ(copy.waiting()->size(), c.whole ? 1u : 0u);
+    }
+}
+
+// A site's branch lists all of its downloads: each shows its own summary's values, however many
+// there are (they are read in chunks).
+TEST(TeamCopySummaries, EveryListedDownloadShowsItsOwnSummary) {
+    for (const int count : {1, 500, 501, 1203}) {
+        SCOPED_TRACE(count);
+        QTemporaryDir folder;
+        QtSqliteFile file;
+        ASSERT_TRUE(file.open(folder.filePath(QStringLiteral("copy.sqlite"))));
+        QtSqliteTeamCopy copy(file);
+        QtSqliteInspections records(file);
+        QtTeamCopyBrowsing browsing(file, records);
+        std::vector<TeamCopySummary> summaries;
+        for (int n = 0; n < count; ++n) {
+            StoredTeamDownload s = stored(test::team_download(0), n % 24);
+            s.download.notes = QString::number(n);
+            summaries.push_back({s, 3, n, 2 * n + 1});
+        }
+        ASSERT_TRUE(copy.keep_team_summaries(summaries));
+        const std::vector<ListedInspection> listed = browsing.list_site(
+            *records.load(browsing.list(std::nullopt).front().id)->details.site_id, std::nullopt);
+        ASSERT_EQ(listed.size(), size_t(count));
+        std::set<int> lowest;
+        for (const ListedInspection& row : listed) {
+            EXPECT_EQ(row.highest_milliohm, 2 * row.lowest_milliohm + 1);
+            EXPECT_EQ(QString::number(row.lowest_milliohm), records.load(row.id)->details.notes);
+            lowest.insert(row.lowest_milliohm);
+        }
+        EXPECT_EQ(lowest.size(), size_t(count));
     }
 }
 
