@@ -9,6 +9,9 @@
 #include <QVBoxLayout>
 #include <atomic>
 #include <utility>
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#endif
 
 #include "archive/qt_sqlite_file.h"
 #include "inspection/qt_sqlite_inspections.h"
@@ -27,6 +30,10 @@
 namespace eqbond::ui {
 
 namespace {
+#ifdef Q_OS_LINUX
+constexpr int kRoundNice = 10;
+#endif
+
 // What one round on the thread found.
 struct RoundOutcome {
     TeamCopyRound round;
@@ -200,6 +207,11 @@ void TeamArchiveView::bring_up_to_date() {
     const QString file = copy_file_;
     const std::shared_ptr<const std::atomic<bool>> closing = closing_;
     round_.reset(QThread::create([outcome, removing, address, file, closing] {
+#ifdef Q_OS_LINUX
+        // Linux gives each thread a nice value of its own, and ignores the priority the thread
+        // was started with.
+        setpriority(PRIO_PROCESS, 0, kRoundNice);
+#endif
         QtSqliteFile copy_file;
         if (!copy_file.open(file)) {
             outcome->round.local_fault = true;
@@ -254,7 +266,9 @@ void TeamArchiveView::bring_up_to_date() {
     });
     state_->setText(text::kTeamCopyUpdating);
     in_round_ = true;
-    round_->start();
+    // The round fills a cache in the background: when the processors are busy, the window and
+    // the download the user opened go first.
+    round_->start(QThread::LowPriority);
     first_batch->start();
 }
 
