@@ -15,6 +15,9 @@ namespace eqbond {
 // Where the team view keeps its copy of the team archive: beside this computer's archive.
 QString team_copy_file(const QString& archive_file);
 
+// Whether the download is held by its summary alone in the copy `file`; nothing on a fault.
+std::optional<bool> held_by_summary(QtSqliteFile& file, int64_t download_id);
+
 class QtSqliteTeamCopy : public TeamCopyStore {
   public:
     // Makes the copy's own table in `file` when it lacks it: a fault shows in the first use.
@@ -44,7 +47,9 @@ class QtSqliteTeamCopy : public TeamCopyStore {
     bool keep_team_summaries(const std::vector<TeamCopySummary>& summaries) override;
 
     // Whether the download is held by its summary alone; nothing on a fault.
-    std::optional<bool> summary_only(int64_t download_id);
+    std::optional<bool> summary_only(int64_t download_id) {
+        return held_by_summary(file_, download_id);
+    }
     // Those held by summary alone that came before the download at its site and location, by
     // UUID, newest first; nothing on a fault.
     std::optional<std::vector<QString>> summaries_before(int64_t download_id);

@@ -29,10 +29,10 @@ std::optional<std::vector<WaitingDownload>> QtSqliteTeamCopy::waiting() {
     return whole;
 }
 
-std::optional<bool> QtSqliteTeamCopy::summary_only(int64_t download_id) {
-    if (!file_.usable()) return std::nullopt;
-    QSqlQuery q = file_.query();
-    if (!file_.run_with(q, push_queue_schema::kIsSummary, {qlonglong(download_id)}) || !q.next())
+std::optional<bool> held_by_summary(QtSqliteFile& file, int64_t download_id) {
+    if (!file.usable()) return std::nullopt;
+    QSqlQuery q = file.query();
+    if (!file.run_with(q, push_queue_schema::kIsSummary, {qlonglong(download_id)}) || !q.next())
         return std::nullopt;
     return q.value(0).toBool();
 }

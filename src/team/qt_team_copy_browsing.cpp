@@ -7,14 +7,13 @@
 #include <unordered_map>
 
 #include "team/push_queue_schema.h"
+#include "team/qt_sqlite_team_copy.h"
 
 namespace eqbond {
 
 bool QtTeamCopyBrowsing::groups_held(int64_t download_id) {
-    if (!file_.usable()) return false;
-    QSqlQuery q = file_.query();
-    return file_.run_with(q, push_queue_schema::kIsSummary, {qlonglong(download_id)}) && q.next() &&
-           !q.value(0).toBool();
+    const std::optional<bool> summary = held_by_summary(file_, download_id);
+    return summary && !*summary;
 }
 
 std::vector<ListedInspection> QtTeamCopyBrowsing::with_summaries(
