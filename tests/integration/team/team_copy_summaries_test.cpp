@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <set>
+#include <tuple>
 
 #include "inspection/qt_sqlite_inspections.h"
 #include "integration/team/team_fixture.h"
@@ -35,6 +36,17 @@ TeamCopySummary summary(StoredTeamDownload s) {
     return {s, groups, 1234, 5678};
 }
 
+// A copy in a file of its own, with the views of it the team view uses.
+struct OpenCopy {
+    QTemporaryDir folder;
+    QtSqliteFile file;
+    bool opened = file.open(folder.filePath(QStringLiteral("copy.sqlite")));
+    QtSqliteTeamCopy copy{file};
+    QtSqliteInspections records{file};
+    QtTeamCopyBrowsing browsing{file, records};
+    auto parts() { return std::tie(file, copy, records, browsing); }
+};
+
 TEST(TeamCopySummaries, ASummaryHoldsNoGroupsAndCannotChangeUntilCopiedWhole) {
     const struct Case {
         const char* name;
@@ -48,12 +60,9 @@ TEST(TeamCopySummaries, ASummaryHoldsNoGroupsAndCannotChangeUntilCopiedWhole) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QTemporaryDir folder;
-        QtSqliteFile file;
-        ASSERT_TRUE(file.open(folder.filePath(QStringLiteral("copy.sqlite"))));
-        QtSqliteTeamCopy copy(file);
-        QtSqliteInspections records(file);
-        QtTeamCopyBrowsing browsing(file, records);
+        OpenCopy open;
+        ASSERT_TRUE(open.opened);
+        auto [file, copy, records, browsing] = open.parts();
         TeamCopyEditing editing(
             records, records, [](const TeamPlan&) {},
             [&](int64_t id) { return copy.summary_only(id) == std::optional<bool>(false); });
@@ -89,12 +98,9 @@ TEST(TeamCopySummaries, ASummaryHoldsNoGroupsAndCannotChangeUntilCopiedWhole) {
 TEST(TeamCopySummaries, EveryListedDownloadShowsItsOwnSummary) {
     for (const int count : {1, 500, 501, 1203}) {
         SCOPED_TRACE(count);
-        QTemporaryDir folder;
-        QtSqliteFile file;
-        ASSERT_TRUE(file.open(folder.filePath(QStringLiteral("copy.sqlite"))));
-        QtSqliteTeamCopy copy(file);
-        QtSqliteInspections records(file);
-        QtTeamCopyBrowsing browsing(file, records);
+        OpenCopy open;
+        ASSERT_TRUE(open.opened);
+        auto [file, copy, records, browsing] = open.parts();
         std::vector<TeamCopySummary> summaries;
         for (int n = 0; n < count; ++n) {
             StoredTeamDownload s = stored(test::team_download(0), n % 24);
