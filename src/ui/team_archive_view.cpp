@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <atomic>
 #include <utility>
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
 
