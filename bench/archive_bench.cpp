@@ -242,10 +242,7 @@ int main(int argc, char** argv) {
     for (const auto& f : figures) {
         const double ms = reporter.real_ms(f.name);
         out << QStringLiteral("%1: %2 ms").arg(QString::fromLatin1(f.what)).arg(ms, 0, 'f', 1);
-        if (f.goal_ms > 0)
-            out << QStringLiteral(" (goal %1 ms, %2)")
-                       .arg(f.goal_ms)
-                       .arg(ms >= 0 && ms <= f.goal_ms ? "met" : "missed");
+        if (f.goal_ms > 0) out << " " << eqbond::bench::goal_verdict(ms, f.goal_ms);
         out << "\n";
     }
     return 0;

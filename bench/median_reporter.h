@@ -4,10 +4,19 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <QString>
 #include <string>
 #include <vector>
 
 namespace eqbond::bench {
+
+// "(goal G ms, met)" or "(goal G ms, missed)": a figure against its goal; one that did not run
+// (negative) misses it.
+inline QString goal_verdict(double ms, double goal_ms) {
+    return QStringLiteral("(goal %1 ms, %2)")
+        .arg(goal_ms)
+        .arg(ms >= 0 && ms <= goal_ms ? "met" : "missed");
+}
 
 class MedianReporter : public benchmark::ConsoleReporter {
   public:

@@ -202,20 +202,16 @@ int main(int argc, char** argv) {
     const double bulk = reporter.real_ms("BM_Push1000Downloads500Groups");
     const double history = reporter.real_ms("BM_History1000Entries");
     const double list = reporter.real_ms("BM_List5000DownloadsOfOneSite");
-    const auto verdict = [](double ms, double goal) {
-        return QStringLiteral("(goal %1 ms, %2)")
-            .arg(goal)
-            .arg(ms >= 0 && ms <= goal ? "met" : "missed");
-    };
+    using eqbond::bench::goal_verdict;
     const Responsiveness window = window_while_pushing(200);
     out << "== figures (team archive, loopback server syncing each commit, median ms)\n"
         << QStringLiteral("push 1000 downloads x 500 groups, unnest of array literals: %1 ms ")
                .arg(bulk, 0, 'f', 0)
-        << verdict(bulk, 10000) << "\n"
+        << goal_verdict(bulk, 10000) << "\n"
         << QStringLiteral("history of a download with 1000 entries: %1 ms ").arg(history, 0, 'f', 1)
-        << verdict(history, 100) << "\n"
+        << goal_verdict(history, 100) << "\n"
         << QStringLiteral("list the 5000 downloads of one site: %1 ms ").arg(list, 0, 'f', 1)
-        << verdict(list, 200) << "\n"
+        << goal_verdict(list, 200) << "\n"
         << QStringLiteral(
                "longest event-loop stall of the window while the pusher pushed 200 x 500 (%1 ms) "
                "and the team view brought its copy up to date, listing %2 (%3 ms): %4 ms ")
@@ -223,6 +219,6 @@ int main(int argc, char** argv) {
                .arg(window.copied)
                .arg(window.copied_in_ms)
                .arg(window.longest_stall_ms, 0, 'f', 1)
-        << verdict(window.longest_stall_ms, 50) << "\n";
+        << goal_verdict(window.longest_stall_ms, 50) << "\n";
     return 0;
 }

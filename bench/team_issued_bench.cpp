@@ -95,18 +95,14 @@ int main(int argc, char** argv) {
     reporter.run(&argc, argv);
     const double push = reporter.real_ms("BM_Push200IssuedReportsOf200KB");
     const double find = reporter.real_ms("BM_FindACopyAmong5000");
-    const auto verdict = [](double ms, double goal) {
-        return QStringLiteral("(goal %1 ms, %2)")
-            .arg(goal)
-            .arg(ms >= 0 && ms <= goal ? "met" : "missed");
-    };
+    using eqbond::bench::goal_verdict;
     QTextStream(stdout)
         << "== figures (issued reports in the team archive, loopback server, median ms)\n"
         << QStringLiteral("push 200 issued revisions with a PDF of 200 KB each: %1 ms ")
                .arg(push, 0, 'f', 0)
-        << verdict(push, 10000) << "\n"
+        << goal_verdict(push, 10000) << "\n"
         << QStringLiteral("find a copy's revision by SHA-256 among 5000: %1 ms ")
                .arg(find, 0, 'f', 2)
-        << verdict(find, 20) << "\n";
+        << goal_verdict(find, 20) << "\n";
     return 0;
 }
